@@ -1,0 +1,82 @@
+// Message texts composed at run time, looked up by their fixed numeric id at
+// the moment of use so that a change of language reaches every later text.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace trelio {
+
+enum MessageId : uint16_t {
+  msgShow = 65072,
+  msgHide = 65073,
+  msgAddToFavorites = 65074,
+  msgDeleteFromFavorites = 65075,
+  msgConfirmRemoveItem = 65076,
+  msgNameNotEntered = 65077,
+  msgIntervalNotEntered = 65078,
+  msgUrlNotEntered = 65079,
+  msgUrlAlreadyExists = 65080,
+  msgConfirmUpdateIndex = 65081,
+  msgItemsPlural = 65082,
+  msgItemsPlural2 = 65083,
+  msgInputUrlBelow = 65084,
+  msgConfirmClearIndex = 65085,
+  msgSaveTheItem = 65086,
+  msgHintInputEnterKey = 65088,
+  msgHintInterval = 65089,
+  msgHintIntervalEnterKey = 65090,
+  msgHintListToolbarRightClick = 65091,
+  msgHintListToolbarDoubleClick = 65092,
+  msgWait = 65093,
+  msgMin = 65094,
+  msgAddNewItem = 65095,
+  msgNew = 65096,
+  msgItem = 65097,
+  msgMinutesPlural = 65098,
+  msgMinute = 65099,
+  msgMinutesPlural2 = 65100,
+  msgMakeIncompleted = 65101,
+  msgComplete = 65102,
+  msgBrowse = 65103,
+  msgIsUpToDate = 65104,
+  msgSortedDescInterval = 65105,
+  msgSortedAscInterval = 65106,
+  msgSortedDescAlphabetical = 65107,
+  msgSortedAscAlphabetical = 65108,
+  msgSortedDescTotalPayout = 65109,
+  msgSortedAscTotalPayout = 65110,
+  msgSortedDescLastPayout = 65111,
+  msgSortedAscLastPayout = 65112,
+  msgSortedDescMovingAverage = 65113,
+  msgSortedAscMovingAverage = 65114,
+  msgSortedDescAveragePayout = 65115,
+  msgSortedAscAveragePayout = 65116,
+  msgHintStatusDoubleClick = 65117,
+  msgHintStatusRightClick = 65118,
+  msgHintInputField = 65119,
+  msgVersion = 65131,
+  msgYourWalletAddress = 65132,
+  msgFaucetsMicropayments = 65133,
+  msgVersionAnnounce = 65134,
+  msgAvailable = 65135,
+};
+
+// The built-in English text of an id, as UTF-16; empty for an unknown id.
+std::u16string BuiltInMessage(uint16_t id);
+
+// Every message of the program's own, in id order.
+const std::vector<uint16_t>& ProgramMessageIds();
+
+// The text shown for an id: the active language's when a lookup is installed,
+// else the built-in text (ASCII, so its bytes are the same in every code page).
+std::string LoadResString(uint16_t id);
+
+// The language engine installs its lookup here; an empty function restores the
+// built-in texts.
+using MessageLookup = std::function<std::string(uint16_t id)>;
+void SetMessageLookup(MessageLookup lookup);
+
+}  // namespace trelio
