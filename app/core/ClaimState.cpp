@@ -36,7 +36,7 @@ CompletionDecision CompleteItem(FaucetItem& item, uint32_t now,
   CompletionDecision d;
   if (!item[fHidden].empty() || !item[fCompleted].empty()) return d;
   item[fTimestamp] = std::to_string(now);
-  item[fCompleted] = "1";
+  item[fCompleted].assign(1, '1');  // not = "1": GCC 12 warns falsely (-Wrestrict)
   d.completed = true;
   if (item[fInput] == "*") return d;
   d.requestPageText =
@@ -69,8 +69,10 @@ std::string ItemWaitText(const FaucetItem& item, uint32_t now) {
   const int64_t end = TimestampOf(item) + SecondsOfMinutes(item[fInterval]);
   if (end >= int64_t(now) && item[fHidden].empty()) {
     const int64_t minutes = (end - int64_t(now)) / 60 + 1;
-    text += " (" + LoadResString(msgWait) + " " + std::to_string(minutes) + " " +
-            LoadResString(msgMin) + ")";
+    for (const std::string& part :
+         {std::string(" ("), LoadResString(msgWait), std::string(" "), std::to_string(minutes),
+          std::string(" "), LoadResString(msgMin), std::string(")")})
+      text += part;
   }
   return text;
 }

@@ -18,7 +18,10 @@ std::string ListCountText(int count, std::string_view sortDescription) {
   std::string text = std::to_string(count) + " " +
                      PluralWord(count, LoadResString(msgItem), LoadResString(msgItemsPlural),
                                 LoadResString(msgItemsPlural2));
-  if (count > 1) text += " " + std::string(sortDescription);
+  if (count > 1) {
+    text += ' ';
+    text += sortDescription;
+  }
   return text;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/platform/CodePage.h"
+#include "app/platform/LocaleEnvironment.h"
 
 namespace trelio {
 
@@ -56,9 +57,9 @@ const NameCollator& NameCollator::ForUser() {
 }
 
 std::string CollationLocaleId(std::string_view posixLocale) {
-  const std::string_view name = posixLocale.substr(0, posixLocale.find_first_of(".@"));
-  if (name.empty() || name == "C" || name == "POSIX") return {};
-  return std::string(name);
+  const LocaleName name = ParseLocaleName(std::string(posixLocale));
+  if (name.language.empty() || name.country.empty()) return name.language;
+  return name.language + "_" + name.country;
 }
 
 std::string UserCollationLocale() {

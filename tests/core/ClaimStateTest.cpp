@@ -11,7 +11,7 @@ namespace trelio {
 namespace {
 
 struct Row {
-  std::string completed, hidden, timestamp, interval, noPay, input;
+  std::string completed{}, hidden{}, timestamp{}, interval{}, noPay{}, input{};
 };
 
 FaucetItem MakeItem(const Row& r) {

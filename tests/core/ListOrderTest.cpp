@@ -13,10 +13,10 @@ namespace trelio {
 namespace {
 
 struct Spec {
-  std::string name;
+  std::string name{};
   bool favourite = false;
-  std::string noPay, hidden;
-  std::string position, interval, payout;
+  std::string noPay{}, hidden{};
+  std::string position{}, interval{}, payout{};
 };
 
 FaucetItem MakeRow(const Spec& s) {
@@ -105,8 +105,8 @@ TEST(ListOrderTest, KeepsTheGroupOrderOfEveryKind) {
             Spec s;
             s.name = std::string(1, char((v % 2 ? 'A' : 'a') + v)) + "faucet";
             s.favourite = f.favourite;
-            s.noPay = f.noPay ? "1" : "";
-            s.hidden = f.hidden ? "1" : "";
+            s.noPay = std::string(f.noPay ? "1" : "");
+            s.hidden = std::string(f.hidden ? "1" : "");
             s.position = std::to_string(kind == 0 || kind == 9 ? v : (7 * k) % 24);
             s.interval = std::to_string(v);
             s.payout = FormatAmount(v / 1000.0L);

@@ -23,6 +23,9 @@ TEST(NameCollatorTest, TakesTheLocaleOfAPosixName) {
       {"POSIX", ""},
       {"", ""},
       {".", ""},
+      {"de", "de"},
+      {"RU_ru", "ru_RU"},
+      {"ru RU", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(CollationLocaleId(c.posix), c.want) << c.posix;
 }
