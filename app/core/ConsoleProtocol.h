@@ -22,7 +22,8 @@ struct ConsoleReport {
 };
 
 // The marker, one kind letter, two separator characters of any kind, then a
-// value of at least one character. Any other line is none of ours.
+// value of at least one character. Any other line is none of ours. The line
+// is in the ANSI code page, one byte per character as Utf16ToAnsi gives it.
 std::optional<ConsoleReport> ParseConsoleLine(std::string_view line);
 
 }  // namespace trelio

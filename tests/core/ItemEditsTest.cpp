@@ -82,6 +82,13 @@ TEST(ItemEditsTest, StoredTextsCannotBreakAnIndexLine) {
   const CheckedItem saved = CheckSavedItem(row, edits);
   EXPECT_EQ(saved.edits.name, "abc");
   EXPECT_EQ(saved.edits.input, "input");
+
+  std::string every;
+  for (int b = 0; b < 256; ++b) every += char(b);
+  const CheckedItem binary = CheckNewItem({"h" + every, every, every, every}, nullptr);
+  for (const std::string& text : {binary.url, binary.key, binary.edits.name, binary.edits.input})
+    EXPECT_EQ(text.find_first_of(std::string(";\r\n\x1a")), std::string::npos) << text;
+  EXPECT_EQ(binary.edits.name.size(), 256u - 4);
 }
 
 TEST(ItemEditsTest, NewRowTakesTheCheckedEdits) {
