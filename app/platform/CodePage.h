@@ -6,11 +6,14 @@
 
 namespace trelio {
 
-// (to be completed by the platform layer)
+// The single-byte Windows code pages 874 and 1250 to 1258 are known. Code page
+// 0, and any code page not known here, stands for SystemAnsiCodePage().
+
 // Bytes of the code page to UTF-16; bytes the code page does not define map
 // to U+FFFD.
 std::u16string AnsiToUtf16(std::string_view bytes, int codePage);
-// UTF-16 to the code page; characters it lacks become "?".
+// UTF-16 to the code page, one byte per character; characters it lacks
+// (a surrogate pair counts as one character, a lone surrogate too) become "?".
 std::string Utf16ToAnsi(std::u16string_view text, int codePage);
 // Lower-case by the rules of the code page (Latin and Cyrillic letters alike).
 std::string AnsiLowerCase(std::string_view bytes, int codePage);

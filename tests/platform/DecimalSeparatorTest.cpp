@@ -1,0 +1,71 @@
+#include "app/platform/DecimalSeparator.h"
+
+#include <gtest/gtest.h>
+#include <locale.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "tests/platform/ScopedEnv.h"
+
+namespace trelio {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string PrintedHalf() {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%.1f", 0.5);
+  return buf;
+}
+
+class DecimalSeparatorTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    setlocale(LC_NUMERIC, "C");
+    if (!folder_.empty()) fs::remove_all(folder_);
+  }
+
+  // Compiles a German locale into a folder of the test's own, so the test needs
+  // no locale installed on the machine; false when localedef is not there.
+  bool MakeGermanLocale() {
+    char tmpl[] = "/tmp/kt-locale-XXXXXX";
+    if (!mkdtemp(tmpl)) return false;
+    folder_ = tmpl;
+    const std::string cmd =
+        "localedef -i de_DE -f UTF-8 '" + folder_ + "/de_DE.UTF-8' >/dev/null 2>&1";
+    if (std::system(cmd.c_str()) != 0) return false;
+    env_.Set("LOCPATH", folder_.c_str());
+    return true;
+  }
+
+  ScopedEnv env_;
+  std::string folder_;
+};
+
+TEST_F(DecimalSeparatorTest, TakesTheUsersCommaAndLeavesThePointInForce) {
+  if (!MakeGermanLocale()) GTEST_SKIP() << "localedef cannot build de_DE";
+  env_.Set("LC_ALL", "de_DE.UTF-8");
+  // As a toolkit does at start-up: the whole process in the user's locale.
+  ASSERT_NE(setlocale(LC_ALL, ""), nullptr);
+  ASSERT_EQ(PrintedHalf(), "0,5");
+
+  EXPECT_EQ(TakeUserDecimalSeparator(), ',');
+  EXPECT_EQ(PrintedHalf(), "0.5");
+  EXPECT_STREQ(localeconv()->decimal_point, ".");
+}
+
+TEST_F(DecimalSeparatorTest, PointWhenTheUsersLocaleIsMissingOrC) {
+  for (const char* lang : {"C", "xx_NOWHERE.UTF-8", ""}) {
+    env_.Set("LC_ALL", lang);
+    env_.Set("LC_NUMERIC", nullptr);
+    env_.Set("LANG", nullptr);
+    EXPECT_EQ(TakeUserDecimalSeparator(), '.') << lang;
+    EXPECT_EQ(PrintedHalf(), "0.5");
+  }
+}
+
+}  // namespace
+}  // namespace trelio
