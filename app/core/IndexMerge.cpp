@@ -3,6 +3,7 @@
 #include "app/core/FileBytes.h"
 #include "app/core/IndexLines.h"
 #include "app/core/IndexText.h"
+#include "app/core/TextSplit.h"
 #include "app/core/UrlKey.h"
 
 namespace trelio {
@@ -131,17 +132,11 @@ std::string MergeTemplateList(std::string_view userList, std::string_view server
   if (serverList.empty()) return std::string(userList);
   if (userList.empty()) return std::string(serverList);
   std::string merged(userList);
-  size_t start = 0;
-  for (;;) {
-    const size_t end = serverList.find('|', start);
-    const std::string_view element =
-        serverList.substr(start, end == std::string_view::npos ? end : end - start);
-    if ((merged + '|').find(std::string(element) + '|') == std::string::npos) {
+  for (const std::string& element : SplitText("|", serverList)) {
+    if ((merged + '|').find(element + '|') == std::string::npos) {
       merged += '|';
       merged += element;
     }
-    if (end == std::string_view::npos) break;
-    start = end + 1;
   }
   return merged;
 }
