@@ -1,6 +1,7 @@
 #include "app/platform/HttpClient.h"
 
 #include <curl/curl.h>
+#include <string.h>
 
 #include <exception>
 #include <memory>
@@ -15,6 +16,7 @@ constexpr const char* kUserAgent = "Mozilla/3.0 (compatible; Indy Library)";
 
 // State one transfer shares with its callbacks.
 struct Transfer {
+  Transfer(CURL* c, const HttpProgress& p, HttpResult& r) : curl(c), progress(p), result(r) {}
   CURL* curl;
   const HttpProgress& progress;
   HttpResult& result;
@@ -123,7 +125,7 @@ HttpResult HttpGet(const std::string& url, const HttpProgress& progress) {
     }
     std::unique_ptr<curl_slist, CurlDeleter> headers(raw);
 
-    Transfer t{curl.get(), progress, result};
+    Transfer t(curl.get(), progress, result);
     char errorText[CURL_ERROR_SIZE] = {};
     CURL* c = curl.get();
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
@@ -156,6 +158,14 @@ HttpResult HttpGet(const std::string& url, const HttpProgress& progress) {
       result.error = "Transfer cancelled";
     } else if (code != CURLE_OK) {
       result.error = errorText[0] ? std::string(TrimLineEnd(errorText)) : curl_easy_strerror(code);
+      long osError = 0;
+      curl_easy_getinfo(c, CURLINFO_OS_ERRNO, &osError);
+      if (osError != 0) {
+        // "Couldn't connect to server" alone does not say that it refused.
+        char text[256];
+        result.error +=
+            " (" + std::string(strerror_r(static_cast<int>(osError), text, sizeof text)) + ")";
+      }
     } else if (result.status < 200 || result.status > 299) {
       result.error =
           t.statusLine.empty() ? "HTTP error " + std::to_string(result.status) : t.statusLine;
