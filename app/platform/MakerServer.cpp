@@ -27,10 +27,4 @@ std::string ServerIndexUrl() { return MakerServerUrl("/trelio/index.csv"); }
 
 std::string ServerVersionUrl() { return MakerServerUrl("/trelio/version.txt"); }
 
-std::string ItemActionUrl(std::string_view query) {
-  std::string url = MakerServerUrl("/trelio/a.php?");
-  url += query;
-  return url;
-}
-
 }  // namespace trelio

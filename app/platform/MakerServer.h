@@ -19,7 +19,7 @@ std::string MakerServerUrl(std::string_view path);
 
 std::string ServerIndexUrl();    // "/trelio/index.csv"
 std::string ServerVersionUrl();  // "/trelio/version.txt"
-// "/trelio/a.php?" + query; the query's values are already encoded.
-std::string ItemActionUrl(std::string_view query);
+// The item actions' "/trelio/a.php?..." URLs are built by core's
+// ItemActionUrl from MakerServerHost().
 
 }  // namespace trelio

@@ -89,7 +89,7 @@ TEST_F(DemoServerTest, KeepsEveryItemActionQueryForReadingBack) {
       "a=faudel&l=",
   };
   for (const std::string& q : queries) {
-    const HttpResult r = HttpGet(ItemActionUrl(q));
+    const HttpResult r = HttpGet(MakerServerUrl("/trelio/a.php?" + q));
     EXPECT_TRUE(r.ok) << r.error;
   }
   const HttpResult log = HttpGet(demo.Url("/trelio/a.php.log"));

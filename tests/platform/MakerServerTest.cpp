@@ -36,12 +36,10 @@ TEST_F(MakerServerTest, UsesOurHostUnlessTheVariableNamesAnother) {
   }
 }
 
-TEST_F(MakerServerTest, BuildsTheThreeRequestUrls) {
+TEST_F(MakerServerTest, BuildsTheRequestUrls) {
   Point("127.0.0.1:8717");
   EXPECT_EQ(ServerIndexUrl(), "http://127.0.0.1:8717/trelio/index.csv");
   EXPECT_EQ(ServerVersionUrl(), "http://127.0.0.1:8717/trelio/version.txt");
-  EXPECT_EQ(ItemActionUrl("a=hide&l=http://f.example/x"),
-            "http://127.0.0.1:8717/trelio/a.php?a=hide&l=http://f.example/x");
   EXPECT_EQ(MakerServerUrl("/trelio.php"), "http://127.0.0.1:8717/trelio.php");
 }
 
