@@ -6,7 +6,7 @@
 
 namespace trelio {
 
-BrowsingController::BrowsingController(BrowsingView& view, const BrowsingSettings& settings,
+BrowsingController::BrowsingController(BrowsingView& view, const AppSettings& settings,
                                        LocalClock clock)
     : view_(view), settings_(settings), clock_(std::move(clock)) {}
 

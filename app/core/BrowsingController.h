@@ -12,28 +12,19 @@
 #include <string>
 #include <string_view>
 
+#include "app/core/AppSettings.h"
 #include "app/core/BrowsingView.h"
 #include "app/core/ClaimClock.h"
 #include "app/core/FaucetItem.h"
 #include "app/core/FaucetList.h"
-#include "app/core/PayoutTemplates.h"
 
 namespace trelio {
 
-// The settings browsing reads, kept up to date by the window.
-struct BrowsingSettings {
-  // "|"-separated names of text inputs never filled.
-  std::string ignoreFieldNames = "adcopy_response";
-  PayoutTemplates payoutTemplates;
-  bool processResultsWithoutPayment = false;
-  // Code page of the index and settings texts; 0: the system's.
-  int codePage = 0;
-};
-
 class BrowsingController {
  public:
-  // settings must outlive the controller.
-  BrowsingController(BrowsingView& view, const BrowsingSettings& settings, LocalClock clock = {});
+  // settings are the window's own, read at each use; they must outlive the
+  // controller.
+  BrowsingController(BrowsingView& view, const AppSettings& settings, LocalClock clock = {});
 
   // Rows of the faucet index, compared by identity; null is none.
   FaucetItem* CurrentItem() const { return current_; }
@@ -105,7 +96,7 @@ class BrowsingController {
   FaucetItem* SelectedRow() const;
 
   BrowsingView& view_;
-  const BrowsingSettings& settings_;
+  const AppSettings& settings_;
   LocalClock clock_;
 
   FaucetItem* current_ = nullptr;

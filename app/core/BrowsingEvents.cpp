@@ -9,13 +9,16 @@
 namespace trelio {
 namespace {
 
+// The index, the settings and the console lines are in the system's code page.
+constexpr int kSystemCodePage = 0;
+
 int Index(BrowserWindow w) { return w == BrowserWindow::First ? 0 : 1; }
 
 }  // namespace
 
 void BrowsingController::InsertAddress(BrowserWindow w, std::string_view spec) {
   view_.RunScript(w, InsertAddressScript(spec, view_.ActiveCoinAddress(),
-                                         settings_.ignoreFieldNames, settings_.codePage));
+                                         settings_.ignoreFieldNames, kSystemCodePage));
 }
 
 // The preloaded row's own spec for its page in the inactive window; the
@@ -75,8 +78,10 @@ void BrowsingController::ChromiumTextResultAvailable(const PageTextRequest& requ
                                                      std::u16string_view text) {
   // A rebuild in between may have let the row go.
   if (!request.item || request.listGeneration != listGeneration_) return;
-  ApplyPageTextResult(*request.item, text, settings_.codePage, settings_.payoutTemplates,
-                      currentCoin_, settings_.processResultsWithoutPayment);
+  const PayoutTemplates templates{settings_.rightPayoutTemplate, settings_.leftPayoutTemplate,
+                                  settings_.noPayTemplate};
+  ApplyPageTextResult(*request.item, text, kSystemCodePage, templates, currentCoin_,
+                      settings_.processResultsWithoutPayment == 1);
   view_.RepaintList();
 }
 

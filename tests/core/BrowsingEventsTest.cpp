@@ -52,9 +52,11 @@ TEST_F(BrowsingEventsTest, InactiveWindowWithoutPreloadUsesTheEdit) {
   AddRows({{"a"}});
   Rebuild();
   view.SetEditText(DetailEdit::Input, "typed");
+  settings.ignoreFieldNames = "captcha|code";  // read at each use
   browsing.ChromiumDocumentAvailableInMainFrame(kSecond, "http://x.example/");
   browsing.ChromiumLoadEnd(kSecond, true, "http://x.example/");
-  EXPECT_EQ(Scripts(kSecond), (std::vector<std::string>{Insertion("typed"), Insertion("typed")}));
+  const std::string insertion = InsertAddressScript("typed", "WALLET", "captcha|code", 0);
+  EXPECT_EQ(Scripts(kSecond), (std::vector<std::string>{insertion, insertion}));
 }
 
 TEST_F(BrowsingEventsTest, LoadEndInsertsOnlyForARealMainFramePage) {
@@ -190,11 +192,17 @@ TEST_F(BrowsingEventsTest, PageTextIsCreditedToTheRowThatAskedUnlessTheListWasRe
   EXPECT_EQ(Row("a")->fields[fTotalPayout], "0.00001234");
   EXPECT_EQ(Row("b")->fields[fTotalPayout], "");
   EXPECT_EQ(view.repaints, repaints + 1);
+  settings.processResultsWithoutPayment = 1;
+  browsing.ChromiumTextResultAvailable(request, u"nothing recognised");
+  EXPECT_EQ(Row("a")->fields[fLastPayout], "0");
+  EXPECT_EQ(Row("a")->fields[fPayoutsCount], "2");
 
   Rebuild();
+  const int repaintsBefore = view.repaints;
   browsing.ChromiumTextResultAvailable(request, text);
   EXPECT_EQ(Row("a")->fields[fTotalPayout], "0.00001234");
-  EXPECT_EQ(view.repaints, repaints + 1);
+  EXPECT_EQ(Row("a")->fields[fPayoutsCount], "2");
+  EXPECT_EQ(view.repaints, repaintsBefore);
 }
 
 TEST_F(BrowsingEventsTest, PageTextAfterForgettingAllItemsOrWithoutItemIsDropped) {

@@ -29,9 +29,15 @@ class BrowsingFixture : public ::testing::Test {
 
   FaucetIndex index;
   FakeBrowsingView view;
-  BrowsingSettings settings;
+  AppSettings settings = DefaultSettings();
   BrowsingController browsing{view, settings,
                               [] { return LocalWallTime(std::chrono::seconds(kNow)); }};
+
+  static AppSettings DefaultSettings() {
+    AppSettings s;
+    s.ignoreFieldNames = "adcopy_response";
+    return s;
+  }
 
   static std::string UrlOf(const std::string& name) { return "http://" + name + ".example/"; }
   // What a browse loads: the URL with the coin's referral added.
