@@ -211,7 +211,7 @@ TEST(HttpClientFailureTest, RefusedConnectionIsAnErrorWithoutStatus) {
 
 TEST_F(HttpClientTest, OnlyPlainHttpIsSpokenAndNoProxyIsUsed) {
   server.Serve("/trelio/version.txt", "101");
-  for (const std::string url :
+  for (const std::string& url :
        {"https://127.0.0.1:" + std::to_string(server.Port()) + "/x",
         "ftp://127.0.0.1:" + std::to_string(server.Port()) + "/x", std::string("not a url")}) {
     const HttpResult r = HttpGet(url);
