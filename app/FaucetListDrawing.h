@@ -1,0 +1,61 @@
+// Drawing of one row of the faucet list, and the delegate that lets the list
+// view draw its rows that way.
+#pragma once
+
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <QStyledItemDelegate>
+#include <functional>
+
+#include "app/ListRowStyle.h"
+#include "app/core/FaucetItem.h"
+
+class QPainter;
+
+namespace trelio {
+
+// The window state the drawing reads, taken afresh for every row.
+struct ListDrawState {
+  bool singleLine = false;
+  int sortKind = 0;
+  const FaucetItem* browsed = nullptr;
+  const FaucetItem* preloaded = nullptr;
+};
+
+// What stays the same from row to row.
+struct ListDrawResources {
+  QPixmap favorite;  // 15 x 15
+  MinutesWord minutesWord;
+};
+
+// Draws the row with its item text into rect; index counts from 0.
+void DrawFaucetRow(QPainter& painter, const QRect& rect, const FaucetItem& row, const QString& text,
+                   int index, bool selected, const ListDrawState& state,
+                   const ListDrawResources& resources);
+
+// Item data role that holds the row (a FaucetItem*) of a list item.
+constexpr int kFaucetRowRole = Qt::UserRole + 1;
+
+class FaucetListDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  using StateSource = std::function<ListDrawState()>;
+  FaucetListDelegate(StateSource state, ListDrawResources resources, QObject* parent = nullptr);
+
+  void SetItemHeight(int height) { itemHeight_ = height; }
+  int ItemHeight() const { return itemHeight_; }
+  void SetResources(ListDrawResources resources) { resources_ = std::move(resources); }
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+ private:
+  StateSource state_;
+  ListDrawResources resources_;
+  int itemHeight_ = kSingleLineItemHeight;
+};
+
+}  // namespace trelio
