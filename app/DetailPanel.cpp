@@ -35,9 +35,14 @@ void DetailPanel::AddView(QWidget* view) {
   PlaceViews();
 }
 
+static int BarHeight(const QWidget* bar) {
+  if (!bar) return 0;
+  return bar->minimumHeight() > 0 ? bar->minimumHeight() : bar->sizeHint().height();
+}
+
 QRect DetailPanel::ViewArea() const {
-  const int top = top_ ? top_->sizeHint().height() : 0;
-  const int bottom = bottom_ ? bottom_->sizeHint().height() : 0;
+  const int top = BarHeight(top_);
+  const int bottom = BarHeight(bottom_);
   return QRect(0, top, width(), std::max(0, height() - top - bottom));
 }
 

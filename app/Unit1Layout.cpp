@@ -47,13 +47,14 @@ QSplitter* MakeSplitter(Qt::Orientation orientation, const char* name, QWidget* 
 QToolBar* MakeToolBar(const char* name, QWidget* parent) {
   auto* bar = new QToolBar(parent);
   bar->setObjectName(QString::fromLatin1(name));
-  bar->setFixedHeight(26);
   bar->setMovable(false);
   bar->setFloatable(false);
   bar->setIconSize({16, 16});
   bar->setStyleSheet(
       QStringLiteral("QToolBar { background-color: rgb(192,192,192); border: none; "
                      "spacing: 0px; padding: 0px; }"));
+  // Last: the settings above reset the minimum height.
+  bar->setFixedHeight(26);
   return bar;
 }
 

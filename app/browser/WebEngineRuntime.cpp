@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QWebEngineProfile>
 
@@ -35,12 +36,13 @@ bool NoGpu() {
 }  // namespace
 
 void WebEngineRuntime::PrepareProcess() {
+  // The engine's start-up report; rules of the environment still win.
+  QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
   if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   AppendToVariable("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-background-networking", ' ');
   AppendToVariable("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-component-update", ' ');
   if (NoGpu()) AppendToVariable("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu", ' ');
-  AppendToVariable("QT_LOGGING_RULES", "qt.webenginecontext.info=false", ';');
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QThread>
+#include <QtTest/QTest>
 #include <atomic>
 #include <memory>
 #include <stdexcept>
@@ -58,7 +59,7 @@ TEST_F(WorkerThreadTest, SynchronizeCallsArriveThroughTheEventLoop) {
     for (int i = 0; i < 3; ++i) LambdaThread::Synchronize([&] { ++calls; });
   });
   t.Start();
-  while (!t.Finished()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return t.Finished(); }));
   EXPECT_EQ(calls, 3);
 }
 
@@ -141,9 +142,7 @@ TEST_F(WorkerThreadTest, FreeOnTerminateDeletesTheObjectOnTheWindowThread) {
   auto* t = new Counted(&deleted);
   t->SetFreeOnTerminate(true);
   t->Start();
-  for (int i = 0; i < 200 && !deleted; ++i)
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-  EXPECT_TRUE(deleted);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return deleted.load(); }));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  trelio::WebEngineRuntime::PrepareProcess();
   QTemporaryDir folders;
   const QString runtime = folders.path() + QStringLiteral("/runtime");
   const QString cache = folders.path() + QStringLiteral("/cache");
@@ -22,7 +23,6 @@ int main(int argc, char** argv) {
   QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
   qputenv("XDG_CACHE_HOME", cache.toLocal8Bit());
-  trelio::WebEngineRuntime::PrepareProcess();
 
   trelio::Application app(argc, argv);
   trelio::Application::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
