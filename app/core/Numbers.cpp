@@ -112,9 +112,11 @@ long double DecimalOrZero(std::string_view text) {
 
 std::string FormatAmount(long double value) {
   if (!std::isfinite(value)) return "0";
-  char buf[128];
-  std::snprintf(buf, sizeof buf, "%.8Lf", value);
-  std::string s(buf);
+  // Sized to the value: a fixed buffer would cut large amounts short.
+  const int n = std::snprintf(nullptr, 0, "%.8Lf", value);
+  std::string s(size_t(n > 0 ? n : 0) + 1, '\0');
+  std::snprintf(s.data(), s.size(), "%.8Lf", value);
+  s.resize(s.size() - 1);
   while (!s.empty() && s.back() == '0') s.pop_back();
   if (!s.empty() && s.back() == '.') s.pop_back();
   if (s == "-0") s = "0";

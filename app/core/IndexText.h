@@ -1,0 +1,16 @@
+// The two small text helpers of reading and writing index files.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace trelio {
+
+// Removes one enclosing pair of the quote character (the first character of
+// `quote`) from a text of at least two characters; otherwise the text as is.
+std::string StripQuotes(std::string_view text, std::string_view quote = "\"");
+
+// Every occurrence of the system decimal separator becomes ".".
+std::string NormalizeDecimal(std::string_view text, char systemDecimalSeparator);
+
+}  // namespace trelio

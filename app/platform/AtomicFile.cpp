@@ -1,0 +1,177 @@
+#include "app/platform/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <system_error>
+
+namespace trelio {
+namespace {
+
+std::string Reason(const char* what, const std::string& path, int err) {
+  return std::string(what) + " \"" + path + "\": " + std::generic_category().message(err);
+}
+
+void SetError(std::string* error, std::string text) {
+  if (error) *error = std::move(text);
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// The file a path finally names, so that writing through a symbolic link
+// replaces the linked file and keeps the link.
+std::string ResolveTarget(const std::string& path) {
+  struct stat st;
+  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  char resolved[PATH_MAX];
+  if (realpath(path.c_str(), resolved) == nullptr) return path;
+  return resolved;
+}
+
+void SyncFolder(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += size_t(n);
+  }
+  return true;
+}
+
+// Writes bytes into a new file beside target and returns its name, or an
+// empty name with error set.
+std::string WriteTemporary(const std::string& target, std::string_view bytes, std::string* error) {
+  static std::atomic<unsigned> counter{0};
+  const std::string folder = FolderOf(target);
+  const size_t slash = target.rfind('/');
+  const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = (folder == "/" ? std::string() : folder) + "/." + base + ".~" +
+           std::to_string(getpid()) + "-" + std::to_string(counter++);
+    fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0) {
+    SetError(error, Reason("Cannot create a file in", folder, errno));
+    return {};
+  }
+  struct stat old;
+  if (stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) fchmod(fd, old.st_mode & 07777);
+  if (!WriteAll(fd, bytes) || fsync(fd) != 0) {
+    const int err = errno;
+    close(fd);
+    unlink(temp.c_str());
+    SetError(error, Reason("Cannot write", temp, err));
+    return {};
+  }
+  if (close(fd) != 0) {
+    const int err = errno;
+    unlink(temp.c_str());
+    SetError(error, Reason("Cannot write", temp, err));
+    return {};
+  }
+  return temp;
+}
+
+}  // namespace
+
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::string* error) {
+  bytes.clear();
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return ReadOutcome::kMissing;
+    SetError(error, Reason("Cannot read", path, errno));
+    return ReadOutcome::kFailed;
+  }
+  struct stat st;
+  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    close(fd);
+    SetError(error, Reason("Cannot read", path, EISDIR));
+    return ReadOutcome::kFailed;
+  }
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int err = errno;
+      close(fd);
+      bytes.clear();
+      SetError(error, Reason("Cannot read", path, err));
+      return ReadOutcome::kFailed;
+    }
+    bytes.append(buffer, size_t(n));
+  }
+  close(fd);
+  return ReadOutcome::kRead;
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
+  const std::string target = ResolveTarget(path);
+  const std::string temp = WriteTemporary(target, bytes, error);
+  if (temp.empty()) return false;
+  if (rename(temp.c_str(), target.c_str()) != 0) {
+    const int err = errno;
+    unlink(temp.c_str());
+    SetError(error, Reason("Cannot write", path, err));
+    return false;
+  }
+  SyncFolder(FolderOf(target));
+  return true;
+}
+
+bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& existed,
+                      std::string* error) {
+  existed = false;
+  struct stat st;
+  if (lstat(path.c_str(), &st) == 0) {
+    existed = true;
+    return true;
+  }
+  const std::string temp = WriteTemporary(path, bytes, error);
+  if (temp.empty()) return false;
+  // A hard link appears complete or not at all and fails when the name is taken.
+  int result = link(temp.c_str(), path.c_str());
+  int err = result == 0 ? 0 : errno;
+  if (result != 0 && err != EEXIST && lstat(path.c_str(), &st) != 0) {
+    // File systems without hard links: rename, after checking the name is free.
+    result = rename(temp.c_str(), path.c_str());
+    err = result == 0 ? 0 : errno;
+  }
+  unlink(temp.c_str());
+  if (result != 0) {
+    if (err == EEXIST || lstat(path.c_str(), &st) == 0) {
+      existed = true;
+      return true;
+    }
+    SetError(error, Reason("Cannot write", path, err));
+    return false;
+  }
+  SyncFolder(FolderOf(path));
+  return true;
+}
+
+}  // namespace trelio

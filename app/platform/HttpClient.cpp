@@ -1,0 +1,182 @@
+#include "app/platform/HttpClient.h"
+
+#include <curl/curl.h>
+#include <string.h>
+
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <string_view>
+
+namespace trelio {
+namespace {
+
+constexpr const char* kUserAgent = "Mozilla/3.0 (compatible; Indy Library)";
+
+// State one transfer shares with its callbacks.
+struct Transfer {
+  Transfer(CURL* c, const HttpProgress& p, HttpResult& r) : curl(c), progress(p), result(r) {}
+  CURL* curl;
+  const HttpProgress& progress;
+  HttpResult& result;
+  std::string statusLine;
+  bool begun = false;
+  bool cancelled = false;
+  // Text of an exception thrown by a callback; it must not cross libcurl.
+  std::string failure;
+};
+
+std::string_view TrimLineEnd(std::string_view line) {
+  while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' ')) {
+    line.remove_suffix(1);
+  }
+  return line;
+}
+
+// Keeps a callback's exception as the transfer's failure; false ends it.
+template <typename F>
+bool Guarded(Transfer& t, F&& f) {
+  try {
+    f();
+    return true;
+  } catch (const std::bad_alloc&) {
+    t.failure = "Out of memory";
+  } catch (const std::exception& e) {
+    t.failure = e.what();
+  } catch (...) {
+    t.failure = "Unknown error";
+  }
+  if (t.failure.empty()) t.failure = "Unknown error";
+  return false;
+}
+
+// libcurl hands over every header line, each response starting with its
+// status line; the empty line ends a response's headers.
+size_t OnHeader(char* data, size_t size, size_t count, void* user) {
+  auto& t = *static_cast<Transfer*>(user);
+  const size_t n = size * count;
+  const std::string_view line(data, n);
+  const bool fine = Guarded(t, [&] {
+    if (line.starts_with("HTTP/")) {
+      t.statusLine = std::string(TrimLineEnd(line));
+      return;
+    }
+    if (!TrimLineEnd(line).empty() || t.begun) return;
+    long code = 0;
+    curl_easy_getinfo(t.curl, CURLINFO_RESPONSE_CODE, &code);
+    if (code < 200) return;  // an interim 1xx response; the real one follows
+    t.begun = true;
+    curl_off_t length = -1;
+    curl_easy_getinfo(t.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+    if (t.progress.workBegin) t.progress.workBegin(length > 0 ? length : 0);
+  });
+  return fine ? n : 0;
+}
+
+size_t OnBody(char* data, size_t size, size_t count, void* user) {
+  auto& t = *static_cast<Transfer*>(user);
+  const size_t n = size * count;
+  const bool fine = Guarded(t, [&] {
+    t.result.body.append(data, n);
+    if (t.progress.work) t.progress.work(static_cast<int64_t>(t.result.body.size()));
+  });
+  return fine ? n : 0;
+}
+
+int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  auto& t = *static_cast<Transfer*>(user);
+  if (t.progress.cancel && t.progress.cancel->load()) {
+    t.cancelled = true;
+    return 1;
+  }
+  return 0;
+}
+
+struct CurlDeleter {
+  void operator()(CURL* c) const { curl_easy_cleanup(c); }
+  void operator()(curl_slist* l) const { curl_slist_free_all(l); }
+};
+
+}  // namespace
+
+void HttpGlobalInit() {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+HttpResult HttpGet(const std::string& url, const HttpProgress& progress) {
+  HttpResult result;
+  try {
+    HttpGlobalInit();
+    std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+    if (!curl) {
+      result.error = "Cannot create an HTTP connection";
+      return result;
+    }
+    curl_slist* raw = nullptr;
+    for (const char* h : {"Accept: text/html, */*", "Content-Type: text/html"}) {
+      curl_slist* next = curl_slist_append(raw, h);
+      if (!next) {
+        curl_slist_free_all(raw);
+        throw std::bad_alloc();
+      }
+      raw = next;
+    }
+    std::unique_ptr<curl_slist, CurlDeleter> headers(raw);
+
+    Transfer t(curl.get(), progress, result);
+    char errorText[CURL_ERROR_SIZE] = {};
+    CURL* c = curl.get();
+    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
+    curl_easy_setopt(c, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http");
+    curl_easy_setopt(c, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(c, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+    curl_easy_setopt(c, CURLOPT_USERAGENT, kUserAgent);
+    curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
+    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(c, CURLOPT_TIMEOUT, 0L);
+    curl_easy_setopt(c, CURLOPT_PROXY, "");       // ignore proxy variables of the environment
+    curl_easy_setopt(c, CURLOPT_COOKIEFILE, "");  // cookies accepted for this transfer
+    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, OnHeader);
+    curl_easy_setopt(c, CURLOPT_HEADERDATA, &t);
+    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, OnBody);
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &t);
+    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, OnProgress);
+    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &t);
+
+    const CURLcode code = curl_easy_perform(c);
+    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &result.status);
+
+    if (!t.failure.empty()) {
+      result.error = t.failure;
+    } else if (t.cancelled) {
+      result.cancelled = true;
+      result.error = "Transfer cancelled";
+    } else if (code != CURLE_OK) {
+      result.error = errorText[0] ? std::string(TrimLineEnd(errorText)) : curl_easy_strerror(code);
+      long osError = 0;
+      curl_easy_getinfo(c, CURLINFO_OS_ERRNO, &osError);
+      if (osError != 0) {
+        // "Couldn't connect to server" alone does not say that it refused.
+        char text[256];
+        result.error +=
+            " (" + std::string(strerror_r(static_cast<int>(osError), text, sizeof text)) + ")";
+      }
+    } else if (result.status < 200 || result.status > 299) {
+      result.error =
+          t.statusLine.empty() ? "HTTP error " + std::to_string(result.status) : t.statusLine;
+    } else {
+      result.ok = true;
+    }
+  } catch (const std::bad_alloc&) {
+    result.ok = false;
+    result.error = "Out of memory";
+  }
+  return result;
+}
+
+}  // namespace trelio

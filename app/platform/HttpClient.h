@@ -1,0 +1,47 @@
+// Blocking HTTP/1.1 GET of a URL into memory, with the request the maker's
+// server expects: fixed User-Agent, Accept and Content-Type headers, no
+// redirects followed, no read time-out, no proxy, plain http only.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace trelio {
+
+// Everything here is optional. The callbacks run on the thread that called
+// HttpGet; a callback that throws ends the transfer with the exception's text.
+struct HttpProgress {
+  // Once, when the response headers are in: the body length the server
+  // announced, 0 when it announced none.
+  std::function<void(int64_t expected)> workBegin;
+  // After each piece of the body: the number of body bytes received so far.
+  std::function<void(int64_t countSoFar)> work;
+  // Polled while the transfer runs, also while the server is silent (at least
+  // about once a second); true ends the transfer.
+  const std::atomic<bool>* cancel = nullptr;
+};
+
+struct HttpResult {
+  // A 2xx response was read to its end.
+  bool ok = false;
+  // The cancel flag ended the transfer.
+  bool cancelled = false;
+  // The status of the response, 0 when none arrived.
+  long status = 0;
+  // The response body, also that of an error status.
+  std::string body;
+  // When !ok: the message text, e.g. "HTTP/1.1 404 Not Found" or the
+  // transport's own description of a failed connection.
+  std::string error;
+};
+
+// Initialises the HTTP library once for the process. Call it before the
+// first worker thread starts; HttpGet calls it too, so forgetting is safe.
+void HttpGlobalInit();
+
+// One GET with its own connection. Never throws.
+HttpResult HttpGet(const std::string& url, const HttpProgress& progress = {});
+
+}  // namespace trelio

@@ -1,0 +1,57 @@
+// A generated index of realistic rows for the index benchmarks.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "app/core/FaucetItem.h"
+
+namespace trelio::bench {
+
+inline constexpr int kBenchRows = 100000;
+
+// Four shapes of faucet address with their referral parts.
+inline std::string BenchUrl(int i) {
+  const std::string n = std::to_string(i);
+  switch (i % 4) {
+    case 0:
+      return "https://faucet" + n + ".example.com/claim/?r=1BvBMSEYstWetqTFn5Au4m4GFg7xJaNVN2";
+    case 1:
+      return "http://www.coin" + n + ".net/faucet.php?ref=1BvBMSEYstWetqTFn5Au4m4GFg7xJaNVN2";
+    case 2:
+      return "https://free-" + n + ".io/ref/1BvBMSEYstWetqTFn5Au4m4GFg7xJaNVN2";
+    default:
+      return "http://" + n + ".faucet.org/{R}";
+  }
+}
+
+inline void FillBenchIndex(FaucetIndex& index, int rows) {
+  static const char* const coins[] = {"bitcoin", "litecoin", "dogecoin", "ethereum classic",
+                                      "tron"};
+  for (int i = 0; i < rows; ++i) {
+    FaucetItem& item = index.Append();
+    item[fCurrency] = coins[i % 5];
+    item[fName] = "Faucet number " + std::to_string(i);
+    item[fUrl] = BenchUrl(i);
+    item[fInterval] = std::to_string(5 + i % 60);
+    item[fInput] = i % 3 == 0 ? "address" : "";
+    item[fCompleted] = i % 2 ? "1" : "";
+    item[fTimestamp] = std::to_string(1700000000 + i);
+    item[fPosition] = std::to_string(i + 1);
+    item[fTotalPayout] = "0.00012345";
+    item[fLastPayout] = "0.00000123";
+    item[fLastPayout2] = "0.00000234";
+    item[fLastPayout3] = "0.00000345";
+    item[fMovingAveragePayout] = "0.00000234";
+    item[fAveragePayout] = "0.00000411";
+    item[fPayoutsCount] = "30";
+  }
+}
+
+inline std::string BenchFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "kt-bench-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) return std::filesystem::temp_directory_path().string();
+  return pattern;
+}
+
+}  // namespace trelio::bench

@@ -1,0 +1,125 @@
+#include "hashes/Hashes.h"
+
+namespace trelio {
+
+uint32_t HashString(const std::string& key) {
+  if (key.empty()) throw EHashInvalidKeyError("Key cannot be an empty string");
+  uint32_t h = 0x12345670;
+  for (const char c : key) {
+    h = (h << 4) + static_cast<unsigned char>(c);
+    // The top bits are or-ed back in and left set; the stored hashes and the
+    // bucket of every key depend on exactly this form.
+    const uint32_t t = h & 0xF0000000u;
+    if (t != 0) h |= t >> 24;
+  }
+  return h;
+}
+
+THash::THash() {
+  BucketBits = 7;
+  ComputeBucketCount();
+  AllocBuckets();
+  AllowCompaction = true;
+}
+
+void THash::ComputeBucketCount() {
+  BucketCount = 1 << BucketBits;
+  BucketMask = BucketCount - 1;
+  HighBucket = BucketCount - 1;
+}
+
+void THash::AllocBuckets() { Buckets.assign(BucketCount, {}); }
+
+THash::FoundKey THash::FindKey(const std::string& key) const {
+  const uint32_t hash = HashString(key);
+  const int32_t bucket = static_cast<int32_t>(hash & static_cast<uint32_t>(BucketMask));
+  const std::vector<THashItem>& items = Buckets[bucket];
+  for (size_t i = 0; i < items.size(); ++i) {
+    // Equal keys have equal hashes, so the stored hash only spares most of
+    // the text comparisons.
+    if (items[i].Hash == hash && items[i].Key == key)
+      return {true, bucket, static_cast<int32_t>(i)};
+  }
+  return {false, bucket, -1};
+}
+
+int32_t THash::AllocIndex() {
+  if (!FreeSlots.empty()) {
+    const int32_t slot = FreeSlots.back();
+    FreeSlots.pop_back();
+    return slot;
+  }
+  return HighValueIndex() + 1;
+}
+
+bool THash::Exists(const std::string& key) const { return FindKey(key).found; }
+
+void THash::Delete(const std::string& key) {
+  const FoundKey f = FindKey(key);
+  if (!f.found) throw EHashFindError("Key \"" + key + "\" not found");
+  std::vector<THashItem>& items = Buckets[f.bucket];
+  const int32_t slot = items[f.position].ItemIndex;
+  ClearValue(slot);
+  FreeSlots.push_back(slot);
+  // Entry order within a bucket is not kept.
+  if (static_cast<size_t>(f.position) + 1 != items.size())
+    items[f.position] = std::move(items.back());
+  items.pop_back();
+  CompactIfNeeded();
+}
+
+void THash::CompactIfNeeded() {
+  if (AllowCompaction && FreeSlots.size() >= 100) Compact();
+}
+
+void THash::Compact() {
+  if (!AllowCompaction) return;
+  const int32_t n = HighValueIndex() + 1;
+  std::vector<bool> isFree(n, false);
+  std::vector<int32_t> newSlot(n);
+  for (int32_t s = 0; s < n; ++s) newSlot[s] = s;
+  for (const int32_t slot : FreeSlots) isFree[slot] = true;
+
+  // Move the highest used slots into the lowest free ones.
+  int32_t i = 0;
+  int32_t j = n - 1;
+  while (j > i) {
+    if (isFree[i]) {
+      while (j > i && isFree[j]) --j;
+      if (j > i) {
+        MoveValue(j, i);
+        isFree[i] = false;
+        isFree[j] = true;
+        newSlot[j] = i;
+      }
+    } else {
+      ++i;
+    }
+  }
+  int32_t k = n - 1;
+  while (k >= 0 && isFree[k]) --k;
+  TrimValues(k + 1);
+  FreeSlots.clear();
+
+  for (int32_t b = 0; b <= HighBucket; ++b)
+    for (THashItem& item : Buckets[b]) item.ItemIndex = newSlot[item.ItemIndex];
+}
+
+void THash::Clear() {
+  ClearValues();
+  FreeSlots.clear();
+  for (std::vector<THashItem>& bucket : Buckets) bucket.clear();
+}
+
+int32_t THash::SlotOf(const std::string& key) const {
+  const FoundKey f = FindKey(key);
+  return f.found ? Buckets[f.bucket][f.position].ItemIndex : -1;
+}
+
+std::vector<std::string> THash::BucketKeys(int32_t bucket) const {
+  std::vector<std::string> keys;
+  for (const THashItem& item : Buckets.at(bucket)) keys.push_back(item.Key);
+  return keys;
+}
+
+}  // namespace trelio

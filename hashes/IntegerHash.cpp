@@ -1,0 +1,33 @@
+#include "hashes/Hashes.h"
+
+namespace trelio {
+
+int32_t TIntegerHash::GetItem(const std::string& key) const {
+  const FoundKey f = FindKey(key);
+  if (!f.found) throw EHashFindError("Key \"" + key + "\" not found");
+  return Values[Buckets[f.bucket][f.position].ItemIndex];
+}
+
+void TIntegerHash::SetItem(const std::string& key, int32_t value) {
+  const FoundKey f = FindKey(key);
+  if (f.found) {
+    Values[Buckets[f.bucket][f.position].ItemIndex] = value;
+    return;
+  }
+  const int32_t slot = AllocIndex();
+  if (slot > HighValueIndex()) Values.resize(static_cast<size_t>(slot) + 1);
+  Values[slot] = value;
+  Buckets[f.bucket].push_back({HashString(key), slot, key});
+}
+
+void TIntegerHash::ClearValue(int32_t slot) { Values[slot] = 0; }
+
+void TIntegerHash::MoveValue(int32_t from, int32_t to) { Values[to] = Values[from]; }
+
+void TIntegerHash::TrimValues(int32_t length) { Values.resize(length, 0); }
+
+void TIntegerHash::ClearValues() { Values.clear(); }
+
+int32_t TIntegerHash::HighValueIndex() const { return static_cast<int32_t>(Values.size()) - 1; }
+
+}  // namespace trelio

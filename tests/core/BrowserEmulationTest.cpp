@@ -1,0 +1,24 @@
+#include "app/core/BrowserEmulation.h"
+
+#include <gtest/gtest.h>
+
+#include "app/platform/IniFile.h"
+#include "app/platform/RegistryStore.h"
+#include "tests/ScratchFolder.h"
+
+namespace trelio {
+namespace {
+
+TEST(BrowserEmulationTest, ValueIsNamedAfterTheExecutablesFileName) {
+  testing::ScratchFolder dir;
+  std::string error;
+  ASSERT_TRUE(
+      WriteBrowserEmulation(dir.path(), "/opt/korvane trelio/bin/korvane-trelio", 11001, &error))
+      << error;
+  const IniFile store = IniFile::Load(RegistryStorePath(dir.path()));
+  EXPECT_EQ(store.ReadInteger(kBrowserEmulationKeyPath, "korvane-trelio", 0), 11001);
+  EXPECT_FALSE(WriteBrowserEmulation("", "/bin/korvane-trelio", 11001, &error));
+}
+
+}  // namespace
+}  // namespace trelio

@@ -1,0 +1,241 @@
+// The browser events, the detail edits' actions, the navigation buttons and
+// the pop-up decision.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/core/PageScripts.h"
+#include "tests/core/BrowsingFixture.h"
+
+namespace trelio {
+namespace {
+
+constexpr BrowserWindow kFirst = BrowserWindow::First, kSecond = BrowserWindow::Second;
+
+class BrowsingEventsTest : public BrowsingFixture {
+ protected:
+  // a browsed in WebBrowser1 with the typed spec "typed", b preloaded in
+  // WebBrowser2.
+  void BrowseA() {
+    AddRows({{"a"}, {"b"}, {"c"}});
+    Row("a")->fields[fInput] = "1";
+    Row("b")->fields[fInput] = "email";
+    Rebuild();
+    browsing.ToolButton5Click();
+    view.SetEditText(DetailEdit::Input, "typed");
+  }
+  // Moves on to b by swapping: WebBrowser2 becomes the active window.
+  void SwapToB() {
+    browsing.ToolButton5Click();
+    ASSERT_FALSE(browsing.ActiveBrowserIsFirst());
+  }
+  std::string Insertion(const std::string& spec) const {
+    return InsertAddressScript(spec, "WALLET", "adcopy_response", 0);
+  }
+  std::vector<std::string>& Scripts(BrowserWindow w) { return view.Browser(w).scripts; }
+};
+
+TEST_F(BrowsingEventsTest, DocumentAvailableInsertsWithTheSpecOfThePageItsWindowShows) {
+  BrowseA();
+  browsing.ChromiumDocumentAvailableInMainFrame(kSecond, "http://b.example/?r=REF");
+  EXPECT_EQ(Scripts(kSecond), std::vector<std::string>{Insertion("email")});
+  EXPECT_EQ(view.EditText(DetailEdit::Url), "http://a.example/");
+
+  browsing.ChromiumDocumentAvailableInMainFrame(kFirst, "http://a.example/page?r=REF");
+  EXPECT_EQ(Scripts(kFirst),
+            (std::vector<std::string>{Insertion("typed"), std::string(TitleQueryScript())}));
+  EXPECT_EQ(view.EditText(DetailEdit::Url), "http://a.example/page");
+}
+
+TEST_F(BrowsingEventsTest, InactiveWindowWithoutPreloadUsesTheEdit) {
+  AddRows({{"a"}});
+  Rebuild();
+  view.SetEditText(DetailEdit::Input, "typed");
+  settings.ignoreFieldNames = "captcha|code";  // read at each use
+  browsing.ChromiumDocumentAvailableInMainFrame(kSecond, "http://x.example/");
+  browsing.ChromiumLoadEnd(kSecond, true, "http://x.example/");
+  const std::string insertion = InsertAddressScript("typed", "WALLET", "captcha|code", 0);
+  EXPECT_EQ(Scripts(kSecond), (std::vector<std::string>{insertion, insertion}));
+}
+
+TEST_F(BrowsingEventsTest, LoadEndInsertsOnlyForARealMainFramePage) {
+  BrowseA();
+  const struct {
+    bool mainFrame;
+    const char* url;
+    bool inserts;
+  } cases[] = {
+      {true, "http://b.example/?r=REF", true},
+      {false, "http://ads.example/frame", false},
+      {true, "about:blank", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.url);
+    Scripts(kSecond).clear();
+    browsing.ChromiumLoadEnd(kSecond, c.mainFrame, c.url);
+    EXPECT_EQ(Scripts(kSecond), c.inserts ? std::vector<std::string>{Insertion("email")}
+                                          : std::vector<std::string>{});
+  }
+  EXPECT_EQ(view.EditText(DetailEdit::Url), "http://a.example/");
+}
+
+TEST_F(BrowsingEventsTest, BackAndForwardFollowTheActiveWindowOnly) {
+  BrowseA();
+  browsing.ChromiumLoadingStateChange(kFirst, true, false);
+  EXPECT_TRUE(view.navEnabled[NavButton::Back]);
+  EXPECT_FALSE(view.navEnabled[NavButton::Forward]);
+  // The hidden preload finishing its first page leaves them alone.
+  browsing.ChromiumLoadingStateChange(kSecond, false, true);
+  EXPECT_TRUE(view.navEnabled[NavButton::Back]);
+  EXPECT_FALSE(view.navEnabled[NavButton::Forward]);
+  // After the swap they show the new active window's history.
+  SwapToB();
+  EXPECT_FALSE(view.navEnabled[NavButton::Back]);
+  EXPECT_TRUE(view.navEnabled[NavButton::Forward]);
+}
+
+TEST_F(BrowsingEventsTest, NavigationButtonsShowAndDriveTheActiveWindow) {
+  BrowseA();
+  SwapToB();
+  view.browsers[0].visible = true;
+  view.browsers[1].visible = false;
+  browsing.ToolButton7Click();
+  browsing.ToolButton9Click();
+  browsing.ToolButton10Click();
+  EXPECT_EQ(Shown(), "12");
+  EXPECT_EQ(view.browsers[1].back, 1);
+  EXPECT_EQ(view.browsers[1].forward, 1);
+  EXPECT_EQ(view.browsers[1].reloads, 1);
+  EXPECT_EQ(view.browsers[0].back + view.browsers[0].forward + view.browsers[0].reloads, 0);
+}
+
+TEST_F(BrowsingEventsTest, EnterInIntervalAndInputEditsRunScriptsInTheActiveWindow) {
+  BrowseA();
+  SwapToB();
+  view.SetEditText(DetailEdit::Input, "wallet");
+  Scripts(kFirst).clear();
+  Scripts(kSecond).clear();
+  browsing.Edit6KeyPress('a');
+  browsing.Edit8KeyPress('a');
+  EXPECT_TRUE(Scripts(kSecond).empty());
+  browsing.Edit6KeyPress('\r');
+  browsing.Edit8KeyPress('\r');
+  EXPECT_EQ(Scripts(kSecond),
+            (std::vector<std::string>{std::string(DetectIntervalScript()), Insertion("wallet")}));
+  EXPECT_TRUE(Scripts(kFirst).empty());
+}
+
+TEST_F(BrowsingEventsTest, ClickIntoEmptyNameAsksTheVisibleWindowForTheTitle) {
+  const struct {
+    const char* name;
+    bool visible1, visible2;
+    int asked;  // 1, 2 or 0: none
+  } cases[] = {
+      {"", true, true, 1},
+      {"", false, true, 2},
+      {"", false, false, 0},
+      {"set", true, false, 0},
+  };
+  for (const auto& c : cases) {
+    Scripts(kFirst).clear();
+    Scripts(kSecond).clear();
+    view.SetEditText(DetailEdit::Name, c.name);
+    view.browsers[0].visible = c.visible1;
+    view.browsers[1].visible = c.visible2;
+    browsing.Edit5Click();
+    const std::vector<std::string> title{std::string(TitleQueryScript())}, none;
+    EXPECT_EQ(Scripts(kFirst), c.asked == 1 ? title : none);
+    EXPECT_EQ(Scripts(kSecond), c.asked == 2 ? title : none);
+  }
+}
+
+TEST_F(BrowsingEventsTest, ConsoleLinesFillTheDetailEdits) {
+  AddRows({{"a"}});
+  Rebuild();
+  const struct {
+    const char* line;
+    const char* inputBefore;
+    const char* name;
+    const char* interval;
+    const char* input;
+  } cases[] = {
+      {"KorvaneTrelio#T: Moon faucet", "", "Moon faucet", "", ""},
+      {"KorvaneTrelio#I: 60", "", "", "60", ""},
+      {"KorvaneTrelio#N: address", "", "", "", "address"},
+      {"KorvaneTrelio#N: address", "2", "", "", "2"},
+      {"KorvaneTrelio#N: ", "", "", "", ""},
+      {"korvanetrelio#T: Moon", "", "", "", ""},
+      {"KorvaneTrelio#X: Moon", "", "", "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    view.edits.clear();
+    view.SetEditText(DetailEdit::Input, c.inputBefore);
+    browsing.ChromiumConsoleMessage(c.line);
+    EXPECT_EQ(view.EditText(DetailEdit::Name), c.name);
+    EXPECT_EQ(view.EditText(DetailEdit::Interval), c.interval);
+    EXPECT_EQ(view.EditText(DetailEdit::Input), c.input);
+  }
+}
+
+TEST_F(BrowsingEventsTest, PageTextIsCreditedToTheRowThatAskedUnlessTheListWasRebuilt) {
+  const std::u16string text = u"0.00001234 BTC was sent to your address";
+  BrowseA();
+  Click(1);  // leaving a completes it and asks WebBrowser1 for its page text
+  ASSERT_EQ(view.browsers[0].textRequests.size(), 1u);
+  const PageTextRequest request = view.browsers[0].textRequests[0];
+  EXPECT_EQ(request.item, Row("a"));
+
+  const int repaints = view.repaints;
+  browsing.ChromiumTextResultAvailable(request, text);
+  EXPECT_EQ(Row("a")->fields[fTotalPayout], "0.00001234");
+  EXPECT_EQ(Row("b")->fields[fTotalPayout], "");
+  EXPECT_EQ(view.repaints, repaints + 1);
+  settings.processResultsWithoutPayment = 1;
+  browsing.ChromiumTextResultAvailable(request, u"nothing recognised");
+  EXPECT_EQ(Row("a")->fields[fLastPayout], "0");
+  EXPECT_EQ(Row("a")->fields[fPayoutsCount], "2");
+
+  Rebuild();
+  const int repaintsBefore = view.repaints;
+  browsing.ChromiumTextResultAvailable(request, text);
+  EXPECT_EQ(Row("a")->fields[fTotalPayout], "0.00001234");
+  EXPECT_EQ(Row("a")->fields[fPayoutsCount], "2");
+  EXPECT_EQ(view.repaints, repaintsBefore);
+}
+
+TEST_F(BrowsingEventsTest, PageTextAfterForgettingAllItemsOrWithoutItemIsDropped) {
+  BrowseA();
+  Click(1);
+  const PageTextRequest request = view.browsers[0].textRequests.at(0);
+  browsing.ChromiumTextResultAvailable({nullptr, request.listGeneration}, u"5 satoshi was sent");
+  browsing.ForgetAllItems();
+  browsing.ChromiumTextResultAvailable(request, u"5 satoshi was sent");
+  EXPECT_EQ(Row("a")->fields[fTotalPayout], "");
+  EXPECT_EQ(Row("a")->fields[fPayoutsCount], "");
+}
+
+TEST_F(BrowsingEventsTest, NoPageTextWhenTheActiveWindowShowsAnotherPage) {
+  BrowseA();
+  view.browsers[0].mainFrameUrl = "https://other.example/";
+  Click(1);
+  EXPECT_EQ(Completed(), "a");
+  EXPECT_TRUE(view.browsers[0].textRequests.empty());
+  EXPECT_TRUE(view.browsers[1].textRequests.empty());
+}
+
+TEST(BrowsingPopupTest, RefusedWhileBlockedUnlessCtrlIsHeld) {
+  const struct {
+    int blockPopups;
+    bool ctrl;
+    bool cancel;
+  } cases[] = {{1, false, true},  {1, true, false}, {2, false, true},
+               {0, false, false}, {0, true, false}, {-1, false, false}};
+  for (const auto& c : cases)
+    EXPECT_EQ(ChromiumBeforePopup(c.blockPopups, c.ctrl), c.cancel)
+        << c.blockPopups << " ctrl " << c.ctrl;
+}
+
+}  // namespace
+}  // namespace trelio

@@ -1,0 +1,124 @@
+// Making a row current, the detail edits it fills, and the browse commands'
+// edge cases.
+#include <gtest/gtest.h>
+
+#include "tests/core/BrowsingFixture.h"
+
+namespace trelio {
+namespace {
+
+using BrowsingSelectionTest = BrowsingFixture;
+
+TEST_F(BrowsingSelectionTest, FieldLoadingFillsDetailsAndRemembersTheRow) {
+  AddRows({{"a"}, {"b", "K"}});
+  FaucetItem& b = *Row("b");
+  b[fUrl] = "http://b.example/claim?r=old";
+  b[fInput] = "wallet";
+  b[fTimestamp] = std::to_string(kNow - 10);
+  Rebuild();
+
+  Click(1);
+  EXPECT_EQ(browsing.CurrentItem(), &b);
+  EXPECT_EQ(view.EditText(DetailEdit::Url), "http://b.example/claim");
+  EXPECT_EQ(view.EditText(DetailEdit::Name), "b");
+  EXPECT_EQ(view.EditText(DetailEdit::Interval), "5");
+  EXPECT_EQ(view.EditText(DetailEdit::Input), "wallet");
+  EXPECT_EQ(view.addSaveMode, AddSaveMode::Save);
+  EXPECT_TRUE(view.locked);
+  EXPECT_EQ(view.waitText, "b (wait 5 min.)");
+  EXPECT_EQ(browsing.LastItemUrl().at("bitcoin"), "http://b.example/claim?r=old");
+
+  // The rebuild selects the remembered row again.
+  Rebuild();
+  EXPECT_EQ(view.selected, 1);
+  EXPECT_EQ(browsing.CurrentItem(), &b);
+
+  Click(0);
+  EXPECT_FALSE(view.locked);
+  EXPECT_EQ(view.waitText, "a");
+}
+
+TEST_F(BrowsingSelectionTest, WithoutFieldLoadingTheEditsStay) {
+  AddRows({{"a"}, {"b"}});
+  Rebuild();
+  view.SelectPosition(1);
+  browsing.SelectCurrentItem(false);
+  EXPECT_EQ(NameOf(browsing.CurrentItem()), "b");
+  EXPECT_TRUE(view.editChanges.empty());
+  EXPECT_EQ(view.addSaveModeChanges, 0);
+  EXPECT_TRUE(browsing.LastItemUrl().empty());
+}
+
+TEST_F(BrowsingSelectionTest, NoSelectedRowDoesNothing) {
+  AddRows({{"a"}});
+  Rebuild();
+  view.entries.push_back(nullptr);  // an entry without a row
+  for (const int position : {-1, 1}) {
+    view.SelectPosition(position);
+    browsing.SelectCurrentItem(true);
+    browsing.ListBox1DblClick();
+    browsing.ListBox1KeyPress('\r');
+    EXPECT_EQ(browsing.CurrentItem(), nullptr);
+    EXPECT_EQ(browsing.BrowsedItem(), nullptr);
+  }
+  EXPECT_TRUE(view.browsers[0].loads.empty());
+  EXPECT_TRUE(view.externalOpens.empty());
+}
+
+TEST_F(BrowsingSelectionTest, EnterInTheListBrowsesOtherKeysDoNot) {
+  AddRows({{"a"}});
+  Rebuild();
+  Click(0);
+  browsing.ListBox1KeyPress('x');
+  EXPECT_TRUE(view.browsers[0].loads.empty());
+  browsing.ListBox1KeyPress('\r');
+  EXPECT_EQ(view.browsers[0].loads, std::vector<std::string>{Browsed("a")});
+  EXPECT_TRUE(view.navEnabled[NavButton::Refresh]);
+}
+
+TEST_F(BrowsingSelectionTest, StarTypedIntoTheInputEditOpensExternally) {
+  AddRows({{"a"}, {"b"}});
+  Rebuild();
+  browsing.ToolButton5Click();  // a browsed, b preloaded
+  Click(1);
+  view.SetEditText(DetailEdit::Input, "*");
+  browsing.ListBox1DblClick();
+  ASSERT_EQ(view.externalOpens.size(), 1u);
+  EXPECT_EQ(view.externalOpens[0].first, Browsed("b"));
+  EXPECT_EQ(view.externalOpens[0].second, ExternalOpen::OnWorker);
+  EXPECT_EQ(NameOf(browsing.BrowsedItem()), "b");
+  EXPECT_EQ(browsing.PreloadedItem(), nullptr);
+}
+
+TEST_F(BrowsingSelectionTest, BrowseSelectedDropsUnsavedEdits) {
+  AddRows({{"a"}});
+  Rebuild();
+  Click(0);
+  view.SetEditText(DetailEdit::Name, "typed");
+  view.SetEditText(DetailEdit::Input, "*");
+  browsing.ToolButton2Click();
+  EXPECT_EQ(view.EditText(DetailEdit::Name), "a");
+  EXPECT_EQ(view.EditText(DetailEdit::Input), "");
+  EXPECT_TRUE(view.externalOpens.empty());
+  EXPECT_EQ(view.browsers[0].loads, std::vector<std::string>{Browsed("a")});
+}
+
+TEST_F(BrowsingSelectionTest, ForgettingAllItemsDropsReferencesAndHidesWindows) {
+  AddRows({{"a"}, {"b"}});
+  Rebuild();
+  browsing.ToolButton5Click();
+  ASSERT_EQ(Shown(), "1");
+  browsing.ForgetAllItems();
+  EXPECT_EQ(browsing.CurrentItem(), nullptr);
+  EXPECT_EQ(browsing.BrowsedItem(), nullptr);
+  EXPECT_EQ(browsing.PreloadedItem(), nullptr);
+  EXPECT_EQ(Shown(), "");
+  // The next browse starts afresh, and leaving nothing completes nothing.
+  index.Clear();
+  Rebuild();
+  browsing.ToolButton5Click();
+  EXPECT_EQ(browsing.CurrentItem(), nullptr);
+}
+
+}  // namespace
+}  // namespace trelio

@@ -1,0 +1,161 @@
+#include "app/core/DataFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/ScratchFolder.h"
+
+namespace trelio {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+namespace fs = std::filesystem;
+
+TEST(DataFolderTest, PortableMarkerRule) {
+  struct Case {
+    std::string bytes;
+    bool portable;
+  };
+  const Case cases[] = {
+      {"1", true},
+      {"1\r\n", true},
+      {"1\n", true},
+      {"1\r", true},
+      {"1\r\n\r\n\n", true},
+      {"\r\n1", true},
+      {"\n\n1\n\n", true},
+      {" 1", false},
+      {"1 ", false},
+      {"0", false},
+      {"", false},
+      {"11", false},
+      {"1\n1", false},
+      {"\xEF\xBB\xBF"
+       "1",
+       false},
+      {std::string("1\0", 2), false},
+      {"1" + std::string(100000, '\n') + "x", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsPortableMarker(c.bytes), c.portable) << c.bytes;
+}
+
+TEST(DataFolderTest, ChoosesTheProgramFolderOnlyWhenPortable) {
+  ScratchFolder dir;
+  const std::string program = dir / "program";
+  const std::string appData = dir / "home/.local/share";  // missing on a new account
+  fs::create_directory(program);
+
+  DataFolderChoice choice = ChooseDataFolder(program + "/", appData);
+  EXPECT_EQ(choice.error, "");
+  EXPECT_FALSE(choice.portable);
+  EXPECT_EQ(choice.folder, appData + "/Korvane Trelio");
+  EXPECT_TRUE(fs::is_directory(choice.folder));
+
+  for (const char* notPortable : {" 1", "1 ", "0", ""}) {
+    WriteBytes(program + "/portable", notPortable);
+    EXPECT_FALSE(ChooseDataFolder(program, appData).portable) << notPortable;
+  }
+  WriteBytes(program + "/portable", "\n1\n");
+  choice = ChooseDataFolder(program + "/", appData);
+  EXPECT_EQ(choice.error, "");
+  EXPECT_TRUE(choice.portable);
+  EXPECT_EQ(choice.folder, program);
+
+  fs::remove(program + "/portable");
+  fs::create_directory(program + "/portable");  // a folder is no marker
+  EXPECT_FALSE(ChooseDataFolder(program, appData).portable);
+}
+
+TEST(DataFolderTest, UnusableDataFolderIsAnError) {
+  ScratchFolder dir;
+  DataFolderChoice choice = ChooseDataFolder(dir.path(), "");
+  EXPECT_NE(choice.error, "");
+  EXPECT_EQ(choice.folder, "");
+
+  WriteBytes(dir / "Korvane Trelio", "a file where the folder should be");
+  choice = ChooseDataFolder(dir / "program", dir.path());
+  EXPECT_NE(choice.error, "");
+  EXPECT_EQ(choice.folder, "");
+  EXPECT_EQ(ReadBytes(dir / "Korvane Trelio"), "a file where the folder should be");
+}
+
+TEST(DataFolderTest, FilePaths) {
+  const DataFiles f = DataFilesIn("/data/Korvane Trelio/");
+  EXPECT_EQ(f.folder, "/data/Korvane Trelio");
+  EXPECT_EQ(f.index, "/data/Korvane Trelio/index.csv");
+  EXPECT_EQ(f.indexBak, "/data/Korvane Trelio/index.bak");
+  EXPECT_EQ(f.indexBak2, "/data/Korvane Trelio/index.bak2");
+  EXPECT_EQ(f.indexTmp, "/data/Korvane Trelio/index.tmp");
+  EXPECT_EQ(f.indexTmp2, "/data/Korvane Trelio/index.tmp2");
+  EXPECT_EQ(f.settings, "/data/Korvane Trelio/settings.ini");
+}
+
+TEST(DataFolderTest, FirstRunCopiesTheSettingsBesideTheProgramOnce) {
+  ScratchFolder dir;
+  const std::string program = dir / "program";
+  fs::create_directory(program);
+  WriteBytes(program + "/settings.ini", "[Interface]\nLanguage=ru\n");
+  const DataFolderChoice data = ChooseDataFolder(program, dir / "appdata");
+  ASSERT_EQ(data.error, "");
+
+  FirstRunCopy copy = CopyFirstRunSettings(data, program);
+  EXPECT_EQ(copy.error, "");
+  EXPECT_TRUE(copy.copied);
+  EXPECT_EQ(ReadBytes(data.folder + "/settings.ini"), "[Interface]\nLanguage=ru\n");
+
+  // Later starts keep the data folder's copy, whatever lies beside the program.
+  WriteBytes(program + "/settings.ini", "[Interface]\nLanguage=en\n");
+  copy = CopyFirstRunSettings(data, program);
+  EXPECT_EQ(copy.error, "");
+  EXPECT_FALSE(copy.copied);
+  EXPECT_EQ(ReadBytes(data.folder + "/settings.ini"), "[Interface]\nLanguage=ru\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(data.folder), {}), 1);
+
+  WriteBytes(program + "/portable", "1");
+  const DataFolderChoice portable = ChooseDataFolder(program, dir / "appdata");
+  ASSERT_TRUE(portable.portable);
+  EXPECT_FALSE(CopyFirstRunSettings(portable, program).copied);
+
+  const DataFolderChoice other = ChooseDataFolder(dir / "elsewhere", dir / "appdata2");
+  copy = CopyFirstRunSettings(other, dir / "elsewhere");
+  EXPECT_EQ(copy.error, "");
+  EXPECT_FALSE(copy.copied);
+  EXPECT_FALSE(fs::exists(other.folder + "/settings.ini"));
+}
+
+TEST(DataFolderTest, StartupIndexNeverPassesOverAStoredIndex) {
+  ScratchFolder dir;
+  const std::string work = dir / "work";
+  fs::create_directories(dir / "data");
+  fs::create_directories(work);
+  const DataFiles files = DataFilesIn(dir / "data");
+
+  StartupIndex start = ChooseStartupIndex(files, work);
+  EXPECT_EQ(start.loadPath, "");
+  EXPECT_FALSE(start.saveToDataFolder);
+
+  WriteBytes(work + "/index.csv", "from the working folder");
+  start = ChooseStartupIndex(files, work);
+  EXPECT_EQ(start.loadPath, work + "/index.csv");
+  EXPECT_TRUE(start.saveToDataFolder);
+
+  WriteBytes(files.index, "stored");
+  start = ChooseStartupIndex(files, work);
+  EXPECT_EQ(start.loadPath, files.index);
+  EXPECT_FALSE(start.saveToDataFolder);
+
+  // Something at the stored index's path that is not a readable file is still
+  // the stored index: loading it gives an error, it is not replaced.
+  fs::remove(files.index);
+  fs::create_directory(files.index);
+  EXPECT_EQ(ChooseStartupIndex(files, work).loadPath, files.index);
+  fs::remove(files.index);
+  fs::create_symlink("nowhere", files.index);
+  EXPECT_EQ(ChooseStartupIndex(files, work).loadPath, files.index);
+}
+
+}  // namespace
+}  // namespace trelio

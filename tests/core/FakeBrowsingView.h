@@ -1,0 +1,94 @@
+// A main window without widgets for the browsing controller: it records
+// every request, and a loaded page is there at once.
+#pragma once
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/core/BrowsingView.h"
+
+namespace trelio {
+
+struct FakeBrowser {
+  bool visible = false;
+  std::string mainFrameUrl;
+  std::vector<std::string> loads;
+  std::vector<std::string> scripts;
+  std::vector<PageTextRequest> textRequests;
+  int back = 0, forward = 0, reloads = 0;
+};
+
+class FakeBrowsingView : public BrowsingView {
+ public:
+  std::vector<FaucetItem*> entries;
+  int selected = -1;
+  int repaints = 0;
+  FakeBrowser browsers[2];
+  std::map<DetailEdit, std::string> edits;
+  // Every edit change, in order, as the change handling would see it.
+  std::vector<std::pair<DetailEdit, std::string>> editChanges;
+  AddSaveMode addSaveMode = AddSaveMode::Add;
+  int addSaveModeChanges = 0;
+  std::map<NavButton, bool> navEnabled;
+  bool locked = false;
+  int lockChanges = 0;
+  std::string coinAddress = "WALLET";
+  std::vector<std::pair<std::string, ExternalOpen>> externalOpens;
+  std::string waitText;
+
+  FakeBrowser& Browser(BrowserWindow w) { return browsers[w == BrowserWindow::First ? 0 : 1]; }
+  const FakeBrowser& Browser(BrowserWindow w) const {
+    return browsers[w == BrowserWindow::First ? 0 : 1];
+  }
+
+  int EntryCount() const override { return static_cast<int>(entries.size()); }
+  int SelectedPosition() const override { return selected; }
+  void SelectPosition(int position) override { selected = position; }
+  FaucetItem* EntryRow(int position) const override { return entries.at(position); }
+  void RepaintList() override { ++repaints; }
+
+  void LoadUrl(BrowserWindow w, const std::string& url) override {
+    Browser(w).loads.push_back(url);
+    Browser(w).mainFrameUrl = url;
+  }
+  void ShowBrowser(BrowserWindow w) override { Browser(w).visible = true; }
+  void HideBrowser(BrowserWindow w) override { Browser(w).visible = false; }
+  bool BrowserVisible(BrowserWindow w) const override { return Browser(w).visible; }
+  std::string MainFrameUrl(BrowserWindow w) const override { return Browser(w).mainFrameUrl; }
+  void GoBack(BrowserWindow w) override { ++Browser(w).back; }
+  void GoForward(BrowserWindow w) override { ++Browser(w).forward; }
+  void Reload(BrowserWindow w) override { ++Browser(w).reloads; }
+  void RunScript(BrowserWindow w, const std::string& script) override {
+    Browser(w).scripts.push_back(script);
+  }
+  void RequestPageText(BrowserWindow w, PageTextRequest request) override {
+    Browser(w).textRequests.push_back(request);
+  }
+
+  std::string EditText(DetailEdit e) const override {
+    const auto it = edits.find(e);
+    return it == edits.end() ? std::string() : it->second;
+  }
+  void SetEditText(DetailEdit e, const std::string& text) override {
+    edits[e] = text;
+    editChanges.emplace_back(e, text);
+  }
+  void SetAddSaveMode(AddSaveMode mode) override {
+    addSaveMode = mode;
+    ++addSaveModeChanges;
+  }
+  void SetNavButtonEnabled(NavButton b, bool enabled) override { navEnabled[b] = enabled; }
+  void SetItemLock(bool isLocked) override {
+    locked = isLocked;
+    ++lockChanges;
+  }
+  std::string ActiveCoinAddress() const override { return coinAddress; }
+  void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) override {
+    externalOpens.emplace_back(url, how);
+  }
+  void ShowWaitText(const std::string& text) override { waitText = text; }
+};
+
+}  // namespace trelio

@@ -1,0 +1,167 @@
+#include "app/core/IndexCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/core/InOutError.h"
+#include "app/core/IndexExport.h"
+#include "tests/core/IndexTestSupport.h"
+
+namespace trelio {
+namespace {
+
+using indextest::kHeaderLine;
+using indextest::ReadBytes;
+using indextest::WriteBytes;
+
+class IndexCommandsTest : public indextest::IndexFolderTest {
+ protected:
+  // An index.csv on disk, loaded, then changed in memory since.
+  void StartWith(const std::string& lines) {
+    WriteBytes(state.files.csv, kHeaderLine + lines);
+    LoadIndex(state, state.files.csv);
+    onDisk = ReadBytes(state.files.csv);
+    Add({"bitcoin", "Added since", "http://since.example/"});
+    urlRowMap.SetItem("http://since.example/", index.RowCount() - 1);
+  }
+  std::string HiddenOf(int r) const { return index.Row(r)[fHidden]; }
+  bool Exists(const std::string& path) const { return std::filesystem::exists(path); }
+
+  std::string onDisk;
+  UpdatingOptions options;
+  TemplateLists server;
+  TemplateLists user;
+};
+
+TEST_F(IndexCommandsTest, CompactionDropsRemovedRowsAndRenumbers) {
+  StartWith(
+      "bitcoin;Gone;http://gone.example/;;;;-\r\n"
+      "bitcoin;Stays;http://stays.example/\r\n");
+  CompactIndex(state);
+  ASSERT_EQ(index.RowCount(), 3);
+  EXPECT_EQ(index.Row(1)[fName], "Stays");
+  EXPECT_EQ(index.Row(1)[fPosition], "1");
+  EXPECT_EQ(index.Row(2)[fPosition], "2");
+  EXPECT_FALSE(urlRowMap.Exists("http://gone.example/"));
+  EXPECT_EQ(urlRowMap.GetItem("http://since.example/"), 2);
+  EXPECT_FALSE(Exists(state.files.tmp));
+}
+
+TEST_F(IndexCommandsTest, AnUpdateWithoutADownloadChangesNothing) {
+  StartWith("bitcoin;One;http://one.example/\r\n");
+  EXPECT_FALSE(UpdateIndexFromDownload(state, state.files.tmp2, options, server, user));
+  EXPECT_FALSE(UpdateIndexFromFile(state, Path("vanished.csv"), options, server, user));
+  EXPECT_EQ(index.RowCount(), 3);
+  EXPECT_EQ(ReadBytes(state.files.csv), onDisk);
+  EXPECT_FALSE(Exists(state.files.bak));
+}
+
+TEST_F(IndexCommandsTest, AnUpdateRotatesTheBackupsAroundTheMerge) {
+  StartWith("bitcoin;One;http://one.example/;;;;-\r\n");
+  WriteBytes(state.files.tmp2, kHeaderLine + "dash;Server;http://server.example/\r\n");
+  const std::string beforeMerge = IndexFileText(index, '.');
+
+  ASSERT_TRUE(UpdateIndexFromDownload(state, state.files.tmp2, options, server, user));
+  EXPECT_EQ(ReadBytes(state.files.bak2), onDisk);
+  EXPECT_EQ(ReadBytes(state.files.bak), beforeMerge);
+  EXPECT_EQ(ReadBytes(state.files.csv), IndexFileText(index, '.'));
+  EXPECT_FALSE(Exists(state.files.tmp2));
+  EXPECT_FALSE(Exists(state.files.tmp));
+  ASSERT_EQ(index.RowCount(), 3);  // the removed row went with the compaction
+  EXPECT_EQ(index.Row(1)[fName], "Added since");
+  EXPECT_EQ(index.Row(2)[fName], "Server");
+}
+
+TEST_F(IndexCommandsTest, AnUpdateFromAFileLeavesThatFileAlone) {
+  StartWith("bitcoin;One;http://one.example/\r\n");
+  const std::string chosen = Path("chosen.csv");
+  WriteBytes(chosen, kHeaderLine + "bitcoin;Renamed;http://one.example/\r\n");
+  const std::string chosenBytes = ReadBytes(chosen);
+  ASSERT_TRUE(UpdateIndexFromFile(state, chosen, options, server, user));
+  EXPECT_EQ(ReadBytes(chosen), chosenBytes);
+  EXPECT_EQ(index.Row(1)[fName], "Renamed");
+  EXPECT_EQ(ReadBytes(state.files.bak2), onDisk);
+}
+
+TEST_F(IndexCommandsTest, AFailedMergeStopsTheUpdateWithTheIndexAsSavedBeforeIt) {
+  StartWith("bitcoin;One;http://one.example/\r\n");
+  options.clearing = 1;
+  EXPECT_THROW(UpdateIndexFromFile(state, "/proc/self/mem", options, server, user), EInOutError);
+  // Saved and compacted, but no row marked for removal by the merge.
+  ASSERT_EQ(index.RowCount(), 3);
+  EXPECT_EQ(HiddenOf(1) + HiddenOf(2), "");
+  FaucetIndex saved;
+  TIntegerHash savedKeys;
+  IndexState reload{saved, savedKeys, state.files, '.'};
+  LoadIndex(reload, state.files.csv);
+  EXPECT_EQ(IndexFileText(saved, '.'), IndexFileText(index, '.'));
+  EXPECT_EQ(ReadBytes(state.files.bak), onDisk);
+}
+
+TEST_F(IndexCommandsTest, ClearingEmptiesTheIndexAndStillRotatesTheBackups) {
+  StartWith("bitcoin;One;http://one.example/\r\n");
+  ClearIndex(state);
+  EXPECT_EQ(index.RowCount(), 1);
+  EXPECT_FALSE(urlRowMap.Exists("http://one.example/"));
+  EXPECT_EQ(ReadBytes(state.files.csv), kHeaderLine);
+  EXPECT_EQ(ReadBytes(state.files.bak), onDisk);
+  ClearIndex(state);
+  EXPECT_EQ(ReadBytes(state.files.bak2), onDisk);
+  EXPECT_EQ(ReadBytes(state.files.bak), kHeaderLine);
+}
+
+TEST_F(IndexCommandsTest, FirstShowFallsBackToTheExportInTheWorkingFolder) {
+  const std::string fallback = Path(kIndexExportFileName);
+  WriteBytes(fallback,
+             "Currency;Name;Url;Interval;Input\r\n"
+             "bitcoin;Exported;http://e.example/;5;1\r\n");
+  int updates = 0;
+  EXPECT_TRUE(FirstShowIndex(
+      state, [&] { ++updates; }, fallback));
+  EXPECT_EQ(updates, 1);
+  ASSERT_EQ(index.RowCount(), 2);
+  EXPECT_EQ(index.Row(1)[fPayoutsCount], "0");
+  EXPECT_EQ(urlRowMap.GetItem("http://e.example/"), 1);
+  EXPECT_EQ(ReadBytes(state.files.csv), IndexFileText(index, '.'));
+
+  // With an index.csv, neither the update nor the fallback runs.
+  EXPECT_FALSE(FirstShowIndex(
+      state, [&] { ++updates; }, fallback));
+  EXPECT_EQ(updates, 1);
+}
+
+TEST_F(IndexCommandsTest, FirstShowUsesTheDownloadWhenItArrives) {
+  const std::string fallback = Path(kIndexExportFileName);
+  WriteBytes(fallback, kHeaderLine + "bitcoin;Exported;http://e.example/\r\n");
+  const auto update = [&] { WriteBytes(state.files.csv, kHeaderLine); };
+  EXPECT_FALSE(FirstShowIndex(state, update, fallback));
+  EXPECT_EQ(index.RowCount(), 1);
+  EXPECT_FALSE(FirstShowIndex(
+      state, [] {}, Path("none.csv")));
+}
+
+TEST_F(IndexCommandsTest, TheFiveFieldExportListsShownRowsOrAllButRemoved) {
+  Add({"bitcoin", "Shown", "http://s.example/?a=1;b", "5", "1", "1", "", "17", "1"});
+  Add({"dash", "Hidden", "http://h.example/", "6", "", "", "1"});
+  Add({"tron", "Removed", "http://r.example/", "7", "", "", "-"});
+  Add({"tron", "Merging", "http://m.example/", "8", "", "", "-1"});
+  const std::string header = "Currency;Name;Url;Interval;Input\r\n";
+  const std::string shown = "bitcoin;Shown;http://s.example/?a=1%3Bb;5;1\r\n";
+  const struct {
+    bool showHidden;
+    std::string bytes;
+  } cases[] = {
+      {false, header + shown},
+      {true, header + shown +
+                 "dash;Hidden;http://h.example/;6;\r\ntron;Merging;http://m.example/;8;\r\n"},
+  };
+  for (const auto& c : cases) {
+    ExportIndexFields(index, Path("export.csv"), c.showHidden);
+    EXPECT_EQ(ReadBytes(Path("export.csv")), c.bytes) << c.showHidden;
+  }
+  EXPECT_THROW(ExportIndexFields(index, Path("no/folder/export.csv"), false), EInOutError);
+}
+
+}  // namespace
+}  // namespace trelio

@@ -1,0 +1,147 @@
+#include "app/core/IndexLineWriter.h"
+#include "app/core/IndexLines.h"
+#include "app/core/IndexText.h"
+#include "app/core/UrlKey.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace trelio {
+namespace {
+
+TEST(UrlKeyTest, CutsBeforeTheFirstReferralMark) {
+  const struct {
+    const char* url;
+    const char* key;
+  } cases[] = {
+      {"http://a.example/ref/xyz?r=1", "http://a.example/ref/xyz"},
+      {"http://a.example/page/ref/xyz/ref/2", "http://a.example/page"},
+      {"http://a.example/claim{R}", "http://a.example/claim"},
+      {"http://a.example/{R}/ref/x", "http://a.example/{R}"},
+      {"http://a.example/?r={R}", "http://a.example/"},
+      {"http://a.example/REF/x", "http://a.example/REF/x"},
+      {"http://a.example/{r}", "http://a.example/{r}"},
+      {" http://a.example/ ", " http://a.example/ "},
+      {"?r=1", ""},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StripReferral(c.url), c.key) << c.url;
+}
+
+TEST(IndexTextTest, StripQuotesTakesOffOneEnclosingPair) {
+  const struct {
+    const char* text;
+    const char* result;
+  } cases[] = {
+      {"\"", "\""},       {"\"\"", ""},       {"\"\"\"", "\""},   {"\"\"\"\"", "\"\""},
+      {"\"abc\"", "abc"}, {"\"abc", "\"abc"}, {"abc\"", "abc\""}, {"a\"b\"c", "a\"b\"c"},
+      {"", ""},           {"x", "x"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StripQuotes(c.text), c.result) << c.text;
+  EXPECT_EQ(StripQuotes("'a'", "'"), "a");
+  EXPECT_EQ(StripQuotes("\"a\"", ""), "\"a\"");
+}
+
+TEST(IndexTextTest, NormalizeDecimalReplacesEverySystemSeparator) {
+  EXPECT_EQ(NormalizeDecimal("1,5,7", ','), "1.5.7");
+  EXPECT_EQ(NormalizeDecimal("1,5", '.'), "1,5");
+  EXPECT_EQ(NormalizeDecimal("0.5", ','), "0.5");
+  EXPECT_EQ(NormalizeDecimal("", ','), "");
+}
+
+std::vector<std::string> Lines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  IndexLineReader reader(bytes);
+  std::string_view line;
+  while (reader.Next(line)) lines.emplace_back(line);
+  return lines;
+}
+
+TEST(IndexTextTest, LinesEndAtCrOrLfAndGoOnAfterTheNextLf) {
+  using V = std::vector<std::string>;
+  const struct {
+    std::string bytes;
+    V lines;
+  } cases[] = {
+      {"", {}},
+      {"a\r\nb\r\n", {"a", "b"}},
+      {"a\nb", {"a", "b"}},
+      {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+      {"a\rlost\nb\n", {"a", "b"}},
+      {"a\rb\rc", {"a"}},
+      {"a\n\n", {"a", ""}},
+      {"a\r\nb\x1A"
+       "c\r\nd\r\n",
+       {"a", "b"}},
+      {"\x1A"
+       "a\r\n",
+       {}},
+      {"a\r\x1A\nb\n", {"a"}},
+      {std::string("a\0b\r\nc", 6), {std::string("a\0b", 3), "c"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Lines(c.bytes), c.lines) << c.bytes;
+}
+
+TEST(IndexTextTest, SplitsPositionallyAndStripsQuotesPerField) {
+  const struct {
+    const char* line;
+    std::vector<std::string> leading;  // fields from 0; the rest must be empty
+  } cases[] = {
+      {"bitcoin;Name", {"bitcoin", "Name"}},
+      {"one", {"one"}},
+      {"a;", {"a", ""}},
+      {"\"a;b\";c", {"\"a", "b\"", "c"}},
+      {"\";\"\";\"\"\";\"\"\"\"", {"\"", "", "\"", "\"\""}},
+      {";;x", {"", "", "x"}},
+  };
+  for (const auto& c : cases) {
+    FaucetItem item;
+    item[fFavorite] = "stale";
+    SplitIndexLine(c.line, ';', item);
+    for (int f = 0; f < kFaucetFieldCount; ++f) {
+      const std::string expected = f < int(c.leading.size()) ? c.leading[f] : "";
+      EXPECT_EQ(item.fields[f], expected) << c.line << " field " << f;
+    }
+  }
+  FaucetItem item;
+  std::string line;
+  for (int f = 0; f < 25; ++f) line += std::to_string(f) + ";";
+  SplitIndexLine(line, ';', item);
+  EXPECT_EQ(item[fCurrency], "0");
+  EXPECT_EQ(item[fFavorite], "18");
+}
+
+TEST(IndexTextTest, FieldsCannotBreakTheLineTheyAreWrittenTo) {
+  const struct {
+    FaucetField field;
+    const char* text;
+    const char* written;
+  } cases[] = {
+      {fUrl, "http://a.example/?a=1;b=2", "http://a.example/?a=1%3Bb=2"},
+      {fName, "Best;faucet", "Bestfaucet"},
+      {fInput, "field;name", "fieldname"},
+      {fName, "two\r\nlines\n", "twolines"},
+      {fUrl, "http://a.example/\r\n", "http://a.example/"},
+      {fName, "end\x1Aof input", "endof input"},
+      {fName, "\"quoted\"", "\"\"quoted\"\""},
+      {fName, "\"\"", "\"\"\"\""},
+      {fName, "\"", "\""},
+      {fName, "\";x\"", "\"\"x\"\""},
+      {fName, "plain \"inner\" text", "plain \"inner\" text"},
+      {fName, "", ""},
+  };
+  for (const auto& c : cases) {
+    const std::string written = FieldForFile(c.field, c.text);
+    EXPECT_EQ(written, c.written) << c.text;
+    // What is written reads back as one field, as written before the quotes.
+    FaucetItem back;
+    SplitIndexLine(written + ";next", ';', back);
+    EXPECT_EQ(back[fCurrency], StripQuotes(written)) << c.text;
+    EXPECT_EQ(back[fName], "next") << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace trelio

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/platform/HttpClient.h"
+#include "app/platform/MakerServer.h"
+#include "tests/support/DemoServerProcess.h"
+
+namespace trelio {
+namespace {
+
+using test::DemoServerProcess;
+
+std::vector<std::string> Split(const std::string& text, const std::string& by) {
+  std::vector<std::string> parts;
+  size_t from = 0;
+  for (size_t at; (at = text.find(by, from)) != std::string::npos; from = at + by.size()) {
+    parts.push_back(text.substr(from, at - from));
+  }
+  parts.push_back(text.substr(from));
+  return parts;
+}
+
+class DemoServerTest : public ::testing::Test {
+ protected:
+  void SetUp() override { setenv(kMakerServerVariable, demo.Host().c_str(), 1); }
+  void TearDown() override { unsetenv(kMakerServerVariable); }
+
+  DemoServerProcess demo;
+};
+
+TEST_F(DemoServerTest, ServesTheShippedIndexWhoseFaucetsAndSitePagesAllAnswer) {
+  const HttpResult index = HttpGet(ServerIndexUrl());
+  ASSERT_TRUE(index.ok) << index.error;
+
+  std::ifstream file(DemoServerProcess::Root() + "/index.csv", std::ios::binary);
+  std::string shipped(std::istreambuf_iterator<char>(file), {});
+  ASSERT_FALSE(shipped.empty());
+  for (size_t at; (at = shipped.find("127.0.0.1:8717")) != std::string::npos;) {
+    shipped.replace(at, 14, demo.Host());
+  }
+  EXPECT_EQ(index.body, shipped);
+
+  ASSERT_TRUE(index.body.ends_with("\r\n"));
+  std::vector<std::string> lines = Split(index.body.substr(0, index.body.size() - 2), "\r\n");
+  ASSERT_GT(lines.size(), 1u);
+  EXPECT_TRUE(lines[0].starts_with("Currency;Name;Url;Interval;Input;")) << lines[0];
+  std::set<std::string> coins;
+  std::vector<std::string> paths = {"/trelio/version.txt", "/", "/trelio.php", "/mail.php"};
+  bool templateRow = false;
+  for (size_t i = 1; i < lines.size(); ++i) {
+    const std::vector<std::string> fields = Split(lines[i], ";");
+    ASSERT_EQ(fields.size(), 19u) << lines[i];
+    if (fields[0].starts_with("*")) {
+      templateRow = true;
+      continue;
+    }
+    coins.insert(fields[0]);
+    std::string url = fields[2];
+    if (const size_t r = url.find("{R}"); r != std::string::npos) url.replace(r, 3, "demo");
+    ASSERT_TRUE(url.starts_with(demo.Url("/demo/"))) << url;
+    paths.push_back(url.substr(demo.Url("").size()));
+  }
+  EXPECT_TRUE(templateRow);
+  for (const char* coin : {"bitcoin", "litecoin", "dogecoin"}) EXPECT_EQ(coins.count(coin), 1u);
+
+  for (const std::string& path : paths) {
+    const HttpResult page = HttpGet(demo.Url(path));
+    EXPECT_TRUE(page.ok) << path << ": " << page.error;
+    EXPECT_FALSE(page.body.empty()) << path;
+  }
+}
+
+TEST_F(DemoServerTest, TellsTheVersionAsADecimalNumberFirst) {
+  const HttpResult version = HttpGet(ServerVersionUrl());
+  ASSERT_TRUE(version.ok) << version.error;
+  EXPECT_TRUE(version.body.starts_with("101")) << version.body;
+}
+
+TEST_F(DemoServerTest, KeepsEveryItemActionQueryForReadingBack) {
+  const std::string queries[] = {
+      "a=add&c=bitcoin&n=Demo%20one%26two&l=http://f.example/x&m=60&i=",
+      "a=hide&l=http://f.example/x",
+      "a=faudel&l=",
+  };
+  for (const std::string& q : queries) {
+    const HttpResult r = HttpGet(MakerServerUrl("/trelio/a.php?" + q));
+    EXPECT_TRUE(r.ok) << r.error;
+  }
+  const HttpResult log = HttpGet(demo.Url("/trelio/a.php.log"));
+  ASSERT_TRUE(log.ok) << log.error;
+  EXPECT_EQ(log.body, queries[0] + "\n" + queries[1] + "\n" + queries[2] + "\n");
+}
+
+TEST_F(DemoServerTest, ClaimsAnswerWithPayoutOrNoPayPhrases) {
+  struct Case {
+    const char* faucet;
+    const char* phrase;
+  } const cases[] = {
+      {"btc-claim", "0.00001234 BTC was sent to your address"},
+      {"btc-satoshi", "You have claimed 150 satoshi"},
+      {"btc-referral",
+       "10 satoshi (referral earnings) was sent to you. 500 satoshi was sent to your address"},
+      {"ltc-dry", "Insufficient funds"},
+  };
+  for (const Case& c : cases) {
+    const HttpResult r = HttpGet(demo.Url("/demo/claim?f=") + c.faucet + "&address=1Demo");
+    ASSERT_TRUE(r.ok) << c.faucet << ": " << r.error;
+    EXPECT_NE(r.body.find(c.phrase), std::string::npos) << c.faucet << ": " << r.body;
+  }
+  EXPECT_EQ(HttpGet(demo.Url("/demo/claim?f=nobody")).status, 404);
+  EXPECT_EQ(HttpGet(demo.Url("/demo/missing.html")).status, 404);
+}
+
+}  // namespace
+}  // namespace trelio

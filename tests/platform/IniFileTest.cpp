@@ -1,0 +1,333 @@
+#include "app/platform/IniFile.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "tests/ScratchFolder.h"
+
+namespace trelio {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+std::string WithLineBreak(std::string text, std::string_view eol) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n')
+      out += eol;
+    else
+      out += c;
+  }
+  return out;
+}
+
+constexpr std::string_view kReadFixture =
+    "; a comment before any section\n"
+    "Early=before any section\n"
+    "[Alpha]\n"
+    "Name =  plain value  \n"
+    "Quoted = \"  padded  \"\n"
+    "Single='x'\n"
+    "Mismatched=\"x'\n"
+    "OneQuote=\"\n"
+    "Empty=\n"
+    "NoEquals\n"
+    "Inner = a=b\n"
+    "; Commented=1\n"
+    "\t[ beta ]  trailing text\n"
+    "k=1\n"
+    "[ALPHA]\n"
+    "Later=in the second section of the name\n"
+    "[Broken\n"
+    "Name=after a broken header\n";
+
+TEST(IniFileTest, ReadsValuesByTheProfileRules) {
+  struct Case {
+    const char* section;
+    const char* key;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"Alpha", "Name", "plain value"},
+      {"ALPHA", "name", "plain value"},
+      {" alpha ", " NAME ", "plain value"},
+      {"Alpha", "Quoted", "  padded  "},
+      {"Alpha", "Single", "x"},
+      {"Alpha", "Mismatched", "\"x'"},
+      {"Alpha", "OneQuote", "\""},
+      {"Alpha", "Empty", ""},
+      {"Alpha", "NoEquals", "<default>"},
+      {"Alpha", "Inner", "a=b"},
+      {"Alpha", "Commented", "<default>"},
+      {"Alpha", "Missing", "<default>"},
+      {"Beta", "K", "1"},
+      {"Alpha", "Later", "<default>"},
+      {"Alpha", "Early", "<default>"},
+      {"Broken", "Name", "<default>"},
+      {"Gamma", "Name", "<default>"},
+  };
+  for (std::string_view eol : {"\n", "\r\n"}) {
+    const IniFile ini = IniFile::FromBytes(WithLineBreak(std::string(kReadFixture), eol));
+    for (const Case& c : cases)
+      EXPECT_EQ(ini.ReadString(c.section, c.key, "<default>"), c.expected)
+          << c.section << "/" << c.key << (eol.size() == 2 ? " (CRLF)" : " (LF)");
+  }
+}
+
+TEST(IniFileTest, CutsValuesAfterRemovingQuotes) {
+  const std::string longValue(3000, 'v');
+  const IniFile ini = IniFile::FromBytes("[S]\nPlain=" + longValue + "\nQuoted=\"" +
+                                         std::string(2047, 'q') + "\"\n");
+  EXPECT_EQ(ini.ReadString("S", "Plain", ""), std::string(2047, 'v'));
+  EXPECT_EQ(ini.ReadString("S", "Quoted", ""), std::string(2047, 'q'));
+}
+
+TEST(IniFileTest, ReadsIntegersAsThePrivateProfileDoes) {
+  struct Case {
+    const char* text;
+    bool ok;
+    int32_t value;
+  };
+  const Case cases[] = {
+      {"960", true, 960},
+      {"-5", true, -5},
+      {"+7", true, 7},
+      {"007", true, 7},
+      {" 12", true, 12},
+      {"0x3C0", true, 960},
+      {"0X3c0", true, 960},
+      {"$3C0", true, 960},
+      {"-$10", true, -16},
+      {"$FFFFFFFF", true, -1},
+      {"0xFFFFFFFF", true, -1},
+      {"2147483647", true, 2147483647},
+      {"-2147483648", true, INT32_MIN},
+      {"2147483648", false, 0},
+      {"0x100000000", false, 0},
+      {"960px", false, 0},
+      {"12 ", false, 0},
+      {"abc", false, 0},
+      {"", false, 0},
+      {"0x", false, 0},
+      {"x10", false, 0},
+      {"-0x10", false, 0},
+      {"0x-1", false, 0},
+      {"$", false, 0},
+      {"-", false, 0},
+      {"1.5", false, 0},
+  };
+  for (const Case& c : cases) {
+    int32_t value = 0;
+    EXPECT_EQ(ReadProfileInteger(c.text, value), c.ok) << c.text;
+    if (c.ok) {
+      EXPECT_EQ(value, c.value) << c.text;
+    }
+  }
+  const IniFile ini =
+      IniFile::FromBytes("[Interface]\nWidth = 0x3C0\nHeight=abc\nLeft=\"12\"\nTop=\n");
+  EXPECT_EQ(ini.ReadInteger("interface", "width", 600), 960);
+  EXPECT_EQ(ini.ReadInteger("Interface", "Height", 600), 600);
+  EXPECT_EQ(ini.ReadInteger("Interface", "Left", 0), 12);
+  EXPECT_EQ(ini.ReadInteger("Interface", "Top", 33), 33);
+  EXPECT_EQ(ini.ReadInteger("Interface", "Missing", 44), 44);
+}
+
+TEST(IniFileTest, WritingTouchesOnlyTheKeysWritten) {
+  const std::string before = WithLineBreak(
+      "; settings of the user\n"
+      "[Interface]\n"
+      "Language = en\n"
+      "Foreign key = kept\t  \n"
+      "Width=960\n"
+      "Flag\n"
+      "\n"
+      "; notes before the next section\n"
+      "[List]\n"
+      "Sort by=\"4\"\n"
+      "Order = 1\n"
+      "[Other]\n"
+      "x=y",
+      "\r\n");
+  IniFile ini = IniFile::FromBytes(before);
+  ini.WriteString("interface", "LANGUAGE", "ru");
+  ini.WriteInteger("Interface", "Width", 1024);
+  ini.WriteString("Interface", "Flag", "1");
+  ini.WriteString("Interface", "Page", "3");
+  ini.WriteInteger("List", "Sort by", 4);  // the same value: the line stays as written
+  ini.WriteInteger("List", "Order", 0);
+  ini.WriteString("Other", "z", "w");
+  ini.WriteString("Parser", "Ignore field names", "adcopy_response");
+  const std::string expected = WithLineBreak(
+      "; settings of the user\n"
+      "[Interface]\n"
+      "Language = ru\n"
+      "Foreign key = kept\t  \n"
+      "Width=1024\n"
+      "Flag=1\n"
+      "Page=3\n"
+      "\n"
+      "; notes before the next section\n"
+      "[List]\n"
+      "Sort by=\"4\"\n"
+      "Order = 0\n"
+      "[Other]\n"
+      "x=y\n"
+      "z=w\n"
+      "[Parser]\n"
+      "Ignore field names=adcopy_response\n",
+      "\r\n");
+  EXPECT_EQ(ini.Bytes(), expected);
+}
+
+TEST(IniFileTest, NewFileGetsSectionsInTheOrderWritten) {
+  IniFile ini;
+  ini.WriteString("Addresses", "Bitcoin", "");
+  ini.WriteInteger("Interface", "Left", -8);
+  ini.WriteString("Addresses", "Litecoin", "L");
+  ini.WriteString("Interface", "Language", "en");
+  EXPECT_EQ(ini.Bytes(), "[Addresses]\nBitcoin=\nLitecoin=L\n[Interface]\nLeft=-8\nLanguage=en\n");
+}
+
+// Interleaved writes must keep every section boundary right: after each write
+// a fresh parse of the bytes reads what the object reads.
+TEST(IniFileTest, ManyInterleavedWritesStayConsistent) {
+  IniFile ini = IniFile::FromBytes("[B]\nb0=x\n\n[A]\n[a]\nshadow=1\n[C]");
+  const char* sections[] = {"A", "B", "C", "D"};
+  for (int round = 0; round < 40; ++round) {
+    const char* section = sections[round % 4];
+    const std::string key = "k" + std::to_string(round % 7);
+    ini.WriteString(section, key, std::string(round % 5, 'v') + std::to_string(round));
+    const IniFile reparsed = IniFile::FromBytes(ini.Bytes());
+    for (const char* s : sections)
+      for (int k = 0; k < 7; ++k) {
+        const std::string name = "k" + std::to_string(k);
+        ASSERT_EQ(reparsed.ReadString(s, name, "-"), ini.ReadString(s, name, "-"))
+            << "round " << round << " " << s << "/" << name;
+      }
+  }
+  EXPECT_EQ(ini.ReadString("B", "b0", ""), "x");
+  EXPECT_EQ(ini.ReadString("A", "shadow", "-"), "-");
+  EXPECT_EQ(ini.ReadString("C", "k2", ""), "30");  // written in rounds 2 and 30
+}
+
+TEST(IniFileTest, ValuesCannotAddLinesAndBadNamesAreRefused) {
+  IniFile ini;
+  ini.WriteString("S", "Key", "one\r\n[Injected]\nEvil=1");
+  EXPECT_EQ(ini.ReadString("S", "Key", ""), "one  [Injected] Evil=1");
+  EXPECT_EQ(ini.ReadString("Injected", "Evil", "-"), "-");
+  EXPECT_THROW(ini.WriteString("S", "a=b", "1"), std::invalid_argument);
+  EXPECT_THROW(ini.WriteString("S", ";key", "1"), std::invalid_argument);
+  EXPECT_THROW(ini.WriteString("S", " ", "1"), std::invalid_argument);
+  EXPECT_THROW(ini.WriteString("S]", "k", "1"), std::invalid_argument);
+  EXPECT_THROW(ini.WriteString("S\n", "k", "1"), std::invalid_argument);
+}
+
+TEST(IniFileTest, AnyBytesLoad) {
+  std::string binary;
+  for (int i = 0; i < 256; ++i) binary += char(i);
+  const std::string inputs[] = {
+      binary + binary,
+      std::string(10 * 1024 * 1024, 'x'),
+      "[Huge]\nKey=" + std::string(10 * 1024 * 1024, 'y') + "\n",
+      std::string(100000, '['),
+      std::string(100000, '\n'),
+      std::string("[S]\nKey=a\0b\n", 12),
+      "no sections at all\nKey=1\n",
+  };
+  for (const std::string& bytes : inputs) {
+    IniFile ini = IniFile::FromBytes(bytes);
+    EXPECT_EQ(ini.ReadString("S", "Other", "-"), "-");
+    ini.WriteString("S", "Other", "1");
+    EXPECT_EQ(ini.ReadString("S", "Other", "-"), "1");
+    EXPECT_EQ(ini.Bytes().substr(0, bytes.size()), bytes);
+  }
+  EXPECT_EQ(IniFile::FromBytes(inputs[2]).ReadString("Huge", "Key", ""), std::string(2047, 'y'));
+  EXPECT_EQ(IniFile::FromBytes(inputs[5]).ReadString("S", "Key", ""), std::string("a\0b", 3));
+}
+
+TEST(IniFileFlushTest, MissingFileReadsEmptyAndIsCreatedByTheFirstWrite) {
+  ScratchFolder dir;
+  IniFile untouched = IniFile::Load(dir / "none.ini");
+  EXPECT_TRUE(untouched.LoadError().empty());
+  EXPECT_EQ(untouched.ReadInteger("S", "K", 5), 5);
+  EXPECT_TRUE(untouched.Flush());
+  EXPECT_FALSE(std::filesystem::exists(dir / "none.ini"));
+
+  IniFile ini = IniFile::Load(dir / "settings.ini");
+  ini.WriteInteger("S", "K", 7);
+  std::string error;
+  ASSERT_TRUE(ini.Flush(&error)) << error;
+  EXPECT_EQ(ReadBytes(dir / "settings.ini"), "[S]\nK=7\n");
+  EXPECT_EQ(IniFile::Load(dir / "settings.ini").ReadInteger("s", "k", 0), 7);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(IniFileFlushTest, KeepsPermissionsAndFollowsSymbolicLinks) {
+  ScratchFolder dir;
+  WriteBytes(dir / "real.ini", "[S]\nK=1\n");
+  chmod((dir / "real.ini").c_str(), 0640);
+  std::filesystem::create_symlink("real.ini", dir / "settings.ini");
+  IniFile ini = IniFile::Load(dir / "settings.ini");
+  ini.WriteInteger("S", "K", 2);
+  ASSERT_TRUE(ini.Flush());
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "settings.ini"));
+  EXPECT_EQ(ReadBytes(dir / "real.ini"), "[S]\nK=2\n");
+  struct stat st;
+  ASSERT_EQ(stat((dir / "real.ini").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(IniFileFlushTest, FailedWriteReportsAndKeepsTheOldFile) {
+  ScratchFolder dir;
+  const std::string old = "[S]\nK=1\nForeign=kept\n";
+  WriteBytes(dir / "settings.ini", old);
+  IniFile ini = IniFile::Load(dir / "settings.ini");
+  ini.WriteString("S", "K", std::string(100000, 'x'));
+
+  // A file size limit makes the write of the temporary file fail part-way.
+  signal(SIGXFSZ, SIG_IGN);
+  rlimit saved;
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  setrlimit(RLIMIT_FSIZE, &small);
+  std::string error;
+  const bool flushed = ini.Flush(&error);
+  setrlimit(RLIMIT_FSIZE, &saved);
+
+  EXPECT_FALSE(flushed);
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(ReadBytes(dir / "settings.ini"), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  EXPECT_TRUE(ini.Flush(&error)) << error;  // the next attempt may succeed
+}
+
+TEST(IniFileFlushTest, UnreadableOrUnreachableFilesAreReported) {
+  ScratchFolder dir;
+  std::filesystem::create_directory(dir / "settings.ini");
+  IniFile folder = IniFile::Load(dir / "settings.ini");
+  EXPECT_FALSE(folder.LoadError().empty());
+  EXPECT_EQ(folder.ReadString("S", "K", "d"), "d");
+  folder.WriteString("S", "K", "v");
+  std::string error;
+  EXPECT_FALSE(folder.Flush(&error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "settings.ini"));
+
+  IniFile nowhere = IniFile::Load(dir / "missing/settings.ini");
+  EXPECT_TRUE(nowhere.LoadError().empty());
+  nowhere.WriteString("S", "K", "v");
+  error.clear();
+  EXPECT_FALSE(nowhere.Flush(&error));
+  EXPECT_NE(error.find("missing"), std::string::npos) << error;
+}
+
+}  // namespace
+}  // namespace trelio

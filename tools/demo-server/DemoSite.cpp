@@ -1,0 +1,137 @@
+#include "tools/demo-server/DemoSite.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+
+namespace trelio::demo {
+namespace {
+
+// What each demo faucet answers to a claim: payout phrases in the forms real
+// faucets use, and a no-pay phrase.
+struct ClaimAnswer {
+  const char* faucet;
+  const char* text;
+};
+
+constexpr ClaimAnswer kClaimAnswers[] = {
+    {"btc-claim", "0.00001234 BTC was sent to your address"},
+    {"btc-satoshi", "You have claimed 150 satoshi"},
+    {"btc-referral",
+     "10 satoshi (referral earnings) was sent to you. 500 satoshi was sent to your address"},
+    {"btc-interval", "0.0000015 BTC has been added to your balance"},
+    {"btc-delayed", "Success! Claimed 250 satoshi"},
+    {"btc-popup", "0.000005 BTC was sent to your address"},
+    {"ltc-claim", "0.0005 LTC (0.03 USD) was sent to your address"},
+    {"ltc-dry", "Insufficient funds"},
+    {"doge-claim", "You claimed 5 DOGE"},
+    {"doge-credit", "5 DOGE was credited to your balance"},
+};
+
+// The pages of the maker's site that the program opens in the web browser.
+constexpr const char* kSitePages[] = {
+    "/", "/trelio.php", "/mail.php", "/btc.php", "/btc_rate.php", "/trade.php", "/news.php"};
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+}
+
+void NotFound(httplib::Response& res, const std::string& what) {
+  res.status = 404;
+  res.set_content(what + " not found\n", "text/plain");
+}
+
+}  // namespace
+
+DemoSite::DemoSite(std::string root, int port) : root_(std::move(root)), port_(port) {}
+
+void DemoSite::Install(httplib::Server& server) {
+  server.Get("/trelio/index.csv",
+             [this](const httplib::Request&, httplib::Response& res) { Index(res); });
+  server.Get("/trelio/version.txt", [this](const httplib::Request&, httplib::Response& res) {
+    ServeFile("version.txt", "text/plain", res);
+  });
+  server.Get("/trelio/a.php",
+             [this](const httplib::Request& req, httplib::Response& res) { Action(req, res); });
+  server.Get("/trelio/a.php.log",
+             [this](const httplib::Request&, httplib::Response& res) { ActionLog(res); });
+  for (const char* page : kSitePages) {
+    server.Get(page, [this](const httplib::Request&, httplib::Response& res) {
+      ServeFile("pages/site.html", "text/html", res);
+    });
+  }
+  // Only plain names, so no request reaches outside pages/.
+  server.Get(R"(/demo/([a-z0-9-]+\.html))",
+             [this](const httplib::Request& req, httplib::Response& res) {
+               ServeFile("pages/" + req.matches[1].str(), "text/html", res);
+             });
+  server.Get("/demo/claim", [this](const httplib::Request& req, httplib::Response& res) {
+    ClaimResult(req, res);
+  });
+}
+
+// Read at every request, so edits of the files show at once.
+std::optional<std::string> DemoSite::ReadFile(const std::string& relative) const {
+  std::ifstream in(root_ + "/" + relative, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void DemoSite::ServeFile(const std::string& relative, const std::string& type,
+                         httplib::Response& res) const {
+  std::optional<std::string> content = ReadFile(relative);
+  if (!content) return NotFound(res, relative);
+  res.set_content(*content, type);
+}
+
+void DemoSite::Index(httplib::Response& res) const {
+  std::optional<std::string> read = ReadFile("index.csv");
+  if (!read) return NotFound(res, "index.csv");
+  std::string& index = *read;
+  if (port_ != kDefaultPort) {
+    ReplaceAll(index, "127.0.0.1:" + std::to_string(kDefaultPort),
+               "127.0.0.1:" + std::to_string(port_));
+  }
+  res.set_content(index, "text/csv");
+}
+
+void DemoSite::Action(const httplib::Request& req, httplib::Response& res) {
+  const size_t q = req.target.find('?');
+  const std::string query = q == std::string::npos ? "" : req.target.substr(q + 1);
+  {
+    std::lock_guard lock(mutex_);
+    actions_.push_back(query);
+  }
+  std::cout << "a.php?" << query << std::endl;
+  res.set_content("OK", "text/plain");
+}
+
+void DemoSite::ActionLog(httplib::Response& res) const {
+  std::string log;
+  {
+    std::lock_guard lock(mutex_);
+    for (const std::string& a : actions_) log += a + "\n";
+  }
+  res.set_content(log, "text/plain");
+}
+
+void DemoSite::ClaimResult(const httplib::Request& req, httplib::Response& res) const {
+  const std::string faucet = req.get_param_value("f");
+  for (const ClaimAnswer& a : kClaimAnswers) {
+    if (faucet != a.faucet) continue;
+    std::ostringstream page;
+    page << "<!DOCTYPE html>\n<html><head><title>Claim result</title></head><body>\n"
+         << "<h1>Claim result</h1>\n<p id=\"result\">" << a.text << ".</p>\n"
+         << "<p><a href=\"/demo/" << a.faucet << ".html\">Back to the faucet</a></p>\n"
+         << "</body></html>\n";
+    res.set_content(page.str(), "text/html");
+    return;
+  }
+  NotFound(res, "faucet");
+}
+
+}  // namespace trelio::demo

@@ -1,0 +1,39 @@
+// What the demo server answers: the maker's server paths under /trelio/, a
+// few pages of the maker's site and the demo faucets under /demo/.
+#pragma once
+
+#include <httplib.h>
+
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace trelio::demo {
+
+// The port the shipped index.csv names; served from another port, the
+// index's addresses are rewritten to it.
+inline constexpr int kDefaultPort = 8717;
+
+class DemoSite {
+ public:
+  // root: the folder of index.csv, version.txt and pages/.
+  DemoSite(std::string root, int port);
+  void Install(httplib::Server& server);
+
+ private:
+  std::optional<std::string> ReadFile(const std::string& relative) const;
+  void ServeFile(const std::string& relative, const std::string& type,
+                 httplib::Response& res) const;
+  void Index(httplib::Response& res) const;
+  void Action(const httplib::Request& req, httplib::Response& res);
+  void ActionLog(httplib::Response& res) const;
+  void ClaimResult(const httplib::Request& req, httplib::Response& res) const;
+
+  std::string root_;
+  int port_;
+  mutable std::mutex mutex_;
+  std::vector<std::string> actions_;
+};
+
+}  // namespace trelio::demo
