@@ -4,7 +4,7 @@
 
 #include <QFrame>
 
-#include "app/CoinTable.h"
+#include "app/CoinTabComponents.h"
 
 class QLabel;
 class QLineEdit;

@@ -8,6 +8,12 @@ PanelStatusBar::PanelStatusBar(const std::vector<int>& widths, QWidget* parent)
     : QStatusBar(parent) {
   setSizeGripEnabled(false);
   setFixedHeight(22);
+  // Its own face colour, whatever the panel behind it shows.
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
+  p.setColor(QPalette::WindowText, Qt::black);
+  setPalette(p);
   for (size_t i = 0; i < widths.size(); ++i) {
     auto* panel = new QLabel(this);
     panel->setFrameShape(QFrame::StyledPanel);

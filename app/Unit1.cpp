@@ -20,7 +20,7 @@
 
 namespace trelio {
 
-TForm1::TForm1(BrowserFactory& browsers, QWidget* parent)
+TForm1::TForm1(EmbeddedBrowserFactory& browsers, QWidget* parent)
     : QMainWindow(parent), syncGate_(std::make_unique<SyncGate>()) {
   setObjectName(QStringLiteral("Form1"));
   CreateLayout();
@@ -39,11 +39,11 @@ TForm1::~TForm1() {
   syncGate_.reset();
 }
 
-BrowserWindow* TForm1::ActiveBrowser() const {
+EmbeddedBrowser* TForm1::ActiveBrowser() const {
   return ActiveBrowserIsFirst ? WebBrowser1.get() : WebBrowser2.get();
 }
 
-BrowserWindow* TForm1::InactiveBrowser() const {
+EmbeddedBrowser* TForm1::InactiveBrowser() const {
   return ActiveBrowserIsFirst ? WebBrowser2.get() : WebBrowser1.get();
 }
 

@@ -7,9 +7,9 @@
 #include <array>
 #include <memory>
 
-#include "app/CoinTable.h"
+#include "app/CoinTabComponents.h"
 #include "app/Pictures.h"
-#include "app/browser/BrowserWindow.h"
+#include "app/browser/EmbeddedBrowser.h"
 #include "app/core/FaucetItem.h"
 
 class QAction;
@@ -46,7 +46,7 @@ class TForm1 : public QMainWindow {
 
  public:
   // The browser windows come from browsers, which must outlive the window.
-  explicit TForm1(BrowserFactory& browsers, QWidget* parent = nullptr);
+  explicit TForm1(EmbeddedBrowserFactory& browsers, QWidget* parent = nullptr);
   ~TForm1() override;
 
   static constexpr int VersionNumber = 101;
@@ -85,8 +85,8 @@ class TForm1 : public QMainWindow {
   std::array<CoinWidgets, kCoinCount> Coins;
 
   // The two browser windows; WebBrowser1 starts as the active one.
-  std::unique_ptr<BrowserWindow> WebBrowser1;
-  std::unique_ptr<BrowserWindow> WebBrowser2;
+  std::unique_ptr<EmbeddedBrowser> WebBrowser1;
+  std::unique_ptr<EmbeddedBrowser> WebBrowser2;
 
   // The faucet index held in memory.
   FaucetIndex StringGrid1;
@@ -180,8 +180,8 @@ class TForm1 : public QMainWindow {
   // "Block pop-ups": above 0, pop-ups open only while Ctrl is held.
   int BlockPopups = 1;
 
-  BrowserWindow* ActiveBrowser() const;
-  BrowserWindow* InactiveBrowser() const;
+  EmbeddedBrowser* ActiveBrowser() const;
+  EmbeddedBrowser* InactiveBrowser() const;
 
   // Start-up and shutdown.
   void FormCreate();
@@ -368,8 +368,8 @@ class TForm1 : public QMainWindow {
   void CreateListMenus();
   void CreateCoinMenu();
   void CreateDialogs();
-  void CreateBrowsers(BrowserFactory& browsers);
-  void ConnectBrowser(BrowserWindow& browser);
+  void CreateBrowsers(EmbeddedBrowserFactory& browsers);
+  void ConnectBrowser(EmbeddedBrowser& browser);
   void ConnectCoinControls();
   void SelectSortItem(QAction* item);
   void ToggleCoinTab(int coin);

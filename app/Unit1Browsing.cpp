@@ -9,24 +9,25 @@
 
 namespace trelio {
 
-void TForm1::CreateBrowsers(BrowserFactory& browsers) {
-  WebBrowser1 = browsers.CreateBrowserWindow();
-  WebBrowser2 = browsers.CreateBrowserWindow();
+void TForm1::CreateBrowsers(EmbeddedBrowserFactory& browsers) {
+  WebBrowser1 = browsers.MakeBrowser();
+  WebBrowser2 = browsers.MakeBrowser();
   WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
   WebBrowser2->setObjectName(QStringLiteral("WebBrowser2"));
 }
 
-void TForm1::ConnectBrowser(BrowserWindow& browser) {
-  connect(&browser, &BrowserWindow::LoadEnd, this, &TForm1::ChromiumLoadEnd);
-  connect(&browser, &BrowserWindow::DocumentAvailableInMainFrame, this,
+void TForm1::ConnectBrowser(EmbeddedBrowser& browser) {
+  connect(&browser, &EmbeddedBrowser::LoadEnd, this, &TForm1::ChromiumLoadEnd);
+  connect(&browser, &EmbeddedBrowser::DocumentAvailableInMainFrame, this,
           &TForm1::ChromiumDocumentAvailableInMainFrame);
-  connect(&browser, &BrowserWindow::ConsoleMessage, this,
+  connect(&browser, &EmbeddedBrowser::ConsoleMessage, this,
           [this](int id, ConsoleLevel, const QString& message, const QString&, int) {
             ChromiumConsoleMessage(id, message);
           });
-  connect(&browser, &BrowserWindow::LoadStart, this, &TForm1::ChromiumLoadStart);
-  connect(&browser, &BrowserWindow::LoadingStateChange, this, &TForm1::ChromiumLoadingStateChange);
-  connect(&browser, &BrowserWindow::TextResultAvailable, this,
+  connect(&browser, &EmbeddedBrowser::LoadStart, this, &TForm1::ChromiumLoadStart);
+  connect(&browser, &EmbeddedBrowser::LoadingStateChange, this,
+          &TForm1::ChromiumLoadingStateChange);
+  connect(&browser, &EmbeddedBrowser::TextResultAvailable, this,
           &TForm1::ChromiumTextResultAvailable);
   browser.SetBeforePopup([this](const QString& url) { return ChromiumBeforePopup(url); });
 }

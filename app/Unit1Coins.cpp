@@ -81,7 +81,7 @@ void TForm1::CreateCoinTabs() {
   PageControl1->tabBar()->installEventFilter(this);
 
   for (int i = 0; i < kCoinCount; ++i) {
-    const CoinComponents& coin = kCoins[static_cast<size_t>(i)];
+    const CoinComponents& coin = kCoinTabs[static_cast<size_t>(i)];
     CoinWidgets& w = Coins[static_cast<size_t>(i)];
     w.TabSheet = new QWidget();
     w.TabSheet->setObjectName(QString::fromLatin1(coin.tabSheet));
@@ -111,7 +111,7 @@ void TForm1::CreateCoinMenu() {
   PopupMenu3 = new QMenu(this);
   PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
   for (int i = 0; i < kCoinCount; ++i) {
-    const CoinComponents& coin = kCoins[static_cast<size_t>(i)];
+    const CoinComponents& coin = kCoinTabs[static_cast<size_t>(i)];
     QAction* item =
         AddMenuItem(PopupMenu3, coin.menuItem, QString::fromUtf8(coin.caption), {}, true);
     item->setChecked(true);

@@ -19,6 +19,8 @@
 #include "app/PanelStatusBar.h"
 #include "app/Pictures.h"
 #include "app/Unit1.h"
+#include "app/core/Messages.h"
+#include "app/core/PluralWord.h"
 
 namespace trelio {
 
@@ -269,8 +271,9 @@ void TForm1::LoadBitmaps() {
   for (const CoinWidgets& coin : Coins) coin.Panel->Banner->setPixmap(BannerBitmap);
   FavBitmap = PicturePixmap(QStringLiteral("fav"), {15, 15}, ratio);
   listDelegate_->SetResources({FavBitmap, [](int n) {
-                                 // TODO(list): PluralWord once the list code is in.
-                                 return std::string(n == 1 ? "minute" : "minutes");
+                                 return PluralWord(n, LoadResString(msgMinute),
+                                                   LoadResString(msgMinutesPlural),
+                                                   LoadResString(msgMinutesPlural2));
                                }});
 }
 

@@ -10,7 +10,7 @@
 #include <QMessageBox>
 #include <QWebEngineProfile>
 
-#include "app/browser/WebEngineBrowserWindow.h"
+#include "app/browser/WebEngineBrowser.h"
 
 namespace trelio {
 
@@ -73,9 +73,9 @@ QWebEngineProfile* WebEngineRuntime::Profile() {
   return profile_;
 }
 
-std::unique_ptr<BrowserWindow> WebEngineRuntime::CreateBrowserWindow() {
-  auto window = std::make_unique<WebEngineBrowserWindow>(Profile(), nextIdentifier_++);
-  std::erase_if(windows_, [](const QPointer<WebEngineBrowserWindow>& w) { return w.isNull(); });
+std::unique_ptr<EmbeddedBrowser> WebEngineRuntime::MakeBrowser() {
+  auto window = std::make_unique<WebEngineBrowser>(Profile(), nextIdentifier_++);
+  std::erase_if(windows_, [](const QPointer<WebEngineBrowser>& w) { return w.isNull(); });
   windows_.emplace_back(window.get());
   return window;
 }

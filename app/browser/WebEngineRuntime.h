@@ -7,15 +7,15 @@
 #include <memory>
 #include <vector>
 
-#include "app/browser/BrowserWindow.h"
+#include "app/browser/EmbeddedBrowser.h"
 
 class QWebEngineProfile;
 
 namespace trelio {
 
-class WebEngineBrowserWindow;
+class WebEngineBrowser;
 
-class WebEngineRuntime : public BrowserFactory {
+class WebEngineRuntime : public EmbeddedBrowserFactory {
  public:
   // Engine switches that must be in place before the QApplication exists:
   // no sandbox when running as root (the engine refuses to start otherwise),
@@ -32,7 +32,7 @@ class WebEngineRuntime : public BrowserFactory {
   // False when the engine cannot start; it says why in a message box.
   bool StartMainProcess();
 
-  std::unique_ptr<BrowserWindow> CreateBrowserWindow() override;
+  std::unique_ptr<EmbeddedBrowser> MakeBrowser() override;
 
   // Closes every browser window made here (their pages and views go first),
   // then drops the profile. Windows left over do nothing afterwards.
@@ -44,7 +44,7 @@ class WebEngineRuntime : public BrowserFactory {
   QWebEngineProfile* profile_ = nullptr;
   bool shutDown_ = false;
   int nextIdentifier_ = 1;
-  std::vector<QPointer<WebEngineBrowserWindow>> windows_;
+  std::vector<QPointer<WebEngineBrowser>> windows_;
 };
 
 }  // namespace trelio

@@ -19,7 +19,7 @@
 #include "app/PanelStatusBar.h"
 #include "app/Unit1.h"
 #include "app/core/Messages.h"
-#include "tests/app/FakeBrowserWindow.h"
+#include "tests/app/FakeBrowser.h"
 
 namespace trelio {
 namespace {
@@ -56,7 +56,7 @@ class MainWindowTest : public ::testing::Test {
   T* Find(const char* name) {
     return form->findChild<T*>(QString::fromLatin1(name));
   }
-  FakeBrowserWindow& Fake(int i) { return *browsers.made.at(static_cast<size_t>(i)); }
+  FakeBrowser& Fake(int i) { return *browsers.made.at(static_cast<size_t>(i)); }
 
   FakeBrowserFactory browsers;
   std::unique_ptr<TForm1> form;
@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, EveryComponentCarriesItsName) {
                          "File1",        "PopupMenu1",  "PopupMenu2",      "PopupMenu3",
                          "OpenDialog1",  "SaveDialog1", "SaveDialog2"};
   for (const char* name : names) EXPECT_NE(Find(name), nullptr) << name;
-  for (const CoinComponents& coin : kCoins)
+  for (const CoinComponents& coin : kCoinTabs)
     for (const char* name : {coin.tabSheet, coin.panel, coin.nameLabel, coin.lockButton,
                              coin.addressEdit, coin.banner, coin.menuItem})
       EXPECT_NE(Find(name), nullptr) << name;
@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, LayoutAtItsDesignSizes) {
 
   ASSERT_EQ(form->PageControl1->count(), kCoinCount);
   for (int i = 0; i < kCoinCount; ++i) {
-    EXPECT_EQ(form->PageControl1->tabText(i), QString::fromUtf8(kCoins[i].caption));
+    EXPECT_EQ(form->PageControl1->tabText(i), QString::fromUtf8(kCoinTabs[i].caption));
     EXPECT_FALSE(form->PageControl1->tabIcon(i).isNull());
   }
   const CoinPanel* bitcoin = form->Coins[0].Panel;

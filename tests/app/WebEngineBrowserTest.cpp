@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <QtTest/QTest>
 
-#include "app/browser/BrowserWindow.h"
+#include "app/browser/EmbeddedBrowser.h"
 
 namespace trelio {
 namespace {
@@ -29,7 +29,7 @@ class WebEngineBrowserTest : public ::testing::Test {
     page.close();
     url = QUrl::fromLocalFile(page.fileName()).toString();
 
-    browser = runtime.CreateBrowserWindow();
+    browser = runtime.MakeBrowser();
     host.resize(400, 300);
     ASSERT_TRUE(browser->CreateBrowser(&host));
     const int id = browser->Identifier();
@@ -37,23 +37,23 @@ class WebEngineBrowserTest : public ::testing::Test {
       EXPECT_EQ(browserId, id);
       events << what;
     };
-    QObject::connect(browser.get(), &BrowserWindow::LoadStart,
+    QObject::connect(browser.get(), &EmbeddedBrowser::LoadStart,
                      [=](int b, bool main, const QString&) { note(b, main ? "start" : "sub"); });
-    QObject::connect(browser.get(), &BrowserWindow::LoadEnd,
+    QObject::connect(browser.get(), &EmbeddedBrowser::LoadEnd,
                      [=](int b, bool, const QString& u, int status) {
                        note(b, QStringLiteral("end %1").arg(status));
                        endUrl = u;
                      });
     QObject::connect(
-        browser.get(), &BrowserWindow::LoadingStateChange,
+        browser.get(), &EmbeddedBrowser::LoadingStateChange,
         [=](int b, bool loading, bool, bool) { note(b, loading ? "loading" : "idle"); });
-    QObject::connect(browser.get(), &BrowserWindow::DocumentAvailableInMainFrame,
+    QObject::connect(browser.get(), &EmbeddedBrowser::DocumentAvailableInMainFrame,
                      [=](int b) { note(b, "document"); });
-    QObject::connect(browser.get(), &BrowserWindow::ConsoleMessage,
+    QObject::connect(browser.get(), &EmbeddedBrowser::ConsoleMessage,
                      [=](int b, ConsoleLevel, const QString& m, const QString&, int) {
                        note(b, "console " + m);
                      });
-    QObject::connect(browser.get(), &BrowserWindow::TextResultAvailable,
+    QObject::connect(browser.get(), &EmbeddedBrowser::TextResultAvailable,
                      [=](int b, const QString& text) {
                        note(b, "text");
                        pageText = text;
@@ -72,7 +72,7 @@ class WebEngineBrowserTest : public ::testing::Test {
   QString url;
   WebEngineRuntime runtime;
   QWidget host;
-  std::unique_ptr<BrowserWindow> browser;
+  std::unique_ptr<EmbeddedBrowser> browser;
   QStringList events;
   QString endUrl;
   QString pageText;
@@ -135,7 +135,7 @@ TEST_F(WebEngineBrowserTest, AfterShutdownRequestsDoNothing) {
   EXPECT_FALSE(browser->IsVisible());
   EXPECT_TRUE(browser->MainFrameUrl().isEmpty());
   // A window asked for after the engine has gone cannot be created.
-  auto late = runtime.CreateBrowserWindow();
+  auto late = runtime.MakeBrowser();
   EXPECT_FALSE(late->CreateBrowser(&host));
 }
 

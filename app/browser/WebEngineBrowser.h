@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "app/browser/BrowserWindow.h"
+#include "app/browser/EmbeddedBrowser.h"
 
 class QWebEngineProfile;
 class QWebEngineView;
@@ -15,12 +15,12 @@ class QWebEngineNewWindowRequest;
 
 namespace trelio {
 
-class WebEngineBrowserWindow : public BrowserWindow {
+class WebEngineBrowser : public EmbeddedBrowser {
   Q_OBJECT
 
  public:
-  WebEngineBrowserWindow(QWebEngineProfile* profile, int identifier);
-  ~WebEngineBrowserWindow() override;
+  WebEngineBrowser(QWebEngineProfile* profile, int identifier);
+  ~WebEngineBrowser() override;
 
   int Identifier() const override { return identifier_; }
   bool CreateBrowser(QWidget* parent) override;

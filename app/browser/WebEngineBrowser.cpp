@@ -1,4 +1,4 @@
-#include "app/browser/WebEngineBrowserWindow.h"
+#include "app/browser/WebEngineBrowser.h"
 
 #include <QUuid>
 #include <QWebEngineHistory>
@@ -12,9 +12,9 @@
 
 namespace trelio {
 
-class WebEngineBrowserWindow::Page : public QWebEnginePage {
+class WebEngineBrowser::Page : public QWebEnginePage {
  public:
-  Page(QWebEngineProfile* profile, WebEngineBrowserWindow* owner)
+  Page(QWebEngineProfile* profile, WebEngineBrowser* owner)
       : QWebEnginePage(profile), owner_(owner) {}
 
  protected:
@@ -24,18 +24,18 @@ class WebEngineBrowserWindow::Page : public QWebEnginePage {
   }
 
  private:
-  WebEngineBrowserWindow* owner_;
+  WebEngineBrowser* owner_;
 };
 
-WebEngineBrowserWindow::WebEngineBrowserWindow(QWebEngineProfile* profile, int identifier)
+WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, int identifier)
     : profile_(profile),
       identifier_(identifier),
       documentReadyMarker_(QStringLiteral("korvane-trelio-document-ready:") +
                            QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
 
-WebEngineBrowserWindow::~WebEngineBrowserWindow() { Close(); }
+WebEngineBrowser::~WebEngineBrowser() { Close(); }
 
-bool WebEngineBrowserWindow::CreateBrowser(QWidget* parent) {
+bool WebEngineBrowser::CreateBrowser(QWidget* parent) {
   if (page_ || !profile_) return page_ != nullptr;
   page_ = new Page(profile_, this);
 
@@ -50,9 +50,9 @@ bool WebEngineBrowserWindow::CreateBrowser(QWidget* parent) {
                           .arg(QStringLiteral("\"") + documentReadyMarker_ + QStringLiteral("\"")));
   page_->scripts().insert(ready);
 
-  connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBrowserWindow::OnLoadingChanged);
+  connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::OnLoadingChanged);
   connect(page_, &QWebEnginePage::newWindowRequested, this,
-          &WebEngineBrowserWindow::OnNewWindowRequested);
+          &WebEngineBrowser::OnNewWindowRequested);
 
   view_ = new QWebEngineView(parent);
   view_->setPage(page_);
@@ -60,57 +60,55 @@ bool WebEngineBrowserWindow::CreateBrowser(QWidget* parent) {
   return true;
 }
 
-QWidget* WebEngineBrowserWindow::View() const { return view_.data(); }
+QWidget* WebEngineBrowser::View() const { return view_.data(); }
 
-void WebEngineBrowserWindow::LoadUrl(const QString& url) {
+void WebEngineBrowser::LoadUrl(const QString& url) {
   if (page_) page_->load(QUrl(url));
 }
 
-void WebEngineBrowserWindow::GoBack() {
+void WebEngineBrowser::GoBack() {
   if (page_) page_->triggerAction(QWebEnginePage::Back);
 }
 
-void WebEngineBrowserWindow::GoForward() {
+void WebEngineBrowser::GoForward() {
   if (page_) page_->triggerAction(QWebEnginePage::Forward);
 }
 
-void WebEngineBrowserWindow::Reload() {
+void WebEngineBrowser::Reload() {
   if (page_) page_->triggerAction(QWebEnginePage::Reload);
 }
 
-void WebEngineBrowserWindow::ExecuteJavaScript(const QString& script) {
+void WebEngineBrowser::ExecuteJavaScript(const QString& script) {
   if (page_) page_->runJavaScript(script);
 }
 
-void WebEngineBrowserWindow::RetrieveText() {
+void WebEngineBrowser::RetrieveText() {
   if (!page_) return;
-  QPointer<WebEngineBrowserWindow> self(this);
+  QPointer<WebEngineBrowser> self(this);
   page_->toPlainText([self](const QString& text) {
     if (self && self->page_) emit self->TextResultAvailable(self->identifier_, text);
   });
 }
 
-bool WebEngineBrowserWindow::CanGoBack() const { return page_ && page_->history()->canGoBack(); }
+bool WebEngineBrowser::CanGoBack() const { return page_ && page_->history()->canGoBack(); }
 
-bool WebEngineBrowserWindow::CanGoForward() const {
-  return page_ && page_->history()->canGoForward();
-}
+bool WebEngineBrowser::CanGoForward() const { return page_ && page_->history()->canGoForward(); }
 
-QString WebEngineBrowserWindow::MainFrameUrl() const {
+QString WebEngineBrowser::MainFrameUrl() const {
   return page_ ? page_->url().toString() : QString();
 }
 
-void WebEngineBrowserWindow::Show() {
+void WebEngineBrowser::Show() {
   if (view_) view_->show();
 }
 
-void WebEngineBrowserWindow::Hide() {
+void WebEngineBrowser::Hide() {
   if (view_) view_->hide();
 }
 
-bool WebEngineBrowserWindow::IsVisible() const { return view_ && !view_->isHidden(); }
+bool WebEngineBrowser::IsVisible() const { return view_ && !view_->isHidden(); }
 
-void WebEngineBrowserWindow::Close() {
+void WebEngineBrowser::Close() {
   for (auto& popup : popups_) delete popup.data();
   popups_.clear();
   delete view_.data();
@@ -118,7 +116,7 @@ void WebEngineBrowserWindow::Close() {
   page_ = nullptr;
 }
 
-void WebEngineBrowserWindow::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
+void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
   const QString url = info.url().toString();
   switch (info.status()) {
     case QWebEngineLoadingInfo::LoadStartedStatus:
@@ -146,7 +144,7 @@ void WebEngineBrowserWindow::OnLoadingChanged(const QWebEngineLoadingInfo& info)
   }
 }
 
-void WebEngineBrowserWindow::OnNewWindowRequested(QWebEngineNewWindowRequest& request) {
+void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request) {
   if (PopupCancelled(request.requestedUrl().toString())) return;
   auto* view = new QWebEngineView();
   view->setAttribute(Qt::WA_DeleteOnClose);
@@ -160,8 +158,8 @@ void WebEngineBrowserWindow::OnNewWindowRequested(QWebEngineNewWindowRequest& re
   popups_.emplace_back(view);
 }
 
-void WebEngineBrowserWindow::OnConsoleMessage(int level, const QString& message, int line,
-                                              const QString& source) {
+void WebEngineBrowser::OnConsoleMessage(int level, const QString& message, int line,
+                                        const QString& source) {
   if (message == documentReadyMarker_) {
     emit DocumentAvailableInMainFrame(identifier_);
     return;

@@ -1,28 +1,28 @@
-#include "tests/app/FakeBrowserWindow.h"
+#include "tests/app/FakeBrowser.h"
 
 namespace trelio {
 
-bool FakeBrowserWindow::CreateBrowser(QWidget* parent) {
+bool FakeBrowser::CreateBrowser(QWidget* parent) {
   requests << QStringLiteral("CreateBrowser");
   view_ = new QWidget(parent);
   view_->hide();
   return true;
 }
 
-void FakeBrowserWindow::Show() {
+void FakeBrowser::Show() {
   requests << QStringLiteral("Show");
   visible_ = true;
   if (view_) view_->show();
 }
 
-void FakeBrowserWindow::Hide() {
+void FakeBrowser::Hide() {
   requests << QStringLiteral("Hide");
   visible_ = false;
   if (view_) view_->hide();
 }
 
-std::unique_ptr<BrowserWindow> FakeBrowserFactory::CreateBrowserWindow() {
-  auto window = std::make_unique<FakeBrowserWindow>(static_cast<int>(made.size()) + 1);
+std::unique_ptr<EmbeddedBrowser> FakeBrowserFactory::MakeBrowser() {
+  auto window = std::make_unique<FakeBrowser>(static_cast<int>(made.size()) + 1);
   made.push_back(window.get());
   return window;
 }

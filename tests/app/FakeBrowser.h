@@ -7,15 +7,15 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/browser/BrowserWindow.h"
+#include "app/browser/EmbeddedBrowser.h"
 
 namespace trelio {
 
-class FakeBrowserWindow : public BrowserWindow {
+class FakeBrowser : public EmbeddedBrowser {
   Q_OBJECT
 
  public:
-  explicit FakeBrowserWindow(int identifier) : identifier_(identifier) {}
+  explicit FakeBrowser(int identifier) : identifier_(identifier) {}
 
   // Every request, in order: "CreateBrowser", "LoadUrl <url>", "GoBack", ...
   QStringList requests;
@@ -54,11 +54,11 @@ class FakeBrowserWindow : public BrowserWindow {
   bool visible_ = false;
 };
 
-class FakeBrowserFactory : public BrowserFactory {
+class FakeBrowserFactory : public EmbeddedBrowserFactory {
  public:
-  std::unique_ptr<BrowserWindow> CreateBrowserWindow() override;
+  std::unique_ptr<EmbeddedBrowser> MakeBrowser() override;
   // The windows made so far, in order; owned by whoever took them.
-  std::vector<FakeBrowserWindow*> made;
+  std::vector<FakeBrowser*> made;
 };
 
 }  // namespace trelio

@@ -14,12 +14,12 @@ namespace trelio {
 // Console message levels, as the page reports them.
 enum class ConsoleLevel { Info, Warning, Error };
 
-class BrowserWindow : public QObject {
+class EmbeddedBrowser : public QObject {
   Q_OBJECT
 
  public:
-  explicit BrowserWindow(QObject* parent = nullptr) : QObject(parent) {}
-  ~BrowserWindow() override = default;
+  explicit EmbeddedBrowser(QObject* parent = nullptr) : QObject(parent) {}
+  ~EmbeddedBrowser() override = default;
 
   // Equal numbers mean the same browser; never 0.
   virtual int Identifier() const = 0;
@@ -79,10 +79,10 @@ class BrowserWindow : public QObject {
 };
 
 // Makes browser windows; the main window asks it for its two.
-class BrowserFactory {
+class EmbeddedBrowserFactory {
  public:
-  virtual ~BrowserFactory() = default;
-  virtual std::unique_ptr<BrowserWindow> CreateBrowserWindow() = 0;
+  virtual ~EmbeddedBrowserFactory() = default;
+  virtual std::unique_ptr<EmbeddedBrowser> MakeBrowser() = 0;
 };
 
 }  // namespace trelio
