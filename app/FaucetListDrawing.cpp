@@ -67,21 +67,15 @@ void DrawFaucetRow(QPainter& painter, const QRect& rect, const FaucetItem& row, 
   painter.restore();
 }
 
-FaucetListDelegate::FaucetListDelegate(StateSource state, ListDrawResources resources,
-                                       QObject* parent)
-    : QStyledItemDelegate(parent), state_(std::move(state)), resources_(std::move(resources)) {}
+FaucetListDelegate::FaucetListDelegate(DrawItem draw, QObject* parent)
+    : QStyledItemDelegate(parent), draw_(std::move(draw)) {}
 
 void FaucetListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
-  const auto* row =
-      reinterpret_cast<const FaucetItem*>(index.data(kFaucetRowRole).value<quintptr>());
-  if (!row) {
-    painter->fillRect(option.rect, Qt::white);
-    return;
-  }
   const bool selected = option.state & QStyle::State_Selected;
-  DrawFaucetRow(*painter, option.rect, *row, index.data(Qt::DisplayRole).toString(), index.row(),
-                selected, state_ ? state_() : ListDrawState{}, resources_);
+  painter->save();
+  if (draw_) draw_(*painter, index.row(), option.rect, selected);
+  painter->restore();
   if (option.state & QStyle::State_HasFocus) {
     QStyleOptionFocusRect focus;
     focus.QStyleOption::operator=(option);

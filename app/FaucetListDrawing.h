@@ -37,24 +37,25 @@ void DrawFaucetRow(QPainter& painter, const QRect& rect, const FaucetItem& row, 
 // Item data role that holds the row (a FaucetItem*) of a list item.
 constexpr int kFaucetRowRole = Qt::UserRole + 1;
 
+// Lets the list view draw its rows through the window's draw handler; the
+// focus rectangle comes after, over the focused row.
 class FaucetListDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
  public:
-  using StateSource = std::function<ListDrawState()>;
-  FaucetListDelegate(StateSource state, ListDrawResources resources, QObject* parent = nullptr);
+  // (painter, item index, item rectangle, selected)
+  using DrawItem = std::function<void(QPainter&, int, const QRect&, bool)>;
+  explicit FaucetListDelegate(DrawItem draw, QObject* parent = nullptr);
 
   void SetItemHeight(int height) { itemHeight_ = height; }
   int ItemHeight() const { return itemHeight_; }
-  void SetResources(ListDrawResources resources) { resources_ = std::move(resources); }
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
  private:
-  StateSource state_;
-  ListDrawResources resources_;
+  DrawItem draw_;
   int itemHeight_ = kSingleLineItemHeight;
 };
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/CoinTabComponents.h"
+#include "app/FaucetListDrawing.h"
 #include "app/Pictures.h"
 #include "app/browser/EmbeddedBrowser.h"
 #include "app/core/FaucetItem.h"
@@ -18,6 +19,7 @@ class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPainter;
 class QPlainTextEdit;
 class QSplitter;
 class QTabWidget;
@@ -199,6 +201,7 @@ class TForm1 : public QMainWindow {
   void ListBox1DblClick();
   void ListBox1KeyPress(QChar key);
   void ListBox1MouseUp(Qt::MouseButton button);
+  void ListBox1DrawItem(QPainter& painter, int index, const QRect& rect, bool selected);
   void ToolButton1Click();
   void ToolButton2Click();
   void ToolButton5Click();
@@ -378,6 +381,7 @@ class TForm1 : public QMainWindow {
 
   std::unique_ptr<SyncGate> syncGate_;
   FaucetListDelegate* listDelegate_ = nullptr;
+  ListDrawResources listResources_;
   bool created_ = false;
 };
 

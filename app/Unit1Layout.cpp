@@ -170,15 +170,10 @@ void TForm1::CreateListColumn() {
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   ListBox1->setFont(SansSerifFont(16));
   listDelegate_ = new FaucetListDelegate(
-      [this] {
-        ListDrawState state;
-        state.singleLine = Singlelineview1 && Singlelineview1->isChecked();
-        state.sortKind = SortKind;
-        state.browsed = BrowsedItem;
-        state.preloaded = PreloadedItem;
-        return state;
+      [this](QPainter& painter, int index, const QRect& rect, bool selected) {
+        ListBox1DrawItem(painter, index, rect, selected);
       },
-      {}, ListBox1);
+      ListBox1);
   ListBox1->SetDelegate(listDelegate_);
   ListBox1->SetItemHeight(20);
   layout->addWidget(ListBox1, 1);
@@ -270,11 +265,11 @@ void TForm1::LoadBitmaps() {
   BannerBitmap = PicturePixmap(QStringLiteral("fh"), {175, 60}, ratio);
   for (const CoinWidgets& coin : Coins) coin.Panel->Banner->setPixmap(BannerBitmap);
   FavBitmap = PicturePixmap(QStringLiteral("fav"), {15, 15}, ratio);
-  listDelegate_->SetResources({FavBitmap, [](int n) {
-                                 return PluralWord(n, LoadResString(msgMinute),
-                                                   LoadResString(msgMinutesPlural),
-                                                   LoadResString(msgMinutesPlural2));
-                               }});
+  listResources_ = {FavBitmap, [](int n) {
+                      return PluralWord(n, LoadResString(msgMinute),
+                                        LoadResString(msgMinutesPlural),
+                                        LoadResString(msgMinutesPlural2));
+                    }};
 }
 
 }  // namespace trelio

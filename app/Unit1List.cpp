@@ -1,9 +1,11 @@
 // The faucet list: its items, its mouse and keys, its item menu.
 #include <QCursor>
 #include <QMenu>
+#include <QPainter>
 #include <QToolButton>
 
 #include "app/FaucetListBox.h"
+#include "app/FaucetListDrawing.h"
 #include "app/MenuItems.h"
 #include "app/TextBridge.h"
 #include "app/Unit1.h"
@@ -16,6 +18,21 @@ namespace {
 QString Message(MessageId id) { return AnsiToQString(LoadResString(id)); }
 
 }  // namespace
+
+void TForm1::ListBox1DrawItem(QPainter& painter, int index, const QRect& rect, bool selected) {
+  FaucetItem* row = ListBox1->Row(index);
+  if (!row) {
+    painter.fillRect(rect, Qt::white);
+    return;
+  }
+  ListDrawState state;
+  state.singleLine = Singlelineview1->isChecked();
+  state.sortKind = SortKind;
+  state.browsed = BrowsedItem;
+  state.preloaded = PreloadedItem;
+  DrawFaucetRow(painter, rect, *row, ListBox1->item(index)->text(), index, selected, state,
+                listResources_);
+}
 
 void TForm1::RebuildList(const QString&) {}
 

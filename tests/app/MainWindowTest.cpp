@@ -216,6 +216,21 @@ TEST_F(MainWindowTest, SingleLineViewFromEitherMenuTogglesHeightAndTwin) {
   EXPECT_EQ(form->ListBox1->visualItemRect(form->ListBox1->item(0)).height(), 34);
 }
 
+TEST_F(MainWindowTest, ListDrawsItsRowsByTheirState) {
+  FaucetItem& browsed = form->StringGrid1.Append();
+  FaucetItem& plain = form->StringGrid1.Append();
+  browsed[fCompleted] = plain[fCompleted] = "1";
+  form->ListBox1->AddItem("first", &browsed);
+  form->ListBox1->AddItem("second", &plain);
+  form->BrowsedItem = &browsed;
+  QCoreApplication::processEvents();  // the list lays its items out later
+  const QImage image = form->ListBox1->viewport()->grab().toImage();
+  const int x = image.width() - 2;
+  EXPECT_EQ(QColor(image.pixel(x, 2)), QColor(0xA6, 0xCA, 0xF0));
+  EXPECT_EQ(QColor(image.pixel(x, 34 + 2)), QColor(0xF0, 0xF0, 0xF0));
+  EXPECT_EQ(QColor(image.pixel(x, 2 * 34 + 2)), QColor(Qt::white));  // below the rows
+}
+
 TEST_F(MainWindowTest, SortCommandsCheckOneKindAndReadTheState) {
   struct Case {
     QAction* item;
