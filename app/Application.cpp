@@ -1,0 +1,37 @@
+#include "app/Application.h"
+
+#include <QMessageBox>
+#include <exception>
+
+#include "app/TextBridge.h"
+
+namespace trelio {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    ShowException(AnsiToQString(e.what()));
+  } catch (...) {
+    ShowException(QStringLiteral("Unknown error"));
+  }
+  return false;
+}
+
+QString Application::ErrorBoxText(const QString& error) {
+  if (!error.isEmpty() && error.back() > QLatin1Char('.')) return error + QLatin1Char('.');
+  return error;
+}
+
+void Application::ShowException(const QString& error) {
+  const QString text = ErrorBoxText(error);
+  if (errorBox_) {
+    errorBox_(text);
+    return;
+  }
+  QMessageBox::critical(activeWindow(), applicationDisplayName(), text);
+}
+
+}  // namespace trelio

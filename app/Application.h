@@ -1,0 +1,33 @@
+// The program's application object: an error raised while an event is
+// handled is shown in the standard error box and the program goes on.
+#pragma once
+
+#include <QApplication>
+#include <functional>
+
+namespace trelio {
+
+class Application : public QApplication {
+  Q_OBJECT
+
+ public:
+  Application(int& argc, char** argv);
+
+  bool notify(QObject* receiver, QEvent* event) override;
+
+  // The text the error box shows for an error text: a final "." is added
+  // unless the text already ends in "." or in a character before it.
+  static QString ErrorBoxText(const QString& error);
+
+  // Shows the error box: the text, the application title as caption, OK.
+  // Replaceable, so tests need not answer a modal box.
+  using ErrorBox = std::function<void(const QString& text)>;
+  void SetErrorBox(ErrorBox box) { errorBox_ = std::move(box); }
+
+ private:
+  void ShowException(const QString& error);
+
+  ErrorBox errorBox_;
+};
+
+}  // namespace trelio

@@ -1,0 +1,45 @@
+// Program entry: the browser engine, the application, the windows in their
+// order, the message loop, and the engine released before the windows go.
+#include <QStyleFactory>
+
+#include "app/Application.h"
+#include "app/Fonts.h"
+#include "app/Pictures.h"
+#include "app/SessionEndSignals.h"
+#include "app/Unit1.h"
+#include "app/browser/WebEngineRuntime.h"
+
+int main(int argc, char** argv) {
+  using namespace trelio;
+  WebEngineRuntime::PrepareProcess();
+  Application app(argc, argv);
+  Application::setApplicationName(QStringLiteral("Korvane Trelio"));
+  Application::setApplicationDisplayName(QStringLiteral("Korvane Trelio"));
+  Application::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  InstallFontSubstitutes();
+  Application::setFont(SansSerifFont(12));
+  InitPictures();
+  Application::setWindowIcon(Picture(QStringLiteral("korvane-trelio")));
+
+  WebEngineRuntime runtime;
+  if (!runtime.StartMainProcess()) return 0;
+
+  int result = 0;
+  {
+    TForm1 form1(runtime);
+    // The about box, the update-progress dialog and the settings dialog are
+    // created here, after the main window, once they exist.
+
+    SessionEndSignals sessionEnd([&form1] { form1.close(); });
+    QObject::connect(&form1, &TForm1::Closed, &app, &QCoreApplication::quit);
+    form1.show();
+    try {
+      result = Application::exec();
+    } catch (...) {
+      // An error that escapes the loop ends it without a message; shutdown
+      // goes on as after a normal close.
+    }
+    runtime.Shutdown();
+  }
+  return result;
+}

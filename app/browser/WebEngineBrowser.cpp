@@ -1,0 +1,173 @@
+#include "app/browser/WebEngineBrowser.h"
+
+#include <QUuid>
+#include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineView>
+
+namespace trelio {
+
+class WebEngineBrowser::Page : public QWebEnginePage {
+ public:
+  Page(QWebEngineProfile* profile, WebEngineBrowser* owner)
+      : QWebEnginePage(profile), owner_(owner) {}
+
+ protected:
+  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                int lineNumber, const QString& sourceID) override {
+    owner_->OnConsoleMessage(level, message, lineNumber, sourceID);
+  }
+
+ private:
+  WebEngineBrowser* owner_;
+};
+
+WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, int identifier)
+    : profile_(profile),
+      identifier_(identifier),
+      documentReadyMarker_(QStringLiteral("korvane-trelio-document-ready:") +
+                           QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+
+WebEngineBrowser::~WebEngineBrowser() { Close(); }
+
+bool WebEngineBrowser::CreateBrowser(QWidget* parent) {
+  if (page_ || !profile_) return page_ != nullptr;
+  page_ = new Page(profile_, this);
+
+  // Runs in the main frame once the document is parsed, before the page's
+  // own load has ended: that is "document available".
+  QWebEngineScript ready;
+  ready.setName(QStringLiteral("korvane-trelio-document-ready"));
+  ready.setInjectionPoint(QWebEngineScript::DocumentReady);
+  ready.setWorldId(QWebEngineScript::ApplicationWorld);
+  ready.setRunsOnSubFrames(false);
+  ready.setSourceCode(QStringLiteral("console.log(%1);")
+                          .arg(QStringLiteral("\"") + documentReadyMarker_ + QStringLiteral("\"")));
+  page_->scripts().insert(ready);
+
+  connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::OnLoadingChanged);
+  connect(page_, &QWebEnginePage::newWindowRequested, this,
+          &WebEngineBrowser::OnNewWindowRequested);
+
+  view_ = new QWebEngineView(parent);
+  view_->setPage(page_);
+  view_->hide();
+  return true;
+}
+
+QWidget* WebEngineBrowser::View() const { return view_.data(); }
+
+void WebEngineBrowser::LoadUrl(const QString& url) {
+  if (page_) page_->load(QUrl(url));
+}
+
+void WebEngineBrowser::GoBack() {
+  if (page_) page_->triggerAction(QWebEnginePage::Back);
+}
+
+void WebEngineBrowser::GoForward() {
+  if (page_) page_->triggerAction(QWebEnginePage::Forward);
+}
+
+void WebEngineBrowser::Reload() {
+  if (page_) page_->triggerAction(QWebEnginePage::Reload);
+}
+
+void WebEngineBrowser::ExecuteJavaScript(const QString& script) {
+  if (page_) page_->runJavaScript(script);
+}
+
+void WebEngineBrowser::RetrieveText() {
+  if (!page_) return;
+  QPointer<WebEngineBrowser> self(this);
+  page_->toPlainText([self](const QString& text) {
+    if (self && self->page_) emit self->TextResultAvailable(self->identifier_, text);
+  });
+}
+
+bool WebEngineBrowser::CanGoBack() const { return page_ && page_->history()->canGoBack(); }
+
+bool WebEngineBrowser::CanGoForward() const { return page_ && page_->history()->canGoForward(); }
+
+QString WebEngineBrowser::MainFrameUrl() const {
+  return page_ ? page_->url().toString() : QString();
+}
+
+void WebEngineBrowser::Show() {
+  if (view_) view_->show();
+}
+
+void WebEngineBrowser::Hide() {
+  if (view_) view_->hide();
+}
+
+bool WebEngineBrowser::IsVisible() const { return view_ && !view_->isHidden(); }
+
+void WebEngineBrowser::Close() {
+  for (auto& popup : popups_) delete popup.data();
+  popups_.clear();
+  delete view_.data();
+  delete page_;
+  page_ = nullptr;
+}
+
+void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
+  const QString url = info.url().toString();
+  switch (info.status()) {
+    case QWebEngineLoadingInfo::LoadStartedStatus:
+      emit LoadingStateChange(identifier_, true, CanGoBack(), CanGoForward());
+      emit LoadStart(identifier_, true, url);
+      break;
+    case QWebEngineLoadingInfo::LoadSucceededStatus:
+      // A succeeded load may still carry an error text: only the domain counts.
+      emit LoadEnd(identifier_, true, url,
+                   info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain
+                       ? info.errorCode()
+                       : 200);
+      emit LoadingStateChange(identifier_, false, CanGoBack(), CanGoForward());
+      break;
+    case QWebEngineLoadingInfo::LoadFailedStatus:
+      // A page that came with an HTTP error status has loaded; a network
+      // failure has no page to end.
+      if (info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain)
+        emit LoadEnd(identifier_, true, url, info.errorCode());
+      emit LoadingStateChange(identifier_, false, CanGoBack(), CanGoForward());
+      break;
+    case QWebEngineLoadingInfo::LoadStoppedStatus:
+      emit LoadingStateChange(identifier_, false, CanGoBack(), CanGoForward());
+      break;
+  }
+}
+
+void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request) {
+  if (PopupCancelled(request.requestedUrl().toString())) return;
+  auto* view = new QWebEngineView();
+  view->setAttribute(Qt::WA_DeleteOnClose);
+  auto* page = new QWebEnginePage(profile_, view);
+  view->setPage(page);
+  connect(page, &QWebEnginePage::windowCloseRequested, view, &QWidget::close);
+  view->resize(800, 600);
+  request.openIn(page);
+  view->show();
+  std::erase_if(popups_, [](const QPointer<QWebEngineView>& p) { return p.isNull(); });
+  popups_.emplace_back(view);
+}
+
+void WebEngineBrowser::OnConsoleMessage(int level, const QString& message, int line,
+                                        const QString& source) {
+  if (message == documentReadyMarker_) {
+    emit DocumentAvailableInMainFrame(identifier_);
+    return;
+  }
+  ConsoleLevel l = ConsoleLevel::Info;
+  if (level == QWebEnginePage::WarningMessageLevel) l = ConsoleLevel::Warning;
+  if (level == QWebEnginePage::ErrorMessageLevel) l = ConsoleLevel::Error;
+  emit ConsoleMessage(identifier_, l, message, source, line);
+}
+
+}  // namespace trelio

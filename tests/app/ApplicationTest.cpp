@@ -1,0 +1,64 @@
+#include "app/Application.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QTimer>
+#include <QtTest/QTest>
+#include <stdexcept>
+
+#include "app/SessionEndSignals.h"
+
+namespace trelio {
+namespace {
+
+Application& App() { return *static_cast<Application*>(QCoreApplication::instance()); }
+
+TEST(ApplicationTest, ErrorBoxTextEndsInAFullStop) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Cannot open file", "Cannot open file."},
+      {"Done.", "Done."},
+      {"Really!", "Really!"},  // "!" comes before "."
+      {"(code 5)", "(code 5)"},
+      {"", ""},
+  };
+  for (const auto& [error, shown] : cases)
+    EXPECT_EQ(Application::ErrorBoxText(QString::fromLatin1(error)), QString::fromLatin1(shown));
+}
+
+TEST(ApplicationTest, AnErrorInAnEventHandlerIsShownAndTheLoopGoesOn) {
+  QStringList shown;
+  App().SetErrorBox([&](const QString& text) { shown << text; });
+  bool later = false;
+  QTimer::singleShot(0, [] { throw std::runtime_error("Index file is damaged"); });
+  QTimer::singleShot(0, [] { throw 7; });
+  QTimer::singleShot(1, [&] { later = true; });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return later; }));
+  EXPECT_EQ(shown, QStringList({"Index file is damaged.", "Unknown error."}));
+  App().SetErrorBox({});
+}
+
+TEST(SessionEndSignalsTest, EachSignalRunsTheActionOnTheWindowThread) {
+  int runs = 0;
+  SessionEndSignals watcher([&] { ++runs; });
+  for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+    const int before = runs;
+    raise(sig);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return runs > before; })) << sig;
+  }
+  EXPECT_EQ(runs, 3);
+}
+
+TEST(SessionEndSignalsTest, OldHandlersComeBackWhenItGoes) {
+  struct sigaction before = {};
+  sigaction(SIGHUP, nullptr, &before);
+  {
+    SessionEndSignals watcher([] {});
+  }
+  struct sigaction after = {};
+  sigaction(SIGHUP, nullptr, &after);
+  EXPECT_EQ(before.sa_handler, after.sa_handler);
+}
+
+}  // namespace
+}  // namespace trelio

@@ -1,0 +1,418 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include "app/CoinPanel.h"
+#include "app/DetailPanel.h"
+#include "app/FaucetListBox.h"
+#include "app/PanelStatusBar.h"
+#include "app/Unit1.h"
+#include "app/core/Messages.h"
+#include "tests/app/FakeBrowser.h"
+
+namespace trelio {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TForm1>(browsers);
+    form->show();
+    QCoreApplication::processEvents();
+  }
+  void TearDown() override {
+    for (QMenu* menu : form->findChildren<QMenu*>()) menu->close();
+    form.reset();
+  }
+
+  // The object names of a menu's items, "-" for a separator.
+  static QStringList Items(const QMenu* menu) {
+    QStringList names;
+    for (const QAction* a : menu->actions()) names << (a->isSeparator() ? "-" : a->objectName());
+    return names;
+  }
+  static QStringList Captions(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* a : menu->actions()) captions << (a->isSeparator() ? "-" : a->text());
+    return captions;
+  }
+  static void Release(QWidget* w, Qt::MouseButton button, QPoint at = {3, 3}) {
+    QMouseEvent e(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), button, Qt::NoButton,
+                  Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+  }
+  template <class T = QObject>
+  T* Find(const char* name) {
+    return form->findChild<T*>(QString::fromLatin1(name));
+  }
+  FakeBrowser& Fake(int i) { return *browsers.made.at(static_cast<size_t>(i)); }
+
+  FakeBrowserFactory browsers;
+  std::unique_ptr<TForm1> form;
+};
+
+TEST_F(MainWindowTest, EveryComponentCarriesItsName) {
+  const char* names[] = {"PageControl1", "Splitter2",   "Panel1",          "Panel3",
+                         "ToolBar1",     "ToolButton1", "ToolButton2",     "ToolButton5",
+                         "ListBox1",     "StatusBar2",  "Splitter1",       "Panel2",
+                         "ToolBar2",     "ToolButton7", "ToolButton9",     "ToolButton10",
+                         "Edit7",        "Splitter3",   "ToolButton6",     "SpeedButton5",
+                         "Edit5",        "Splitter4",   "Edit6",           "Splitter5",
+                         "Edit8",        "Splitter6",   "ToolButton15",    "StatusBar1",
+                         "WebBrowser1",  "WebBrowser2", "MemoJsInsertAdr", "MemoJsDetectInterval",
+                         "File1",        "PopupMenu1",  "PopupMenu2",      "PopupMenu3",
+                         "OpenDialog1",  "SaveDialog1", "SaveDialog2"};
+  for (const char* name : names) EXPECT_NE(Find(name), nullptr) << name;
+  for (const CoinComponents& coin : kCoinTabs)
+    for (const char* name : {coin.tabSheet, coin.panel, coin.nameLabel, coin.lockButton,
+                             coin.addressEdit, coin.banner, coin.menuItem})
+      EXPECT_NE(Find(name), nullptr) << name;
+  EXPECT_EQ(form->windowTitle(), "Korvane Trelio v1.01");
+}
+
+TEST_F(MainWindowTest, MainMenuIsOneIconWithAllCommandsInOrder) {
+  const QList<QAction*> top = form->menuBar()->actions();
+  ASSERT_EQ(top.size(), 1);
+  EXPECT_TRUE(top[0]->text().isEmpty());
+  EXPECT_FALSE(top[0]->icon().isNull());
+  EXPECT_EQ(Items(form->File1), QStringList({"NewItem1",
+                                             "-",
+                                             "Updateindex1",
+                                             "Load2",
+                                             "Updatingoptions1",
+                                             "List1",
+                                             "-",
+                                             "Save1",
+                                             "SaveFullIndextofile1",
+                                             "-",
+                                             "ClearIndex1",
+                                             "-",
+                                             "About1",
+                                             "HomePage1",
+                                             "Feedback1",
+                                             "-",
+                                             "Settings1",
+                                             "Language1",
+                                             "-",
+                                             "Exit1"}));
+  EXPECT_EQ(form->File1->defaultAction(), form->NewItem1);
+  EXPECT_EQ(Items(form->Updatingoptions1),
+            QStringList({"Updatingwithshowinghiddenitems1", "Hidingbeforeupdate1",
+                         "Clearingbeforeupdating1"}));
+  EXPECT_EQ(Captions(form->Language1), QStringList({"English", QString::fromUtf8("Русский")}));
+  // Commands that come with their dialogs stand in place, disabled.
+  for (const char* name : {"Updateindex1", "About1", "Settings1", "Language1"})
+    EXPECT_FALSE(Find<QAction>(name)->isEnabled()) << name;
+  for (QAction* a : form->File1->actions())
+    if (!a->isSeparator()) EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+}
+
+TEST_F(MainWindowTest, ItemAndListOptionMenusWithTheirTwins) {
+  EXPECT_EQ(Items(form->PopupMenu1), QStringList({"Load1", "-", "Nocompleted1", "Hide1",
+                                                  "Addtofavorites1", "-", "Remove1"}));
+  EXPECT_EQ(Items(form->PopupMenu2),
+            QStringList({"Refresh1", "-", "Withoutsorting1", "Sortinginorderbylastpayout1",
+                         "Sortinginorderbymovedaverage1", "Sortinginorderbyaveragepayout1",
+                         "Sortinginorderbytotalpayout1", "sortedinascendingorderbyinterval1",
+                         "sortinginalphabeticalorder1", "-", "Ascendingorder1", "Descendingorder1",
+                         "-", "Showhiddenitems1", "Hiddenpointsalwaysbelow1", "Singlelineview1"}));
+  EXPECT_EQ(Items(form->List1),
+            QStringList({"Refresh2", "-", "Defaultsorting1", "Sortinginorderbylastpayout2",
+                         "Sortinginorderbymovingaveragepayout1", "Sortinginorderbyaveragepayout2",
+                         "Sortinginorderbytotalpayout2", "Sortinginorderbyinterval2",
+                         "Sortinginalphabeticalorder2", "-", "Ascendingorder2", "Descendingorder2",
+                         "-", "Showhiddenitems2", "Hiddenitemsalwaysbelow1", "Singlelineview2"}));
+  EXPECT_EQ(Captions(form->List1), Captions(form->PopupMenu2));
+  EXPECT_EQ(form->PopupMenu2->defaultAction(), form->Refresh1);
+
+  QStringList coins;
+  for (QAction* a : form->PopupMenu3->actions()) {
+    EXPECT_TRUE(a->isChecked());
+    coins << a->text();
+  }
+  ASSERT_EQ(coins.size(), kCoinCount);
+  EXPECT_EQ(coins.front(), "Bitcoin");
+  EXPECT_EQ(coins[6], "Ethereum Classic");
+  EXPECT_EQ(coins.back(), "Tron");
+}
+
+TEST_F(MainWindowTest, LayoutAtItsDesignSizes) {
+  EXPECT_EQ(form->minimumSize(), QSize(830, 301));
+  EXPECT_EQ(form->PageControl1->height(), 100);
+  EXPECT_EQ(form->PageControl1->minimumHeight(), 32);
+  EXPECT_EQ(form->PageControl1->maximumHeight(), 100);
+  EXPECT_EQ(form->Panel3->width(), 202);
+  EXPECT_EQ(form->Panel3->minimumWidth(), 75);
+  EXPECT_EQ(form->Splitter1->handleWidth(), 4);
+  EXPECT_EQ(form->Splitter2->handleWidth(), 4);
+  EXPECT_EQ(form->ToolBar1->height(), 26);
+  EXPECT_EQ(form->ToolBar2->height(), 26);
+  EXPECT_EQ(form->StatusBar1->height(), 22);
+  EXPECT_EQ(form->StatusBar2->height(), 22);
+  EXPECT_EQ(form->StatusBar2->geometry().bottom(), form->Panel3->height() - 1);
+  EXPECT_EQ(form->Edit7->width(), 200);
+  EXPECT_EQ(form->Edit5->width(), 200);
+  EXPECT_EQ(form->Edit6->width(), 43);
+  EXPECT_EQ(form->Edit8->width(), 100);
+  EXPECT_EQ(form->ListBox1->ItemHeight(), 34);  // two-line view at start
+  // The browser views fill the place between the detail bars.
+  const QRect area = form->Panel2->ViewArea();
+  EXPECT_EQ(area.top(), 26);
+  EXPECT_EQ(area.bottom(), form->Panel2->height() - 22 - 1);
+  EXPECT_EQ(form->WebBrowser1->View()->geometry(), area);
+  EXPECT_EQ(form->WebBrowser2->View()->geometry(), area);
+  EXPECT_EQ(form->WebBrowser1->View()->parentWidget(), form->Panel2);
+
+  ASSERT_EQ(form->PageControl1->count(), kCoinCount);
+  for (int i = 0; i < kCoinCount; ++i) {
+    EXPECT_EQ(form->PageControl1->tabText(i), QString::fromUtf8(kCoinTabs[i].caption));
+    EXPECT_FALSE(form->PageControl1->tabIcon(i).isNull());
+  }
+  const CoinPanel* bitcoin = form->Coins[0].Panel;
+  EXPECT_EQ(bitcoin->height(), 60);
+  EXPECT_EQ(bitcoin->AddressEdit->geometry(), QRect(32, 32, 500, 20));
+  EXPECT_EQ(bitcoin->LockButton->geometry(), QRect(8, 32, 21, 21));
+  EXPECT_EQ(bitcoin->NameLabel->pos(), QPoint(53, 8));
+  EXPECT_EQ(bitcoin->Banner->geometry(), QRect(bitcoin->width() - 175, 0, 175, 60));
+  EXPECT_FALSE(bitcoin->Banner->pixmap().isNull());
+  EXPECT_FALSE(form->FavBitmap.isNull());
+}
+
+TEST_F(MainWindowTest, StartsWithBrowsersHiddenAndDetailButtonsDisabled) {
+  for (int i : {0, 1}) {
+    EXPECT_EQ(Fake(i).requests.front(), "CreateBrowser");
+    EXPECT_EQ(Fake(i).requests.back(), "Hide");
+  }
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{form->ToolButton7, form->ToolButton9, form->ToolButton10,
+                                       form->ToolButton6, form->SpeedButton5, form->ToolButton15})
+    EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+  EXPECT_TRUE(form->ActiveBrowserIsFirst);
+  EXPECT_EQ(form->StringGrid1.RowCount(), 1);
+}
+
+TEST_F(MainWindowTest, SingleLineViewFromEitherMenuTogglesHeightAndTwin) {
+  form->Singlelineview2->trigger();
+  EXPECT_TRUE(form->Singlelineview1->isChecked());
+  EXPECT_TRUE(form->Singlelineview2->isChecked());
+  EXPECT_EQ(form->ListBox1->ItemHeight(), 20);
+  form->Singlelineview1->trigger();
+  EXPECT_FALSE(form->Singlelineview1->isChecked());
+  EXPECT_FALSE(form->Singlelineview2->isChecked());
+  EXPECT_EQ(form->ListBox1->ItemHeight(), 34);
+  FaucetItem& row = form->StringGrid1.Append();
+  form->ListBox1->AddItem("a", &row);
+  EXPECT_EQ(form->ListBox1->visualItemRect(form->ListBox1->item(0)).height(), 34);
+}
+
+TEST_F(MainWindowTest, ListDrawsItsRowsByTheirState) {
+  FaucetItem& browsed = form->StringGrid1.Append();
+  FaucetItem& plain = form->StringGrid1.Append();
+  browsed[fCompleted] = plain[fCompleted] = "1";
+  form->ListBox1->AddItem("first", &browsed);
+  form->ListBox1->AddItem("second", &plain);
+  form->BrowsedItem = &browsed;
+  QCoreApplication::processEvents();  // the list lays its items out later
+  const QImage image = form->ListBox1->viewport()->grab().toImage();
+  const int x = image.width() - 2;
+  EXPECT_EQ(QColor(image.pixel(x, 2)), QColor(0xA6, 0xCA, 0xF0));
+  EXPECT_EQ(QColor(image.pixel(x, 34 + 2)), QColor(0xF0, 0xF0, 0xF0));
+  EXPECT_EQ(QColor(image.pixel(x, 2 * 34 + 2)), QColor(Qt::white));  // below the rows
+}
+
+TEST_F(MainWindowTest, SortCommandsCheckOneKindAndReadTheState) {
+  struct Case {
+    QAction* item;
+    int kind;
+  };
+  const Case cases[] = {{form->Sortinginorderbytotalpayout2, 3},
+                        {form->sortedinascendingorderbyinterval1, 1},
+                        {form->Sortinginalphabeticalorder2, 2},
+                        {form->Sortinginorderbymovedaverage1, 5},
+                        {form->Sortinginorderbyaveragepayout2, 6},
+                        {form->Sortinginorderbylastpayout1, 4},
+                        {form->Defaultsorting1, 0}};
+  QAction* const kinds[] = {form->Withoutsorting1,
+                            form->sortedinascendingorderbyinterval1,
+                            form->sortinginalphabeticalorder1,
+                            form->Sortinginorderbytotalpayout1,
+                            form->Sortinginorderbylastpayout1,
+                            form->Sortinginorderbymovedaverage1,
+                            form->Sortinginorderbyaveragepayout1};
+  for (const Case& c : cases) {
+    c.item->trigger();
+    EXPECT_EQ(form->SortKind, c.kind);
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(kinds[k]->isChecked(), k == c.kind) << c.kind;
+  }
+  form->Ascendingorder2->trigger();
+  EXPECT_EQ(form->SortDescending, 0);
+  EXPECT_TRUE(form->Ascendingorder1->isChecked());
+  EXPECT_FALSE(form->Descendingorder1->isChecked());
+  form->Descendingorder1->trigger();
+  EXPECT_EQ(form->SortDescending, 1);
+  EXPECT_FALSE(form->Ascendingorder1->isChecked());
+
+  const bool below = form->Hiddenpointsalwaysbelow1->isChecked();
+  form->Hiddenitemsalwaysbelow1->trigger();
+  EXPECT_EQ(form->Hiddenpointsalwaysbelow1->isChecked(), !below);
+  EXPECT_EQ(form->HiddenAlwaysBelow, below ? 0 : 1);
+}
+
+TEST_F(MainWindowTest, ApplySortOptionsShowsTheStateAndTheTwinsFollow) {
+  form->SortKind = 9;
+  form->SortDescending = 1;
+  form->HiddenAlwaysBelow = 0;
+  form->ApplySortOptions();
+  form->SyncListOptionsMenu();
+  EXPECT_TRUE(form->Withoutsorting1->isChecked());
+  EXPECT_TRUE(form->Defaultsorting1->isChecked());
+  EXPECT_TRUE(form->SortDescription.isEmpty());
+  EXPECT_FALSE(form->Hiddenitemsalwaysbelow1->isChecked());
+
+  form->SortKind = 4;
+  form->SortDescending = 0;
+  form->ApplySortOptions();
+  form->SyncListOptionsMenu();
+  EXPECT_TRUE(form->Sortinginorderbylastpayout2->isChecked());
+  EXPECT_FALSE(form->Defaultsorting1->isChecked());
+  EXPECT_TRUE(form->Ascendingorder2->isChecked());
+  EXPECT_EQ(form->SortDescription.toStdString(), LoadResString(msgSortedAscLastPayout));
+}
+
+TEST_F(MainWindowTest, ShowHiddenButtonAndMenuItemMirrorEachOther) {
+  form->Showhiddenitems2->trigger();
+  EXPECT_TRUE(form->ToolButton1->isChecked());
+  EXPECT_TRUE(form->Showhiddenitems1->isChecked());
+  form->ToolButton1->click();
+  EXPECT_FALSE(form->ToolButton1->isChecked());
+  EXPECT_FALSE(form->Showhiddenitems1->isChecked());
+}
+
+TEST_F(MainWindowTest, CoinTabMenuNeverHidesTheLastTab) {
+  QList<QAction*> items = form->PopupMenu3->actions();
+  for (int i = 1; i < kCoinCount; ++i) items[i]->trigger();
+  for (int i = 1; i < kCoinCount; ++i) EXPECT_FALSE(form->PageControl1->isTabVisible(i));
+  items[0]->trigger();  // the last visible tab stays
+  EXPECT_TRUE(items[0]->isChecked());
+  EXPECT_TRUE(form->PageControl1->isTabVisible(0));
+  items[20]->trigger();  // an unchecked item always shows its tab
+  EXPECT_TRUE(form->PageControl1->isTabVisible(20));
+  items[0]->trigger();  // with two visible either may go
+  EXPECT_FALSE(items[0]->isChecked());
+  EXPECT_FALSE(form->PageControl1->isTabVisible(0));
+  EXPECT_EQ(form->PageControl1->currentIndex(), 20);
+  items[20]->trigger();
+  EXPECT_TRUE(form->PageControl1->isTabVisible(20));
+}
+
+TEST_F(MainWindowTest, LockButtonTogglesTheAddressEdit) {
+  CoinPanel* panel = form->Coins[0].Panel;
+  const QString text = QStringLiteral("1BoatSLRHtKNngkdXEeobR76b53LETtpyT");
+  panel->AddressEdit->setText(text);
+  const qint64 locked = form->ImageList2.Image(0).cacheKey();
+  const qint64 unlocked = form->ImageList2.Image(1).cacheKey();
+  EXPECT_EQ(panel->LockButton->icon().cacheKey(), unlocked);
+  panel->LockButton->click();
+  EXPECT_TRUE(panel->AddressEdit->isReadOnly());
+  EXPECT_EQ(panel->AddressEdit->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+  EXPECT_EQ(panel->LockButton->icon().cacheKey(), locked);
+  Release(panel->AddressEdit, Qt::RightButton);  // a locked edit selects all
+  EXPECT_EQ(panel->AddressEdit->selectedText(), text);
+  panel->LockButton->click();
+  EXPECT_FALSE(panel->AddressEdit->isReadOnly());
+  EXPECT_EQ(panel->AddressEdit->palette().color(QPalette::Base), QColor(Qt::white));
+  EXPECT_EQ(panel->AddressEdit->text(), text);
+}
+
+TEST_F(MainWindowTest, TabChangeResetsTheDetailAreaAndNamesTheNewItem) {
+  form->Edit5->setText("name");
+  form->Edit7->setText("http://a.example/");
+  form->ToolButton6->setEnabled(true);
+  form->Panel2->SetCaption("Moon");
+  form->WebBrowser1->Show();
+  form->PageControl1->setCurrentIndex(6);
+  EXPECT_EQ(form->NewItem1->text(), "New Ethereum Classic item");
+  EXPECT_TRUE(form->Edit5->text().isEmpty());
+  EXPECT_TRUE(form->Edit7->text().isEmpty());
+  EXPECT_TRUE(form->Panel2->Caption().isEmpty());
+  EXPECT_FALSE(form->ToolButton6->isEnabled());
+  EXPECT_FALSE(form->WebBrowser1->IsVisible());
+  EXPECT_EQ(form->ToolButton15->toolTip(), "Add new item");
+}
+
+TEST_F(MainWindowTest, ItemMenuCaptionsFollowTheCurrentItem) {
+  FaucetItem& row = form->StringGrid1.Append();
+  row[fName] = "Coins & Co";
+  row[fFavorite] = "1";
+  form->ListBox1->AddItem("Coins & Co", &row);
+  form->ListBox1->SetItemIndex(0);
+  form->ListBox1MouseUp(Qt::RightButton);  // no current item: no menu
+  EXPECT_FALSE(form->PopupMenu1->isVisible());
+  form->CurrentItem = &row;
+  form->ListBox1MouseUp(Qt::RightButton);
+  EXPECT_TRUE(form->PopupMenu1->isVisible());
+  form->PopupMenu1->close();
+  EXPECT_EQ(form->Load1->text(), "Browse \"Coins && Co\"");
+  EXPECT_EQ(form->Nocompleted1->text(), "Complete");
+  EXPECT_EQ(form->Addtofavorites1->text(), "Delete from favorites");
+  EXPECT_EQ(form->Hide1->text(), "Hide");
+  EXPECT_TRUE(form->Nocompleted1->isVisible());
+  row[fHidden] = "1";
+  row[fCompleted] = "1";
+  form->ListBox1MouseUp(Qt::RightButton);
+  form->PopupMenu1->close();
+  EXPECT_EQ(form->Hide1->text(), "Show");
+  EXPECT_FALSE(form->Nocompleted1->isVisible());
+}
+
+TEST_F(MainWindowTest, RightButtonOverBarsAndTabsOpensTheirMenus) {
+  Release(form->ToolBar1, Qt::LeftButton, {180, 5});
+  EXPECT_FALSE(form->PopupMenu2->isVisible());
+  Release(form->ToolBar1, Qt::RightButton, {180, 5});
+  EXPECT_TRUE(form->PopupMenu2->isVisible());
+  form->PopupMenu2->close();
+  Release(form->StatusBar2, Qt::RightButton);
+  EXPECT_TRUE(form->PopupMenu2->isVisible());
+  form->PopupMenu2->close();
+  Release(form->PageControl1->tabBar(), Qt::RightButton);
+  EXPECT_TRUE(form->PopupMenu3->isVisible());
+}
+
+TEST_F(MainWindowTest, BrowserEventsAndNavigationReachTheActiveWindow) {
+  emit Fake(1).LoadingStateChange(2, false, true, false);
+  EXPECT_TRUE(form->ToolButton7->isEnabled());
+  EXPECT_FALSE(form->ToolButton9->isEnabled());
+  form->ToolButton7Click();
+  form->ToolButton10Click();
+  EXPECT_EQ(Fake(0).requests.mid(Fake(0).requests.size() - 4),
+            QStringList({"Show", "GoBack", "Show", "Reload"}));
+  form->ActiveBrowserIsFirst = false;
+  form->ToolButton9Click();
+  EXPECT_EQ(Fake(1).requests.back(), "GoForward");
+
+  EXPECT_TRUE(Fake(0).AskBeforePopup("http://popup.example/"));  // Ctrl is not held
+  form->BlockPopups = 0;
+  EXPECT_FALSE(Fake(0).AskBeforePopup("http://popup.example/"));
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindow) {
+  bool closed = false;
+  QObject::connect(form.get(), &TForm1::Closed, [&] { closed = true; });
+  form->Exit1->trigger();
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(form->isVisible());
+}
+
+}  // namespace
+}  // namespace trelio
