@@ -114,8 +114,11 @@ TEST_F(MainWindowTest, MainMenuIsOneIconWithAllCommandsInOrder) {
   // Commands that come with their dialogs stand in place, disabled.
   for (const char* name : {"Updateindex1", "About1", "Settings1", "Language1"})
     EXPECT_FALSE(Find<QAction>(name)->isEnabled()) << name;
-  for (QAction* a : form->File1->actions())
-    if (!a->isSeparator()) EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+  for (QAction* a : form->File1->actions()) {
+    if (!a->isSeparator()) {
+      EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+    }
+  }
 }
 
 TEST_F(MainWindowTest, ItemAndListOptionMenusWithTheirTwins) {

@@ -40,7 +40,7 @@ class WebEngineBrowserTest : public ::testing::Test {
     QObject::connect(browser.get(), &EmbeddedBrowser::LoadStart,
                      [=](int b, bool main, const QString&) { note(b, main ? "start" : "sub"); });
     QObject::connect(browser.get(), &EmbeddedBrowser::LoadEnd,
-                     [=](int b, bool, const QString& u, int status) {
+                     [=, this](int b, bool, const QString& u, int status) {
                        note(b, QStringLiteral("end %1").arg(status));
                        endUrl = u;
                      });
@@ -54,7 +54,7 @@ class WebEngineBrowserTest : public ::testing::Test {
                        note(b, "console " + m);
                      });
     QObject::connect(browser.get(), &EmbeddedBrowser::TextResultAvailable,
-                     [=](int b, const QString& text) {
+                     [=, this](int b, const QString& text) {
                        note(b, "text");
                        pageText = text;
                      });
