@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/CoinTabComponents.h"
+#include "app/ExecuteThread.h"
 #include "app/FaucetListDrawing.h"
 #include "app/Pictures.h"
 #include "app/browser/EmbeddedBrowser.h"
@@ -188,6 +189,8 @@ class TForm1 : public QMainWindow {
   EmbeddedBrowser* InactiveBrowser() const;
   // The window of a browser event; null for an identifier of neither.
   EmbeddedBrowser* BrowserById(int browserId) const;
+  // Opens a URL in the user's default web browser.
+  ShellOpener ShellOpen = &ShellOpenUrl;
 
   // Start-up and shutdown.
   void FormCreate();
