@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/CoinTabComponents.h"
+#include "app/ExecuteThread.h"
 #include "app/FaucetListDrawing.h"
 #include "app/Pictures.h"
 #include "app/WindowPrompts.h"
@@ -192,6 +193,8 @@ class TForm1 : public QMainWindow {
   EmbeddedBrowser* InactiveBrowser() const;
   // The window of a browser event; null for an identifier of neither.
   EmbeddedBrowser* BrowserById(int browserId) const;
+  // Opens a URL in the user's default web browser.
+  ShellOpener ShellOpen = &ShellOpenUrl;
 
   // Start-up and shutdown.
   void FormCreate();
