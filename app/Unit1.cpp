@@ -89,8 +89,6 @@ void TForm1::FormCreate() {
 
 void TForm1::FormDestroy() {}
 
-void TForm1::FormShow() {}
-
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!event->spontaneous()) FormShow();

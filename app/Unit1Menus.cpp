@@ -317,15 +317,10 @@ void TForm1::Singlelineview1Click() {
 }
 
 // Commands of the index and of the items, and the dialogs.
-void TForm1::NewItem1Click() {}
 void TForm1::Updateindex1Click() {}
-void TForm1::Load2Click() {}
 void TForm1::Updatingwithshowinghiddenitems1Click() {}
 void TForm1::Hidingbeforeupdate1Click() {}
 void TForm1::Clearingbeforeupdating1Click() {}
-void TForm1::Save1Click() {}
-void TForm1::SaveFullIndextofile1Click() {}
-void TForm1::ClearIndex1Click() {}
 void TForm1::About1Click() {}
 void TForm1::HomePage1Click() {}
 void TForm1::Feedback1Click() {}
@@ -333,8 +328,5 @@ void TForm1::Settings1Click() {}
 void TForm1::Language2Click() {}
 void TForm1::N12Click() {}
 void TForm1::Nocompleted1Click() {}
-void TForm1::Hide1Click() {}
-void TForm1::Addtofavorites1Click() {}
-void TForm1::Remove1Click() {}
 
 }  // namespace trelio
