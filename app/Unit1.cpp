@@ -13,6 +13,7 @@
 #include "app/CoinPanel.h"
 #include "app/DetailPanel.h"
 #include "app/FaucetListBox.h"
+#include "app/FormBrowsingView.h"
 #include "app/PanelStatusBar.h"
 #include "app/TextBridge.h"
 #include "app/WorkerThread.h"
@@ -29,6 +30,8 @@ TForm1::TForm1(EmbeddedBrowserFactory& browsers, QWidget* parent)
   CreateCoinMenu();
   CreateDialogs();
   CreateBrowsers(browsers);
+  browsingView_ = std::make_unique<FormBrowsingView>(*this);
+  Browsing = std::make_unique<BrowsingController>(*browsingView_, Settings);
   FormCreate();
   created_ = true;
 }
@@ -40,11 +43,17 @@ TForm1::~TForm1() {
 }
 
 EmbeddedBrowser* TForm1::ActiveBrowser() const {
-  return ActiveBrowserIsFirst ? WebBrowser1.get() : WebBrowser2.get();
+  return Browsing->ActiveBrowserIsFirst() ? WebBrowser1.get() : WebBrowser2.get();
 }
 
 EmbeddedBrowser* TForm1::InactiveBrowser() const {
-  return ActiveBrowserIsFirst ? WebBrowser2.get() : WebBrowser1.get();
+  return Browsing->ActiveBrowserIsFirst() ? WebBrowser2.get() : WebBrowser1.get();
+}
+
+EmbeddedBrowser* TForm1::BrowserById(int browserId) const {
+  if (WebBrowser1->Identifier() == browserId) return WebBrowser1.get();
+  if (WebBrowser2->Identifier() == browserId) return WebBrowser2.get();
+  return nullptr;
 }
 
 void TForm1::FormCreate() {
@@ -57,8 +66,6 @@ void TForm1::FormCreate() {
   if (WebBrowser1->View()) WebBrowser1->View()->setObjectName(QStringLiteral("WebBrowser1"));
   if (WebBrowser2->View()) WebBrowser2->View()->setObjectName(QStringLiteral("WebBrowser2"));
 
-  CurrentItem = BrowsedItem = PreloadedItem = nullptr;
-  ActiveBrowserIsFirst = true;
   FirstShow = true;
 
   VersionText = AnsiToQString(FormatVersion(VersionNumber));

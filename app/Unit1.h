@@ -11,7 +11,11 @@
 #include "app/FaucetListDrawing.h"
 #include "app/Pictures.h"
 #include "app/browser/EmbeddedBrowser.h"
+#include "app/core/AppSettings.h"
+#include "app/core/BrowsingController.h"
 #include "app/core/FaucetItem.h"
+#include "app/core/IndexFile.h"
+#include "hashes/Hashes.h"
 
 class QAction;
 class QActionGroup;
@@ -33,6 +37,7 @@ class DetailPanel;
 class EditSplitter;
 class FaucetListBox;
 class FaucetListDelegate;
+class FormBrowsingView;
 class PanelStatusBar;
 class SyncGate;
 
@@ -92,6 +97,16 @@ class TForm1 : public QMainWindow {
 
   // The faucet index held in memory.
   FaucetIndex StringGrid1;
+  // URL key -> row of StringGrid1.
+  TIntegerHash UrlRowMap;
+  // The index with its table; its files are set at start-up.
+  IndexState Index{StringGrid1, UrlRowMap, {}, '.'};
+
+  // The window's settings: read at start-up, written at exit.
+  AppSettings Settings;
+  // The browsing state (current, browsed and preloaded rows, the active
+  // window) and the browse commands.
+  std::unique_ptr<BrowsingController> Browsing;
 
   // Main menu: one item without caption, shown by its icon.
   QMenu* File1 = nullptr;
@@ -164,26 +179,15 @@ class TForm1 : public QMainWindow {
   QPixmap BannerBitmap;  // "fh"
   QPixmap FavBitmap;     // "fav"
 
-  // Browsing state: rows of StringGrid1, compared by identity.
-  FaucetItem* CurrentItem = nullptr;
-  FaucetItem* BrowsedItem = nullptr;
-  FaucetItem* PreloadedItem = nullptr;
-  bool ActiveBrowserIsFirst = true;
   bool FirstShow = true;
   bool LockForUpdate = false;
   QString VersionText;
-
-  // Sort state of the list.
-  int SortKind = 4;
-  int SortDescending = 1;
-  int HiddenAlwaysBelow = 1;
   QString SortDescription;
-
-  // "Block pop-ups": above 0, pop-ups open only while Ctrl is held.
-  int BlockPopups = 1;
 
   EmbeddedBrowser* ActiveBrowser() const;
   EmbeddedBrowser* InactiveBrowser() const;
+  // The window of a browser event; null for an identifier of neither.
+  EmbeddedBrowser* BrowserById(int browserId) const;
 
   // Start-up and shutdown.
   void FormCreate();
@@ -306,13 +310,26 @@ class TForm1 : public QMainWindow {
   void ToolButton15Click();
   void ShowUpdateLockGlyph();
 
+  // Claim state of the current item.
+  void CompleteCurrentItem();
+  void ShowItemWaitState();
+
+  // Page scripts; their answers come back as console lines.
+  void EvalJs(EmbeddedBrowser& browser, const QString& script);
+  void ChromiumInsertAdr(EmbeddedBrowser& browser, const QString& spec);
+  void ChromiumGetTitle(EmbeddedBrowser& browser);
+  void ChromiumDetectInterval(EmbeddedBrowser& browser);
+  // The wallet address of the active coin tab; empty when its caption is not
+  // a coin.
+  QString GetActiveCoinAddress() const;
+
   // Browser events.
   void ChromiumLoadStart(int browserId, bool mainFrame, const QString& url);
   void ChromiumLoadEnd(int browserId, bool mainFrame, const QString& url, int httpStatusCode);
   void ChromiumLoadingStateChange(int browserId, bool isLoading, bool canGoBack, bool canGoForward);
   void ChromiumDocumentAvailableInMainFrame(int browserId);
   void ChromiumConsoleMessage(int browserId, const QString& message);
-  void ChromiumTextResultAvailable(int browserId, const QString& text);
+  void ChromiumTextResultAvailable(int browserId, quint64 request, const QString& text);
   bool ChromiumBeforePopup(const QString& targetUrl);
 
   // Main menu and item menu.
@@ -380,6 +397,7 @@ class TForm1 : public QMainWindow {
   void CoinLabelReleased(int coin);
 
   std::unique_ptr<SyncGate> syncGate_;
+  std::unique_ptr<FormBrowsingView> browsingView_;
   FaucetListDelegate* listDelegate_ = nullptr;
   ListDrawResources listResources_;
   bool created_ = false;

@@ -175,7 +175,7 @@ void TForm1::ResetEditor() {
 
 void TForm1::PageControl1Change() {
   ResetEditor();
-  CurrentItem = nullptr;
+  Browsing->ForgetCurrentItem();
   UpdateNewItemCaption();
   RebuildList();
 }

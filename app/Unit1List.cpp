@@ -27,20 +27,16 @@ void TForm1::ListBox1DrawItem(QPainter& painter, int index, const QRect& rect, b
   }
   ListDrawState state;
   state.singleLine = Singlelineview1->isChecked();
-  state.sortKind = SortKind;
-  state.browsed = BrowsedItem;
-  state.preloaded = PreloadedItem;
+  state.sortKind = Settings.sortBy;
+  state.browsed = Browsing->BrowsedItem();
+  state.preloaded = Browsing->PreloadedItem();
   DrawFaucetRow(painter, rect, *row, ListBox1->item(index)->text(), index, selected, state,
                 listResources_);
 }
 
 void TForm1::RebuildList(const QString&) {}
 
-void TForm1::SelectCurrentItem(bool) {}
-
 void TForm1::ListBox1Click() { SelectCurrentItem(true); }
-
-void TForm1::ListBox1DblClick() {}
 
 void TForm1::ListBox1KeyPress(QChar key) {
   if (key == QChar(13)) ListBox1DblClick();
@@ -51,8 +47,8 @@ void TForm1::ListBox1MouseUp(Qt::MouseButton button) {
     SelectCurrentItem(true);
     return;
   }
-  if (button != Qt::RightButton || ListBox1->ItemIndex() < 0 || !CurrentItem) return;
-  const FaucetItem& item = *CurrentItem;
+  if (button != Qt::RightButton || ListBox1->ItemIndex() < 0 || !Browsing->CurrentItem()) return;
+  const FaucetItem& item = *Browsing->CurrentItem();
   Nocompleted1->setText(Message(item[fCompleted] == "1" ? msgMakeIncompleted : msgComplete));
   Addtofavorites1->setText(
       Message(item[fFavorite].empty() ? msgAddToFavorites : msgDeleteFromFavorites));
@@ -70,10 +66,6 @@ void TForm1::ToolButton1Click() {
   Showhiddenitems1->setChecked(ToolButton1->isChecked());
   RebuildList();
 }
-
-void TForm1::ToolButton2Click() {}
-
-void TForm1::ToolButton5Click() {}
 
 void TForm1::ToolBar1DblClick() { RebuildList(); }
 

@@ -198,21 +198,21 @@ void TForm1::CreateDialogs() {
 
 void TForm1::ReadSortOptions() {
   if (sortedinascendingorderbyinterval1->isChecked())
-    SortKind = 1;
+    Settings.sortBy = 1;
   else if (sortinginalphabeticalorder1->isChecked())
-    SortKind = 2;
+    Settings.sortBy = 2;
   else if (Sortinginorderbytotalpayout1->isChecked())
-    SortKind = 3;
+    Settings.sortBy = 3;
   else if (Sortinginorderbylastpayout1->isChecked())
-    SortKind = 4;
+    Settings.sortBy = 4;
   else if (Sortinginorderbymovedaverage1->isChecked())
-    SortKind = 5;
+    Settings.sortBy = 5;
   else if (Sortinginorderbyaveragepayout1->isChecked())
-    SortKind = 6;
+    Settings.sortBy = 6;
   else
-    SortKind = 0;
-  SortDescending = Descendingorder1->isChecked() ? 1 : 0;
-  HiddenAlwaysBelow = Hiddenpointsalwaysbelow1->isChecked() ? 1 : 0;
+    Settings.sortBy = 0;
+  Settings.order = Descendingorder1->isChecked() ? 1 : 0;
+  Settings.hiddenAlwaysBelow = Hiddenpointsalwaysbelow1->isChecked() ? 1 : 0;
 }
 
 void TForm1::ApplySortOptions() {
@@ -223,7 +223,7 @@ void TForm1::ApplySortOptions() {
                             Sortinginorderbylastpayout1,
                             Sortinginorderbymovedaverage1,
                             Sortinginorderbyaveragepayout1};
-  const int kind = SortKind >= 1 && SortKind <= 6 ? SortKind : 0;
+  const int kind = Settings.sortBy >= 1 && Settings.sortBy <= 6 ? Settings.sortBy : 0;
   SelectSortItem(kinds[kind]);
   // Descending, ascending for each kind from 1 on.
   static const MessageId kDescriptions[][2] = {
@@ -236,10 +236,10 @@ void TForm1::ApplySortOptions() {
   SortDescription =
       kind == 0
           ? QString()
-          : AnsiToQString(LoadResString(kDescriptions[kind - 1][SortDescending == 1 ? 0 : 1]));
-  Ascendingorder1->setChecked(SortDescending != 1);
-  Descendingorder1->setChecked(SortDescending == 1);
-  Hiddenpointsalwaysbelow1->setChecked(HiddenAlwaysBelow == 1);
+          : AnsiToQString(LoadResString(kDescriptions[kind - 1][Settings.order == 1 ? 0 : 1]));
+  Ascendingorder1->setChecked(Settings.order != 1);
+  Descendingorder1->setChecked(Settings.order == 1);
+  Hiddenpointsalwaysbelow1->setChecked(Settings.hiddenAlwaysBelow == 1);
 }
 
 void TForm1::SyncListOptionsMenu() {

@@ -40,8 +40,9 @@ class EmbeddedBrowser : public QObject {
   // Runs script in the main frame's page; what it logs arrives as
   // ConsoleMessage.
   virtual void ExecuteJavaScript(const QString& script) = 0;
-  // Asks for the main frame's text; it arrives as TextResultAvailable.
-  virtual void RetrieveText() = 0;
+  // Asks for the main frame's text; it arrives as TextResultAvailable with
+  // the same request number.
+  virtual void RetrieveText(quint64 request) = 0;
 
   virtual bool CanGoBack() const = 0;
   virtual bool CanGoForward() const = 0;
@@ -66,7 +67,7 @@ class EmbeddedBrowser : public QObject {
   void DocumentAvailableInMainFrame(int browserId);
   void ConsoleMessage(int browserId, trelio::ConsoleLevel level, const QString& message,
                       const QString& source, int line);
-  void TextResultAvailable(int browserId, const QString& text);
+  void TextResultAvailable(int browserId, quint64 request, const QString& text);
 
  protected:
   // True when the pop-up is to be cancelled.

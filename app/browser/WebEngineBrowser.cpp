@@ -82,11 +82,11 @@ void WebEngineBrowser::ExecuteJavaScript(const QString& script) {
   if (page_) page_->runJavaScript(script);
 }
 
-void WebEngineBrowser::RetrieveText() {
+void WebEngineBrowser::RetrieveText(quint64 request) {
   if (!page_) return;
   QPointer<WebEngineBrowser> self(this);
-  page_->toPlainText([self](const QString& text) {
-    if (self && self->page_) emit self->TextResultAvailable(self->identifier_, text);
+  page_->toPlainText([self, request](const QString& text) {
+    if (self && self->page_) emit self->TextResultAvailable(self->identifier_, request, text);
   });
 }
 

@@ -32,7 +32,7 @@ class WebEngineBrowser : public EmbeddedBrowser {
   void GoForward() override;
   void Reload() override;
   void ExecuteJavaScript(const QString& script) override;
-  void RetrieveText() override;
+  void RetrieveText(quint64 request) override;
 
   bool CanGoBack() const override;
   bool CanGoForward() const override;

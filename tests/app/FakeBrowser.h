@@ -20,6 +20,8 @@ class FakeBrowser : public EmbeddedBrowser {
   // Every request, in order: "CreateBrowser", "LoadUrl <url>", "GoBack", ...
   QStringList requests;
   QString mainFrameUrl;
+  // The request numbers of RetrieveText, in order.
+  std::vector<quint64> textRequests;
   bool canGoBack = false;
   bool canGoForward = false;
 
@@ -35,7 +37,10 @@ class FakeBrowser : public EmbeddedBrowser {
   void ExecuteJavaScript(const QString& script) override {
     requests << QStringLiteral("ExecuteJavaScript ") + script;
   }
-  void RetrieveText() override { requests << QStringLiteral("RetrieveText"); }
+  void RetrieveText(quint64 request) override {
+    requests << QStringLiteral("RetrieveText");
+    textRequests.push_back(request);
+  }
 
   bool CanGoBack() const override { return canGoBack; }
   bool CanGoForward() const override { return canGoForward; }

