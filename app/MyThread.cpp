@@ -1,6 +1,5 @@
 #include "app/MyThread.h"
 
-#include <QThread>
 #include <algorithm>
 
 namespace trelio {
@@ -11,8 +10,16 @@ MyThread::MyThread(std::function<void()> tick, TickerTiming timing)
 }
 
 MyThread::~MyThread() {
-  Terminate();
+  Stop();
   WaitFor();
+}
+
+void MyThread::Stop() {
+  {
+    std::lock_guard<std::mutex> hold(sleepLock_);
+    Terminate();
+  }
+  wake_.notify_all();
 }
 
 void MyThread::Execute() {
@@ -26,7 +33,8 @@ void MyThread::Execute() {
     }
     for (auto slept = std::chrono::milliseconds(0); slept < timing_.period && !Terminated();) {
       const auto nap = std::min(timing_.step, timing_.period - slept);
-      QThread::msleep(static_cast<unsigned long>(nap.count()));
+      std::unique_lock<std::mutex> hold(sleepLock_);
+      wake_.wait_for(hold, nap, [this] { return Terminated(); });
       slept += nap;
     }
   } while (!Terminated());

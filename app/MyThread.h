@@ -4,7 +4,9 @@
 #pragma once
 
 #include <chrono>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 
 #include "app/WorkerThread.h"
 
@@ -21,12 +23,17 @@ class MyThread : public WorkerThread {
   explicit MyThread(std::function<void()> tick, TickerTiming timing = {});
   ~MyThread() override;
 
+  // Sets the stop flag and cuts the sleep under way short.
+  void Stop();
+
  protected:
   void Execute() override;
 
  private:
   std::function<void()> tick_;
   TickerTiming timing_;
+  std::mutex sleepLock_;
+  std::condition_variable wake_;
 };
 
 }  // namespace trelio

@@ -49,6 +49,17 @@ TEST_F(MyThreadTest, StopIsSeenDuringTheLongSleep) {
   EXPECT_EQ(ticks, 1);
 }
 
+TEST_F(MyThreadTest, StopCutsTheSleepShort) {
+  std::atomic<int> ticks{0};
+  // One sleep step of an hour: only a wake-up on Stop lets WaitFor return.
+  MyThread ticker([&] { ++ticks; }, {hours(1), hours(1)});
+  ticker.Start();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks == 1; }));
+  ticker.Stop();
+  ticker.WaitFor();
+  EXPECT_TRUE(ticker.Finished());
+}
+
 TEST_F(MyThreadTest, WaitingForTheTickerRunsItsPendingTick) {
   std::atomic<int> ticks{0};
   MyThread ticker([&] { ++ticks; }, {hours(1), milliseconds(10)});
