@@ -21,7 +21,6 @@
 #include "app/TextBridge.h"
 #include "app/Unit1.h"
 #include "app/core/BrowserEmulation.h"
-#include "app/core/ClaimState.h"
 #include "app/core/InOutError.h"
 #include "app/core/Numbers.h"
 #include "app/platform/DecimalSeparator.h"
@@ -146,8 +145,9 @@ void TForm1::RestoreWindowState() {
   Updatingwithshowinghiddenitems1->setChecked(Settings.updatingWithShowingHiddenItems == 1);
   Clearingbeforeupdating1->setChecked(Settings.clearingBeforeUpdating == 1);
   // 16. Bounds that failed the screen tests came back as the designed ones.
-  setGeometry(Settings.bounds.left, Settings.bounds.top, Settings.bounds.width,
-              Settings.bounds.height);
+  // Left and top place the frame, as the window system keeps them.
+  resize(Settings.bounds.width, Settings.bounds.height);
+  move(Settings.bounds.left, Settings.bounds.top);
   if (Settings.maximized) setWindowState(windowState() | Qt::WindowMaximized);
   // 17.
   setWindowFlag(Qt::WindowStaysOnTopHint, Settings.alwaysOnTop == 1);
@@ -218,15 +218,6 @@ void TForm1::LoadStartupIndex() {
   }
 }
 
-void TForm1::ExpireCompletedItems() {
-  trelio::ExpireCompletedItems(StringGrid1, Settings.noPayIntervals, NowSeconds(startup_.clock));
-}
-
-void TForm1::MyThreadTick() {
-  ListBox1->viewport()->update();
-  if (Browsing->CurrentItem()) ShowItemWaitState();
-}
-
 void TForm1::FormDestroy() {
   // 1. No expiry may run while or after the index is written; a tick that is
   // just being handed over still runs while this waits.
@@ -273,8 +264,7 @@ void TForm1::StoreWindowState() {
   Settings.page = PageControl1->currentIndex();
   Settings.maximized = isMaximized();
   if (!Settings.maximized) {
-    const QRect bounds = geometry();
-    Settings.bounds = {bounds.x(), bounds.y(), bounds.width(), bounds.height()};
+    Settings.bounds = {x(), y(), width(), height()};
   }
   Settings.leftPanelWidth = Panel3->width();
   Settings.topPanelHeight = PageControl1->height();
