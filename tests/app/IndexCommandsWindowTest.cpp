@@ -39,7 +39,7 @@ TEST_F(IndexCommandsWindowTest, UpdateFromFileAsksOnlyWithItemsAndMerges) {
   form->Load2Click();  // an empty index: no question
   EXPECT_TRUE(questions.isEmpty());
   EXPECT_EQ(ListedNames(), std::vector<std::string>{"Sun"});
-  EXPECT_EQ(form->Settings.noPayTemplate, "too early");
+  EXPECT_TRUE(form->Settings.noPayTemplate.ends_with("too early")) << form->Settings.noPayTemplate;
   EXPECT_TRUE(std::filesystem::exists(form->Index.files.csv));
 
   BrowseMoon();
