@@ -19,9 +19,6 @@
 #include "app/TextBridge.h"
 #include "app/Unit1.h"
 #include "app/browser/WebEngineRuntime.h"
-#include "app/core/DefaultReferrals.h"
-#include "app/core/FaucetList.h"
-#include "app/core/IndexFile.h"
 #include "app/platform/HttpClient.h"
 #include "tests/support/DemoServerProcess.h"
 
@@ -61,24 +58,25 @@ class DemoWindow {
   // every test sees them arrive literally.
   static constexpr const char* kAddress = "1Demo\"Quote\\Addr";
 
+  // A first start in a working folder that holds the demo index.
   DemoWindow() {
     const HttpResult index = HttpGet(demo.Url("/trelio/index.csv"));
     if (!index.ok) throw std::runtime_error("demo index: " + index.error);
-    const QString path = folder.filePath(QStringLiteral("index.csv"));
-    QFile file(path);
+    QFile file(folder.filePath(QStringLiteral("index.csv")));
     if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write index.csv");
     file.write(index.body.data(), static_cast<qint64>(index.body.size()));
     file.close();
 
-    form = std::make_unique<TForm1>(runtime);
-    // The settings the window reads on a first start.
-    form->Settings.ignoreFieldNames = "adcopy_response";
-    form->Settings.sortBy = 0;  // the index's own order
-    form->Settings.order = 0;
-    LoadIndex(form->Index, QStringToAnsi(path));
+    StartupOptions options;
+    options.workingFolder = folder.path();
+    form = std::make_unique<TForm1>(runtime, std::move(options));
+    if (form->StringGrid1.RowCount() < 2) throw std::runtime_error("demo index not imported");
     form->PageControl1->setCurrentIndex(0);
     form->Coins[0].Panel->AddressEdit->setText(QString::fromUtf8(kAddress));
-    ListCoin("bitcoin");
+    // The index's own order.
+    form->Settings.sortBy = 0;
+    form->Settings.order = 0;
+    form->RebuildList();
     form->resize(1000, 700);
     form->show();
     first = std::make_unique<BrowserRecorder>(*form->WebBrowser1);
@@ -87,23 +85,6 @@ class DemoWindow {
   ~DemoWindow() {
     runtime.Shutdown();
     form.reset();
-  }
-
-  // Lists the coin's faucets in the window, as the list rebuild does.
-  void ListCoin(const std::string& coin) {
-    FaucetListRequest request;
-    request.coinKey = coin;
-    request.coinReferral = [](std::string_view key) -> std::optional<std::string> {
-      const int c = CoinOfKey(key);
-      if (c < 0) return std::nullopt;
-      return std::string(EffectiveReferral(c, ""));
-    };
-    request.sort.sortKind = form->Settings.sortBy;
-    request.sort.sortDescending = form->Settings.order;
-    const FaucetList list = BuildFaucetList(form->StringGrid1, request);
-    form->ListBox1->clear();
-    for (FaucetItem* row : list.items) form->ListBox1->AddItem(AnsiToQString((*row)[fName]), row);
-    form->Browsing->ListRebuilt(list);
   }
 
   // The list position of the faucet whose page is page ("btc-claim").
