@@ -26,7 +26,7 @@ class BrowsingWebEngineTest : public ::testing::Test {
         << page;
   }
   static bool WaitForText(const QLineEdit* edit, const QString& text) {
-    return QTest::qWaitFor([&] { return edit->text() == text; }, 30000);
+    return test::WaitUntil([&] { return edit->text() == text; }, 30000);
   }
   static QList<QWebEngineView*> PopupWindows() {
     QList<QWebEngineView*> views;
@@ -71,7 +71,7 @@ TEST_F(BrowsingWebEngineTest, AddressInsertionFollowsTheFieldSpec) {
 
   // A page whose form is built later gets the script again until it has one.
   BrowseAndWait("btc-delayed");
-  EXPECT_TRUE(QTest::qWaitFor(
+  EXPECT_TRUE(test::WaitUntil(
       [&] { return w.TextInputs(Active(), ActiveRecorder()) == "address=" + adr; }, 30000));
 }
 
@@ -98,7 +98,7 @@ TEST_F(BrowsingWebEngineTest, PopupsAreRefusedUnlessAllowed) {
   w.form->Settings.blockPopups = 1;  // and Ctrl is not held
   BrowseAndWait("btc-popup");
   ASSERT_TRUE(
-      QTest::qWaitFor([&] { return !asked.filter("/demo/popup-ad.html").isEmpty(); }, 30000));
+      test::WaitUntil([&] { return !asked.filter("/demo/popup-ad.html").isEmpty(); }, 30000));
   // A round trip through the page after the refusal: still no window.
   EXPECT_EQ(w.Ask(Active(), ActiveRecorder(), "KT-ECHO ", "console.log('KT-ECHO done')"), "done");
   EXPECT_EQ(PopupWindows().size(), before);
@@ -109,7 +109,7 @@ TEST_F(BrowsingWebEngineTest, PopupsAreRefusedUnlessAllowed) {
   w.form->ToolButton10->click();
   ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd("/demo/btc-popup.html"));
   QWebEngineView* popup = nullptr;
-  ASSERT_TRUE(QTest::qWaitFor(
+  ASSERT_TRUE(test::WaitUntil(
       [&] {
         for (QWebEngineView* view : PopupWindows())
           if (view->windowTitle() == "Sponsor") popup = view;
@@ -118,7 +118,7 @@ TEST_F(BrowsingWebEngineTest, PopupsAreRefusedUnlessAllowed) {
       30000));
   EXPECT_EQ(popup->size(), QSize(420, 320));
   popup->close();  // as the user closes it
-  EXPECT_TRUE(QTest::qWaitFor([&] { return PopupWindows().size() == before; }, 30000));
+  EXPECT_TRUE(test::WaitUntil([&] { return PopupWindows().size() == before; }, 30000));
 }
 
 TEST_F(BrowsingWebEngineTest, ThePageTextOfACompletedFaucetGivesItsPayout) {
@@ -138,7 +138,7 @@ TEST_F(BrowsingWebEngineTest, ThePageTextOfACompletedFaucetGivesItsPayout) {
     w.form->CompleteCurrentItem();
     FaucetItem& row = w.Row(c.page);
     EXPECT_EQ(row[fCompleted], "1");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return row[fTotalPayout] == c.total; }, 30000))
+    EXPECT_TRUE(test::WaitUntil([&] { return row[fTotalPayout] == c.total; }, 30000))
         << row[fTotalPayout];
     EXPECT_EQ(row[fLastPayout], c.total);
     EXPECT_EQ(row[fPayoutsCount], "1");
@@ -158,7 +158,7 @@ TEST_F(BrowsingWebEngineTest, BrowseNextTwiceWithAClaimInBetween) {
   EXPECT_FALSE(w.form->WebBrowser2->IsVisible());
   // The preload fills its page with its own field: position 2, found by the
   // automatic choice, not reported into the edit of the faucet on show.
-  EXPECT_TRUE(QTest::qWaitFor(
+  EXPECT_TRUE(test::WaitUntil(
       [&] {
         return w.TextInputs(*w.form->WebBrowser2, *w.second)
             .endsWith(QString::fromUtf8(DemoWindow::kAddress));
@@ -179,7 +179,7 @@ TEST_F(BrowsingWebEngineTest, BrowseNextTwiceWithAClaimInBetween) {
 
   FaucetItem& claimed = w.Row("btc-claim");
   EXPECT_EQ(claimed[fCompleted], "1");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return claimed[fTotalPayout] == "0.00001234"; }, 30000))
+  EXPECT_TRUE(test::WaitUntil([&] { return claimed[fTotalPayout] == "0.00001234"; }, 30000))
       << claimed[fTotalPayout];
   EXPECT_EQ(claimed[fLastPayout], "0.00001234");
   EXPECT_EQ(claimed[fPayoutsCount], "1");

@@ -20,6 +20,7 @@
 #include "app/Unit1.h"
 #include "app/browser/WebEngineRuntime.h"
 #include "app/platform/HttpClient.h"
+#include "tests/app/EventLoopWait.h"
 #include "tests/support/DemoServerProcess.h"
 
 // Readable QStrings in test failures.
@@ -44,7 +45,7 @@ class BrowserRecorder {
 
   // Waits until a load whose URL contains part has ended.
   bool WaitForLoadEnd(const QString& part, int timeoutMs = 30000) {
-    return QTest::qWaitFor([&] { return !loadEnds.filter(part).isEmpty(); }, timeoutMs);
+    return WaitUntil([&] { return !loadEnds.filter(part).isEmpty(); }, timeoutMs);
   }
 
   QStringList loadStarts;
@@ -110,7 +111,7 @@ class DemoWindow {
     const qsizetype before = recorder.console.size();
     browser.ExecuteJavaScript(script);
     QString answer = QStringLiteral("(none)");
-    QTest::qWaitFor(
+    WaitUntil(
         [&] {
           for (qsizetype i = before; i < recorder.console.size(); ++i)
             if (recorder.console[i].startsWith(tag)) {
