@@ -164,7 +164,7 @@ TEST_F(BrowsingWebEngineTest, BrowseNextTwiceWithAClaimInBetween) {
             .endsWith(QString::fromUtf8(DemoWindow::kAddress));
       },
       30000));
-  EXPECT_EQ(w.form->Edit8->text(), "address");
+  EXPECT_TRUE(WaitForText(w.form->Edit8, "address")) << w.form->Edit8->text().toStdString();
   EXPECT_EQ(w.form->Edit5->text(), "Demo Bitcoin Faucet");
 
   w.form->WebBrowser1->ExecuteJavaScript("document.querySelector('button').click()");

@@ -9,7 +9,6 @@
 #include <QStringList>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QtTest/QTest>
 #include <memory>
 #include <stdexcept>
 #include <string>
