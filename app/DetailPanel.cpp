@@ -15,7 +15,6 @@ DetailPanel::DetailPanel(QWidget* parent) : QWidget(parent) {
   p.setColor(QPalette::WindowText, Qt::white);
   setPalette(p);
   setCursor(Qt::PointingHandCursor);
-  setFont(SansSerifFont(24));
 }
 
 void DetailPanel::SetBars(QWidget* top, QWidget* bottom) {
@@ -61,6 +60,8 @@ void DetailPanel::PlaceViews() {
 
 void DetailPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // Only the caption is this large; the bars keep the window's font.
+  painter.setFont(SansSerifFont(24));
   painter.setPen(palette().color(QPalette::WindowText));
   painter.drawText(ViewArea(), Qt::AlignCenter | Qt::TextWordWrap, caption_);
 }

@@ -94,8 +94,11 @@ std::string FormBrowsingView::EditText(DetailEdit e) const {
   return QStringToAnsi(Edit(form_, e)->text());
 }
 
+// The start of a long URL is what tells the page; the cursor stays there.
 void FormBrowsingView::SetEditText(DetailEdit e, const std::string& text) {
-  Edit(form_, e)->setText(AnsiToQString(text));
+  QLineEdit* edit = Edit(form_, e);
+  edit->setText(AnsiToQString(text));
+  edit->setCursorPosition(0);
 }
 
 void FormBrowsingView::SetAddSaveMode(AddSaveMode mode) {

@@ -84,6 +84,7 @@ void BrowsingController::SelectCurrentItem(bool loadFields) {
   view_.SetAddSaveMode(AddSaveMode::Save);
   view_.SetItemLock(!(*row)[fLock].empty());
   lastItemUrl_[(*row)[fCurrency]] = (*row)[fUrl];
+  ShowKeptFieldReports();
 }
 
 void BrowsingController::ListBox1DblClick() {

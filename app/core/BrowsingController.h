@@ -83,6 +83,7 @@ class BrowsingController {
   // lines reach the detail edits, which hold the row that window shows: a
   // hidden page (the preload, or the browsed page while another row is
   // selected) would put its own field or title into another row's edits.
+  // Its report of the field it chose is kept until its row is on show.
   void ChromiumConsoleMessage(BrowserWindow w, std::string_view message);
   void ChromiumTextResultAvailable(const PageTextRequest& request, std::u16string_view text);
 
@@ -93,6 +94,7 @@ class BrowsingController {
   void Preload();
   void InsertAddress(BrowserWindow w, std::string_view spec);
   std::string SpecFor(BrowserWindow w) const;
+  void ShowKeptFieldReports();
   void ShowActiveOnly();
   void HideBoth();
   void ShowNavState();
@@ -117,6 +119,8 @@ class BrowsingController {
     bool canGoForward = false;
   };
   std::array<NavState, 2> navState_{};
+  // The field a hidden window's page reported, per window, for its page.
+  std::array<std::string, 2> keptFieldReport_{};
 };
 
 // The answer to a page's request for a new window: true cancels it. Reads

@@ -32,6 +32,7 @@ std::string BrowsingController::SpecFor(BrowserWindow w) const {
 
 void BrowsingController::ChromiumDocumentAvailableInMainFrame(BrowserWindow w,
                                                               std::string_view mainFrameUrl) {
+  keptFieldReport_[Index(w)].clear();  // a new page reports anew
   InsertAddress(w, SpecFor(w));
   // The edits hold the row on show: the browsed page, navigating while
   // another row is selected, must not write its address over that row's.
@@ -62,9 +63,13 @@ void BrowsingController::ShowNavState() {
 }
 
 void BrowsingController::ChromiumConsoleMessage(BrowserWindow w, std::string_view message) {
-  if (!view_.BrowserVisible(w)) return;
   const auto report = ParseConsoleLine(message);
   if (!report) return;
+  if (!view_.BrowserVisible(w)) {
+    std::string& kept = keptFieldReport_[Index(w)];
+    if (report->kind == ConsoleKind::InputField && kept.empty()) kept = report->value;
+    return;
+  }
   switch (report->kind) {
     case ConsoleKind::Title:
       view_.SetEditText(DetailEdit::Name, report->value);
@@ -76,6 +81,16 @@ void BrowsingController::ChromiumConsoleMessage(BrowserWindow w, std::string_vie
       if (view_.EditText(DetailEdit::Input).empty())
         view_.SetEditText(DetailEdit::Input, report->value);
       break;
+  }
+}
+
+// A window has come on show with the row whose page it holds.
+void BrowsingController::ShowKeptFieldReports() {
+  for (const BrowserWindow w : {BrowserWindow::First, BrowserWindow::Second}) {
+    std::string& kept = keptFieldReport_[Index(w)];
+    if (kept.empty() || !view_.BrowserVisible(w)) continue;
+    if (view_.EditText(DetailEdit::Input).empty()) view_.SetEditText(DetailEdit::Input, kept);
+    kept.clear();
   }
 }
 

@@ -158,7 +158,7 @@ TEST_F(BrowsingWebEngineTest, BrowseNextTwiceWithAClaimInBetween) {
   EXPECT_TRUE(w.form->WebBrowser1->IsVisible());
   EXPECT_FALSE(w.form->WebBrowser2->IsVisible());
   // The preload fills its page with its own field: position 2, found by the
-  // automatic choice, not reported into the edit of the faucet on show.
+  // automatic choice; the report waits until that faucet is on show.
   EXPECT_TRUE(test::WaitUntil(
       [&] {
         return w.TextInputs(*w.form->WebBrowser2, *w.second)
@@ -177,6 +177,7 @@ TEST_F(BrowsingWebEngineTest, BrowseNextTwiceWithAClaimInBetween) {
   EXPECT_FALSE(w.form->WebBrowser1->IsVisible());
   EXPECT_FALSE(w.form->Browsing->ActiveBrowserIsFirst());
   EXPECT_EQ(w.form->Edit5->text(), "Demo Bitcoin Satoshi");
+  EXPECT_EQ(w.form->Edit8->text(), "2") << "the preload's choice, kept until it is on show";
 
   FaucetItem& claimed = w.Row("btc-claim");
   EXPECT_EQ(claimed[fCompleted], "1");

@@ -188,23 +188,39 @@ TEST_F(BrowsingEventsTest, ConsoleLinesFillTheDetailEdits) {
   }
 }
 
-// A hidden page's report would land in the edits of the row on show.
-TEST_F(BrowsingEventsTest, ConsoleLinesOfAHiddenWindowAreIgnored) {
+// A hidden page's report would land in the edits of the row on show; its
+// field report waits until its row is shown.
+TEST_F(BrowsingEventsTest, ConsoleLinesOfAHiddenWindowWaitForTheirRow) {
   AddRows({{"a"}, {"b"}, {"c"}});
   Rebuild();
   browsing.ToolButton5Click();  // a in the active window, b preloading unseen
   ASSERT_EQ(browsing.PreloadedItem(), Row("b"));
-  view.SetEditText(DetailEdit::Input, "");
-  browsing.ChromiumConsoleMessage(browsing.InactiveBrowser(), "KorvaneTrelio#N: 2");
-  browsing.ChromiumConsoleMessage(browsing.InactiveBrowser(), "KorvaneTrelio#T: Preloaded");
+  const BrowserWindow preload = browsing.InactiveBrowser();
+  browsing.ChromiumDocumentAvailableInMainFrame(preload, "http://b.example/?r=REF");
+  browsing.ChromiumConsoleMessage(preload, "KorvaneTrelio#N: 2");
+  browsing.ChromiumConsoleMessage(preload, "KorvaneTrelio#N: 3");
+  browsing.ChromiumConsoleMessage(preload, "KorvaneTrelio#T: Preloaded");
   EXPECT_EQ(view.EditText(DetailEdit::Input), "");
   EXPECT_EQ(view.EditText(DetailEdit::Name), "a");
   browsing.ChromiumConsoleMessage(browsing.ActiveBrowser(), "KorvaneTrelio#N: address");
   EXPECT_EQ(view.EditText(DetailEdit::Input), "address");
 
-  Click(2);  // another row: both windows hidden, the browsed page too
+  browsing.ToolButton5Click();  // b on show
+  ASSERT_EQ(browsing.ActiveBrowser(), preload);
+  EXPECT_EQ(view.EditText(DetailEdit::Name), "b");
+  EXPECT_EQ(view.EditText(DetailEdit::Input), "2");
+
+  // A new page in the hidden window forgets what the old one reported.
+  const BrowserWindow other = browsing.InactiveBrowser();
+  browsing.ChromiumConsoleMessage(other, "KorvaneTrelio#N: old");
+  browsing.ChromiumDocumentAvailableInMainFrame(other, "http://c.example/?r=REF");
+  Click(2);  // c, the preload, on show
+  EXPECT_EQ(view.EditText(DetailEdit::Input), "");
+
+  // The browsed page, hidden behind another row, writes nothing there.
+  Click(0);
   browsing.ChromiumConsoleMessage(browsing.ActiveBrowser(), "KorvaneTrelio#T: Browsed");
-  EXPECT_EQ(view.EditText(DetailEdit::Name), "c");
+  EXPECT_EQ(view.EditText(DetailEdit::Name), "a");
 }
 
 TEST_F(BrowsingEventsTest, PageTextIsCreditedToTheRowThatAskedUnlessTheListWasRebuilt) {
