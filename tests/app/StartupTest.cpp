@@ -252,6 +252,20 @@ TEST_F(StartupTest, AnIndexThatCannotBeLoadedIsShownAndNeverSavedOver) {
   EXPECT_TRUE(QFileInfo(Data("settings.ini")).isFile());  // the settings are fine
 }
 
+TEST_F(StartupTest, SettingsThatCannotBeWrittenAtExitAreReportedOnStderr) {
+  // A folder in the place of settings.ini: read as empty, never replaced.
+  QDir().mkpath(Data("settings.ini"));
+  Start();
+  EXPECT_TRUE(errors.isEmpty());
+  ::testing::internal::CaptureStderr();
+  Stop();
+  const std::string reported = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(reported.find("settings.ini"), std::string::npos) << reported;
+  EXPECT_TRUE(errors.isEmpty());  // no box once the window has closed
+  EXPECT_TRUE(QFileInfo(Data("settings.ini")).isDir());
+  EXPECT_TRUE(QFileInfo(Data("index.csv")).isFile());  // the index is saved all the same
+}
+
 TEST_F(StartupTest, WithoutAnIndexAnywhereTheEmptyIndexIsSaved) {
   TForm1& f = Start();
   EXPECT_TRUE(f.IndexLoaded);
