@@ -98,6 +98,16 @@ TEST_F(StartupTest, WindowShowsWhatTheSettingsSay) {
   EXPECT_FALSE(f.WebBrowser2->IsVisible());
 }
 
+TEST_F(StartupTest, WithNoTabSwitchedOnTheBitcoinTabShows) {
+  Write(Data("settings.ini"), "[Interface]\r\nPage=4\r\n" + TabKeys({}));
+  TForm1& f = Start();
+  for (int tab = 0; tab < kCoinCount; ++tab) {
+    EXPECT_EQ(f.PageControl1->isTabVisible(tab), tab == 0) << tab;
+    EXPECT_EQ(f.Coins[tab].MenuItem->isChecked(), tab == 0) << tab;
+  }
+  EXPECT_EQ(f.PageControl1->currentIndex(), 0);
+}
+
 TEST_F(StartupTest, PageIsClampedToTheCoinPages) {
   const std::pair<const char*, int> cases[] = {{"25", 20}, {"-3", 0}, {"6", 6}, {"x", 0}};
   for (const auto& [page, shown] : cases) {
