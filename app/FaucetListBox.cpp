@@ -42,12 +42,24 @@ FaucetItem* FaucetListBox::Row(int i) const {
   return it ? reinterpret_cast<FaucetItem*>(it->data(kFaucetRowRole).value<quintptr>()) : nullptr;
 }
 
+void FaucetListBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    event->accept();
+    return;
+  }
+  QListWidget::mousePressEvent(event);
+}
+
 void FaucetListBox::mouseReleaseEvent(QMouseEvent* event) {
   QListWidget::mouseReleaseEvent(event);
   emit MouseUp(event->button(), event->position().toPoint());
 }
 
 void FaucetListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    event->accept();
+    return;
+  }
   QListWidget::mouseDoubleClickEvent(event);
   if (event->button() == Qt::LeftButton) emit DblClick();
 }

@@ -34,6 +34,9 @@ class FaucetListBox : public QListWidget {
   void KeyPress(QChar key);
 
  protected:
+  // Only the left button selects; the right one opens the item menu of the
+  // selected row.
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

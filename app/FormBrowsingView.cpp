@@ -130,9 +130,9 @@ std::string FormBrowsingView::ActiveCoinAddress() const {
 void FormBrowsingView::OpenInDefaultBrowser(const std::string& url, ExternalOpen how) {
   const QString text = AnsiToQString(url);
   if (how == ExternalOpen::OnWorker)
-    ExecuteThread::Open(text, shellOpen);
-  else
-    shellOpen(text);
+    ExecuteThread::Open(text, form_.ShellOpen);
+  else if (form_.ShellOpen)
+    form_.ShellOpen(text);
 }
 
 void FormBrowsingView::ShowWaitText(const std::string& text) {

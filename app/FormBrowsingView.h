@@ -23,9 +23,6 @@ class FormBrowsingView : public BrowsingView {
   // out; none when the number is unknown.
   PageTextRequest TakePageTextRequest(quint64 number);
 
-  // Opens URLs for the default web browser; tests replace it.
-  ShellOpener shellOpen = &ShellOpenUrl;
-
   int EntryCount() const override;
   int SelectedPosition() const override;
   void SelectPosition(int position) override;

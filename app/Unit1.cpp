@@ -68,7 +68,6 @@ EmbeddedBrowser* TForm1::BrowserById(int browserId) const {
   return nullptr;
 }
 
-void TForm1::FormShow() {}
 
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);

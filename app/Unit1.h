@@ -5,11 +5,14 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/CoinTabComponents.h"
+#include "app/ExecuteThread.h"
 #include "app/FaucetListDrawing.h"
 #include "app/Pictures.h"
+#include "app/WindowPrompts.h"
 #include "app/StartupOptions.h"
 #include "app/browser/EmbeddedBrowser.h"
 #include "app/core/AppSettings.h"
@@ -17,6 +20,8 @@
 #include "app/core/DataFolder.h"
 #include "app/core/FaucetItem.h"
 #include "app/core/IndexFile.h"
+#include "app/core/IndexMerge.h"
+#include "app/core/ItemActions.h"
 #include "hashes/Hashes.h"
 
 class QAction;
@@ -193,6 +198,8 @@ class TForm1 : public QMainWindow {
   EmbeddedBrowser* InactiveBrowser() const;
   // The window of a browser event; null for an identifier of neither.
   EmbeddedBrowser* BrowserById(int browserId) const;
+  // Opens a URL in the user's default web browser.
+  ShellOpener ShellOpen = &ShellOpenUrl;
 
   // Start-up and shutdown.
   void FormCreate();
@@ -396,6 +403,33 @@ class TForm1 : public QMainWindow {
   void Showhiddenitems1Click();
   void Hiddenpointsalwaysbelow1Click();
   void Singlelineview1Click();
+
+  // --- Item editing, item actions, index commands and the list rebuild ---
+  // The window's questions to the user; tests answer them.
+  WindowPrompts Prompts = WindowPrompts::Standard();
+  // The template rows of the files merged since start-up.
+  TemplateLists ServerTemplates;
+  // The coin key and the referral of the listed coin, set by every rebuild.
+  std::string CurrentCoin;
+  std::string CurrentReferral;
+  // The file names the save dialogs offer: their first name, then the last
+  // one chosen.
+  QString SaveDialog1FileName;
+  QString SaveDialog2FileName;
+  // ToolButton15 shows its save image (5) rather than its add image (4).
+  bool AddSaveInSaveMode() const;
+  // Reports an edit of the row to the maker's server, fire and forget.
+  void SendItemAction(ItemAction action, const FaucetItem& row);
+  // Before a command replaces, compacts or clears the index rows: the detail
+  // area reset and no reference to a row left.
+  void ForgetItemsForIndexChange();
+  // Runs an index command that may replace the rows: the list is rebuilt
+  // when it reports a change, and always when it fails, so that no entry
+  // keeps a freed row.
+  void RunIndexCommand(const std::function<bool()>& command);
+  // Shows the save dialog with its file name; false when cancelled.
+  bool ChooseSaveFile(QFileDialog* dialog, QString& fileName, const char* firstName);
+  // --- end of item editing ---
 
  signals:
   // The window has been closed; the program ends.

@@ -34,8 +34,6 @@ void TForm1::ListBox1DrawItem(QPainter& painter, int index, const QRect& rect, b
                 listResources_);
 }
 
-void TForm1::RebuildList(const QString&) {}
-
 void TForm1::ListBox1Click() { SelectCurrentItem(true); }
 
 void TForm1::ListBox1KeyPress(QChar key) {

@@ -317,18 +317,10 @@ void TForm1::Singlelineview1Click() {
 }
 
 // Commands of the index and of the items, and the dialogs.
-void TForm1::NewItem1Click() {}
 void TForm1::Updateindex1Click() {}
-void TForm1::Load2Click() {}
-void TForm1::Save1Click() {}
-void TForm1::SaveFullIndextofile1Click() {}
-void TForm1::ClearIndex1Click() {}
 void TForm1::About1Click() {}
 void TForm1::Settings1Click() {}
 void TForm1::Language2Click() {}
 void TForm1::N12Click() {}
-void TForm1::Hide1Click() {}
-void TForm1::Addtofavorites1Click() {}
-void TForm1::Remove1Click() {}
 
 }  // namespace trelio

@@ -1,3 +1,7 @@
+// How the browser component's events and operations map onto Qt WebEngine.
+// Qt WebEngine raises every signal on the window thread, in the order the
+// engine reports it, and the signals here are emitted synchronously from
+// those, so the window sees the events in the order raised.
 #include "app/browser/WebEngineBrowser.h"
 
 #include <QUuid>
@@ -18,6 +22,8 @@ class WebEngineBrowser::Page : public QWebEnginePage {
       : QWebEnginePage(profile), owner_(owner) {}
 
  protected:
+  // Console lines of every frame and world of the page: its own scripts,
+  // ours and runJavaScript.
   void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                 int lineNumber, const QString& sourceID) override {
     owner_->OnConsoleMessage(level, message, lineNumber, sourceID);
@@ -39,8 +45,9 @@ bool WebEngineBrowser::CreateBrowser(QWidget* parent) {
   if (page_ || !profile_) return page_ != nullptr;
   page_ = new Page(profile_, this);
 
-  // Runs in the main frame once the document is parsed, before the page's
-  // own load has ended: that is "document available".
+  // Document available in the main frame: a script of our own world runs in
+  // the main frame once the document is parsed (inputs and title present),
+  // before the load ends, and logs a marker that only we know.
   QWebEngineScript ready;
   ready.setName(QStringLiteral("korvane-trelio-document-ready"));
   ready.setInjectionPoint(QWebEngineScript::DocumentReady);
@@ -62,8 +69,10 @@ bool WebEngineBrowser::CreateBrowser(QWidget* parent) {
 
 QWidget* WebEngineBrowser::View() const { return view_.data(); }
 
+// A typed address without a scheme is taken as the engine's address bar
+// would take it, rather than failing as a relative URL.
 void WebEngineBrowser::LoadUrl(const QString& url) {
-  if (page_) page_->load(QUrl(url));
+  if (page_) page_->load(QUrl::fromUserInput(url));
 }
 
 void WebEngineBrowser::GoBack() {
@@ -78,10 +87,14 @@ void WebEngineBrowser::Reload() {
   if (page_) page_->triggerAction(QWebEnginePage::Reload);
 }
 
+// Runs in the main frame's page world, like a script of the page; it returns
+// at once and its output comes back only as console lines.
 void WebEngineBrowser::ExecuteJavaScript(const QString& script) {
   if (page_) page_->runJavaScript(script);
 }
 
+// The main frame's text: toPlainText answers later on the window thread; the
+// request number goes back with it. A page closed meanwhile answers nothing.
 void WebEngineBrowser::RetrieveText(quint64 request) {
   if (!page_) return;
   QPointer<WebEngineBrowser> self(this);
@@ -94,6 +107,7 @@ bool WebEngineBrowser::CanGoBack() const { return page_ && page_->history()->can
 
 bool WebEngineBrowser::CanGoForward() const { return page_ && page_->history()->canGoForward(); }
 
+// The page's URL is the main frame's; empty before the first load.
 QString WebEngineBrowser::MainFrameUrl() const {
   return page_ ? page_->url().toString() : QString();
 }
@@ -116,6 +130,9 @@ void WebEngineBrowser::Close() {
   page_ = nullptr;
 }
 
+// Load start, load end and the loading state all come from loadingChanged,
+// which Qt WebEngine raises for the main frame only: sub-frame loads raise
+// nothing, so every load end here is the main frame's.
 void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
   const QString url = info.url().toString();
   switch (info.status()) {
@@ -144,6 +161,11 @@ void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
   }
 }
 
+// The pop-up decision: Qt WebEngine asks by newWindowRequested (window.open,
+// target=_blank, Ctrl+click) on the window thread and waits for the answer.
+// Left unanswered, the request is refused; allowed, it opens in a window of
+// its own that the user (or the page, by window.close) can close. Pop-ups
+// of a pop-up get the same decision.
 void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request) {
   if (PopupCancelled(request.requestedUrl().toString())) return;
   auto* view = new QWebEngineView();
@@ -151,7 +173,10 @@ void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request)
   auto* page = new QWebEnginePage(profile_, view);
   view->setPage(page);
   connect(page, &QWebEnginePage::windowCloseRequested, view, &QWidget::close);
-  view->resize(800, 600);
+  connect(page, &QWebEnginePage::newWindowRequested, this, &WebEngineBrowser::OnNewWindowRequested);
+  connect(page, &QWebEnginePage::titleChanged, view, &QWidget::setWindowTitle);
+  const QRect asked = request.requestedGeometry();
+  view->resize(asked.width() > 0 && asked.height() > 0 ? asked.size() : QSize(800, 600));
   request.openIn(page);
   view->show();
   std::erase_if(popups_, [](const QPointer<QWebEngineView>& p) { return p.isNull(); });

@@ -109,9 +109,17 @@ TEST_F(DemoServerTest, ClaimsAnswerWithPayoutOrNoPayPhrases) {
       {"ltc-dry", "Insufficient funds"},
   };
   for (const Case& c : cases) {
-    const HttpResult r = HttpGet(demo.Url("/demo/claim?f=") + c.faucet + "&address=1Demo");
+    // The form goes back to the faucet's own page, which shows the result
+    // instead of the form.
+    const std::string page = std::string("/demo/") + c.faucet + ".html";
+    const HttpResult r = HttpGet(demo.Url(page + "?f=" + c.faucet + "&address=1Demo"));
     ASSERT_TRUE(r.ok) << c.faucet << ": " << r.error;
     EXPECT_NE(r.body.find(c.phrase), std::string::npos) << c.faucet << ": " << r.body;
+    EXPECT_EQ(r.body.find("<form"), std::string::npos) << c.faucet;
+    EXPECT_NE(HttpGet(demo.Url(page)).body.find("<form action=\"" + page + "\""), std::string::npos)
+        << c.faucet;
+    EXPECT_NE(HttpGet(demo.Url("/demo/claim?f=") + c.faucet).body.find(c.phrase),
+              std::string::npos);
   }
   EXPECT_EQ(HttpGet(demo.Url("/demo/claim?f=nobody")).status, 404);
   EXPECT_EQ(HttpGet(demo.Url("/demo/missing.html")).status, 404);

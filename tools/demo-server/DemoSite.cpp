@@ -64,13 +64,16 @@ void DemoSite::Install(httplib::Server& server) {
       ServeFile("pages/site.html", "text/html", res);
     });
   }
-  // Only plain names, so no request reaches outside pages/.
-  server.Get(R"(/demo/([a-z0-9-]+\.html))",
+  // Only plain names, so no request reaches outside pages/. A faucet's form
+  // is sent back to its own page, which then shows the claim result, so the
+  // result stays at the faucet's address as on real faucets.
+  server.Get(R"(/demo/(([a-z0-9-]+)\.html))",
              [this](const httplib::Request& req, httplib::Response& res) {
+               if (req.has_param("f")) return ClaimResult(req.matches[2].str(), res);
                ServeFile("pages/" + req.matches[1].str(), "text/html", res);
              });
   server.Get("/demo/claim", [this](const httplib::Request& req, httplib::Response& res) {
-    ClaimResult(req, res);
+    ClaimResult(req.get_param_value("f"), res);
   });
 }
 
@@ -119,16 +122,21 @@ void DemoSite::ActionLog(httplib::Response& res) const {
   res.set_content(log, "text/plain");
 }
 
-void DemoSite::ClaimResult(const httplib::Request& req, httplib::Response& res) const {
-  const std::string faucet = req.get_param_value("f");
+// The faucet's page with the claim result in place of its form.
+void DemoSite::ClaimResult(const std::string& faucet, httplib::Response& res) const {
   for (const ClaimAnswer& a : kClaimAnswers) {
     if (faucet != a.faucet) continue;
-    std::ostringstream page;
-    page << "<!DOCTYPE html>\n<html><head><title>Claim result</title></head><body>\n"
-         << "<h1>Claim result</h1>\n<p id=\"result\">" << a.text << ".</p>\n"
-         << "<p><a href=\"/demo/" << a.faucet << ".html\">Back to the faucet</a></p>\n"
-         << "</body></html>\n";
-    res.set_content(page.str(), "text/html");
+    std::optional<std::string> page = ReadFile("pages/" + faucet + ".html");
+    if (!page) break;
+    const size_t form = page->find("<form");
+    const size_t formEnd = page->find("</form>");
+    if (form != std::string::npos && formEnd != std::string::npos)
+      page->erase(form, formEnd + 7 - form);
+    const std::string result = std::string("\n<p id=\"result\">") + a.text +
+                               ".</p>\n<p>Come back later for the next claim.</p>";
+    const size_t heading = page->find("</h1>");
+    page->insert(heading == std::string::npos ? 0 : heading + 5, result);
+    res.set_content(*page, "text/html");
     return;
   }
   NotFound(res, "faucet");

@@ -28,7 +28,7 @@ class DemoSite {
   void Index(httplib::Response& res) const;
   void Action(const httplib::Request& req, httplib::Response& res);
   void ActionLog(httplib::Response& res) const;
-  void ClaimResult(const httplib::Request& req, httplib::Response& res) const;
+  void ClaimResult(const std::string& faucet, httplib::Response& res) const;
 
   std::string root_;
   int port_;

@@ -1,0 +1,47 @@
+// Refilling the faucet list of the active coin from the index.
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "app/FaucetListBox.h"
+#include "app/PanelStatusBar.h"
+#include "app/TextBridge.h"
+#include "app/Unit1.h"
+#include "app/core/CoinTable.h"
+#include "app/core/FaucetList.h"
+
+namespace trelio {
+
+void TForm1::RebuildList(const QString& coin) {
+  const std::string coinKey = QStringToAnsi(coin);
+  const std::string caption = QStringToAnsi(PageControl1->tabText(PageControl1->currentIndex()));
+  FaucetListRequest request;
+  request.coinKey = coinKey;
+  request.activeTabCaption = caption;
+  request.currentReferral = CurrentReferral;
+  request.coinReferral = [this](std::string_view key) -> std::optional<std::string> {
+    const int i = CoinOfKey(key);
+    if (i < 0) return std::nullopt;
+    return Settings.effectiveReferrals[static_cast<size_t>(i)];
+  };
+  request.lastItemUrls = &Browsing->LastItemUrl();
+  request.showHidden = ToolButton1->isChecked();
+  request.sort = {Settings.sortBy, Settings.order, Settings.hiddenAlwaysBelow};
+  const FaucetList list = BuildFaucetList(StringGrid1, request);
+  CurrentCoin = list.currentCoin;
+  CurrentReferral = list.currentReferral;
+
+  {
+    // Filling the list is no click on it.
+    const QSignalBlocker quiet(ListBox1);
+    ListBox1->clear();
+    ApplySortOptions();
+    SyncListOptionsMenu();
+    for (FaucetItem* row : list.items) ListBox1->AddItem(AnsiToQString((*row)[fName]), row);
+  }
+  StatusBar2->SetPanelText(0, AnsiToQString(list.countText));
+  ListBox1->viewport()->update();
+  Browsing->ListRebuilt(list);
+}
+
+}  // namespace trelio

@@ -1,0 +1,26 @@
+#include "app/ActThread.h"
+
+#include <gtest/gtest.h>
+
+#include <QtTest/QTest>
+
+#include "tests/support/TestHttpServer.h"
+
+namespace trelio {
+namespace {
+
+TEST(ActThreadTest, SendsOneGetWithTheServersRequestHeaders) {
+  test::TestHttpServer server;
+  server.Serve("/trelio/a.php", "ok");
+  ActThread::Send(server.Url("/trelio/a.php?a=hide&l=http://moon.example/"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.RequestCount() == 1; }, 10000));
+  const test::RecordedRequest r = server.Requests().front();
+  EXPECT_EQ(r.method, "GET");
+  EXPECT_EQ(r.version, "HTTP/1.1");
+  EXPECT_EQ(r.target, "/trelio/a.php?a=hide&l=http://moon.example/");
+  EXPECT_EQ(r.Header("User-Agent"), "Mozilla/3.0 (compatible; Indy Library)");
+  EXPECT_EQ(r.Header("Accept"), "text/html, */*");
+}
+
+}  // namespace
+}  // namespace trelio

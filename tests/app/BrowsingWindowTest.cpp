@@ -1,0 +1,201 @@
+// The window's browsing wiring with recording browser windows: commands reach
+// the right window, browser events reach the detail edits, page texts reach
+// the item that asked.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QMutex>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include "app/DetailPanel.h"
+#include "app/FaucetListBox.h"
+#include "app/PanelStatusBar.h"
+#include "app/Unit1.h"
+#include "app/core/FaucetList.h"
+#include "tests/app/FakeBrowser.h"
+
+namespace trelio {
+namespace {
+
+class BrowsingWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TForm1>(browsers);
+    form->show();
+    // Three bitcoin faucets; b is opened in the default web browser.
+    AddRow("a", "http://a.example/f?r=", "");
+    AddRow("b", "http://b.example/f", "address");
+    AddRow("c", "http://c.example/f", "2");
+    Rebuilt();
+  }
+
+  void AddRow(const char* name, const char* url, const char* input) {
+    FaucetItem& row = form->StringGrid1.Append();
+    row[fCurrency] = "bitcoin";
+    row[fName] = name;
+    row[fUrl] = url;
+    row[fInterval] = "60";
+    row[fInput] = input;
+    form->ListBox1->AddItem(QString::fromLatin1(name), &row);
+  }
+  void Rebuilt() {
+    FaucetList list;
+    list.currentCoin = "bitcoin";
+    list.currentReferral = "REF";
+    form->Browsing->ListRebuilt(list);
+  }
+  FaucetItem& Row(int i) { return *form->ListBox1->Row(i); }
+  FakeBrowser& Fake(int i) { return *browsers.made.at(static_cast<size_t>(i)); }
+  static QStringList Loads(const FakeBrowser& b) {
+    return b.requests.filter(QStringLiteral("LoadUrl "));
+  }
+  static QStringList Scripts(const FakeBrowser& b) {
+    return b.requests.filter(QStringLiteral("ExecuteJavaScript "));
+  }
+  void Console(int browserId, const char* line) {
+    emit Fake(browserId - 1)
+        .ConsoleMessage(browserId, ConsoleLevel::Info, QString::fromLatin1(line), QString(), 1);
+  }
+
+  FakeBrowserFactory browsers;
+  std::unique_ptr<TForm1> form;
+};
+
+TEST_F(BrowsingWindowTest, BrowseNextShowsThePreloadAndCreditsThePageTextToTheLeftItem) {
+  form->ToolButton5->click();
+  EXPECT_EQ(Loads(Fake(0)), QStringList({"LoadUrl http://a.example/f?r=REF&"}));
+  EXPECT_EQ(Loads(Fake(1)), QStringList({"LoadUrl http://b.example/f?r=REF"}));
+  EXPECT_TRUE(Fake(0).IsVisible());
+  EXPECT_FALSE(Fake(1).IsVisible());
+  EXPECT_EQ(form->Edit7->text(), "http://a.example/f");
+  EXPECT_EQ(form->Edit5->text(), "a");
+  EXPECT_EQ(form->Edit6->text(), "60");
+  EXPECT_TRUE(form->ToolButton10->isEnabled());
+  EXPECT_EQ(form->Panel2->Caption(), "a");
+  EXPECT_EQ(form->StatusBar1->PanelText(0), "a");
+
+  // The preload's page fills the preloaded row's own field, not Edit8's.
+  Fake(1).mainFrameUrl = "http://b.example/f?r=REF";
+  emit Fake(1).DocumentAvailableInMainFrame(2);
+  ASSERT_EQ(Scripts(Fake(1)).size(), 1);
+  EXPECT_TRUE(Scripts(Fake(1))[0].contains("var str = \"address\";"));
+  EXPECT_EQ(form->Edit7->text(), "http://a.example/f");
+
+  Fake(0).mainFrameUrl = "http://a.example/f?r=REF&";
+  form->ToolButton5->click();
+  EXPECT_EQ(Row(0)[fCompleted], "1");
+  ASSERT_EQ(Fake(0).textRequests.size(), 1u);
+  EXPECT_EQ(Loads(Fake(1)).size(), 1) << "the preloaded page is shown as it is";
+  EXPECT_TRUE(Fake(1).IsVisible());
+  EXPECT_FALSE(Fake(0).IsVisible());
+  EXPECT_FALSE(form->Browsing->ActiveBrowserIsFirst());
+  EXPECT_EQ(Loads(Fake(0)).back(), "LoadUrl http://c.example/f?r=REF");
+  EXPECT_EQ(form->ListBox1->ItemIndex(), 1);
+  EXPECT_EQ(form->Edit5->text(), "b");
+
+  emit Fake(0).TextResultAvailable(1, Fake(0).textRequests[0],
+                                   "0.00001234 BTC was sent to your address");
+  EXPECT_EQ(Row(0)[fTotalPayout], "0.00001234");
+  EXPECT_EQ(Row(0)[fPayoutsCount], "1");
+
+  // A page text that arrives after a rebuild is dropped.
+  Fake(1).mainFrameUrl = "http://b.example/f?r=REF";
+  form->CompleteCurrentItem();
+  ASSERT_EQ(Fake(1).textRequests.size(), 1u);
+  Rebuilt();
+  emit Fake(1).TextResultAvailable(2, Fake(1).textRequests[0], "500 satoshi was sent");
+  EXPECT_EQ(Row(1)[fTotalPayout], "");
+  // So is an answer nobody asked for.
+  emit Fake(0).TextResultAvailable(1, 999, "500 satoshi was sent");
+  EXPECT_EQ(Row(0)[fTotalPayout], "0.00001234");
+}
+
+TEST_F(BrowsingWindowTest, PageEventsOfTheActiveWindowFillTheDetailEdits) {
+  form->ListBox1->SetItemIndex(0);
+  form->ListBox1DblClick();
+  Fake(0).mainFrameUrl = "http://a.example/f?r=REF&session=1";
+  Fake(0).requests.clear();
+  emit Fake(0).DocumentAvailableInMainFrame(1);
+  ASSERT_EQ(Scripts(Fake(0)).size(), 2);
+  EXPECT_TRUE(Scripts(Fake(0))[0].contains("korvaneTrelioInsertAdr"));
+  EXPECT_TRUE(Scripts(Fake(0))[1].contains("KorvaneTrelio#T: "));
+  EXPECT_EQ(form->Edit7->text(), "http://a.example/f");
+
+  struct Case {
+    const char* line;
+    QLineEdit* edit;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"KorvaneTrelio#N: address", form->Edit8, "address"},
+      {"KorvaneTrelio#N: other", form->Edit8, "address"},  // only while empty
+      {"KorvaneTrelio#T: Moon Faucet", form->Edit5, "Moon Faucet"},
+      {"KorvaneTrelio#I: 45", form->Edit6, "45"},
+      {"KorvaneTrelio#X: 1", form->Edit6, "45"},
+      {"page says hello", form->Edit5, "Moon Faucet"},
+  };
+  for (const Case& c : cases) {
+    Console(1, c.line);
+    EXPECT_EQ(c.edit->text(), c.text) << c.line;
+  }
+
+  // The load end runs the insertion again, for the main frame's page only.
+  Fake(0).requests.clear();
+  emit Fake(0).LoadEnd(1, true, "about:blank", 200);
+  EXPECT_TRUE(Scripts(Fake(0)).isEmpty());
+  emit Fake(0).LoadEnd(1, true, Fake(0).mainFrameUrl, 200);
+  ASSERT_EQ(Scripts(Fake(0)).size(), 1);
+  EXPECT_TRUE(Scripts(Fake(0))[0].contains("var str = \"address\";"));
+
+  emit Fake(0).LoadingStateChange(1, false, true, false);
+  EXPECT_TRUE(form->ToolButton7->isEnabled());
+  EXPECT_FALSE(form->ToolButton9->isEnabled());
+}
+
+TEST_F(BrowsingWindowTest, DetailEditKeysRunTheirPageScriptsInTheActiveWindow) {
+  form->ListBox1->SetItemIndex(2);
+  form->ListBox1DblClick();
+  Fake(0).requests.clear();
+  QTest::keyClick(form->Edit8, Qt::Key_Return);
+  QTest::keyClick(form->Edit6, Qt::Key_Return);
+  QTest::keyClick(form->Edit6, Qt::Key_A);  // other keys do nothing here
+  form->Edit5->clear();
+  QTest::mouseClick(form->Edit5, Qt::LeftButton);
+  const QStringList scripts = Scripts(Fake(0));
+  ASSERT_EQ(scripts.size(), 3) << scripts.join('\n').toStdString();
+  EXPECT_TRUE(scripts[0].contains("var str = \"2\";"));
+  EXPECT_TRUE(scripts[1].contains("korvaneTrelioDetectInterval"));
+  EXPECT_TRUE(scripts[2].contains("KorvaneTrelio#T: "));
+
+  // Enter in the URL edit goes to the typed page with the referral.
+  form->Edit7->setText("http://d.example/x");
+  QTest::keyClick(form->Edit7, Qt::Key_Return);
+  EXPECT_EQ(Loads(Fake(0)).back(), "LoadUrl http://d.example/x?r=REF");
+  EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
+  EXPECT_TRUE(form->Edit8->text().isEmpty());
+}
+
+TEST_F(BrowsingWindowTest, AStarItemOpensInTheDefaultBrowserFromAWorkerThread) {
+  QMutex lock;
+  QStringList opened;
+  form->ShellOpen = [&](const QString& url) {
+    const QMutexLocker hold(&lock);
+    opened << url;
+  };
+  Row(1)[fInput] = "*";
+  form->ListBox1->SetItemIndex(1);
+  form->ListBox1DblClick();
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        const QMutexLocker hold(&lock);
+        return !opened.isEmpty();
+      },
+      10000));
+  EXPECT_EQ(opened, QStringList({"http://b.example/f?r=REF"}));
+  EXPECT_TRUE(Loads(Fake(0)).isEmpty());
+  EXPECT_EQ(form->Browsing->BrowsedItem(), &Row(1));
+}
+
+}  // namespace
+}  // namespace trelio

@@ -1,0 +1,147 @@
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QToolButton>
+#include <filesystem>
+
+#include "app/PanelStatusBar.h"
+#include "app/core/InOutError.h"
+#include "app/core/IndexExport.h"
+#include "tests/app/WindowFixture.h"
+
+namespace trelio::test {
+namespace {
+
+constexpr const char* kMergedFile =
+    "Currency;Name;Url;Interval;Input\r\n"
+    "bitcoin;Sun;http://sun.example/;30;\r\n"
+    "*No pay template;too early\r\n";
+
+class IndexCommandsWindowTest : public WindowFixture {
+ protected:
+  // A row is current and browsed, so a command must let go of both.
+  FaucetItem& BrowseMoon() {
+    FaucetItem& moon = AddRow("Moon", "http://moon.example/");
+    form->RebuildList();
+    Select(0);
+    form->ListBox1DblClick();
+    return moon;
+  }
+};
+
+TEST_F(IndexCommandsWindowTest, UpdateFromFileAsksOnlyWithItemsAndMerges) {
+  const std::string file = data / "chosen.csv";
+  testing::WriteBytes(file, kMergedFile);
+  form->Load2Click();  // the dialog cancelled
+  EXPECT_EQ(offered.size(), 1);
+  EXPECT_TRUE(questions.isEmpty());
+
+  chosenFile = QString::fromStdString(file);
+  form->Load2Click();  // an empty index: no question
+  EXPECT_TRUE(questions.isEmpty());
+  EXPECT_EQ(ListedNames(), std::vector<std::string>{"Sun"});
+  EXPECT_TRUE(form->Settings.noPayTemplate.ends_with("too early")) << form->Settings.noPayTemplate;
+  EXPECT_TRUE(std::filesystem::exists(form->Index.files.csv));
+
+  BrowseMoon();
+  answerYes = false;
+  form->Load2Click();
+  EXPECT_EQ(questions, QStringList{"Are you sure you want to update Index?"});
+  EXPECT_NE(form->Browsing->BrowsedItem(), nullptr);
+
+  answerYes = true;
+  form->Load2Click();
+  EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
+  EXPECT_EQ(form->StringGrid1.RowCount(), 3);  // Sun once, Moon kept
+  EXPECT_EQ(form->StatusBar2->PanelText(0).toStdString(),
+            "2 items sorted in descending order by last payout");
+  EXPECT_EQ(testing::ReadBytes(file), kMergedFile);
+}
+
+TEST_F(IndexCommandsWindowTest, UpdateFromAMissingFileOnlyResetsTheEditor) {
+  FaucetItem& moon = BrowseMoon();
+  chosenFile = QString::fromStdString(data / "gone.csv");
+  form->Load2Click();
+  EXPECT_EQ(questions.size(), 1);
+  EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
+  EXPECT_TRUE(form->Edit7->text().isEmpty());
+  EXPECT_EQ(form->ListBox1->Row(0), &moon);
+  EXPECT_FALSE(std::filesystem::exists(form->Index.files.csv));
+}
+
+TEST_F(IndexCommandsWindowTest, ClearAsksEvenWhenEmptyAndSavesTheEmptyIndex) {
+  answerYes = false;
+  form->ClearIndex1Click();
+  EXPECT_EQ(questions, QStringList{"Are you sure you want to clear Index?"});
+  EXPECT_FALSE(std::filesystem::exists(form->Index.files.csv));
+
+  BrowseMoon();
+  answerYes = true;
+  form->ClearIndex1Click();
+  EXPECT_EQ(form->StringGrid1.RowCount(), 1);
+  EXPECT_FALSE(form->UrlRowMap.Exists("http://moon.example/"));
+  EXPECT_EQ(form->ListBox1->count(), 0);
+  EXPECT_EQ(form->StatusBar2->PanelText(0), "0 items");
+  EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
+  EXPECT_EQ(testing::ReadBytes(form->Index.files.csv).find("Moon"), std::string::npos);
+}
+
+// The rows are gone before the save fails: the list must not keep them.
+TEST_F(IndexCommandsWindowTest, FailedClearStillRefillsTheList) {
+  BrowseMoon();
+  form->Index.files = IndexFilePaths::InFolder(data / "missing");
+  EXPECT_THROW(form->ClearIndex1Click(), EInOutError);
+  EXPECT_EQ(form->StringGrid1.RowCount(), 1);
+  EXPECT_EQ(form->ListBox1->count(), 0);
+}
+
+TEST_F(IndexCommandsWindowTest, ExportsOfferTheirNamesThenTheLastChosen) {
+  AddRow("Moon", "http://moon.example/");
+  AddRow("Sun", "http://sun.example/", "litecoin")[fHidden] = "1";
+  AddRow("Gone", "http://gone.example/")[fHidden] = "-";
+  const std::string five = data / "five.csv";
+  const std::string full = data / "full.csv";
+
+  form->Save1Click();  // cancelled
+  chosenFile = QString::fromStdString(five);
+  form->Save1Click();
+  EXPECT_EQ(testing::ReadBytes(five),
+            "Currency;Name;Url;Interval;Input\r\nbitcoin;Moon;http://moon.example/;60;\r\n");
+  form->ToolButton1->click();  // hidden rows too
+  form->Save1Click();
+  EXPECT_NE(testing::ReadBytes(five).find("litecoin;Sun;"), std::string::npos);
+
+  chosenFile = QString::fromStdString(full);
+  form->SaveFullIndextofile1Click();
+  const std::string fullText = testing::ReadBytes(full);
+  EXPECT_NE(fullText.find("Moon"), std::string::npos);
+  EXPECT_EQ(fullText.find("Gone"), std::string::npos);
+  EXPECT_EQ(offered, QStringList({kIndexExportFileName, kIndexExportFileName, "five.csv",
+                                  kFullIndexExportFileName}));
+}
+
+class FirstShowTest : public WindowFixture {
+ protected:
+  void SetUp() override {}
+};
+
+TEST_F(FirstShowTest, WithoutIndexLoadsTheExportOfTheWorkingFolderOnce) {
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(data.path());
+  testing::WriteBytes(
+      data / kIndexExportFileName,
+      "Currency;Name;Url;Interval;Input\r\nbitcoin;Moon;http://moon.example/;5;\r\n");
+  WindowFixture::SetUp();  // shows the window
+  std::filesystem::current_path(before);
+  EXPECT_FALSE(form->FirstShow);
+  EXPECT_EQ(ListedNames(), std::vector<std::string>{"Moon"});
+  EXPECT_EQ(form->StringGrid1.Row(1)[fPayoutsCount], "0");
+  EXPECT_TRUE(std::filesystem::exists(form->Index.files.csv));
+
+  form->ClearIndex1Click();
+  form->hide();
+  form->show();  // a later showing loads nothing
+  EXPECT_EQ(form->StringGrid1.RowCount(), 1);
+}
+
+}  // namespace
+}  // namespace trelio::test

@@ -1,0 +1,101 @@
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/PanelStatusBar.h"
+#include "tests/app/WindowFixture.h"
+
+namespace trelio::test {
+namespace {
+
+using ListRebuildTest = WindowFixture;
+
+TEST_F(ListRebuildTest, ListsTheCoinsShownRowsSortedWithTheirCount) {
+  AddRow("Plain", "http://plain.example/")[fLastPayout] = "0.001";
+  AddRow("Star", "http://star.example/")[fFavorite] = "1";
+  AddRow("Hidden", "http://hidden.example/")[fHidden] = "1";
+  AddRow("Removed", "http://removed.example/")[fHidden] = "-";
+  AddRow("Lite", "http://lite.example/", "litecoin");
+  AddRow("Case", "http://case.example/", "Bitcoin");
+  form->RebuildList();
+  EXPECT_EQ(form->CurrentCoin, "bitcoin");
+  EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Star", "Plain"}));
+  EXPECT_EQ(form->StatusBar2->PanelText(0), "2 items sorted in descending order by last payout");
+  EXPECT_TRUE(form->Sortinginorderbylastpayout1->isChecked());
+  EXPECT_TRUE(form->Sortinginorderbylastpayout2->isChecked());
+
+  form->ToolButton1->click();
+  EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Star", "Plain", "Hidden"}));
+  form->sortinginalphabeticalorder1->trigger();
+  form->Ascendingorder1->trigger();
+  EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Star", "Plain", "Hidden"}));
+  EXPECT_EQ(form->StatusBar2->PanelText(0), "3 items sorted in ascending alphabetical order");
+  form->Hiddenpointsalwaysbelow1->trigger();
+  EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Star", "Hidden", "Plain"}));
+
+  form->PageControl1->setCurrentIndex(1);
+  EXPECT_EQ(form->CurrentCoin, "litecoin");
+  EXPECT_EQ(form->StatusBar2->PanelText(0), "1 item");
+}
+
+TEST_F(ListRebuildTest, TheLastSelectedRowOfTheCoinIsCurrentAgain) {
+  AddRow("A", "http://a.example/");
+  FaucetItem& b = AddRow("B", "http://b.example/?r={R}");
+  form->RebuildList();
+  EXPECT_EQ(form->Browsing->CurrentItem(), nullptr);
+  Select(PositionOf(b));
+  form->Edit5->setText("typed");
+
+  form->RebuildList();
+  EXPECT_EQ(form->Browsing->CurrentItem(), &b);
+  EXPECT_EQ(form->ListBox1->ItemIndex(), PositionOf(b));
+  EXPECT_EQ(form->Edit5->text(), "B");
+
+  form->PageControl1->setCurrentIndex(1);
+  EXPECT_EQ(form->Browsing->CurrentItem(), nullptr);
+  EXPECT_EQ(form->ListBox1->ItemIndex(), -1);
+  form->PageControl1->setCurrentIndex(0);
+  EXPECT_EQ(form->Browsing->CurrentItem(), &b);
+}
+
+TEST_F(ListRebuildTest, OfTwoRowsWithTheRememberedUrlTheLaterStaysSelected) {
+  FaucetItem& first = AddRow("First", "http://same.example/");
+  FaucetItem& second = AddRow("Second", "http://same.example/");
+  form->RebuildList();
+  Select(PositionOf(first));
+  form->RebuildList();
+  EXPECT_EQ(form->ListBox1->ItemIndex(), 1);
+  EXPECT_EQ(form->Browsing->CurrentItem(), form->ListBox1->Row(1));
+  EXPECT_TRUE(form->Browsing->CurrentItem() == &first || form->Browsing->CurrentItem() == &second);
+}
+
+TEST_F(ListRebuildTest, RightClickOpensTheMenuOfTheCurrentRowWithoutSelecting) {
+  FaucetItem& a = AddRow("A", "http://a.example/");
+  AddRow("B", "http://b.example/");
+  form->RebuildList();
+  Select(PositionOf(a));
+  const int other = 1 - PositionOf(a);
+  QWidget* viewport = form->ListBox1->viewport();
+  const QPoint at = form->ListBox1->visualItemRect(form->ListBox1->item(other)).center();
+  QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, at);
+  EXPECT_EQ(form->ListBox1->ItemIndex(), PositionOf(a));
+  EXPECT_EQ(form->Browsing->CurrentItem(), &a);
+  EXPECT_TRUE(form->PopupMenu1->isVisible());
+  EXPECT_EQ(form->Load1->text(), "Browse \"A\"");
+  form->PopupMenu1->close();
+
+  QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+  EXPECT_EQ(form->ListBox1->ItemIndex(), other);
+  EXPECT_EQ(form->Browsing->CurrentItem(), form->ListBox1->Row(other));
+}
+
+TEST_F(ListRebuildTest, DoubleClickOnTheListToolBarRebuilds) {
+  AddRow("Late", "http://late.example/");
+  EXPECT_EQ(form->ListBox1->count(), 0);
+  QTest::mouseDClick(form->ToolBar1, Qt::LeftButton, Qt::NoModifier, QPoint(180, 5));
+  EXPECT_EQ(ListedNames(), std::vector<std::string>{"Late"});
+}
+
+}  // namespace
+}  // namespace trelio::test

@@ -1,0 +1,114 @@
+// A main window over fake browsers, with its index files in a scratch folder,
+// its questions answered by the test and the maker's server played by a local
+// test server.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QtTest/QTest>
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/FaucetListBox.h"
+#include "app/Unit1.h"
+#include "app/core/UrlKey.h"
+#include "app/platform/MakerServer.h"
+#include "tests/ScratchFolder.h"
+#include "tests/app/FakeBrowser.h"
+#include "tests/support/TestHttpServer.h"
+
+namespace trelio::test {
+
+class WindowFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    server.Serve("/trelio/a.php", "ok");
+    qputenv(kMakerServerVariable, ("127.0.0.1:" + std::to_string(server.Port())).c_str());
+    form = std::make_unique<TForm1>(browsers);
+    form->Index.files = IndexFilePaths::InFolder(data.path());
+    form->Prompts.confirm = [this](QWidget*, const QString& question) {
+      questions << question;
+      return answerYes;
+    };
+    form->Prompts.error = [this](QWidget*, const QString& text) { errors << text; };
+    form->Prompts.input = [this](QWidget*, const QString& caption, const QString& prompt,
+                                 const QString&) {
+      inputs << caption + QStringLiteral(" | ") + prompt;
+      return inputAnswer;
+    };
+    form->Prompts.chooseFile = [this](QFileDialog& dialog) {
+      offered << QFileInfo(dialog.selectedFiles().value(0)).fileName();
+      return chosenFile;
+    };
+    form->show();
+    QCoreApplication::processEvents();
+  }
+  void TearDown() override {
+    for (QMenu* menu : form->findChildren<QMenu*>()) menu->close();
+    form.reset();
+    qunsetenv(kMakerServerVariable);
+  }
+
+  // Appends a row of the coin to the index and its URL key to the table.
+  FaucetItem& AddRow(const std::string& name, const std::string& url,
+                     const std::string& coin = "bitcoin") {
+    FaucetItem& row = form->StringGrid1.Append();
+    const int r = form->StringGrid1.RowCount() - 1;
+    row[fCurrency] = coin;
+    row[fName] = name;
+    row[fUrl] = url;
+    row[fInterval] = "60";
+    row[fPosition] = std::to_string(r);
+    form->UrlRowMap.SetItem(StripReferral(url), r);
+    return row;
+  }
+
+  // Clicks the list entry: it becomes the current item with its fields.
+  void Select(int position) { form->ListBox1->setCurrentRow(position); }
+
+  int PositionOf(const FaucetItem& row) const {
+    for (int i = 0; i < form->ListBox1->count(); ++i)
+      if (form->ListBox1->Row(i) == &row) return i;
+    return -1;
+  }
+
+  std::vector<std::string> ListedNames() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < form->ListBox1->count(); ++i)
+      names.push_back(form->ListBox1->item(i)->text().toStdString());
+    return names;
+  }
+
+  // The queries of the first n requests to the server, sorted: the reports
+  // travel on threads of their own, in no fixed order.
+  std::vector<std::string> Reports(size_t n) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.RequestCount() >= n; }, 10000));
+    std::vector<std::string> queries;
+    for (const RecordedRequest& r : server.Requests()) {
+      EXPECT_EQ(r.path, "/trelio/a.php");
+      queries.push_back(r.query);
+    }
+    std::sort(queries.begin(), queries.end());
+    return queries;
+  }
+
+  TestHttpServer server;
+  testing::ScratchFolder data;
+  FakeBrowserFactory browsers;
+  std::unique_ptr<TForm1> form;
+
+  bool answerYes = true;
+  std::optional<QString> inputAnswer;
+  std::optional<QString> chosenFile;
+  QStringList questions;
+  QStringList errors;
+  QStringList inputs;
+  QStringList offered;  // the file names the dialogs offered
+};
+
+}  // namespace trelio::test
