@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QToolButton>
+#include <QtTest/QTest>
 #include <QWebEngineView>
 
 #include "tests/app/DemoWindow.h"
