@@ -34,4 +34,13 @@ void Application::ShowException(const QString& error) {
   QMessageBox::critical(activeWindow(), applicationDisplayName(), text);
 }
 
+void ShowErrorBox(const QString& error) {
+  if (auto* app = qobject_cast<Application*>(QCoreApplication::instance())) {
+    app->ShowException(error);
+    return;
+  }
+  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                        Application::ErrorBoxText(error));
+}
+
 }  // namespace trelio

@@ -24,10 +24,16 @@ class Application : public QApplication {
   using ErrorBox = std::function<void(const QString& text)>;
   void SetErrorBox(ErrorBox box) { errorBox_ = std::move(box); }
 
- private:
+  // The error box for an error caught outside an event handler (during the
+  // main window's creation, say), as if it had escaped one.
   void ShowException(const QString& error);
 
+ private:
   ErrorBox errorBox_;
 };
+
+// Application::ShowException of the running application; a plain message box
+// when it is not an Application.
+void ShowErrorBox(const QString& error);
 
 }  // namespace trelio

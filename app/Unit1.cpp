@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 
+#include "app/Application.h"
 #include "app/CoinPanel.h"
 #include "app/DetailPanel.h"
 #include "app/FaucetListBox.h"
@@ -22,7 +23,10 @@
 namespace trelio {
 
 TForm1::TForm1(EmbeddedBrowserFactory& browsers, QWidget* parent)
-    : QMainWindow(parent), syncGate_(std::make_unique<SyncGate>()) {
+    : TForm1(browsers, StartupOptions{}, parent) {}
+
+TForm1::TForm1(EmbeddedBrowserFactory& browsers, StartupOptions options, QWidget* parent)
+    : QMainWindow(parent), syncGate_(std::make_unique<SyncGate>()), startup_(std::move(options)) {
   setObjectName(QStringLiteral("Form1"));
   CreateLayout();
   CreateMainMenu();
@@ -31,8 +35,16 @@ TForm1::TForm1(EmbeddedBrowserFactory& browsers, QWidget* parent)
   CreateDialogs();
   CreateBrowsers(browsers);
   browsingView_ = std::make_unique<FormBrowsingView>(*this);
-  Browsing = std::make_unique<BrowsingController>(*browsingView_, Settings);
-  FormCreate();
+  Browsing = std::make_unique<BrowsingController>(*browsingView_, Settings, startup_.clock);
+  try {
+    FormCreate();
+  } catch (const std::exception& e) {
+    // As an error of an event handler: shown, and the window goes on with
+    // what was done.
+    ShowErrorBox(AnsiToQString(e.what()));
+  } catch (...) {
+    ShowErrorBox(QStringLiteral("Unknown error"));
+  }
   created_ = true;
 }
 
@@ -56,38 +68,6 @@ EmbeddedBrowser* TForm1::BrowserById(int browserId) const {
   return nullptr;
 }
 
-void TForm1::FormCreate() {
-  ConnectBrowser(*WebBrowser1);
-  ConnectBrowser(*WebBrowser2);
-  WebBrowser1->CreateBrowser(Panel2);
-  WebBrowser2->CreateBrowser(Panel2);
-  for (auto* browser : {WebBrowser1.get(), WebBrowser2.get()})
-    if (browser->View()) Panel2->AddView(browser->View());
-  if (WebBrowser1->View()) WebBrowser1->View()->setObjectName(QStringLiteral("WebBrowser1"));
-  if (WebBrowser2->View()) WebBrowser2->View()->setObjectName(QStringLiteral("WebBrowser2"));
-
-  FirstShow = true;
-
-  VersionText = AnsiToQString(FormatVersion(VersionNumber));
-  setWindowTitle(QStringLiteral("Korvane Trelio v") + VersionText);
-  QApplication::setApplicationDisplayName(windowTitle());
-
-  LoadBitmaps();
-  for (QWidget* w : findChildren<QWidget*>())
-    if (!w->toolTip().isEmpty()) w->setToolTipDuration(60000);
-
-  ListBox1->SetItemHeight(Singlelineview1->isChecked() ? 20 : 34);
-  PageControl1->setCurrentIndex(0);
-  UpdateNewItemCaption();
-  for (int coin = 0; coin < kCoinCount; ++coin) ApplyEditLock(coin, false);
-  LockForUpdate = false;
-  ShowUpdateLockGlyph();
-  RebuildList();
-  WebBrowser1->Hide();
-  WebBrowser2->Hide();
-}
-
-void TForm1::FormDestroy() {}
 
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);

@@ -13,9 +13,11 @@
 #include "app/FaucetListDrawing.h"
 #include "app/Pictures.h"
 #include "app/WindowPrompts.h"
+#include "app/StartupOptions.h"
 #include "app/browser/EmbeddedBrowser.h"
 #include "app/core/AppSettings.h"
 #include "app/core/BrowsingController.h"
+#include "app/core/DataFolder.h"
 #include "app/core/FaucetItem.h"
 #include "app/core/IndexFile.h"
 #include "app/core/IndexMerge.h"
@@ -43,6 +45,7 @@ class EditSplitter;
 class FaucetListBox;
 class FaucetListDelegate;
 class FormBrowsingView;
+class MyThread;
 class PanelStatusBar;
 class SyncGate;
 
@@ -59,6 +62,8 @@ class TForm1 : public QMainWindow {
  public:
   // The browser windows come from browsers, which must outlive the window.
   explicit TForm1(EmbeddedBrowserFactory& browsers, QWidget* parent = nullptr);
+  // The same, with the surroundings of the start-up given.
+  TForm1(EmbeddedBrowserFactory& browsers, StartupOptions options, QWidget* parent = nullptr);
   ~TForm1() override;
 
   static constexpr int VersionNumber = 101;
@@ -201,6 +206,28 @@ class TForm1 : public QMainWindow {
   void FormDestroy();
   void FormShow();
   void LoadBitmaps();
+
+  // --- Start-up, shutdown and the minute ticker ---
+  // The data folder and its files; all empty when no data folder could be
+  // had, and then nothing is read from it or written to it.
+  DataFiles Files;
+  // The user's decimal separator, taken before "." is put in force.
+  char SystemDecimalSeparator = '.';
+  // "en" or "ru", the language selected by the settings.
+  std::string LanguageCode = "en";
+  // The index in memory stands for index.csv: it was loaded, or there was
+  // none to load. Shutdown saves the index only then, so that a failed load
+  // or a start that stopped early never writes an empty index over the stored
+  // one. A command that replaces the whole index sets it.
+  bool IndexLoaded = false;
+  // The minute ticker, from the end of the start-up to the start of shutdown.
+  std::unique_ptr<MyThread> Ticker;
+  void ApplyLanguageSetting(const std::string& languageCode);
+  // One expiry pass over the whole index at the current time.
+  void ExpireCompletedItems();
+  // The window side of a tick after the expiry: repaint, wait text.
+  void MyThreadTick();
+  // --- end of start-up, shutdown and the minute ticker ---
 
   // List.
   void RebuildList(const QString& coin = QString());
@@ -430,7 +457,17 @@ class TForm1 : public QMainWindow {
   void OpenCoinHomePage(int coin);
   void CoinLabelReleased(int coin);
 
+  void RestoreWindowState();
+  void StoreWindowState();
+  void LoadStartupIndex();
+  void SaveShutdownIndex();
+  void SaveShutdownSettings();
+
   std::unique_ptr<SyncGate> syncGate_;
+  StartupOptions startup_;
+  // The widgets show the settings read at start-up, so writing them back
+  // keeps what the file held.
+  bool settingsRestored_ = false;
   std::unique_ptr<FormBrowsingView> browsingView_;
   FaucetListDelegate* listDelegate_ = nullptr;
   ListDrawResources listResources_;

@@ -133,8 +133,9 @@ void TForm1::ChromiumDocumentAvailableInMainFrame(int browserId) {
                                                  QStringToAnsi(browser->MainFrameUrl()));
 }
 
-void TForm1::ChromiumConsoleMessage(int, const QString& message) {
-  Browsing->ChromiumConsoleMessage(QStringToAnsi(message));
+void TForm1::ChromiumConsoleMessage(int browserId, const QString& message) {
+  if (!BrowserById(browserId)) return;
+  Browsing->ChromiumConsoleMessage(WindowOf(*this, browserId), QStringToAnsi(message));
 }
 
 void TForm1::ChromiumTextResultAvailable(int, quint64 request, const QString& text) {

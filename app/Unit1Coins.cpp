@@ -193,9 +193,6 @@ void TForm1::Edit2MouseUp(QLineEdit* sender) { SelectAllWhenLocked(sender); }
 void TForm1::Edit3MouseUp(QLineEdit* sender) { SelectAllWhenLocked(sender); }
 void TForm1::Edit4MouseUp(QLineEdit* sender) { SelectAllWhenLocked(sender); }
 
-void TForm1::OpenCoinHomePage(int) {}
-void TForm1::Image1Click() {}
-
 void TForm1::SpeedButton2Click() { ApplyEditLock(0, true); }
 void TForm1::SpeedButton3Click() { ApplyEditLock(1, true); }
 void TForm1::SpeedButton4Click() { ApplyEditLock(2, true); }

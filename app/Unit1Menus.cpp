@@ -318,15 +318,9 @@ void TForm1::Singlelineview1Click() {
 
 // Commands of the index and of the items, and the dialogs.
 void TForm1::Updateindex1Click() {}
-void TForm1::Updatingwithshowinghiddenitems1Click() {}
-void TForm1::Hidingbeforeupdate1Click() {}
-void TForm1::Clearingbeforeupdating1Click() {}
 void TForm1::About1Click() {}
-void TForm1::HomePage1Click() {}
-void TForm1::Feedback1Click() {}
 void TForm1::Settings1Click() {}
 void TForm1::Language2Click() {}
 void TForm1::N12Click() {}
-void TForm1::Nocompleted1Click() {}
 
 }  // namespace trelio

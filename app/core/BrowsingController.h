@@ -79,8 +79,11 @@ class BrowsingController {
   void ChromiumDocumentAvailableInMainFrame(BrowserWindow w, std::string_view mainFrameUrl);
   void ChromiumLoadEnd(BrowserWindow w, bool isMainFrame, std::string_view frameUrl);
   void ChromiumLoadingStateChange(BrowserWindow w, bool canGoBack, bool canGoForward);
-  // A console line in the ANSI code page.
-  void ChromiumConsoleMessage(std::string_view message);
+  // A console line of window w in the ANSI code page. Only a shown window's
+  // lines reach the detail edits, which hold the row that window shows: a
+  // hidden page (the preload, or the browsed page while another row is
+  // selected) would put its own field or title into another row's edits.
+  void ChromiumConsoleMessage(BrowserWindow w, std::string_view message);
   void ChromiumTextResultAvailable(const PageTextRequest& request, std::u16string_view text);
 
  private:

@@ -21,17 +21,21 @@ void BrowsingController::InsertAddress(BrowserWindow w, std::string_view spec) {
                                          settings_.ignoreFieldNames, kSystemCodePage));
 }
 
-// The preloaded row's own spec for its page in the inactive window; the
-// detail edit's otherwise.
+// The preloaded row's own spec for its page in the inactive window, and the
+// browsed row's for its page hidden behind another selected row; the detail
+// edit's otherwise.
 std::string BrowsingController::SpecFor(BrowserWindow w) const {
   if (preloaded_ && w != ActiveBrowser()) return (*preloaded_)[fInput];
+  if (browsed_ && w == ActiveBrowser() && !view_.BrowserVisible(w)) return (*browsed_)[fInput];
   return view_.EditText(DetailEdit::Input);
 }
 
 void BrowsingController::ChromiumDocumentAvailableInMainFrame(BrowserWindow w,
                                                               std::string_view mainFrameUrl) {
   InsertAddress(w, SpecFor(w));
-  if (w != ActiveBrowser()) return;
+  // The edits hold the row on show: the browsed page, navigating while
+  // another row is selected, must not write its address over that row's.
+  if (w != ActiveBrowser() || !view_.BrowserVisible(w)) return;
   view_.RunScript(w, std::string(TitleQueryScript()));
   view_.SetEditText(DetailEdit::Url, StripReferral(mainFrameUrl));
 }
@@ -57,7 +61,8 @@ void BrowsingController::ShowNavState() {
   view_.SetNavButtonEnabled(NavButton::Forward, s.canGoForward);
 }
 
-void BrowsingController::ChromiumConsoleMessage(std::string_view message) {
+void BrowsingController::ChromiumConsoleMessage(BrowserWindow w, std::string_view message) {
+  if (!view_.BrowserVisible(w)) return;
   const auto report = ParseConsoleLine(message);
   if (!report) return;
   switch (report->kind) {

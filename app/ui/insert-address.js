@@ -10,6 +10,13 @@ function korvaneTrelioInsertAdr() {
   var n = 0;
   if ((str | 0) > 0) n = str | 0;
   var inputs = document.querySelectorAll("input[type=text]");
+  // Every page load runs this twice; once the address stands in a field, the
+  // automatic choice must not take the next empty one too.
+  if ((str === "" || str === "?") && adr !== "") {
+    for (var k = 0; k < inputs.length; k++) {
+      if (inputs[k].value == adr) return;
+    }
+  }
   for (var i = 0; i < inputs.length; i++) {
     var e = inputs[i];
     var opacity = e.style.opacity;

@@ -10,6 +10,7 @@
 #include <QtTest/QTest>
 
 #include "app/browser/EmbeddedBrowser.h"
+#include "tests/app/EventLoopWait.h"
 
 namespace trelio {
 namespace {
@@ -65,7 +66,7 @@ class WebEngineBrowserTest : public ::testing::Test {
   }
 
   bool WaitFor(const QString& event) {
-    return QTest::qWaitFor([&] { return events.contains(event); }, 30000);
+    return test::WaitUntil([&] { return events.contains(event); }, 30000);
   }
 
   QTemporaryDir folder;
@@ -113,7 +114,7 @@ TEST_F(WebEngineBrowserTest, PopupDecisionCancelsOrOpens) {
   const int windows = QApplication::topLevelWidgets().size();
   browser->ExecuteJavaScript(
       QStringLiteral("console.log('opened ' + (window.open('about:blank#one') !== null))"));
-  ASSERT_TRUE(QTest::qWaitFor(
+  ASSERT_TRUE(test::WaitUntil(
       [&] { return events.filter(QStringLiteral("console opened")).size() == 1; }, 30000));
   EXPECT_EQ(asked, QStringList({"about:blank#one"}));
   EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);

@@ -46,6 +46,14 @@ TEST_F(BrowsingEventsTest, DocumentAvailableInsertsWithTheSpecOfThePageItsWindow
   EXPECT_EQ(Scripts(kFirst),
             (std::vector<std::string>{Insertion("typed"), std::string(TitleQueryScript())}));
   EXPECT_EQ(view.EditText(DetailEdit::Url), "http://a.example/page");
+
+  // With another row selected the browsed page is hidden: it fills its own
+  // row's field and leaves the edits of the selected row alone.
+  Click(2);
+  Scripts(kFirst).clear();
+  browsing.ChromiumDocumentAvailableInMainFrame(kFirst, "http://a.example/next?r=REF");
+  EXPECT_EQ(Scripts(kFirst), std::vector<std::string>{Insertion("1")});
+  EXPECT_EQ(view.EditText(DetailEdit::Url), "http://c.example/");
 }
 
 TEST_F(BrowsingEventsTest, InactiveWindowWithoutPreloadUsesTheEdit) {
@@ -168,15 +176,35 @@ TEST_F(BrowsingEventsTest, ConsoleLinesFillTheDetailEdits) {
       {"korvanetrelio#T: Moon", "", "", "", ""},
       {"KorvaneTrelio#X: Moon", "", "", "", ""},
   };
+  view.browsers[1].visible = true;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
     view.edits.clear();
     view.SetEditText(DetailEdit::Input, c.inputBefore);
-    browsing.ChromiumConsoleMessage(c.line);
+    browsing.ChromiumConsoleMessage(kSecond, c.line);
     EXPECT_EQ(view.EditText(DetailEdit::Name), c.name);
     EXPECT_EQ(view.EditText(DetailEdit::Interval), c.interval);
     EXPECT_EQ(view.EditText(DetailEdit::Input), c.input);
   }
+}
+
+// A hidden page's report would land in the edits of the row on show.
+TEST_F(BrowsingEventsTest, ConsoleLinesOfAHiddenWindowAreIgnored) {
+  AddRows({{"a"}, {"b"}, {"c"}});
+  Rebuild();
+  browsing.ToolButton5Click();  // a in the active window, b preloading unseen
+  ASSERT_EQ(browsing.PreloadedItem(), Row("b"));
+  view.SetEditText(DetailEdit::Input, "");
+  browsing.ChromiumConsoleMessage(browsing.InactiveBrowser(), "KorvaneTrelio#N: 2");
+  browsing.ChromiumConsoleMessage(browsing.InactiveBrowser(), "KorvaneTrelio#T: Preloaded");
+  EXPECT_EQ(view.EditText(DetailEdit::Input), "");
+  EXPECT_EQ(view.EditText(DetailEdit::Name), "a");
+  browsing.ChromiumConsoleMessage(browsing.ActiveBrowser(), "KorvaneTrelio#N: address");
+  EXPECT_EQ(view.EditText(DetailEdit::Input), "address");
+
+  Click(2);  // another row: both windows hidden, the browsed page too
+  browsing.ChromiumConsoleMessage(browsing.ActiveBrowser(), "KorvaneTrelio#T: Browsed");
+  EXPECT_EQ(view.EditText(DetailEdit::Name), "c");
 }
 
 TEST_F(BrowsingEventsTest, PageTextIsCreditedToTheRowThatAskedUnlessTheListWasRebuilt) {

@@ -219,6 +219,8 @@ TEST_F(PageScriptsNodeTest, InsertionFollowsTheSpec) {
        "",
        {{"", ""}, {"b", ""}},
        {"V ", v, "L " + Codes(u"KorvaneTrelio#N: "), "L " + Codes(u"KorvaneTrelio#N: b")}},
+      {"automatic, the address already in a field", "", {{"a", "ADR"}, {"b", ""}}, {v, "V "}},
+      {"number, the address already in a field", "2", {{"a", "ADR"}, {"b", ""}}, {v, v}},
       {"no text input", "1", {}, {"R 1000"}},
   };
   for (const auto& c : cases) {

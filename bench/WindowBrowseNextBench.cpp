@@ -1,0 +1,131 @@
+// "Browse next incompleted item" onto a faucet that has been preloading in
+// the hidden window, against a fresh load of the same faucets: the time from
+// the command until the faucet's page is loaded and shown. Real window, real
+// Qt WebEngine offscreen, the demo faucets on 127.0.0.1.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/core/UrlKey.h"
+#include "tests/app/DemoWindow.h"
+
+namespace trelio {
+namespace {
+
+// One window for both benchmarks; main makes and ends it.
+std::unique_ptr<test::DemoWindow> window;
+
+test::DemoWindow& Window() {
+  if (!window) window = std::make_unique<test::DemoWindow>();
+  return *window;
+}
+
+// Every faucet claimable again, so the walk never runs dry.
+void MakeAllIncompleted(TForm1& form) {
+  for (int r = 1; r < form.StringGrid1.RowCount(); ++r) {
+    form.StringGrid1.Row(r)[fCompleted].clear();
+    form.StringGrid1.Row(r)[fTimestamp].clear();
+  }
+}
+
+// The active window shows its page and the page has loaded.
+bool Shown(test::DemoWindow& w, const QString& url) {
+  EmbeddedBrowser& active = *w.form->ActiveBrowser();
+  test::BrowserRecorder& recorder = w.form->Browsing->ActiveBrowserIsFirst() ? *w.first : *w.second;
+  return active.IsVisible() && recorder.loadEnds.contains(url);
+}
+
+void BM_BrowseNextOntoThePreload(benchmark::State& state) {
+  test::DemoWindow& w = Window();
+  TForm1& form = *w.form;
+  MakeAllIncompleted(form);
+  form.ToolButton5Click();
+  for (auto _ : state) {
+    // The preload has finished loading, as it has while the user claims.
+    FaucetItem* next = form.Browsing->PreloadedItem();
+    test::BrowserRecorder& hidden = form.Browsing->ActiveBrowserIsFirst() ? *w.second : *w.first;
+    const QString nextPage = AnsiToQString(StripReferral((*next)[fUrl]));
+    if (!test::WaitUntil([&] { return !hidden.loadEnds.filter(nextPage).isEmpty(); })) {
+      state.SkipWithError("the preload did not load");
+      break;
+    }
+    const QString loaded = hidden.loadEnds.filter(nextPage).last();
+    MakeAllIncompleted(form);
+    const qsizetype loadsBefore = hidden.loadStarts.size();
+    // The window on show now preloads after the command; only its new load
+    // may count next time.
+    (form.Browsing->ActiveBrowserIsFirst() ? *w.first : *w.second).loadEnds.clear();
+
+    QElapsedTimer timer;
+    timer.start();
+    form.ToolButton5Click();
+    test::WaitUntil([&] { return Shown(w, loaded); });
+    QCoreApplication::processEvents();  // the repaint
+    state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+
+    if (form.Browsing->BrowsedItem() != next || hidden.loadStarts.size() != loadsBefore) {
+      state.SkipWithError("the preloaded faucet was loaded again");
+      break;
+    }
+  }
+}
+
+void BM_FreshLoadOfTheFaucets(benchmark::State& state) {
+  test::DemoWindow& w = Window();
+  TForm1& form = *w.form;
+  int position = 0;
+  for (auto _ : state) {
+    MakeAllIncompleted(form);
+    position = (position + 1) % form.ListBox1->count();
+    FaucetItem& row = *form.ListBox1->Row(position);
+    test::BrowserRecorder& active = form.Browsing->ActiveBrowserIsFirst() ? *w.first : *w.second;
+    active.loadEnds.clear();
+    const QString page = AnsiToQString(StripReferral(row[fUrl]));
+
+    QElapsedTimer timer;
+    timer.start();
+    form.ListBox1->SetItemIndex(position);
+    form.ListBox1DblClick();
+    const bool loaded = test::WaitUntil([&] { return !active.loadEnds.filter(page).isEmpty(); });
+    QCoreApplication::processEvents();  // the repaint
+    state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+    if (!loaded) {
+      state.SkipWithError("the faucet did not load");
+      break;
+    }
+  }
+}
+
+BENCHMARK(BM_BrowseNextOntoThePreload)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FreshLoadOfTheFaucets)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace trelio
+
+// The engine needs its application before the first benchmark and must go
+// before the process ends; so must the demo server.
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The window's data, settings and the engine's caches go to a folder of
+  // the run's own, never to the user's.
+  QTemporaryDir folders;
+  for (const char* name :
+       {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
+    const QString folder = folders.filePath(QString::fromLatin1(name).toLower());
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv(name, QFile::encodeName(folder));
+  }
+  trelio::WebEngineRuntime::PrepareProcess();
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  trelio::window.reset();
+  return 0;
+}

@@ -1,0 +1,88 @@
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QUrl>
+
+#include "app/CoinPanel.h"
+#include "app/platform/MakerServer.h"
+#include "tests/app/StartedWindow.h"
+
+namespace trelio {
+namespace {
+
+// Takes the URLs the desktop is asked to open instead of a web browser.
+class OpenedUrls : public QObject {
+  Q_OBJECT
+
+ public:
+  QStringList urls;
+
+ public slots:
+  void Open(const QUrl& url) { urls << url.toString(); }
+};
+
+class CoinLinksTest : public StartedWindowTest {
+ protected:
+  void SetUp() override {
+    StartedWindowTest::SetUp();
+    for (const char* scheme : {"http", "https"})
+      QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &opened, "Open");
+    Start();
+  }
+  void TearDown() override {
+    for (const char* scheme : {"http", "https"})
+      QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    qunsetenv(kMakerServerVariable);
+    StartedWindowTest::TearDown();
+  }
+  static void Click(QWidget* w) {
+    QMouseEvent e(QEvent::MouseButtonRelease, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
+                  Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+  }
+
+  OpenedUrls opened;
+};
+
+TEST_F(CoinLinksTest, CoinNameOpensItsProjectAndEveryBannerTheService) {
+  const std::pair<int, const char*> cases[] = {
+      {0, "https://bitcoin.org/"},     // Bitcoin
+      {2, "https://dogecoin.com/"},    // Dogecoin, third tab, fourth coin
+      {3, "https://www.dash.org/"},    // Dash
+      {9, "https://www.horizen.io/"},  // ZenCash
+      {20, "https://tron.network/"},   // Tron
+  };
+  for (const auto& [tab, url] : cases) {
+    opened.urls.clear();
+    Click(form->Coins[tab].Panel->NameLabel);
+    EXPECT_EQ(opened.urls, QStringList{QString::fromLatin1(url)}) << tab;
+  }
+  QStringList pages;
+  for (int tab = 0; tab < kCoinCount; ++tab) {
+    opened.urls.clear();
+    Click(form->Coins[tab].Panel->NameLabel);
+    ASSERT_EQ(opened.urls.size(), 1) << tab;
+    pages << opened.urls[0];
+  }
+  pages.removeDuplicates();
+  EXPECT_EQ(pages.size(), kCoinCount);
+
+  opened.urls.clear();
+  for (int tab : {0, 20}) Click(form->Coins[tab].Panel->Banner);
+  ASSERT_EQ(opened.urls.size(), 2);
+  EXPECT_EQ(opened.urls[0], opened.urls[1]);
+  EXPECT_TRUE(QUrl(opened.urls[0]).query().startsWith("r=")) << opened.urls[0].toStdString();
+}
+
+TEST_F(CoinLinksTest, HomePageAndFeedbackOpenTheMakersPages) {
+  qputenv(kMakerServerVariable, "127.0.0.1:8080");
+  form->HomePage1->trigger();
+  form->Feedback1->trigger();
+  EXPECT_EQ(opened.urls,
+            QStringList({"http://127.0.0.1:8080/trelio.php", "http://127.0.0.1:8080/mail.php"}));
+}
+
+}  // namespace
+}  // namespace trelio
+
+#include "CoinLinksTest.moc"

@@ -1,0 +1,142 @@
+// The main window with real browser windows on the demo server's index, and a
+// recorder of one browser window's events. Shared by the real-browser tests
+// and the browsing benchmark.
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "app/CoinPanel.h"
+#include "app/FaucetListBox.h"
+#include "app/TextBridge.h"
+#include "app/Unit1.h"
+#include "app/browser/WebEngineRuntime.h"
+#include "app/platform/HttpClient.h"
+#include "tests/app/EventLoopWait.h"
+#include "tests/support/DemoServerProcess.h"
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace trelio::test {
+
+// What one browser window has raised, in order.
+class BrowserRecorder {
+ public:
+  explicit BrowserRecorder(EmbeddedBrowser& browser) {
+    QObject::connect(&browser, &EmbeddedBrowser::LoadStart,
+                     [this](int, bool, const QString& url) { loadStarts << url; });
+    QObject::connect(&browser, &EmbeddedBrowser::LoadEnd,
+                     [this](int, bool, const QString& url, int) { loadEnds << url; });
+    QObject::connect(
+        &browser, &EmbeddedBrowser::ConsoleMessage,
+        [this](int, ConsoleLevel, const QString& line, const QString&, int) { console << line; });
+  }
+
+  // Waits until a load whose URL contains part has ended.
+  bool WaitForLoadEnd(const QString& part, int timeoutMs = 30000) {
+    return WaitUntil([&] { return !loadEnds.filter(part).isEmpty(); }, timeoutMs);
+  }
+
+  QStringList loadStarts;
+  QStringList loadEnds;
+  QStringList console;
+};
+
+class DemoWindow {
+ public:
+  // The address of the Bitcoin tab holds a double quote and a backslash, so
+  // every test sees them arrive literally.
+  static constexpr const char* kAddress = "1Demo\"Quote\\Addr";
+
+  // A first start in a working folder that holds the demo index.
+  DemoWindow() {
+    const HttpResult index = HttpGet(demo.Url("/trelio/index.csv"));
+    if (!index.ok) throw std::runtime_error("demo index: " + index.error);
+    QFile file(folder.filePath(QStringLiteral("index.csv")));
+    if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write index.csv");
+    file.write(index.body.data(), static_cast<qint64>(index.body.size()));
+    file.close();
+
+    StartupOptions options;
+    options.workingFolder = folder.path();
+    form = std::make_unique<TForm1>(runtime, std::move(options));
+    if (form->StringGrid1.RowCount() < 2) throw std::runtime_error("demo index not imported");
+    form->PageControl1->setCurrentIndex(0);
+    form->Coins[0].Panel->AddressEdit->setText(QString::fromUtf8(kAddress));
+    // The index's own order.
+    form->Settings.sortBy = 0;
+    form->Settings.order = 0;
+    form->RebuildList();
+    form->resize(1000, 700);
+    form->show();
+    first = std::make_unique<BrowserRecorder>(*form->WebBrowser1);
+    second = std::make_unique<BrowserRecorder>(*form->WebBrowser2);
+  }
+  ~DemoWindow() {
+    runtime.Shutdown();
+    form.reset();
+  }
+
+  // The list position of the faucet whose page is page ("btc-claim").
+  int PositionOf(const std::string& page) const {
+    for (int i = 0; i < form->ListBox1->count(); ++i)
+      if ((*form->ListBox1->Row(i))[fUrl].find("/demo/" + page + ".html") != std::string::npos)
+        return i;
+    throw std::runtime_error("no demo faucet " + page);
+  }
+  FaucetItem& Row(const std::string& page) const { return *form->ListBox1->Row(PositionOf(page)); }
+
+  // Selects the faucet and browses it ("Browse selected item"), with the
+  // detail edits filled from its row.
+  void Browse(const std::string& page) {
+    form->ListBox1->SetItemIndex(PositionOf(page));
+    form->ToolButton2Click();
+  }
+
+  // Runs script in the window's page and waits for the console line it logs
+  // that begins with tag; the rest of that line, or "(none)" on time-out.
+  QString Ask(EmbeddedBrowser& browser, BrowserRecorder& recorder, const QString& tag,
+              const QString& script) {
+    const qsizetype before = recorder.console.size();
+    browser.ExecuteJavaScript(script);
+    QString answer = QStringLiteral("(none)");
+    WaitUntil(
+        [&] {
+          for (qsizetype i = before; i < recorder.console.size(); ++i)
+            if (recorder.console[i].startsWith(tag)) {
+              answer = recorder.console[i].mid(tag.size());
+              return true;
+            }
+          return false;
+        },
+        30000);
+    return answer;
+  }
+
+  // "name=value" of every text input of the page, joined by "|".
+  QString TextInputs(EmbeddedBrowser& browser, BrowserRecorder& recorder) {
+    return Ask(browser, recorder, QStringLiteral("KT-INPUTS "),
+               QStringLiteral("console.log('KT-INPUTS ' + Array.from(document.querySelectorAll("
+                              "'input[type=text]')).map(function (e) { return e.name + '=' + "
+                              "e.value; }).join('|'))"));
+  }
+
+  DemoServerProcess demo;
+  QTemporaryDir folder;
+  WebEngineRuntime runtime;
+  std::unique_ptr<TForm1> form;
+  std::unique_ptr<BrowserRecorder> first;
+  std::unique_ptr<BrowserRecorder> second;
+};
+
+}  // namespace trelio::test

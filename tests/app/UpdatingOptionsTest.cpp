@@ -1,0 +1,36 @@
+#include "tests/app/StartedWindow.h"
+
+namespace trelio {
+namespace {
+
+using UpdatingOptionsTest = StartedWindowTest;
+
+TEST_F(UpdatingOptionsTest, MenuItemsKeepHidingWithShowingAndWithoutClearing) {
+  TForm1& f = Start();
+  QAction* const with = f.Updatingwithshowinghiddenitems1;
+  QAction* const hiding = f.Hidingbeforeupdate1;
+  QAction* const clearing = f.Clearingbeforeupdating1;
+  struct Step {
+    QAction* item;
+    int with, hiding, clearing;  // the options afterwards
+  };
+  const Step steps[] = {
+      {hiding, 1, 1, 0},   {clearing, 1, 0, 1}, {hiding, 1, 1, 0},
+      {with, 0, 0, 0},     {clearing, 0, 0, 1}, {with, 1, 0, 1},
+      {clearing, 1, 0, 0}, {hiding, 1, 1, 0},   {hiding, 1, 0, 0},
+  };
+  int n = 0;
+  for (const Step& s : steps) {
+    s.item->trigger();
+    ++n;
+    EXPECT_EQ(f.Settings.updatingWithShowingHiddenItems, s.with) << n;
+    EXPECT_EQ(f.Settings.hidingBeforeUpdating, s.hiding) << n;
+    EXPECT_EQ(f.Settings.clearingBeforeUpdating, s.clearing) << n;
+    EXPECT_EQ(with->isChecked(), s.with == 1) << n;
+    EXPECT_EQ(hiding->isChecked(), s.hiding == 1) << n;
+    EXPECT_EQ(clearing->isChecked(), s.clearing == 1) << n;
+  }
+}
+
+}  // namespace
+}  // namespace trelio
