@@ -262,6 +262,23 @@ TEST_F(StartupTest, AnIndexThatCannotBeLoadedIsShownAndNeverSavedOver) {
   EXPECT_TRUE(QFileInfo(Data("settings.ini")).isFile());  // the settings are fine
 }
 
+TEST_F(StartupTest, AfterAFailedLoadAWholeIndexCommandMakesTheExitSaveTheIndex) {
+  QDir().mkpath(dataFolder);
+  ASSERT_EQ(symlink("elsewhere/index.csv", QFile::encodeName(Data("index.csv")).constData()), 0);
+  TForm1& f = Start();
+  ASSERT_FALSE(f.IndexLoaded);
+  f.Prompts.confirm = [](QWidget*, const QString&) { return true; };
+  f.ClearIndex1Click();  // writes index.csv from memory
+  EXPECT_TRUE(f.IndexLoaded);
+  FaucetItem& row = f.StringGrid1.Append();
+  row[fCurrency] = "bitcoin";
+  row[fName] = "Added later";
+  Stop();
+  QFile saved(Data("index.csv"));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(saved.readAll().contains("Added later"));
+}
+
 TEST_F(StartupTest, SettingsThatCannotBeWrittenAtExitAreReportedOnStderr) {
   // A folder in the place of settings.ini: read as empty, never replaced.
   QDir().mkpath(Data("settings.ini"));
