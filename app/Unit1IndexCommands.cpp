@@ -60,7 +60,10 @@ void TForm1::RunIndexCommand(const std::function<bool()>& command) {
     RebuildList();
     throw;
   }
-  if (changed) RebuildList();
+  if (!changed) return;
+  // The command wrote index.csv from memory, so the exit save may replace it.
+  IndexLoaded = true;
+  RebuildList();
 }
 
 bool TForm1::ChooseSaveFile(QFileDialog* dialog, QString& fileName, const char* firstName) {

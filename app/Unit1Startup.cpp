@@ -45,12 +45,10 @@ QString OrDefault(const QString& folder, const QString& fallback) {
 // The settings of a coin by its place in the tab row.
 int SettingsCoin(int tab) { return kCoinTabOrder[static_cast<size_t>(tab)]; }
 
-// A failure at shutdown: the window is normally gone by then, and a modal box
-// would hold up the end of a session, so it goes to stderr; while the window
-// still shows, the error box shows it too.
-void ReportShutdownError(const QWidget& window, const QString& error) {
+// A failure at shutdown goes to stderr: the window is closed by then and the
+// loop has ended, and a modal box could hold up the end of a session.
+void ReportShutdownError(const QString& error) {
   std::fprintf(stderr, "Korvane Trelio: %s\n", error.toLocal8Bit().constData());
-  if (window.isVisible()) ShowErrorBox(error);
 }
 
 }  // namespace
@@ -232,11 +230,11 @@ void TForm1::FormDestroy() {
 }
 
 void TForm1::SaveShutdownIndex() {
-  if (!IndexLoaded || Files.index.empty()) return;
+  if (!IndexLoaded || Index.files.csv.empty()) return;
   try {
-    SaveIndex(Index, Files.index, true);
+    SaveIndex(Index, Index.files.csv, true);
   } catch (const std::exception& e) {
-    ReportShutdownError(*this, SystemText(e.what()));
+    ReportShutdownError(SystemText(e.what()));
   }
 }
 
@@ -249,7 +247,7 @@ void TForm1::SaveShutdownSettings() {
   } catch (const std::exception& e) {
     error = e.what();
   }
-  ReportShutdownError(*this, SystemText(error));
+  ReportShutdownError(SystemText(error));
 }
 
 void TForm1::StoreWindowState() {

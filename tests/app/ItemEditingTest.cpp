@@ -173,6 +173,15 @@ TEST_F(ItemEditingTest, HideShowAndFavouritesToggleAndReport) {
                             "a=hide&l=http://moon.example/", "a=show&l=http://moon.example/"}));
 }
 
+TEST_F(ItemEditingTest, ReportStillLeavesWhenTheWindowCloses) {
+  AddRow("Moon", "http://moon.example/");
+  form->RebuildList();
+  Select(0);
+  form->Addtofavorites1Click();
+  form.reset();
+  EXPECT_EQ(Reports(1), std::vector<std::string>{"a=fauadd&l=http://moon.example/"});
+}
+
 TEST_F(ItemEditingTest, LockButtonAndEditsFollowTheCurrentRow) {
   FaucetItem& row = AddRow("Moon", "http://moon.example/");
   const qint64 locked = form->ImageList2.Image(0).cacheKey();

@@ -98,6 +98,16 @@ TEST_F(StartupTest, WindowShowsWhatTheSettingsSay) {
   EXPECT_FALSE(f.WebBrowser2->IsVisible());
 }
 
+TEST_F(StartupTest, WithNoTabSwitchedOnTheBitcoinTabShows) {
+  Write(Data("settings.ini"), "[Interface]\r\nPage=4\r\n" + TabKeys({}));
+  TForm1& f = Start();
+  for (int tab = 0; tab < kCoinCount; ++tab) {
+    EXPECT_EQ(f.PageControl1->isTabVisible(tab), tab == 0) << tab;
+    EXPECT_EQ(f.Coins[tab].MenuItem->isChecked(), tab == 0) << tab;
+  }
+  EXPECT_EQ(f.PageControl1->currentIndex(), 0);
+}
+
 TEST_F(StartupTest, PageIsClampedToTheCoinPages) {
   const std::pair<const char*, int> cases[] = {{"25", 20}, {"-3", 0}, {"6", 6}, {"x", 0}};
   for (const auto& [page, shown] : cases) {
@@ -250,6 +260,37 @@ TEST_F(StartupTest, AnIndexThatCannotBeLoadedIsShownAndNeverSavedOver) {
   EXPECT_TRUE(QFileInfo(Data("index.csv")).isSymLink());
   EXPECT_FALSE(QFileInfo::exists(Data("index.bak")));
   EXPECT_TRUE(QFileInfo(Data("settings.ini")).isFile());  // the settings are fine
+}
+
+TEST_F(StartupTest, AfterAFailedLoadAWholeIndexCommandMakesTheExitSaveTheIndex) {
+  QDir().mkpath(dataFolder);
+  ASSERT_EQ(symlink("elsewhere/index.csv", QFile::encodeName(Data("index.csv")).constData()), 0);
+  TForm1& f = Start();
+  ASSERT_FALSE(f.IndexLoaded);
+  f.Prompts.confirm = [](QWidget*, const QString&) { return true; };
+  f.ClearIndex1Click();  // writes index.csv from memory
+  EXPECT_TRUE(f.IndexLoaded);
+  FaucetItem& row = f.StringGrid1.Append();
+  row[fCurrency] = "bitcoin";
+  row[fName] = "Added later";
+  Stop();
+  QFile saved(Data("index.csv"));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(saved.readAll().contains("Added later"));
+}
+
+TEST_F(StartupTest, SettingsThatCannotBeWrittenAtExitAreReportedOnStderr) {
+  // A folder in the place of settings.ini: read as empty, never replaced.
+  QDir().mkpath(Data("settings.ini"));
+  Start();
+  EXPECT_TRUE(errors.isEmpty());
+  ::testing::internal::CaptureStderr();
+  Stop();
+  const std::string reported = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(reported.find("settings.ini"), std::string::npos) << reported;
+  EXPECT_TRUE(errors.isEmpty());  // no box once the window has closed
+  EXPECT_TRUE(QFileInfo(Data("settings.ini")).isDir());
+  EXPECT_TRUE(QFileInfo(Data("index.csv")).isFile());  // the index is saved all the same
 }
 
 TEST_F(StartupTest, WithoutAnIndexAnywhereTheEmptyIndexIsSaved) {

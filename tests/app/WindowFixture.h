@@ -49,7 +49,8 @@ class WindowFixture : public ::testing::Test {
     QCoreApplication::processEvents();
   }
   void TearDown() override {
-    for (QMenu* menu : form->findChildren<QMenu*>()) menu->close();
+    if (form)
+      for (QMenu* menu : form->findChildren<QMenu*>()) menu->close();
     form.reset();
     qunsetenv(kMakerServerVariable);
   }
