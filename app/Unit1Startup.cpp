@@ -86,7 +86,7 @@ void TForm1::FormCreate() {
     ShowErrorBox(SystemText(folder.error));
   } else {
     Files = DataFilesIn(folder.folder);
-    Index.files = IndexFilePaths::InFolder(Files.folder);
+    Index.files = Files.index;
     const FirstRunCopy copy = CopyFirstRunSettings(folder, PathBytes(programFolder));
     if (!copy.error.empty()) ShowErrorBox(SystemText(copy.error));
   }
@@ -210,7 +210,7 @@ void TForm1::LoadStartupIndex() {
   IndexLoaded = true;
   if (!start.saveToDataFolder) return;
   try {
-    SaveIndex(Index, Files.index, true);
+    SaveIndex(Index, Files.index.csv, true);
   } catch (const EInOutError& e) {
     ShowErrorBox(SystemText(e.what()));
   }

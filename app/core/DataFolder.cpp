@@ -116,11 +116,7 @@ std::string CheckUsable(const std::string& folder) {
 DataFiles DataFilesIn(std::string_view folder) {
   DataFiles f;
   f.folder = WithoutTrailingSlash(folder);
-  f.index = Join(f.folder, "index.csv");
-  f.indexBak = Join(f.folder, "index.bak");
-  f.indexBak2 = Join(f.folder, "index.bak2");
-  f.indexTmp = Join(f.folder, "index.tmp");
-  f.indexTmp2 = Join(f.folder, "index.tmp2");
+  f.index = IndexFilePaths::InFolder(f.folder);
   f.settings = Join(f.folder, "settings.ini");
   return f;
 }
@@ -176,7 +172,7 @@ FirstRunCopy CopyFirstRunSettings(const DataFolderChoice& dataFolder,
 }
 
 StartupIndex ChooseStartupIndex(const DataFiles& files, std::string_view workingFolder) {
-  if (AnythingAt(files.index)) return {files.index, false};
+  if (AnythingAt(files.index.csv)) return {files.index.csv, false};
   const std::string imported = Join(workingFolder, "index.csv");
   if (IsRegularFile(imported)) return {imported, true};
   return {};

@@ -5,16 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "app/core/IndexFile.h"
+
 namespace trelio {
 
 // The files of the data folder.
 struct DataFiles {
   std::string folder;  // without a trailing "/"
-  std::string index;   // index.csv
-  std::string indexBak;
-  std::string indexBak2;
-  std::string indexTmp;
-  std::string indexTmp2;
+  IndexFilePaths index;
   std::string settings;  // settings.ini
 };
 DataFiles DataFilesIn(std::string_view folder);

@@ -85,11 +85,11 @@ TEST(DataFolderTest, UnusableDataFolderIsAnError) {
 TEST(DataFolderTest, FilePaths) {
   const DataFiles f = DataFilesIn("/data/Korvane Trelio/");
   EXPECT_EQ(f.folder, "/data/Korvane Trelio");
-  EXPECT_EQ(f.index, "/data/Korvane Trelio/index.csv");
-  EXPECT_EQ(f.indexBak, "/data/Korvane Trelio/index.bak");
-  EXPECT_EQ(f.indexBak2, "/data/Korvane Trelio/index.bak2");
-  EXPECT_EQ(f.indexTmp, "/data/Korvane Trelio/index.tmp");
-  EXPECT_EQ(f.indexTmp2, "/data/Korvane Trelio/index.tmp2");
+  EXPECT_EQ(f.index.csv, "/data/Korvane Trelio/index.csv");
+  EXPECT_EQ(f.index.bak, "/data/Korvane Trelio/index.bak");
+  EXPECT_EQ(f.index.bak2, "/data/Korvane Trelio/index.bak2");
+  EXPECT_EQ(f.index.tmp, "/data/Korvane Trelio/index.tmp");
+  EXPECT_EQ(f.index.tmp2, "/data/Korvane Trelio/index.tmp2");
   EXPECT_EQ(f.settings, "/data/Korvane Trelio/settings.ini");
 }
 
@@ -142,19 +142,19 @@ TEST(DataFolderTest, StartupIndexNeverPassesOverAStoredIndex) {
   EXPECT_EQ(start.loadPath, work + "/index.csv");
   EXPECT_TRUE(start.saveToDataFolder);
 
-  WriteBytes(files.index, "stored");
+  WriteBytes(files.index.csv, "stored");
   start = ChooseStartupIndex(files, work);
-  EXPECT_EQ(start.loadPath, files.index);
+  EXPECT_EQ(start.loadPath, files.index.csv);
   EXPECT_FALSE(start.saveToDataFolder);
 
   // Something at the stored index's path that is not a readable file is still
   // the stored index: loading it gives an error, it is not replaced.
-  fs::remove(files.index);
-  fs::create_directory(files.index);
-  EXPECT_EQ(ChooseStartupIndex(files, work).loadPath, files.index);
-  fs::remove(files.index);
-  fs::create_symlink("nowhere", files.index);
-  EXPECT_EQ(ChooseStartupIndex(files, work).loadPath, files.index);
+  fs::remove(files.index.csv);
+  fs::create_directory(files.index.csv);
+  EXPECT_EQ(ChooseStartupIndex(files, work).loadPath, files.index.csv);
+  fs::remove(files.index.csv);
+  fs::create_symlink("nowhere", files.index.csv);
+  EXPECT_EQ(ChooseStartupIndex(files, work).loadPath, files.index.csv);
 }
 
 }  // namespace
