@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/core/CoinTable.h"
+#include "app/core/settings/CoinTable.h"
 
 namespace trelio {
 

@@ -4,7 +4,7 @@
 
 #include <QListWidget>
 
-#include "app/core/FaucetItem.h"
+#include "app/core/index/FaucetItem.h"
 
 namespace trelio {
 

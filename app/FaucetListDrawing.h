@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "app/ListRowStyle.h"
-#include "app/core/FaucetItem.h"
+#include "app/core/index/FaucetItem.h"
 
 class QPainter;
 

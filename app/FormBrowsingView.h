@@ -6,7 +6,7 @@
 #include <map>
 
 #include "app/ExecuteThread.h"
-#include "app/core/BrowsingView.h"
+#include "app/core/browsing/BrowsingView.h"
 
 namespace trelio {
 

@@ -1,6 +1,6 @@
 #include "app/ListRowStyle.h"
 
-#include "app/core/Numbers.h"
+#include "app/core/text/Numbers.h"
 
 namespace trelio {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "app/core/FaucetItem.h"
+#include "app/core/index/FaucetItem.h"
 
 namespace trelio {
 

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "app/MyThread.h"
-#include "app/core/AppSettings.h"
-#include "app/core/ClaimClock.h"
+#include "app/core/claim/ClaimClock.h"
+#include "app/core/settings/AppSettings.h"
 
 namespace trelio {
 

@@ -18,7 +18,7 @@
 #include "app/PanelStatusBar.h"
 #include "app/TextBridge.h"
 #include "app/WorkerThread.h"
-#include "app/core/Numbers.h"
+#include "app/core/text/Numbers.h"
 
 namespace trelio {
 
@@ -67,7 +67,6 @@ EmbeddedBrowser* TForm1::BrowserById(int browserId) const {
   if (WebBrowser2->Identifier() == browserId) return WebBrowser2.get();
   return nullptr;
 }
-
 
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);

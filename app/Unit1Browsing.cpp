@@ -9,7 +9,7 @@
 #include "app/FormBrowsingView.h"
 #include "app/TextBridge.h"
 #include "app/Unit1.h"
-#include "app/core/PageScripts.h"
+#include "app/core/page/PageScripts.h"
 
 namespace trelio {
 

@@ -2,7 +2,7 @@
 // making incompleted the current item by hand.
 #include "app/FaucetListBox.h"
 #include "app/Unit1.h"
-#include "app/core/ClaimState.h"
+#include "app/core/claim/ClaimState.h"
 
 namespace trelio {
 

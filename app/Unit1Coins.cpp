@@ -15,7 +15,7 @@
 #include "app/PanelStatusBar.h"
 #include "app/TextBridge.h"
 #include "app/Unit1.h"
-#include "app/core/Messages.h"
+#include "app/core/text/Messages.h"
 
 namespace trelio {
 

@@ -6,9 +6,9 @@
 
 #include "app/TextBridge.h"
 #include "app/Unit1.h"
-#include "app/core/IndexCommands.h"
-#include "app/core/IndexExport.h"
-#include "app/core/Messages.h"
+#include "app/core/index/IndexCommands.h"
+#include "app/core/index/IndexExport.h"
+#include "app/core/text/Messages.h"
 
 namespace trelio {
 

@@ -12,10 +12,10 @@
 #include "app/FaucetListBox.h"
 #include "app/TextBridge.h"
 #include "app/Unit1.h"
-#include "app/core/ClaimClock.h"
-#include "app/core/ItemEdits.h"
-#include "app/core/Messages.h"
-#include "app/core/UrlKey.h"
+#include "app/core/claim/ClaimClock.h"
+#include "app/core/index/UrlKey.h"
+#include "app/core/items/ItemEdits.h"
+#include "app/core/text/Messages.h"
 #include "app/platform/MakerServer.h"
 
 namespace trelio {

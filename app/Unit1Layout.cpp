@@ -19,8 +19,8 @@
 #include "app/PanelStatusBar.h"
 #include "app/Pictures.h"
 #include "app/Unit1.h"
-#include "app/core/Messages.h"
-#include "app/core/PluralWord.h"
+#include "app/core/list/PluralWord.h"
+#include "app/core/text/Messages.h"
 
 namespace trelio {
 

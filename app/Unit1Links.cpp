@@ -6,7 +6,7 @@
 
 #include "app/ExecuteThread.h"
 #include "app/Unit1.h"
-#include "app/core/CoinLinks.h"
+#include "app/core/settings/CoinLinks.h"
 #include "app/platform/MakerServer.h"
 
 namespace trelio {

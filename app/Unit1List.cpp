@@ -9,7 +9,7 @@
 #include "app/MenuItems.h"
 #include "app/TextBridge.h"
 #include "app/Unit1.h"
-#include "app/core/Messages.h"
+#include "app/core/text/Messages.h"
 
 namespace trelio {
 

@@ -7,8 +7,8 @@
 #include "app/PanelStatusBar.h"
 #include "app/TextBridge.h"
 #include "app/Unit1.h"
-#include "app/core/CoinTable.h"
-#include "app/core/FaucetList.h"
+#include "app/core/list/FaucetList.h"
+#include "app/core/settings/CoinTable.h"
 
 namespace trelio {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/FaucetList.h"
-#include "app/core/Numbers.h"
+#include "app/core/list/FaucetList.h"
+#include "app/core/text/Numbers.h"
 
 namespace trelio {
 namespace {

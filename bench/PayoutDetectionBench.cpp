@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/core/PageTextResult.h"
-#include "app/core/PayoutDetection.h"
-#include "app/core/PayoutTemplates.h"
-#include "app/core/TextSplit.h"
+#include "app/core/payout/PageTextResult.h"
+#include "app/core/payout/PayoutDetection.h"
+#include "app/core/payout/PayoutTemplates.h"
+#include "app/core/payout/TextSplit.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/core/UrlKey.h"
+#include "app/core/index/UrlKey.h"
 #include "tests/app/DemoWindow.h"
 
 namespace trelio {

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/core/UrlKey.h"
+#include "app/core/index/UrlKey.h"
 #include "bench/IndexBenchData.h"
 #include "hashes/Hashes.h"
 

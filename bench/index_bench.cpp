@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/core/FileBytes.h"
-#include "app/core/IndexFile.h"
+#include "app/core/index/FileBytes.h"
+#include "app/core/index/IndexFile.h"
 #include "bench/IndexBenchData.h"
 
 namespace trelio {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/core/IndexMerge.h"
+#include "app/core/index/IndexMerge.h"
 #include "bench/IndexBenchData.h"
 
 namespace trelio {

@@ -12,7 +12,7 @@
 #include "app/FaucetListBox.h"
 #include "app/PanelStatusBar.h"
 #include "app/Unit1.h"
-#include "app/core/FaucetList.h"
+#include "app/core/list/FaucetList.h"
 #include "tests/app/FakeBrowser.h"
 
 namespace trelio {

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "app/PanelStatusBar.h"
-#include "app/core/InOutError.h"
-#include "app/core/IndexExport.h"
+#include "app/core/index/InOutError.h"
+#include "app/core/index/IndexExport.h"
 #include "tests/app/WindowFixture.h"
 
 namespace trelio::test {

@@ -2,8 +2,8 @@
 #include <QToolButton>
 
 #include "app/PanelStatusBar.h"
-#include "app/core/IndexFile.h"
-#include "app/core/TextSplit.h"
+#include "app/core/index/IndexFile.h"
+#include "app/core/payout/TextSplit.h"
 #include "tests/app/WindowFixture.h"
 
 namespace trelio::test {

@@ -19,7 +19,7 @@
 #include "app/FaucetListBox.h"
 #include "app/PanelStatusBar.h"
 #include "app/Unit1.h"
-#include "app/core/Messages.h"
+#include "app/core/text/Messages.h"
 #include "tests/app/FakeBrowser.h"
 
 namespace trelio {

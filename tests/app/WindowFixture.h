@@ -16,7 +16,7 @@
 
 #include "app/FaucetListBox.h"
 #include "app/Unit1.h"
-#include "app/core/UrlKey.h"
+#include "app/core/index/UrlKey.h"
 #include "app/platform/MakerServer.h"
 #include "tests/ScratchFolder.h"
 #include "tests/app/FakeBrowser.h"

@@ -1,4 +1,4 @@
-#include "app/core/AppSettings.h"
+#include "app/core/settings/AppSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/core/CoinTable.h"
-#include "app/core/DefaultReferrals.h"
+#include "app/core/settings/CoinTable.h"
+#include "app/core/settings/DefaultReferrals.h"
 #include "tests/ScratchFolder.h"
 
 namespace trelio {

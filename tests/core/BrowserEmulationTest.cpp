@@ -1,4 +1,4 @@
-#include "app/core/BrowserEmulation.h"
+#include "app/core/settings/BrowserEmulation.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/PageScripts.h"
+#include "app/core/page/PageScripts.h"
 #include "tests/core/BrowsingFixture.h"
 
 namespace trelio {

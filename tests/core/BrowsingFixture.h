@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/BrowsingController.h"
-#include "app/core/FaucetList.h"
+#include "app/core/browsing/BrowsingController.h"
+#include "app/core/list/FaucetList.h"
 #include "tests/core/FakeBrowsingView.h"
 
 namespace trelio {

@@ -1,4 +1,4 @@
-#include "app/core/ClaimClock.h"
+#include "app/core/claim/ClaimClock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "app/core/ClaimState.h"
+#include "app/core/claim/ClaimState.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
-#include "app/core/Messages.h"
+#include "app/core/text/Messages.h"
 
 namespace trelio {
 namespace {

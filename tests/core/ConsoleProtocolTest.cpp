@@ -1,4 +1,4 @@
-#include "app/core/ConsoleProtocol.h"
+#include "app/core/page/ConsoleProtocol.h"
 
 #include <gtest/gtest.h>
 

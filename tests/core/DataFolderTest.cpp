@@ -1,4 +1,4 @@
-#include "app/core/DataFolder.h"
+#include "app/core/settings/DataFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/BrowsingView.h"
+#include "app/core/browsing/BrowsingView.h"
 
 namespace trelio {
 

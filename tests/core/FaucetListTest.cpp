@@ -1,11 +1,11 @@
-#include "app/core/FaucetList.h"
+#include "app/core/list/FaucetList.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/core/Messages.h"
+#include "app/core/text/Messages.h"
 
 namespace trelio {
 namespace {

@@ -1,11 +1,11 @@
-#include "app/core/IndexCommands.h"
+#include "app/core/index/IndexCommands.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/core/InOutError.h"
-#include "app/core/IndexExport.h"
+#include "app/core/index/InOutError.h"
+#include "app/core/index/IndexExport.h"
 #include "tests/core/IndexTestSupport.h"
 
 namespace trelio {

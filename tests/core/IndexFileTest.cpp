@@ -1,4 +1,4 @@
-#include "app/core/IndexFile.h"
+#include "app/core/index/IndexFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <random>
 
-#include "app/core/InOutError.h"
+#include "app/core/index/InOutError.h"
 #include "tests/core/IndexTestSupport.h"
 
 namespace trelio {

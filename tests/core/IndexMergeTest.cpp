@@ -1,10 +1,10 @@
-#include "app/core/IndexMerge.h"
+#include "app/core/index/IndexMerge.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/core/InOutError.h"
+#include "app/core/index/InOutError.h"
 #include "tests/core/IndexTestSupport.h"
 
 namespace trelio {

@@ -9,8 +9,8 @@
 #include <iterator>
 #include <string>
 
-#include "app/core/FaucetItem.h"
-#include "app/core/IndexFile.h"
+#include "app/core/index/FaucetItem.h"
+#include "app/core/index/IndexFile.h"
 #include "hashes/Hashes.h"
 
 namespace trelio::indextest {

@@ -1,7 +1,7 @@
-#include "app/core/IndexLineWriter.h"
-#include "app/core/IndexLines.h"
-#include "app/core/IndexText.h"
-#include "app/core/UrlKey.h"
+#include "app/core/index/IndexLineWriter.h"
+#include "app/core/index/IndexLines.h"
+#include "app/core/index/IndexText.h"
+#include "app/core/index/UrlKey.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "app/core/ItemActions.h"
+#include "app/core/items/ItemActions.h"
 
 #include <gtest/gtest.h>
 
-#include "app/core/UrlEncode.h"
+#include "app/core/items/UrlEncode.h"
 
 namespace trelio {
 namespace {

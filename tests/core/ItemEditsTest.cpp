@@ -1,10 +1,10 @@
-#include "app/core/ItemEdits.h"
+#include "app/core/items/ItemEdits.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "app/core/Messages.h"
+#include "app/core/text/Messages.h"
 
 namespace trelio {
 namespace {

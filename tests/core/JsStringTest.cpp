@@ -1,4 +1,4 @@
-#include "app/core/JsString.h"
+#include "app/core/page/JsString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/core/ListOrder.h"
+#include "app/core/list/ListOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/core/Numbers.h"
+#include "app/core/text/Numbers.h"
 
 namespace trelio {
 namespace {

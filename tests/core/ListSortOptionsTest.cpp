@@ -1,8 +1,8 @@
-#include "app/core/ListSortOptions.h"
+#include "app/core/list/ListSortOptions.h"
 
 #include <gtest/gtest.h>
 
-#include "app/core/Messages.h"
+#include "app/core/text/Messages.h"
 
 namespace trelio {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/core/NameCollator.h"
+#include "app/core/list/NameCollator.h"
 
 #include <gtest/gtest.h>
 

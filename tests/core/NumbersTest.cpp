@@ -1,4 +1,4 @@
-#include "app/core/Numbers.h"
+#include "app/core/text/Numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/core/PageScripts.h"
+#include "app/core/page/PageScripts.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 #include <unistd.h>
 
-#include "app/core/EmbeddedPageScripts.h"
+#include "app/core/page/EmbeddedPageScripts.h"
 #include "app/platform/CodePage.h"
 
 namespace trelio {

@@ -1,4 +1,4 @@
-#include "app/core/PageTextResult.h"
+#include "app/core/payout/PageTextResult.h"
 
 #include <gtest/gtest.h>
 

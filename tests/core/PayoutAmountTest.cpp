@@ -1,11 +1,11 @@
-#include "app/core/PayoutAmount.h"
+#include "app/core/payout/PayoutAmount.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 
-#include "app/core/Numbers.h"
+#include "app/core/text/Numbers.h"
 
 namespace trelio {
 namespace {

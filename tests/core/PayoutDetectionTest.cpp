@@ -1,4 +1,4 @@
-#include "app/core/PayoutDetection.h"
+#include "app/core/payout/PayoutDetection.h"
 
 #include <gtest/gtest.h>
 

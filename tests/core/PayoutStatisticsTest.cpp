@@ -1,4 +1,4 @@
-#include "app/core/PayoutStatistics.h"
+#include "app/core/payout/PayoutStatistics.h"
 
 #include <gtest/gtest.h>
 

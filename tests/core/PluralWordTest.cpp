@@ -1,4 +1,4 @@
-#include "app/core/PluralWord.h"
+#include "app/core/list/PluralWord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/core/ReferralUrl.h"
+#include "app/core/page/ReferralUrl.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/core/TextSplit.h"
+#include "app/core/payout/TextSplit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,130 @@
+// Browsing the listed faucets in two alternating browser windows: the active
+// window shows the browsed faucet while the inactive one, hidden, preloads
+// the next one, so that moving on only swaps their roles.
+//
+// The main window's handlers delegate here; everything runs on the window
+// thread. The pop-up decision, which must answer on the browser runtime's
+// thread, is the free function ChromiumBeforePopup.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/core/browsing/BrowsingView.h"
+#include "app/core/claim/ClaimClock.h"
+#include "app/core/index/FaucetItem.h"
+#include "app/core/list/FaucetList.h"
+#include "app/core/settings/AppSettings.h"
+
+namespace trelio {
+
+class BrowsingController {
+ public:
+  // settings are the window's own, read at each use; they must outlive the
+  // controller.
+  BrowsingController(BrowsingView& view, const AppSettings& settings, LocalClock clock = {});
+
+  // Rows of the faucet index, compared by identity; null is none.
+  FaucetItem* CurrentItem() const { return current_; }
+  FaucetItem* BrowsedItem() const { return browsed_; }
+  FaucetItem* PreloadedItem() const { return preloaded_; }
+  bool ActiveBrowserIsFirst() const { return activeIsFirst_; }
+  BrowserWindow ActiveBrowser() const;
+  BrowserWindow InactiveBrowser() const;
+  // The "Url" last made current with its fields loaded, per coin key.
+  const LastItemUrls& LastItemUrl() const { return lastItemUrl_; }
+
+  // The list entries have been refilled from list: the current item is gone,
+  // pending page texts are dropped, and the remembered row is made current.
+  void ListRebuilt(const FaucetList& list);
+  // The coin tab changes: both windows hidden, no current item; the browsed
+  // and preloaded rows stay.
+  void ForgetCurrentItem();
+  // The index is updated, imported or cleared, or an item removed: no
+  // references to rows remain, both windows are hidden, pending page texts
+  // are dropped. Call it before rows are freed.
+  void ForgetAllItems();
+
+  // The selected entry becomes the current item; leaving the browsed row
+  // completes it. loadFields also fills the detail edits from the row.
+  void SelectCurrentItem(bool loadFields);
+  // Browses the selected row in the active window, or in the default web
+  // browser when its spec is "*".
+  void ListBox1DblClick();
+  void ListBox1KeyPress(char key);
+  // "Browse selected item".
+  void ToolButton2Click();
+  // "Browse next incompleted item".
+  void ToolButton5Click();
+  void Panel2Click();
+  // "Go to URL": the text of Edit7.
+  void ToolButton6Click();
+  void ToolButton10Click();  // "Refresh"
+  void ToolButton7Click();   // "Go Back"
+  void ToolButton9Click();   // "Go Forward"
+
+  void Edit5Click();
+  void Edit6KeyPress(char key);
+  void Edit7KeyPress(char key);
+  void Edit8KeyPress(char key);
+
+  // Completes the current item and, when the active window shows its page,
+  // asks for the page text.
+  void CompleteCurrentItem();
+  void ShowItemWaitState();
+
+  // Browser events, with the data taken when they were raised.
+  void ChromiumDocumentAvailableInMainFrame(BrowserWindow w, std::string_view mainFrameUrl);
+  void ChromiumLoadEnd(BrowserWindow w, bool isMainFrame, std::string_view frameUrl);
+  void ChromiumLoadingStateChange(BrowserWindow w, bool canGoBack, bool canGoForward);
+  // A console line of window w in the ANSI code page. Only a shown window's
+  // lines reach the detail edits, which hold the row that window shows: a
+  // hidden page (the preload, or the browsed page while another row is
+  // selected) would put its own field or title into another row's edits.
+  // Its report of the field it chose is kept until its row is on show.
+  void ChromiumConsoleMessage(BrowserWindow w, std::string_view message);
+  void ChromiumTextResultAvailable(const PageTextRequest& request, std::u16string_view text);
+
+ private:
+  enum class Search { Browse, Preload };
+  int FindQualifying(Search search);
+  void BrowseFound();
+  void Preload();
+  void InsertAddress(BrowserWindow w, std::string_view spec);
+  std::string SpecFor(BrowserWindow w) const;
+  void ShowKeptFieldReports();
+  void ShowActiveOnly();
+  void HideBoth();
+  void ShowNavState();
+  FaucetItem* SelectedRow() const;
+
+  BrowsingView& view_;
+  const AppSettings& settings_;
+  LocalClock clock_;
+
+  FaucetItem* current_ = nullptr;
+  FaucetItem* browsed_ = nullptr;
+  FaucetItem* preloaded_ = nullptr;
+  bool activeIsFirst_ = true;
+  LastItemUrls lastItemUrl_;
+  std::string currentCoin_;
+  std::string currentReferral_;
+  // Counts rebuilds; a page text asked for before the latest one is dropped.
+  uint64_t listGeneration_ = 0;
+
+  struct NavState {
+    bool canGoBack = false;
+    bool canGoForward = false;
+  };
+  std::array<NavState, 2> navState_{};
+  // The field a hidden window's page reported, per window, for its page.
+  std::array<std::string, 2> keptFieldReport_{};
+};
+
+// The answer to a page's request for a new window: true cancels it. Reads
+// only its arguments, so it may run on the browser runtime's thread.
+bool ChromiumBeforePopup(int blockPopups, bool ctrlDown);
+
+}  // namespace trelio

@@ -1,0 +1,44 @@
+// The file sequences of the index commands. The caller asks the questions,
+// resets the editor and the browsing references beforehand and rebuilds the
+// list afterwards; errors (EInOutError) stop a sequence where they happen.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/core/index/IndexFile.h"
+#include "app/core/index/IndexMerge.h"
+
+namespace trelio {
+
+// Drops the removed rows, renumbers Position and rebuilds the URL-key table,
+// through a save to index.tmp and a load of it.
+void CompactIndex(IndexState& state);
+
+// "Update Index" once the download has ended: false when it left no file at
+// `downloadedPath` (index.tmp2), with the index unchanged. Otherwise saves
+// index.csv with backup, compacts, merges the download, deletes it and saves
+// with backup again, so that index.bak holds the index just before the merge
+// and index.bak2 the index.csv of before the command.
+bool UpdateIndexFromDownload(IndexState& state, const std::string& downloadedPath,
+                             const UpdatingOptions& options, TemplateLists& serverTemplates,
+                             TemplateLists& userLists);
+
+// "Update Index from file...": the same with the chosen file, which is left
+// as it is; false when it does not exist.
+bool UpdateIndexFromFile(IndexState& state, const std::string& chosenPath,
+                         const UpdatingOptions& options, TemplateLists& serverTemplates,
+                         TemplateLists& userLists);
+
+// "Clear Index": empties the index and the URL-key table and saves index.csv
+// with backup.
+void ClearIndex(IndexState& state);
+
+// The first show of the main window: with no index.csv, runs `updateIndex`
+// (the whole "Update Index" command); with still none, loads `fallbackPath`
+// (the five-field export in the working folder) when it exists and saves it as
+// index.csv with backup. True when the fallback was loaded.
+bool FirstShowIndex(IndexState& state, const std::function<void()>& updateIndex,
+                    const std::string& fallbackPath);
+
+}  // namespace trelio

@@ -1,0 +1,78 @@
+#include "app/core/index/IndexFile.h"
+
+#include "app/core/index/FileBytes.h"
+#include "app/core/index/IndexLineWriter.h"
+#include "app/core/index/IndexLines.h"
+#include "app/core/index/IndexText.h"
+#include "app/core/index/UrlKey.h"
+
+namespace trelio {
+namespace {
+
+// Rows written before payouts were counted carry only a last payout.
+void MigratePayoutsCount(FaucetItem& item) {
+  if (!item[fPayoutsCount].empty()) return;
+  item[fTotalPayout] = item[fLastPayout];
+  // assign(): GCC 12 gives a false -Wrestrict warning for = "0" here.
+  if (item[fLastPayout].empty()) {
+    item[fPayoutsCount].assign(1, '0');
+  } else {
+    item[fMovingAveragePayout] = item[fLastPayout];
+    item[fAveragePayout] = item[fLastPayout];
+    item[fPayoutsCount].assign(1, '1');
+  }
+}
+
+}  // namespace
+
+IndexFilePaths IndexFilePaths::InFolder(const std::string& dataFolder) {
+  return {dataFolder + "/index.csv", dataFolder + "/index.bak", dataFolder + "/index.bak2",
+          dataFolder + "/index.tmp", dataFolder + "/index.tmp2"};
+}
+
+void LoadIndex(IndexState& state, const std::string& path, char separator) {
+  const std::string bytes = ReadWholeFile(path);
+
+  FaucetIndex rows;
+  rows.Row(0) = state.index.Row(0);
+  TIntegerHash keys;
+  keys.AllowCompaction = state.urlRowMap.AllowCompaction;
+
+  IndexLineReader lines(bytes);
+  std::string_view line;
+  lines.Next(line);  // the header is not compared
+  for (int r = 1; lines.Next(line); ++r) {
+    FaucetItem& item = rows.Append();
+    SplitIndexLine(line, separator, item);
+    item[fPosition] = std::to_string(r);
+    MigratePayoutsCount(item);
+    for (int f = fTotalPayout; f <= fAveragePayout; ++f)
+      item.fields[f] = NormalizeDecimal(item.fields[f], state.systemDecimalSeparator);
+    const std::string key = StripReferral(item[fUrl]);
+    if (!key.empty()) keys.SetItem(key, r);
+  }
+
+  state.index = std::move(rows);
+  state.urlRowMap = std::move(keys);
+}
+
+std::string IndexFileText(const FaucetIndex& index, char systemDecimalSeparator) {
+  std::string text;
+  for (int r = 0; r < index.RowCount(); ++r) {
+    const FaucetItem& row = index.Row(r);
+    if (row[fHidden] == "-") continue;
+    AppendIndexLine(text, row, kFaucetFieldCount, systemDecimalSeparator);
+  }
+  return text;
+}
+
+void SaveIndex(const IndexState& state, const std::string& path, bool backup) {
+  if (backup) {
+    const IndexFilePaths& f = state.files;
+    if (IsExistingFile(f.bak)) CopyFileReplacing(f.bak, f.bak2);
+    if (IsExistingFile(path)) CopyFileReplacing(path, f.bak);
+  }
+  ReplaceFileContents(path, IndexFileText(state.index, state.systemDecimalSeparator));
+}
+
+}  // namespace trelio

@@ -1,0 +1,46 @@
+// The faucet index file "index.csv": loading, saving with backup rotation.
+#pragma once
+
+#include <string>
+
+#include "app/core/index/FaucetItem.h"
+#include "hashes/Hashes.h"
+
+namespace trelio {
+
+// The index files of the data folder.
+struct IndexFilePaths {
+  std::string csv;   // index.csv
+  std::string bak;   // index.bak, the previous index.csv
+  std::string bak2;  // index.bak2, the previous index.bak
+  std::string tmp;   // index.tmp, the compaction copy
+  std::string tmp2;  // index.tmp2, the downloaded server index
+
+  static IndexFilePaths InFolder(const std::string& dataFolder);
+};
+
+// The main window's index and what its files need.
+struct IndexState {
+  FaucetIndex& index;
+  // URL key -> row of `index`.
+  TIntegerHash& urlRowMap;
+  IndexFilePaths files;
+  // The user's decimal separator, turned into "." in the payout fields.
+  char systemDecimalSeparator = '.';
+};
+
+// Replaces the index rows and the URL-key table with the rows of the file.
+// When the file cannot be opened or read, raises EInOutError and leaves both
+// as they were, so that a later save cannot write an empty index over it.
+void LoadIndex(IndexState& state, const std::string& path, char separator = ';');
+
+// Writes every row not removed ("-") to the file, replacing it whole. With
+// `backup`, first copies index.bak over index.bak2 and the file at `path` over
+// index.bak, ignoring failed copies. Raises EInOutError when the file cannot
+// be written; the file then keeps its former content.
+void SaveIndex(const IndexState& state, const std::string& path, bool backup);
+
+// The bytes that SaveIndex writes.
+std::string IndexFileText(const FaucetIndex& index, char systemDecimalSeparator);
+
+}  // namespace trelio

@@ -1,0 +1,22 @@
+// Writing index rows as file lines that always read back as the same rows.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/core/index/FaucetItem.h"
+
+namespace trelio {
+
+// A field as it goes into a line: CR, LF and 0x1A are dropped (they would end
+// the line or the input); a ";" becomes "%3B" in the Url and is dropped
+// elsewhere; a text that begins and ends with a double quote gets one more
+// pair, which the reader takes off again.
+std::string FieldForFile(FaucetField field, std::string_view text);
+
+// Appends fields 0 to fieldCount - 1 of `row` joined by ";" and ended by
+// CR LF; the payout fields (10 to 15) are written with "." as separator.
+void AppendIndexLine(std::string& out, const FaucetItem& row, int fieldCount,
+                     char systemDecimalSeparator);
+
+}  // namespace trelio

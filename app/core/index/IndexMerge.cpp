@@ -1,0 +1,144 @@
+#include "app/core/index/IndexMerge.h"
+
+#include "app/core/index/FileBytes.h"
+#include "app/core/index/IndexLines.h"
+#include "app/core/index/IndexText.h"
+#include "app/core/index/UrlKey.h"
+#include "app/core/payout/TextSplit.h"
+
+namespace trelio {
+namespace {
+
+// The Hidden values a merge sets.
+const std::string kHidden = "1";
+const std::string kRemoved = "-";
+const std::string kHiddenUntilListed = "-1";
+
+void MarkBeforeMerge(FaucetIndex& index, const UpdatingOptions& options) {
+  for (int r = 1; r < index.RowCount(); ++r) {
+    FaucetItem& row = index.Row(r);
+    if (row[fLock] == "1") continue;
+    std::string& hidden = row[fHidden];
+    if (options.hiding == 1) {
+      if (hidden != kHidden) hidden = kHidden;
+    } else if (options.clearing == 1) {
+      hidden = hidden == kHidden ? kHiddenUntilListed : kRemoved;
+    }
+  }
+}
+
+std::string* TemplateOf(const std::string& currency, TemplateLists& templates) {
+  if (currency == "*Right part of payout template") return &templates.rightPart;
+  if (currency == "*Left part of payout template") return &templates.leftPart;
+  if (currency == "*Ignore field names") return &templates.ignoreFieldNames;
+  if (currency == "*No pay template") return &templates.noPay;
+  return nullptr;
+}
+
+// A template text may hold ";", which the file split into the next fields.
+std::string TemplateText(const FaucetItem& row) {
+  std::string text = row[fName];
+  for (const FaucetField f : {fUrl, fInterval, fInput}) {
+    if (row[f].empty()) break;
+    text += ';';
+    text += row[f];
+  }
+  return text;
+}
+
+void UpdateKnownRow(FaucetItem& known, FaucetItem& listed, const UpdatingOptions& options,
+                    char systemDecimalSeparator) {
+  if (known[fLock].empty()) {
+    for (const FaucetField f : {fName, fUrl, fInterval, fInput}) known[f] = std::move(listed[f]);
+    std::string& hidden = known[fHidden];
+    if (options.showingHidden == 1 || hidden == kRemoved)
+      hidden.clear();
+    else if (hidden == kHiddenUntilListed)
+      hidden = kHidden;
+  } else {
+    known[fUrl] = std::move(listed[fUrl]);
+  }
+  for (int f = fTotalPayout; f <= fAveragePayout; ++f)
+    known.fields[f] = NormalizeDecimal(known.fields[f], systemDecimalSeparator);
+}
+
+// Forgets the key of a row that the merge removed, unless the key now names
+// another row.
+void UnmapRemovedRow(TIntegerHash& urlRowMap, const FaucetItem& row, int r) {
+  const std::string key = StripReferral(row[fUrl]);
+  if (!key.empty() && urlRowMap.Exists(key) && urlRowMap.GetItem(key) == r) urlRowMap.Delete(key);
+}
+
+void DropUnlisted(FaucetIndex& index, TIntegerHash& urlRowMap) {
+  for (int r = 1; r < index.RowCount(); ++r) {
+    FaucetItem& row = index.Row(r);
+    if (row[fHidden] == kHiddenUntilListed) row[fHidden] = kRemoved;
+    if (row[fHidden] == kRemoved) UnmapRemovedRow(urlRowMap, row, r);
+  }
+}
+
+}  // namespace
+
+void MergeIndex(IndexState& state, const std::string& path, char separator,
+                const UpdatingOptions& options, TemplateLists& serverTemplates,
+                TemplateLists& userLists) {
+  // Read before anything is marked, so that a failed read leaves no row
+  // marked for removal.
+  const std::string bytes = ReadWholeFile(path);
+  FaucetIndex& index = state.index;
+  TIntegerHash& urlRowMap = state.urlRowMap;
+
+  MarkBeforeMerge(index, options);
+
+  IndexLineReader lines(bytes);
+  std::string_view line;
+  lines.Next(line);  // the header is not compared
+  FaucetItem listed;
+  while (lines.Next(line)) {
+    SplitIndexLine(line, separator, listed);
+    const int slot = index.RowCount();
+    const std::string key = StripReferral(listed[fUrl]);
+
+    const std::string& currency = listed[fCurrency];
+    if (!currency.empty() && currency.front() == '*') {
+      if (std::string* member = TemplateOf(currency, serverTemplates))
+        *member = TemplateText(listed);
+    }
+
+    if (key.empty()) continue;
+    if (urlRowMap.Exists(key)) {
+      const int known = urlRowMap.GetItem(key);
+      if (known >= 1 && known < slot) {
+        UpdateKnownRow(index.Row(known), listed, options, state.systemDecimalSeparator);
+        continue;
+      }
+    }
+    listed[fPosition] = std::to_string(slot);
+    index.Append() = std::move(listed);
+    listed = FaucetItem();
+    urlRowMap.SetItem(key, slot);
+  }
+
+  if (options.clearing == 1) DropUnlisted(index, urlRowMap);
+
+  userLists.rightPart = MergeTemplateList(userLists.rightPart, serverTemplates.rightPart);
+  userLists.leftPart = MergeTemplateList(userLists.leftPart, serverTemplates.leftPart);
+  userLists.ignoreFieldNames =
+      MergeTemplateList(userLists.ignoreFieldNames, serverTemplates.ignoreFieldNames);
+  userLists.noPay = MergeTemplateList(userLists.noPay, serverTemplates.noPay);
+}
+
+std::string MergeTemplateList(std::string_view userList, std::string_view serverList) {
+  if (serverList.empty()) return std::string(userList);
+  if (userList.empty()) return std::string(serverList);
+  std::string merged(userList);
+  for (const std::string& element : SplitText("|", serverList)) {
+    if ((merged + '|').find(element + '|') == std::string::npos) {
+      merged += '|';
+      merged += element;
+    }
+  }
+  return merged;
+}
+
+}  // namespace trelio

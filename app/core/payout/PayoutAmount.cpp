@@ -1,0 +1,18 @@
+#include "app/core/payout/PayoutAmount.h"
+
+#include "app/core/text/Numbers.h"
+
+namespace trelio {
+
+long double AmountInCoins(std::string_view amountText, std::string_view coin) {
+  constexpr long double kUnitsPerCoin = 100000000.0L;
+  const long double v = DecimalOrZero(amountText);
+  bool inUnits;
+  if (coin == "dogecoin")
+    inUnits = v > 10;
+  else
+    inUnits = amountText.find('.') == std::string_view::npos || v > 1;
+  return inUnits ? v / kUnitsPerCoin : v;
+}
+
+}  // namespace trelio

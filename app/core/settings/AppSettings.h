@@ -1,0 +1,127 @@
+// The user's settings as settings.ini holds them: the values, their defaults,
+// the adjustments made on reading, and reading and writing in the file's key
+// order. The window copies these plain values into its widgets and back.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/core/settings/CoinTable.h"
+#include "app/platform/IniFile.h"
+
+namespace trelio {
+
+struct ScreenSize {
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+struct WindowBounds {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+  bool operator==(const WindowBounds&) const = default;
+};
+
+// The window as designed, used when the stored bounds do not fit the screen.
+inline constexpr WindowBounds kDesignedBounds{212, 122, 830, 588};
+
+// Layout limits of the two panels.
+inline constexpr int32_t kMinLeftPanelWidth = 75;
+inline constexpr int32_t kMinTopPanelHeight = 32;
+inline constexpr int32_t kMaxTopPanelHeight = 100;
+
+struct AppSettings {
+  // [Addresses]: the wallet address of each coin of kCoins.
+  std::array<std::string, kCoinCount> addresses;
+
+  // [Interface]
+  std::string language = "en";  // the language code, "en" or "ru"
+  int32_t page = 0;             // the active coin page, in tab order
+  WindowBounds bounds{};        // written only when not maximized
+  bool maximized = false;
+  int32_t leftPanelWidth = 202;
+  int32_t topPanelHeight = 101;
+  std::array<std::string, kCoinCount> tabs;   // exactly "1": the coin's tab is shown
+  std::array<std::string, kCoinCount> locks;  // exactly "1": the address edit is locked
+
+  // [List]
+  bool showHidden = false;
+  bool singleLineView = false;
+  int32_t sortBy = 4;
+  int32_t order = 1;
+  int32_t hiddenAlwaysBelow = 1;
+
+  // [Updating options], each 1 = on
+  int32_t updatingWithShowingHiddenItems = 0;
+  int32_t hidingBeforeUpdating = 0;
+  int32_t clearingBeforeUpdating = 0;
+
+  // [System]
+  int32_t featureBrowserEmulation = 11001;
+
+  // [Browsing options]
+  int32_t blockPopups = 1;  // greater than 0 = on
+  int32_t alwaysOnTop = 0;  // 1 = on
+
+  // [Completing options]
+  int32_t processResultsWithoutPayment = 0;  // 1 = on
+
+  // [Parser]: "|"-separated phrase lists, lower-cased on reading, and the
+  // ","-separated no-pay intervals, as read.
+  std::string rightPayoutTemplate;
+  std::string leftPayoutTemplate;
+  std::string ignoreFieldNames;
+  std::string noPayTemplate;
+  std::string noPayIntervals;
+
+  // [Ref]: the user's own referral of each coin; written back only when not
+  // empty, never changed by the program.
+  std::array<std::string, kCoinCount> refs;
+
+  // Formed after reading: refs[i] when it is not empty, else the coin's
+  // built-in referral.
+  std::array<std::string, kCoinCount> effectiveReferrals;
+};
+
+// What the defaults and adjustments of reading depend on.
+struct SettingsEnvironment {
+  ScreenSize screen;                    // the primary screen
+  std::string abbreviatedLanguageName;  // of the user locale (LOCALE_SABBREVLANGNAME)
+  int codePage = 0;                     // of the text, for lower-casing; 0 = the system's
+};
+
+// Runs with the language code ("en" or "ru") right after "Language" has been
+// read, before any later key is read, so the language can be applied first.
+using LanguageHook = std::function<void(const std::string& languageCode)>;
+
+// Reads every key in the file's order and makes the adjustments of reading:
+// an empty "Language" takes the locale default; when no coin tab is "1", the
+// Bitcoin tab is shown; the four phrase lists are lower-cased; the effective
+// referrals are formed; "Hiding before updating" = 1 turns "Updating with
+// showing hidden items" on and "Clearing before updating" off; bounds that do
+// not fit the screen become kDesignedBounds and the window is not maximized;
+// "Page" is clamped to the coin pages; the panel sizes to their limits.
+AppSettings ReadAppSettings(const IniFile& ini, const SettingsEnvironment& environment,
+                            const LanguageHook& onLanguage = {});
+
+// Writes every key in the file's order; "Left", "Top", "Width" and "Height"
+// only when not maximized, each "Ref" only when it is not empty. Keys of the
+// file that are not ours stay as they are. The caller flushes the file.
+void WriteAppSettings(IniFile& ini, const AppSettings& settings);
+
+// Writes the settings into the file at path as it is on disk now, then flushes
+// it. False with the reason in error when the file cannot be written; the file
+// on disk is then as before.
+[[nodiscard]] bool SaveAppSettings(const std::string& path, const AppSettings& settings,
+                                   std::string* error = nullptr);
+
+// The screen tests of stored bounds: 0 <= left <= screen width - 200,
+// 0 <= top <= screen height - 200, width <= screen width and height <= screen
+// height.
+bool BoundsFitScreen(const WindowBounds& bounds, ScreenSize screen);
+
+}  // namespace trelio

@@ -1,0 +1,116 @@
+#include "app/core/text/Messages.h"
+
+#include <mutex>
+#include <shared_mutex>
+#include <utility>
+
+namespace trelio {
+namespace {
+
+struct Entry {
+  uint16_t id;
+  const char16_t* text;
+};
+
+constexpr Entry kBuiltIn[] = {
+    {65072, u"Show"},
+    {65073, u"Hide"},
+    {65074, u"Add to favorites"},
+    {65075, u"Delete from favorites"},
+    {65076, u"Are you sure you want to remove item"},
+    {65077, u"Name of item not entered"},
+    {65078, u"Interval in minutes not entered"},
+    {65079, u"URL not entered"},
+    {65080, u"This URL already exists in the Index"},
+    {65081, u"Are you sure you want to update Index"},
+    {65082, u"items"},
+    {65083, u"items"},
+    {65084, u"Please input the URL below"},
+    {65085, u"Are you sure you want to clear Index"},
+    {65086, u"Save the item"},
+    {65088, u"Enter key press: try to insert the value in the address input field"},
+    {65089, u"Interval in minutes"},
+    {65090, u"Enter key press: try to detect the interval automatically"},
+    {65091, u"Right click: list view options"},
+    {65092, u"Double click: refresh list"},
+    {65093, u"wait"},
+    {65094, u"min."},
+    {65095, u"Add new item"},
+    {65096, u"New"},
+    {65097, u"item"},
+    {65098, u"minutes"},
+    {65099, u"minute"},
+    {65100, u"minutes"},
+    {65101, u"Make incompleted"},
+    {65102, u"Complete"},
+    {65103, u"Browse"},
+    {65104, u"is up to date"},
+    {65105, u"sorted in descending order by interval"},
+    {65106, u"sorted in ascending order by interval"},
+    {65107, u"sorted in descending alphabetical order"},
+    {65108, u"sorted in ascending alphabetical order"},
+    {65109, u"sorted in descending order by total payout"},
+    {65110, u"sorted in ascending order by total payout"},
+    {65111, u"sorted in descending order by last payout"},
+    {65112, u"sorted in ascending order by last payout"},
+    {65113, u"sorted in descending order by moving average payout"},
+    {65114, u"sorted in ascending order by moving average payout"},
+    {65115, u"sorted in descending order by average payout"},
+    {65116, u"sorted in ascending order by average payout"},
+    {65117, u"Double click: browse next incompleted item"},
+    {65118, u"Right click: list view options"},
+    {65119,
+     u"Address input field position number or its name or special options (\"*\" - use default "
+     u"browser; \"-\" - don't insert the value in the address input field; \"?\" - auto detect "
+     u"address input field)"},
+    {65131, u"version"},
+    {65132, u"Your wallet address"},
+    {65133, u"Faucets micropayments service"},
+    {65134, u"version"},
+    {65135, u"available"},
+};
+
+std::shared_mutex& LookupMutex() {
+  static std::shared_mutex m;
+  return m;
+}
+
+MessageLookup& ActiveLookup() {
+  static MessageLookup lookup;
+  return lookup;
+}
+
+}  // namespace
+
+std::u16string BuiltInMessage(uint16_t id) {
+  for (const Entry& e : kBuiltIn)
+    if (e.id == id) return e.text;
+  return {};
+}
+
+const std::vector<uint16_t>& ProgramMessageIds() {
+  static const std::vector<uint16_t> ids = [] {
+    std::vector<uint16_t> v;
+    for (const Entry& e : kBuiltIn) v.push_back(e.id);
+    return v;
+  }();
+  return ids;
+}
+
+// Lookups may come from worker threads while the language changes.
+std::string LoadResString(uint16_t id) {
+  {
+    std::shared_lock lock(LookupMutex());
+    if (ActiveLookup()) return ActiveLookup()(id);
+  }
+  std::string text;
+  for (char16_t c : BuiltInMessage(id)) text += c < 0x80 ? char(c) : '?';
+  return text;
+}
+
+void SetMessageLookup(MessageLookup lookup) {
+  std::unique_lock lock(LookupMutex());
+  ActiveLookup() = std::move(lookup);
+}
+
+}  // namespace trelio
