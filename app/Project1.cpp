@@ -2,12 +2,12 @@
 // order, the message loop, and the engine released before the windows go.
 #include <QStyleFactory>
 
-#include "app/Application.h"
-#include "app/Fonts.h"
-#include "app/Pictures.h"
-#include "app/SessionEndSignals.h"
-#include "app/Unit1.h"
 #include "app/browser/WebEngineRuntime.h"
+#include "app/program/Application.h"
+#include "app/program/SessionEndSignals.h"
+#include "app/widgets/Fonts.h"
+#include "app/widgets/Pictures.h"
+#include "app/window/Unit1.h"
 
 int main(int argc, char** argv) {
   using namespace trelio;

@@ -1,4 +1,4 @@
-#include "app/ActThread.h"
+#include "app/threads/ActThread.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/Application.h"
+#include "app/program/Application.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -7,7 +7,7 @@
 #include <QtTest/QTest>
 #include <stdexcept>
 
-#include "app/SessionEndSignals.h"
+#include "app/program/SessionEndSignals.h"
 
 namespace trelio {
 namespace {

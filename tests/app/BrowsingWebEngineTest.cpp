@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QToolButton>
-#include <QtTest/QTest>
 #include <QWebEngineView>
+#include <QtTest/QTest>
 
 #include "tests/app/DemoWindow.h"
 

@@ -8,11 +8,11 @@
 #include <QToolButton>
 #include <QtTest/QTest>
 
-#include "app/DetailPanel.h"
-#include "app/FaucetListBox.h"
-#include "app/PanelStatusBar.h"
-#include "app/Unit1.h"
 #include "app/core/list/FaucetList.h"
+#include "app/widgets/DetailPanel.h"
+#include "app/widgets/FaucetListBox.h"
+#include "app/widgets/PanelStatusBar.h"
+#include "app/window/Unit1.h"
 #include "tests/app/FakeBrowser.h"
 
 namespace trelio {

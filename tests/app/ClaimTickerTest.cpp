@@ -2,10 +2,10 @@
 #include <QtTest/QTest>
 #include <atomic>
 
-#include "app/DetailPanel.h"
-#include "app/FaucetListBox.h"
-#include "app/MyThread.h"
-#include "app/PanelStatusBar.h"
+#include "app/threads/MyThread.h"
+#include "app/widgets/DetailPanel.h"
+#include "app/widgets/FaucetListBox.h"
+#include "app/widgets/PanelStatusBar.h"
 #include "tests/app/StartedWindow.h"
 
 namespace trelio {

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QUrl>
 
-#include "app/CoinPanel.h"
 #include "app/platform/MakerServer.h"
+#include "app/widgets/CoinPanel.h"
 #include "tests/app/StartedWindow.h"
 
 namespace trelio {

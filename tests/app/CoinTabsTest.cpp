@@ -2,8 +2,8 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
-#include "app/FaucetListBox.h"
-#include "app/PanelStatusBar.h"
+#include "app/widgets/FaucetListBox.h"
+#include "app/widgets/PanelStatusBar.h"
 #include "tests/app/StartedWindow.h"
 
 namespace trelio {

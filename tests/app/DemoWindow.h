@@ -13,12 +13,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/CoinPanel.h"
-#include "app/FaucetListBox.h"
-#include "app/TextBridge.h"
-#include "app/Unit1.h"
 #include "app/browser/WebEngineRuntime.h"
 #include "app/platform/HttpClient.h"
+#include "app/widgets/CoinPanel.h"
+#include "app/widgets/FaucetListBox.h"
+#include "app/widgets/TextBridge.h"
+#include "app/window/Unit1.h"
 #include "tests/app/EventLoopWait.h"
 #include "tests/support/DemoServerProcess.h"
 

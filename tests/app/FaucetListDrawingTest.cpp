@@ -1,11 +1,11 @@
-#include "app/FaucetListDrawing.h"
+#include "app/widgets/FaucetListDrawing.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 
-#include "app/Pictures.h"
+#include "app/widgets/Pictures.h"
 
 namespace trelio {
 namespace {

@@ -3,9 +3,9 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "app/PanelStatusBar.h"
 #include "app/core/index/InOutError.h"
 #include "app/core/index/IndexExport.h"
+#include "app/widgets/PanelStatusBar.h"
 #include "tests/app/WindowFixture.h"
 
 namespace trelio::test {

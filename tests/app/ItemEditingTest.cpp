@@ -1,9 +1,9 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "app/PanelStatusBar.h"
 #include "app/core/index/IndexFile.h"
 #include "app/core/payout/TextSplit.h"
+#include "app/widgets/PanelStatusBar.h"
 #include "tests/app/WindowFixture.h"
 
 namespace trelio::test {

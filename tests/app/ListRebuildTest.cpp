@@ -3,7 +3,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/PanelStatusBar.h"
+#include "app/widgets/PanelStatusBar.h"
 #include "tests/app/WindowFixture.h"
 
 namespace trelio::test {

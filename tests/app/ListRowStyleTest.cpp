@@ -1,4 +1,4 @@
-#include "app/ListRowStyle.h"
+#include "app/widgets/ListRowStyle.h"
 
 #include <gtest/gtest.h>
 

@@ -14,12 +14,12 @@
 #include <QToolButton>
 #include <QtTest/QTest>
 
-#include "app/CoinPanel.h"
-#include "app/DetailPanel.h"
-#include "app/FaucetListBox.h"
-#include "app/PanelStatusBar.h"
-#include "app/Unit1.h"
 #include "app/core/text/Messages.h"
+#include "app/widgets/CoinPanel.h"
+#include "app/widgets/DetailPanel.h"
+#include "app/widgets/FaucetListBox.h"
+#include "app/widgets/PanelStatusBar.h"
+#include "app/window/Unit1.h"
 #include "tests/app/FakeBrowser.h"
 
 namespace trelio {

@@ -1,4 +1,4 @@
-#include "app/MyThread.h"
+#include "app/threads/MyThread.h"
 
 #include <gtest/gtest.h>
 

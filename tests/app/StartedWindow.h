@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/Unit1.h"
+#include "app/program/Application.h"
+#include "app/window/Unit1.h"
 #include "tests/app/FakeBrowser.h"
 
 namespace trelio {

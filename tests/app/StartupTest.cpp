@@ -7,10 +7,10 @@
 #include <QToolButton>
 #include <QtTest/QTest>
 
-#include "app/CoinPanel.h"
-#include "app/FaucetListBox.h"
-#include "app/SessionEndSignals.h"
 #include "app/platform/IniFile.h"
+#include "app/program/SessionEndSignals.h"
+#include "app/widgets/CoinPanel.h"
+#include "app/widgets/FaucetListBox.h"
 #include "tests/app/StartedWindow.h"
 
 namespace trelio {

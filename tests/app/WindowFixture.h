@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "app/FaucetListBox.h"
-#include "app/Unit1.h"
 #include "app/core/index/UrlKey.h"
 #include "app/platform/MakerServer.h"
+#include "app/widgets/FaucetListBox.h"
+#include "app/window/Unit1.h"
 #include "tests/ScratchFolder.h"
 #include "tests/app/FakeBrowser.h"
 #include "tests/support/TestHttpServer.h"

@@ -1,4 +1,4 @@
-#include "app/WorkerThread.h"
+#include "app/threads/WorkerThread.h"
 
 #include <gtest/gtest.h>
 

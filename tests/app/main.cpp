@@ -9,10 +9,10 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 
-#include "app/Application.h"
-#include "app/Fonts.h"
-#include "app/Pictures.h"
 #include "app/browser/WebEngineRuntime.h"
+#include "app/program/Application.h"
+#include "app/widgets/Fonts.h"
+#include "app/widgets/Pictures.h"
 
 namespace {
 

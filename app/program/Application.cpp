@@ -1,0 +1,46 @@
+#include "app/program/Application.h"
+
+#include <QMessageBox>
+#include <exception>
+
+#include "app/widgets/TextBridge.h"
+
+namespace trelio {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    ShowException(AnsiToQString(e.what()));
+  } catch (...) {
+    ShowException(QStringLiteral("Unknown error"));
+  }
+  return false;
+}
+
+QString Application::ErrorBoxText(const QString& error) {
+  if (!error.isEmpty() && error.back() > QLatin1Char('.')) return error + QLatin1Char('.');
+  return error;
+}
+
+void Application::ShowException(const QString& error) {
+  const QString text = ErrorBoxText(error);
+  if (errorBox_) {
+    errorBox_(text);
+    return;
+  }
+  QMessageBox::critical(activeWindow(), applicationDisplayName(), text);
+}
+
+void ShowErrorBox(const QString& error) {
+  if (auto* app = qobject_cast<Application*>(QCoreApplication::instance())) {
+    app->ShowException(error);
+    return;
+  }
+  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                        Application::ErrorBoxText(error));
+}
+
+}  // namespace trelio

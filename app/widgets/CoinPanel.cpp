@@ -1,0 +1,78 @@
+#include "app/widgets/CoinPanel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "app/widgets/Fonts.h"
+
+namespace trelio {
+
+namespace {
+
+constexpr int kPanelHeight = 60;
+constexpr int kBannerWidth = 175;
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
+  label->setFont(DesignFont(QStringLiteral("Arial"), 19));
+  return label;
+}
+
+}  // namespace
+
+CoinPanel::CoinPanel(const CoinComponents& coin, int number, QWidget* parent) : QFrame(parent) {
+  setObjectName(QString::fromLatin1(coin.panel));
+  setFixedHeight(kPanelHeight);
+  setFrameShape(QFrame::NoFrame);
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+  setPalette(p);
+
+  YourLabel = MakeLabel(this, QStringLiteral("YourLabel%1").arg(number), QStringLiteral("Your "));
+  YourLabel->setGeometry(8, 8, 44, 22);
+
+  NameLabel = MakeLabel(this, QString::fromLatin1(coin.nameLabel), QString::fromUtf8(coin.caption));
+  QFont link = NameLabel->font();
+  link.setUnderline(true);
+  NameLabel->setFont(link);
+  QPalette navy = NameLabel->palette();
+  navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
+  NameLabel->setPalette(navy);
+  NameLabel->setCursor(Qt::PointingHandCursor);
+  NameLabel->adjustSize();
+  NameLabel->move(53, 8);
+
+  AddressLabel =
+      MakeLabel(this, QStringLiteral("AddressLabel%1").arg(number), QStringLiteral("address: "));
+  // The caption "address: " has no blank of its own in front.
+  const int blank = AddressLabel->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+  AddressLabel->setGeometry(NameLabel->geometry().right() + 1 + blank, 8, 79, 22);
+
+  LockButton = new QToolButton(this);
+  LockButton->setObjectName(QString::fromLatin1(coin.lockButton));
+  LockButton->setAutoRaise(true);
+  LockButton->setIconSize({16, 16});
+  LockButton->setGeometry(8, 32, 21, 21);
+
+  AddressEdit = new QLineEdit(this);
+  AddressEdit->setObjectName(QString::fromLatin1(coin.addressEdit));
+  AddressEdit->setFrame(false);
+  AddressEdit->setFont(DesignFont(QStringLiteral("Courier New"), 19));
+  AddressEdit->setMaxLength(32767);
+  AddressEdit->setGeometry(32, 32, 500, 20);
+
+  Banner = new QLabel(this);
+  Banner->setObjectName(QString::fromLatin1(coin.banner));
+  Banner->setCursor(Qt::PointingHandCursor);
+  Banner->setFixedSize(kBannerWidth, kPanelHeight);
+}
+
+void CoinPanel::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  Banner->move(width() - kBannerWidth, 0);
+}
+
+}  // namespace trelio

@@ -1,0 +1,32 @@
+// The panel on a coin's tab sheet: the wallet address edit with its lock
+// button, the coin name as a link, and the banner at the right.
+#pragma once
+
+#include <QFrame>
+
+#include "app/window/CoinTabComponents.h"
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace trelio {
+
+class CoinPanel : public QFrame {
+  Q_OBJECT
+
+ public:
+  CoinPanel(const CoinComponents& coin, int number, QWidget* parent = nullptr);
+
+  QLabel* YourLabel;
+  QLabel* NameLabel;
+  QLabel* AddressLabel;
+  QToolButton* LockButton;
+  QLineEdit* AddressEdit;
+  QLabel* Banner;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+};
+
+}  // namespace trelio

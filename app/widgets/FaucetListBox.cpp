@@ -1,0 +1,73 @@
+#include "app/widgets/FaucetListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "app/widgets/FaucetListDrawing.h"
+
+namespace trelio {
+
+FaucetListBox::FaucetListBox(QWidget* parent) : QListWidget(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setUniformItemSizes(true);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setFrameShape(QFrame::NoFrame);
+}
+
+void FaucetListBox::SetDelegate(FaucetListDelegate* delegate) {
+  delegate_ = delegate;
+  setItemDelegate(delegate);
+}
+
+void FaucetListBox::SetItemHeight(int height) {
+  if (!delegate_) return;
+  delegate_->SetItemHeight(height);
+  // The uniform size is cached; a new layout takes the new height.
+  setUniformItemSizes(false);
+  setUniformItemSizes(true);
+  doItemsLayout();
+  viewport()->update();
+}
+
+int FaucetListBox::ItemHeight() const { return delegate_ ? delegate_->ItemHeight() : 0; }
+
+void FaucetListBox::AddItem(const QString& text, FaucetItem* row) {
+  auto* item = new QListWidgetItem(text, this);
+  item->setData(kFaucetRowRole, QVariant::fromValue(reinterpret_cast<quintptr>(row)));
+}
+
+FaucetItem* FaucetListBox::Row(int i) const {
+  const QListWidgetItem* it = item(i);
+  return it ? reinterpret_cast<FaucetItem*>(it->data(kFaucetRowRole).value<quintptr>()) : nullptr;
+}
+
+void FaucetListBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    event->accept();
+    return;
+  }
+  QListWidget::mousePressEvent(event);
+}
+
+void FaucetListBox::mouseReleaseEvent(QMouseEvent* event) {
+  QListWidget::mouseReleaseEvent(event);
+  emit MouseUp(event->button(), event->position().toPoint());
+}
+
+void FaucetListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    event->accept();
+    return;
+  }
+  QListWidget::mouseDoubleClickEvent(event);
+  if (event->button() == Qt::LeftButton) emit DblClick();
+}
+
+void FaucetListBox::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  QListWidget::keyPressEvent(event);
+  if (!text.isEmpty()) emit KeyPress(text.front());
+}
+
+}  // namespace trelio

@@ -1,0 +1,87 @@
+#include "app/widgets/ListRowStyle.h"
+
+#include "app/core/text/Numbers.h"
+
+namespace trelio {
+
+namespace {
+
+struct Colours {
+  uint32_t text, second, textSelected, secondSelected;
+};
+
+Colours TextColours(bool noPay, bool favorite) {
+  if (noPay && favorite) return {0xFFA500, 0xA09060, 0xFFF090, 0xE0D070};
+  if (noPay) return {0xFF0000, 0xA06060, 0xFFC0C0, 0xF0A090};
+  if (favorite) return {0x008000, 0x00A000, 0xA0FFA0, 0x70F070};
+  return {0x000000, 0x707070, 0xFFFFFF, 0xF0F0F0};
+}
+
+uint32_t Background(const RowState& s) {
+  if (s.browsed) return s.selected ? 0x0000FF : 0xA6CAF0;
+  if (s.preloaded) return s.selected ? 0x008080 : 0xC0DCC0;
+  if (s.selected) return 0x000080;
+  return !s.singleLine && s.index % 2 == 1 ? 0xF0F0F0 : 0xFFFFFF;
+}
+
+bool Set(const std::string& field) { return !field.empty(); }
+bool Shown(const std::string& field) { return !field.empty() && field != "0"; }
+
+const std::string* PayoutField(const FaucetItem& row, int sortKind) {
+  switch (sortKind) {
+    case 3:
+      return &row[fTotalPayout];
+    case 4:
+      return &row[fLastPayout];
+    case 5:
+      return &row[fMovingAveragePayout];
+    case 6:
+      return &row[fAveragePayout];
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+RowStyle ChooseRowStyle(const FaucetItem& row, const RowState& state) {
+  const Colours c = TextColours(Set(row[fNoPay]), Set(row[fFavorite]));
+  RowStyle style;
+  style.background = Background(state);
+  style.textColor = state.selected ? c.textSelected : c.text;
+  style.secondColor = state.selected ? c.secondSelected : c.second;
+  style.favorite = Set(row[fFavorite]);
+  style.textOffset = style.favorite ? kFavoriteTextOffset : 0;
+  style.bold = row[fCompleted].empty();
+  if (row[fHidden] == "1") {
+    style.bold = false;
+    style.strikeOut = true;
+    style.textColor = style.secondColor;
+  }
+  style.underline = state.browsed || state.preloaded;
+  return style;
+}
+
+RowExtraText ComposeRowExtraText(const FaucetItem& row, int sortKind, bool singleLine,
+                                 const MinutesWord& minutesWord) {
+  RowExtraText extra;
+  const std::string& interval = row[fInterval];
+  const std::string* payout = PayoutField(row, sortKind);
+  if (singleLine) {
+    if (sortKind == 1 && Shown(interval)) extra.nameSuffix = " (" + interval + ")";
+    if (payout && Shown(*payout)) extra.nameSuffix = " +" + *payout;
+    return extra;
+  }
+  if (sortKind == 1) {
+    extra.secondLine = interval;
+    if (Shown(interval))
+      extra.secondLine = interval + " " + minutesWord(IntOrLeadingDigits(interval));
+  } else if (payout) {
+    extra.secondLine = *payout;
+    if (Shown(*payout)) extra.secondLine = "+" + *payout;
+  }
+  extra.hasSecondLine = Shown(extra.secondLine);
+  return extra;
+}
+
+}  // namespace trelio

@@ -1,0 +1,147 @@
+#include "app/window/FormBrowsingView.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include "app/core/text/Messages.h"
+#include "app/widgets/DetailPanel.h"
+#include "app/widgets/FaucetListBox.h"
+#include "app/widgets/PanelStatusBar.h"
+#include "app/widgets/TextBridge.h"
+#include "app/window/Unit1.h"
+
+namespace trelio {
+
+EmbeddedBrowser& FormBrowsingView::Browser(BrowserWindow w) const {
+  return w == BrowserWindow::First ? *form_.WebBrowser1 : *form_.WebBrowser2;
+}
+
+PageTextRequest FormBrowsingView::TakePageTextRequest(quint64 number) {
+  const auto it = pendingText_.find(number);
+  if (it == pendingText_.end()) return {};
+  const PageTextRequest request = it->second;
+  pendingText_.erase(it);
+  return request;
+}
+
+int FormBrowsingView::EntryCount() const { return form_.ListBox1->count(); }
+
+int FormBrowsingView::SelectedPosition() const { return form_.ListBox1->ItemIndex(); }
+
+void FormBrowsingView::SelectPosition(int position) {
+  // The selection moves without the list's click handling.
+  const QSignalBlocker quiet(form_.ListBox1);
+  form_.ListBox1->SetItemIndex(position);
+}
+
+FaucetItem* FormBrowsingView::EntryRow(int position) const { return form_.ListBox1->Row(position); }
+
+void FormBrowsingView::RepaintList() { form_.ListBox1->viewport()->update(); }
+
+void FormBrowsingView::LoadUrl(BrowserWindow w, const std::string& url) {
+  Browser(w).LoadUrl(AnsiToQString(url));
+}
+
+void FormBrowsingView::ShowBrowser(BrowserWindow w) { Browser(w).Show(); }
+
+void FormBrowsingView::HideBrowser(BrowserWindow w) { Browser(w).Hide(); }
+
+bool FormBrowsingView::BrowserVisible(BrowserWindow w) const { return Browser(w).IsVisible(); }
+
+std::string FormBrowsingView::MainFrameUrl(BrowserWindow w) const {
+  return QStringToAnsi(Browser(w).MainFrameUrl());
+}
+
+void FormBrowsingView::GoBack(BrowserWindow w) { Browser(w).GoBack(); }
+
+void FormBrowsingView::GoForward(BrowserWindow w) { Browser(w).GoForward(); }
+
+void FormBrowsingView::Reload(BrowserWindow w) { Browser(w).Reload(); }
+
+void FormBrowsingView::RunScript(BrowserWindow w, const std::string& script) {
+  form_.EvalJs(Browser(w), AnsiToQString(script));
+}
+
+void FormBrowsingView::RequestPageText(BrowserWindow w, PageTextRequest request) {
+  // Answers that never come (the page went first) leave only their entry.
+  std::erase_if(pendingText_, [&](const auto& pending) {
+    return pending.second.listGeneration != request.listGeneration;
+  });
+  pendingText_[++lastRequest_] = request;
+  Browser(w).RetrieveText(lastRequest_);
+}
+
+namespace {
+
+QLineEdit* Edit(const TForm1& form, DetailEdit e) {
+  switch (e) {
+    case DetailEdit::Url:
+      return form.Edit7;
+    case DetailEdit::Name:
+      return form.Edit5;
+    case DetailEdit::Interval:
+      return form.Edit6;
+    case DetailEdit::Input:
+      break;
+  }
+  return form.Edit8;
+}
+
+}  // namespace
+
+std::string FormBrowsingView::EditText(DetailEdit e) const {
+  return QStringToAnsi(Edit(form_, e)->text());
+}
+
+// The start of a long URL is what tells the page; the cursor stays there.
+void FormBrowsingView::SetEditText(DetailEdit e, const std::string& text) {
+  QLineEdit* edit = Edit(form_, e);
+  edit->setText(AnsiToQString(text));
+  edit->setCursorPosition(0);
+}
+
+void FormBrowsingView::SetAddSaveMode(AddSaveMode mode) {
+  QToolButton* button = form_.ToolButton15;
+  if (mode == AddSaveMode::Save) {
+    button->setEnabled(false);
+    button->setIcon(form_.ImageList5.Image(5));
+    button->setToolTip(AnsiToQString(LoadResString(msgSaveTheItem)));
+  } else {
+    button->setIcon(form_.ImageList5.Image(4));
+    button->setToolTip(AnsiToQString(LoadResString(msgAddNewItem)));
+  }
+}
+
+void FormBrowsingView::SetNavButtonEnabled(NavButton b, bool enabled) {
+  QToolButton* button = b == NavButton::Refresh ? form_.ToolButton10
+                        : b == NavButton::Back  ? form_.ToolButton7
+                                                : form_.ToolButton9;
+  button->setEnabled(enabled);
+}
+
+void FormBrowsingView::SetItemLock(bool locked) {
+  form_.LockForUpdate = locked;
+  form_.ShowUpdateLockGlyph();
+  form_.SpeedButton5->setEnabled(true);
+}
+
+std::string FormBrowsingView::ActiveCoinAddress() const {
+  return QStringToAnsi(form_.GetActiveCoinAddress());
+}
+
+void FormBrowsingView::OpenInDefaultBrowser(const std::string& url, ExternalOpen how) {
+  const QString text = AnsiToQString(url);
+  if (how == ExternalOpen::OnWorker)
+    ExecuteThread::Open(text, form_.ShellOpen);
+  else if (form_.ShellOpen)
+    form_.ShellOpen(text);
+}
+
+void FormBrowsingView::ShowWaitText(const std::string& text) {
+  const QString caption = AnsiToQString(text);
+  form_.Panel2->SetCaption(caption);
+  form_.StatusBar1->SetPanelText(0, caption);
+}
+
+}  // namespace trelio

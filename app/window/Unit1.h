@@ -1,0 +1,477 @@
+// The main window: coin tabs on top, the faucet list on the left, the detail
+// tool bar over the two browser windows on the right.
+#pragma once
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/browser/EmbeddedBrowser.h"
+#include "app/core/browsing/BrowsingController.h"
+#include "app/core/index/FaucetItem.h"
+#include "app/core/index/IndexFile.h"
+#include "app/core/index/IndexMerge.h"
+#include "app/core/items/ItemActions.h"
+#include "app/core/settings/AppSettings.h"
+#include "app/core/settings/DataFolder.h"
+#include "app/threads/ExecuteThread.h"
+#include "app/widgets/FaucetListDrawing.h"
+#include "app/widgets/Pictures.h"
+#include "app/window/CoinTabComponents.h"
+#include "app/window/StartupOptions.h"
+#include "app/window/WindowPrompts.h"
+#include "hashes/Hashes.h"
+
+class QAction;
+class QActionGroup;
+class QFileDialog;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPainter;
+class QPlainTextEdit;
+class QSplitter;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+
+namespace trelio {
+
+class CoinPanel;
+class DetailPanel;
+class EditSplitter;
+class FaucetListBox;
+class FaucetListDelegate;
+class FormBrowsingView;
+class MyThread;
+class PanelStatusBar;
+class SyncGate;
+
+// The controls of one coin's tab.
+struct CoinWidgets {
+  QWidget* TabSheet = nullptr;
+  CoinPanel* Panel = nullptr;
+  QAction* MenuItem = nullptr;  // its item in PopupMenu3
+};
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The browser windows come from browsers, which must outlive the window.
+  explicit TForm1(EmbeddedBrowserFactory& browsers, QWidget* parent = nullptr);
+  // The same, with the surroundings of the start-up given.
+  TForm1(EmbeddedBrowserFactory& browsers, StartupOptions options, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  static constexpr int VersionNumber = 101;
+
+  // Layout.
+  QTabWidget* PageControl1 = nullptr;
+  QSplitter* Splitter2 = nullptr;
+  QWidget* Panel1 = nullptr;
+  QSplitter* Splitter1 = nullptr;
+  QWidget* Panel3 = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QToolButton* ToolButton1 = nullptr;
+  QToolButton* ToolButton2 = nullptr;
+  QToolButton* ToolButton5 = nullptr;
+  FaucetListBox* ListBox1 = nullptr;
+  PanelStatusBar* StatusBar2 = nullptr;
+  DetailPanel* Panel2 = nullptr;
+  QToolBar* ToolBar2 = nullptr;
+  QToolButton* ToolButton7 = nullptr;
+  QToolButton* ToolButton9 = nullptr;
+  QToolButton* ToolButton10 = nullptr;
+  QLineEdit* Edit7 = nullptr;
+  EditSplitter* Splitter3 = nullptr;
+  QToolButton* ToolButton6 = nullptr;
+  QToolButton* SpeedButton5 = nullptr;
+  QLineEdit* Edit5 = nullptr;
+  EditSplitter* Splitter4 = nullptr;
+  QLineEdit* Edit6 = nullptr;
+  EditSplitter* Splitter5 = nullptr;
+  QLineEdit* Edit8 = nullptr;
+  EditSplitter* Splitter6 = nullptr;
+  QToolButton* ToolButton15 = nullptr;
+  PanelStatusBar* StatusBar1 = nullptr;
+  QPlainTextEdit* MemoJsInsertAdr = nullptr;
+  QPlainTextEdit* MemoJsDetectInterval = nullptr;
+  std::array<CoinWidgets, kCoinCount> Coins;
+
+  // The two browser windows; WebBrowser1 starts as the active one.
+  std::unique_ptr<EmbeddedBrowser> WebBrowser1;
+  std::unique_ptr<EmbeddedBrowser> WebBrowser2;
+
+  // The faucet index held in memory.
+  FaucetIndex StringGrid1;
+  // URL key -> row of StringGrid1.
+  TIntegerHash UrlRowMap;
+  // The index with its table; its files are set at start-up.
+  IndexState Index{StringGrid1, UrlRowMap, {}, '.'};
+
+  // The window's settings: read at start-up, written at exit.
+  AppSettings Settings;
+  // The browsing state (current, browsed and preloaded rows, the active
+  // window) and the browse commands.
+  std::unique_ptr<BrowsingController> Browsing;
+
+  // Main menu: one item without caption, shown by its icon.
+  QMenu* File1 = nullptr;
+  QAction* NewItem1 = nullptr;
+  QAction* Updateindex1 = nullptr;
+  QAction* Load2 = nullptr;
+  QMenu* Updatingoptions1 = nullptr;
+  QAction* Updatingwithshowinghiddenitems1 = nullptr;
+  QAction* Hidingbeforeupdate1 = nullptr;
+  QAction* Clearingbeforeupdating1 = nullptr;
+  QMenu* List1 = nullptr;
+  QAction* Refresh2 = nullptr;
+  QAction* Defaultsorting1 = nullptr;
+  QAction* Sortinginorderbylastpayout2 = nullptr;
+  QAction* Sortinginorderbymovingaveragepayout1 = nullptr;
+  QAction* Sortinginorderbyaveragepayout2 = nullptr;
+  QAction* Sortinginorderbytotalpayout2 = nullptr;
+  QAction* Sortinginorderbyinterval2 = nullptr;
+  QAction* Sortinginalphabeticalorder2 = nullptr;
+  QAction* Ascendingorder2 = nullptr;
+  QAction* Descendingorder2 = nullptr;
+  QAction* Showhiddenitems2 = nullptr;
+  QAction* Hiddenitemsalwaysbelow1 = nullptr;
+  QAction* Singlelineview2 = nullptr;
+  QAction* Save1 = nullptr;
+  QAction* SaveFullIndextofile1 = nullptr;
+  QAction* ClearIndex1 = nullptr;
+  QAction* About1 = nullptr;
+  QAction* HomePage1 = nullptr;
+  QAction* Feedback1 = nullptr;
+  QAction* Settings1 = nullptr;
+  QMenu* Language1 = nullptr;
+  QAction* Language2 = nullptr;
+  QAction* N12 = nullptr;
+  QAction* Exit1 = nullptr;
+
+  // Item menu of the list.
+  QMenu* PopupMenu1 = nullptr;
+  QAction* Load1 = nullptr;
+  QAction* Nocompleted1 = nullptr;
+  QAction* Hide1 = nullptr;
+  QAction* Addtofavorites1 = nullptr;
+  QAction* Remove1 = nullptr;
+
+  // List view options; these items carry the state, the main-menu twins
+  // only mirror it.
+  QMenu* PopupMenu2 = nullptr;
+  QAction* Refresh1 = nullptr;
+  QAction* Withoutsorting1 = nullptr;
+  QAction* Sortinginorderbylastpayout1 = nullptr;
+  QAction* Sortinginorderbymovedaverage1 = nullptr;
+  QAction* Sortinginorderbyaveragepayout1 = nullptr;
+  QAction* Sortinginorderbytotalpayout1 = nullptr;
+  QAction* sortedinascendingorderbyinterval1 = nullptr;
+  QAction* sortinginalphabeticalorder1 = nullptr;
+  QAction* Ascendingorder1 = nullptr;
+  QAction* Descendingorder1 = nullptr;
+  QAction* Showhiddenitems1 = nullptr;
+  QAction* Hiddenpointsalwaysbelow1 = nullptr;
+  QAction* Singlelineview1 = nullptr;
+
+  // Coin tab menu.
+  QMenu* PopupMenu3 = nullptr;
+
+  QFileDialog* OpenDialog1 = nullptr;
+  QFileDialog* SaveDialog1 = nullptr;
+  QFileDialog* SaveDialog2 = nullptr;
+
+  ImageList ImageList1, ImageList2, ImageList3, ImageList4, ImageList5;
+  QPixmap BannerBitmap;  // "fh"
+  QPixmap FavBitmap;     // "fav"
+
+  bool FirstShow = true;
+  bool LockForUpdate = false;
+  QString VersionText;
+  QString SortDescription;
+
+  EmbeddedBrowser* ActiveBrowser() const;
+  EmbeddedBrowser* InactiveBrowser() const;
+  // The window of a browser event; null for an identifier of neither.
+  EmbeddedBrowser* BrowserById(int browserId) const;
+  // Opens a URL in the user's default web browser.
+  ShellOpener ShellOpen = &ShellOpenUrl;
+
+  // Start-up and shutdown.
+  void FormCreate();
+  void FormDestroy();
+  void FormShow();
+  void LoadBitmaps();
+
+  // --- Start-up, shutdown and the minute ticker ---
+  // The data folder and its files; all empty when no data folder could be
+  // had, and then nothing is read from it or written to it.
+  DataFiles Files;
+  // The user's decimal separator, taken before "." is put in force.
+  char SystemDecimalSeparator = '.';
+  // "en" or "ru", the language selected by the settings.
+  std::string LanguageCode = "en";
+  // The index in memory stands for index.csv: it was loaded, or there was
+  // none to load. Shutdown saves the index only then, so that a failed load
+  // or a start that stopped early never writes an empty index over the stored
+  // one. A command that replaces the whole index sets it.
+  bool IndexLoaded = false;
+  // The minute ticker, from the end of the start-up to the start of shutdown.
+  std::unique_ptr<MyThread> Ticker;
+  void ApplyLanguageSetting(const std::string& languageCode);
+  // One expiry pass over the whole index at the current time.
+  void ExpireCompletedItems();
+  // The window side of a tick after the expiry: repaint, wait text.
+  void MyThreadTick();
+  // --- end of start-up, shutdown and the minute ticker ---
+
+  // List.
+  void RebuildList(const QString& coin = QString());
+  void ReadSortOptions();
+  void ApplySortOptions();
+  void SyncListOptionsMenu();
+  void SelectCurrentItem(bool loadFields);
+  void ListBox1Click();
+  void ListBox1DblClick();
+  void ListBox1KeyPress(QChar key);
+  void ListBox1MouseUp(Qt::MouseButton button);
+  void ListBox1DrawItem(QPainter& painter, int index, const QRect& rect, bool selected);
+  void ToolButton1Click();
+  void ToolButton2Click();
+  void ToolButton5Click();
+  void ToolBar1DblClick();
+  void ToolBar1MouseUp(Qt::MouseButton button);
+  void StatusBar2MouseUp(Qt::MouseButton button);
+
+  // Coin tabs.
+  void PageControl1Change();
+  void PageControl1MouseUp(Qt::MouseButton button);
+  void ApplyEditLock(int coin, bool toggle);
+  bool checkTabs() const;
+  void UpdateNewItemCaption();
+  void ResetEditor();
+  void Image1Click();
+  void Edit1MouseUp(QLineEdit* sender);
+  void Edit2MouseUp(QLineEdit* sender);
+  void Edit3MouseUp(QLineEdit* sender);
+  void Edit4MouseUp(QLineEdit* sender);
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void SpeedButton1Click();
+  void SpeedButton10Click();
+  void SpeedButton6Click();
+  void SpeedButton7Click();
+  void SpeedButton8Click();
+  void SpeedButton9Click();
+  void SpeedButton11Click();
+  void SpeedButton12Click();
+  void SpeedButton18Click();
+  void SpeedButton19Click();
+  void SpeedButton13Click();
+  void SpeedButton14Click();
+  void SpeedButton15Click();
+  void SpeedButton20Click();
+  void SpeedButton21Click();
+  void SpeedButton16Click();
+  void SpeedButton17Click();
+  void SpeedButton22Click();
+
+  void Label5Click();
+  void Label10Click();
+  void Label8Click();
+  void Label3Click();
+  void Label26Click();
+  void Label14Click();
+  void Label17Click();
+  void Label20Click();
+  void Label23Click();
+  void Label29Click();
+  void Label32Click();
+  void Label50Click();
+  void Label53Click();
+  void Label35Click();
+  void Label38Click();
+  void Label41Click();
+  void Label56Click();
+  void Label59Click();
+  void Label44Click();
+  void Label47Click();
+  void Label62Click();
+
+  void est1Click();
+  void Litecoin1Click();
+  void Dogecoin1Click();
+  void Dash1Click();
+  void Sibcoin1Click();
+  void Ethereum1Click();
+  void EthereumClassic1Click();
+  void Zcash1Click();
+  void Zclassic1Click();
+  void ZenCach1Click();
+  void BitcoinCash1Click();
+  void BitcoinGold1Click();
+  void Bitcore1Click();
+  void Blackcoin1Click();
+  void Peercoin1Click();
+  void Primecoin1Click();
+  void Potcoin1Click();
+  void DigiByte1Click();
+  void Monero1Click();
+  void Karbowanec1Click();
+  void ron1Click();
+
+  // Detail area and browsing.
+  void Panel2Click();
+  void ToolButton6Click();
+  void ToolButton7Click();
+  void ToolButton9Click();
+  void ToolButton10Click();
+  void Edit5Click();
+  void Edit5Change();
+  void Edit6Change();
+  void Edit7Change();
+  void Edit8Change();
+  void Edit6KeyDown(QLineEdit* sender, QKeyEvent* key);
+  void Edit6KeyPress(QChar key);
+  void Edit7KeyPress(QChar key);
+  void Edit8KeyPress(QChar key);
+  void SpeedButton5Click();
+  void ToolButton15Click();
+  void ShowUpdateLockGlyph();
+
+  // Claim state of the current item.
+  void CompleteCurrentItem();
+  void ShowItemWaitState();
+
+  // Page scripts; their answers come back as console lines.
+  void EvalJs(EmbeddedBrowser& browser, const QString& script);
+  void ChromiumInsertAdr(EmbeddedBrowser& browser, const QString& spec);
+  void ChromiumGetTitle(EmbeddedBrowser& browser);
+  void ChromiumDetectInterval(EmbeddedBrowser& browser);
+  // The wallet address of the active coin tab; empty when its caption is not
+  // a coin.
+  QString GetActiveCoinAddress() const;
+
+  // Browser events.
+  void ChromiumLoadStart(int browserId, bool mainFrame, const QString& url);
+  void ChromiumLoadEnd(int browserId, bool mainFrame, const QString& url, int httpStatusCode);
+  void ChromiumLoadingStateChange(int browserId, bool isLoading, bool canGoBack, bool canGoForward);
+  void ChromiumDocumentAvailableInMainFrame(int browserId);
+  void ChromiumConsoleMessage(int browserId, const QString& message);
+  void ChromiumTextResultAvailable(int browserId, quint64 request, const QString& text);
+  bool ChromiumBeforePopup(const QString& targetUrl);
+
+  // Main menu and item menu.
+  void NewItem1Click();
+  void Updateindex1Click();
+  void Load2Click();
+  void Updatingwithshowinghiddenitems1Click();
+  void Hidingbeforeupdate1Click();
+  void Clearingbeforeupdating1Click();
+  void Save1Click();
+  void SaveFullIndextofile1Click();
+  void ClearIndex1Click();
+  void About1Click();
+  void HomePage1Click();
+  void Feedback1Click();
+  void Settings1Click();
+  void Language2Click();
+  void N12Click();
+  void Exit1Click();
+  void Load1Click();
+  void Nocompleted1Click();
+  void Hide1Click();
+  void Addtofavorites1Click();
+  void Remove1Click();
+
+  // List view options.
+  void Refresh1Click();
+  void Withoutsorting1Click();
+  void Sortinginorderbylastpayout1Click();
+  void Sortinginorderbymovedaverage1Click();
+  void Sortinginorderbyaveragepayout1Click();
+  void Sortinginorderbytotalpayout1Click();
+  void sortedinascendingorderbyinterval1Click();
+  void sortinginalphabeticalorder1Click();
+  void Ascendingorder1Click();
+  void Descendingorder1Click();
+  void Showhiddenitems1Click();
+  void Hiddenpointsalwaysbelow1Click();
+  void Singlelineview1Click();
+
+  // --- Item editing, item actions, index commands and the list rebuild ---
+  // The window's questions to the user; tests answer them.
+  WindowPrompts Prompts = WindowPrompts::Standard();
+  // The template rows of the files merged since start-up.
+  TemplateLists ServerTemplates;
+  // The coin key and the referral of the listed coin, set by every rebuild.
+  std::string CurrentCoin;
+  std::string CurrentReferral;
+  // The file names the save dialogs offer: their first name, then the last
+  // one chosen.
+  QString SaveDialog1FileName;
+  QString SaveDialog2FileName;
+  // ToolButton15 shows its save image (5) rather than its add image (4).
+  bool AddSaveInSaveMode() const;
+  // Reports an edit of the row to the maker's server, fire and forget.
+  void SendItemAction(ItemAction action, const FaucetItem& row);
+  // Before a command replaces, compacts or clears the index rows: the detail
+  // area reset and no reference to a row left.
+  void ForgetItemsForIndexChange();
+  // Runs an index command that may replace the rows: the list is rebuilt
+  // when it reports a change, and always when it fails, so that no entry
+  // keeps a freed row.
+  void RunIndexCommand(const std::function<bool()>& command);
+  // Shows the save dialog with its file name; false when cancelled.
+  bool ChooseSaveFile(QFileDialog* dialog, QString& fileName, const char* firstName);
+  // --- end of item editing ---
+
+ signals:
+  // The window has been closed; the program ends.
+  void Closed();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateLayout();
+  void CreateListColumn();
+  void CreateDetailArea();
+  void CreateCoinTabs();
+  void CreateMainMenu();
+  void CreateListMenus();
+  void CreateCoinMenu();
+  void CreateDialogs();
+  void CreateBrowsers(EmbeddedBrowserFactory& browsers);
+  void ConnectBrowser(EmbeddedBrowser& browser);
+  void ConnectCoinControls();
+  void SelectSortItem(QAction* item);
+  void ToggleCoinTab(int coin);
+  void OpenCoinHomePage(int coin);
+  void CoinLabelReleased(int coin);
+
+  void RestoreWindowState();
+  void StoreWindowState();
+  void LoadStartupIndex();
+  void SaveShutdownIndex();
+  void SaveShutdownSettings();
+
+  std::unique_ptr<SyncGate> syncGate_;
+  StartupOptions startup_;
+  // The widgets show the settings read at start-up, so writing them back
+  // keeps what the file held.
+  bool settingsRestored_ = false;
+  std::unique_ptr<FormBrowsingView> browsingView_;
+  FaucetListDelegate* listDelegate_ = nullptr;
+  ListDrawResources listResources_;
+  bool created_ = false;
+};
+
+}  // namespace trelio

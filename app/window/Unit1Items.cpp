@@ -1,0 +1,193 @@
+// Editing the index by hand: "New Item", the add/save button, the update
+// lock, the change handling of the detail edits, and the item menu's Remove,
+// Hide / Show and favourites, each reported to the maker's server.
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidgetItem>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "app/core/claim/ClaimClock.h"
+#include "app/core/index/UrlKey.h"
+#include "app/core/items/ItemEdits.h"
+#include "app/core/text/Messages.h"
+#include "app/platform/MakerServer.h"
+#include "app/threads/ActThread.h"
+#include "app/widgets/FaucetListBox.h"
+#include "app/widgets/TextBridge.h"
+#include "app/window/Unit1.h"
+
+namespace trelio {
+
+namespace {
+
+QString Message(MessageId id) { return AnsiToQString(LoadResString(id)); }
+
+ItemEdits DetailEdits(const TForm1& form) {
+  return {QStringToAnsi(form.Edit7->text()), QStringToAnsi(form.Edit5->text()),
+          QStringToAnsi(form.Edit6->text()), QStringToAnsi(form.Edit8->text())};
+}
+
+// The check's own changes to the edits are no typing: the update lock the
+// user set stays.
+void ShowCheckedEdits(TForm1& form, const ItemEdits& edits) {
+  const bool locked = form.LockForUpdate;
+  form.Edit7->setText(AnsiToQString(edits.url));
+  form.Edit5->setText(AnsiToQString(edits.name));
+  form.Edit6->setText(AnsiToQString(edits.interval));
+  form.Edit8->setText(AnsiToQString(edits.input));
+  form.LockForUpdate = locked;
+  form.ShowUpdateLockGlyph();
+}
+
+// None also while the window is being built.
+FaucetItem* Current(const TForm1& form) {
+  return form.Browsing ? form.Browsing->CurrentItem() : nullptr;
+}
+
+void ShowAddMode(TForm1& form) {
+  form.ToolButton15->setIcon(form.ImageList5.Image(4));
+  form.ToolButton15->setToolTip(Message(msgAddNewItem));
+}
+
+}  // namespace
+
+bool TForm1::AddSaveInSaveMode() const {
+  return ToolButton15->icon().cacheKey() == ImageList5.Image(5).cacheKey();
+}
+
+void TForm1::SendItemAction(ItemAction action, const FaucetItem& row) {
+  ActThread::Send(ItemActionUrl(MakerServerHost(), action, row));
+}
+
+void TForm1::NewItem1Click() {
+  const QString caption = Message(msgNew) + QLatin1Char(' ') +
+                          PageControl1->tabText(PageControl1->currentIndex()) + QLatin1Char(' ') +
+                          Message(msgItem);
+  const std::optional<QString> answer =
+      Prompts.input(this, caption, Message(msgInputUrlBelow), QString());
+  if (!answer || answer->isEmpty()) return;
+  QString url = *answer;
+  if (!url.contains(QLatin1String("http://")) && !url.contains(QLatin1String("https://")))
+    url.prepend(QLatin1String("http://"));
+  Edit7->setText(url);
+  Edit5->clear();
+  Edit6->clear();
+  Edit8->clear();
+  ShowAddMode(*this);
+  ToolButton6Click();
+}
+
+void TForm1::ToolButton15Click() {
+  if (AddSaveInSaveMode()) {
+    FaucetItem* current = Browsing->CurrentItem();
+    if (!current) return;
+    const CheckedItem checked = CheckSavedItem(*current, DetailEdits(*this));
+    ShowCheckedEdits(*this, checked.edits);
+    if (!checked.errors.empty()) {
+      Prompts.error(this, AnsiToQString(checked.errors));
+      return;
+    }
+    StoreSavedItem(*current, checked);
+    if (QListWidgetItem* entry = ListBox1->currentItem())
+      entry->setText(AnsiToQString((*current)[fName]));
+    ListBox1->viewport()->update();
+    ToolButton15->setEnabled(false);
+    return;
+  }
+
+  const CheckedItem checked = CheckNewItem(
+      DetailEdits(*this), [this](const std::string& key) { return UrlRowMap.Exists(key); });
+  ShowCheckedEdits(*this, checked.edits);
+  if (!checked.errors.empty()) {
+    Prompts.error(this, AnsiToQString(checked.errors));
+    return;
+  }
+  const int r = AppendNewItem(StringGrid1, CurrentCoin, checked, LockForUpdate, NowSeconds());
+  FaucetItem& row = StringGrid1.Row(r);
+  ListBox1->AddItem(AnsiToQString(row[fName]), &row);
+  {
+    const QSignalBlocker quiet(ListBox1);
+    ListBox1->SetItemIndex(ListBox1->count() - 1);
+  }
+  Browsing->SelectCurrentItem(true);
+  UrlRowMap.SetItem(checked.key, r);
+  RebuildList();
+  ToolButton15->setEnabled(false);
+  Browsing->SelectCurrentItem(true);
+  SendItemAction(ItemAction::Add, row);
+}
+
+void TForm1::Remove1Click() {
+  FaucetItem* row = Browsing->CurrentItem();
+  if (!row) return;
+  const QString question = Message(msgConfirmRemoveItem) + QStringLiteral(" \"") +
+                           AnsiToQString((*row)[fName]) + QStringLiteral("\"?");
+  if (!Prompts.confirm(this, question)) return;
+  ResetEditor();
+  (*row)[fHidden] = "-";
+  const std::string key = StripReferral((*row)[fUrl]);
+  if (!key.empty() && UrlRowMap.Exists(key)) UrlRowMap.Delete(key);
+  Browsing->ForgetAllItems();
+  RebuildList();
+  SendItemAction(ItemAction::Remove, *row);
+}
+
+void TForm1::Hide1Click() {
+  FaucetItem* row = Browsing->CurrentItem();
+  if (!row) return;
+  const bool show = (*row)[fHidden] == "1";
+  (*row)[fHidden] = show ? "" : "1";
+  // The row stays listed, drawn as hidden, until the next rebuild.
+  ListBox1->viewport()->update();
+  Browsing->ShowItemWaitState();
+  SendItemAction(show ? ItemAction::Show : ItemAction::Hide, *row);
+}
+
+void TForm1::Addtofavorites1Click() {
+  FaucetItem* row = Browsing->CurrentItem();
+  if (!row) return;
+  std::string& favorite = (*row)[fFavorite];
+  favorite = favorite.empty() ? "1" : "";
+  SendItemAction(favorite.empty() ? ItemAction::FavoriteDelete : ItemAction::FavoriteAdd, *row);
+  ListBox1->viewport()->update();
+}
+
+void TForm1::SpeedButton5Click() {
+  LockForUpdate = !LockForUpdate;
+  if (FaucetItem* row = Browsing->CurrentItem()) (*row)[fLock] = LockForUpdate ? "1" : "";
+  ShowUpdateLockGlyph();
+}
+
+void TForm1::ShowUpdateLockGlyph() {
+  SpeedButton5->setIcon(ImageList2.Image(LockForUpdate ? 0 : 1));
+}
+
+// A typed URL is a new page: the buttons are ready and the lock starts off.
+void TForm1::Edit7Change() {
+  if (Edit7->text().isEmpty()) return;
+  ToolButton15->setEnabled(true);
+  ToolButton6->setEnabled(true);
+  SpeedButton5->setEnabled(true);
+  LockForUpdate = false;
+  ShowUpdateLockGlyph();
+}
+
+void TForm1::Edit5Change() {
+  if (Current(*this) && !Edit5->text().isEmpty()) ToolButton15->setEnabled(true);
+}
+
+void TForm1::Edit6Change() {
+  if (Current(*this) && !Edit6->text().isEmpty()) ToolButton15->setEnabled(true);
+}
+
+void TForm1::Edit8Change() {
+  if (Current(*this) && !Edit8->text().isEmpty()) ToolButton15->setEnabled(true);
+}
+
+void TForm1::Edit6KeyDown(QLineEdit* sender, QKeyEvent* key) {
+  if (key->key() == Qt::Key_A && key->modifiers() == Qt::ControlModifier) sender->selectAll();
+}
+
+}  // namespace trelio

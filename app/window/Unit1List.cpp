@@ -1,0 +1,78 @@
+// The faucet list: its items, its mouse and keys, its item menu.
+#include <QCursor>
+#include <QMenu>
+#include <QPainter>
+#include <QToolButton>
+
+#include "app/core/text/Messages.h"
+#include "app/widgets/FaucetListBox.h"
+#include "app/widgets/FaucetListDrawing.h"
+#include "app/widgets/TextBridge.h"
+#include "app/window/MenuItems.h"
+#include "app/window/Unit1.h"
+
+namespace trelio {
+
+namespace {
+
+QString Message(MessageId id) { return AnsiToQString(LoadResString(id)); }
+
+}  // namespace
+
+void TForm1::ListBox1DrawItem(QPainter& painter, int index, const QRect& rect, bool selected) {
+  FaucetItem* row = ListBox1->Row(index);
+  if (!row) {
+    painter.fillRect(rect, Qt::white);
+    return;
+  }
+  ListDrawState state;
+  state.singleLine = Singlelineview1->isChecked();
+  state.sortKind = Settings.sortBy;
+  state.browsed = Browsing->BrowsedItem();
+  state.preloaded = Browsing->PreloadedItem();
+  DrawFaucetRow(painter, rect, *row, ListBox1->item(index)->text(), index, selected, state,
+                listResources_);
+}
+
+void TForm1::ListBox1Click() { SelectCurrentItem(true); }
+
+void TForm1::ListBox1KeyPress(QChar key) {
+  if (key == QChar(13)) ListBox1DblClick();
+}
+
+void TForm1::ListBox1MouseUp(Qt::MouseButton button) {
+  if (button == Qt::LeftButton) {
+    SelectCurrentItem(true);
+    return;
+  }
+  if (button != Qt::RightButton || ListBox1->ItemIndex() < 0 || !Browsing->CurrentItem()) return;
+  const FaucetItem& item = *Browsing->CurrentItem();
+  Nocompleted1->setText(Message(item[fCompleted] == "1" ? msgMakeIncompleted : msgComplete));
+  Addtofavorites1->setText(
+      Message(item[fFavorite].empty() ? msgAddToFavorites : msgDeleteFromFavorites));
+  Load1->setText(LiteralCaption(Message(msgBrowse) + QStringLiteral(" \"") +
+                                AnsiToQString(item[fName]) + QLatin1Char('"')));
+  const bool hidden = item[fHidden] == "1";
+  Hide1->setText(Message(hidden ? msgShow : msgHide));
+  Nocompleted1->setVisible(!hidden);
+  PopupMenu1->popup(QCursor::pos());
+}
+
+void TForm1::Load1Click() { ListBox1DblClick(); }
+
+void TForm1::ToolButton1Click() {
+  Showhiddenitems1->setChecked(ToolButton1->isChecked());
+  RebuildList();
+}
+
+void TForm1::ToolBar1DblClick() { RebuildList(); }
+
+void TForm1::ToolBar1MouseUp(Qt::MouseButton button) {
+  if (button == Qt::RightButton) PopupMenu2->popup(QCursor::pos());
+}
+
+void TForm1::StatusBar2MouseUp(Qt::MouseButton button) {
+  if (button == Qt::RightButton) PopupMenu2->popup(QCursor::pos());
+}
+
+}  // namespace trelio

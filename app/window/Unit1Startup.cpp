@@ -1,0 +1,273 @@
+// The main window's start-up and shutdown: the data folder, settings.ini and
+// index.csv, the window brought into the state the settings describe, and
+// the minute ticker.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolButton>
+#include <cstdio>
+
+#include "app/core/index/InOutError.h"
+#include "app/core/settings/BrowserEmulation.h"
+#include "app/core/text/Numbers.h"
+#include "app/platform/DecimalSeparator.h"
+#include "app/platform/IniFile.h"
+#include "app/platform/LocaleInfo.h"
+#include "app/platform/UserFolders.h"
+#include "app/program/Application.h"
+#include "app/threads/MyThread.h"
+#include "app/widgets/CoinPanel.h"
+#include "app/widgets/DetailPanel.h"
+#include "app/widgets/FaucetListBox.h"
+#include "app/widgets/TextBridge.h"
+#include "app/window/Unit1.h"
+
+namespace trelio {
+
+namespace {
+
+std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// Texts of the operating system (paths, error reasons) are in the locale's
+// encoding.
+QString SystemText(const std::string& text) { return QString::fromLocal8Bit(text); }
+
+QString OrDefault(const QString& folder, const QString& fallback) {
+  return folder.isEmpty() ? fallback : folder;
+}
+
+// The settings of a coin by its place in the tab row.
+int SettingsCoin(int tab) { return kCoinTabOrder[static_cast<size_t>(tab)]; }
+
+// A failure at shutdown goes to stderr: the window is closed by then and the
+// loop has ended, and a modal box could hold up the end of a session.
+void ReportShutdownError(const QString& error) {
+  std::fprintf(stderr, "Korvane Trelio: %s\n", error.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+void TForm1::FormCreate() {
+  // 1. OLE has no counterpart here.
+  // 2. The user's separator first; "." then holds for every number.
+  SystemDecimalSeparator = TakeUserDecimalSeparator();
+  Index.systemDecimalSeparator = SystemDecimalSeparator;
+  // 3, 4. The browser events, then the two browsers.
+  ConnectBrowser(*WebBrowser1);
+  ConnectBrowser(*WebBrowser2);
+  WebBrowser1->CreateBrowser(Panel2);
+  WebBrowser2->CreateBrowser(Panel2);
+  for (auto* browser : {WebBrowser1.get(), WebBrowser2.get()})
+    if (browser->View()) Panel2->AddView(browser->View());
+  if (WebBrowser1->View()) WebBrowser1->View()->setObjectName(QStringLiteral("WebBrowser1"));
+  if (WebBrowser2->View()) WebBrowser2->View()->setObjectName(QStringLiteral("WebBrowser2"));
+  // 5. The browsing state starts empty with a new controller.
+  FirstShow = true;
+  // 6, 7, 8.
+  VersionText = AnsiToQString(FormatVersion(VersionNumber));
+  setWindowTitle(QStringLiteral("Korvane Trelio v") + VersionText);
+  QApplication::setApplicationDisplayName(windowTitle());
+  for (QWidget* w : findChildren<QWidget*>())
+    if (!w->toolTip().isEmpty()) w->setToolTipDuration(60000);
+  LoadBitmaps();
+
+  // 9, 10, 11. The data folder, its files, the first-run copy.
+  const QString programFolder =
+      OrDefault(startup_.programFolder, QCoreApplication::applicationDirPath());
+  const DataFolderChoice folder = ChooseDataFolder(PathBytes(programFolder), AppDataFolder());
+  if (!folder.error.empty()) {
+    // Nothing is read from or written to a folder that cannot be used.
+    ShowErrorBox(SystemText(folder.error));
+  } else {
+    Files = DataFilesIn(folder.folder);
+    Index.files = Files.index;
+    const FirstRunCopy copy = CopyFirstRunSettings(folder, PathBytes(programFolder));
+    if (!copy.error.empty()) ShowErrorBox(SystemText(copy.error));
+  }
+  // 12. The URL-key table is made empty with the window.
+
+  // 13. The settings, with the language applied right after its key.
+  SettingsEnvironment environment;
+  if (startup_.screen) {
+    environment.screen = *startup_.screen;
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    environment.screen = {screen->geometry().width(), screen->geometry().height()};
+  }
+  environment.abbreviatedLanguageName = GetLocaleInformation(kLocaleSAbbrevLangName);
+  const IniFile ini = Files.settings.empty() ? IniFile() : IniFile::Load(Files.settings);
+  Settings = ReadAppSettings(ini, environment,
+                             [this](const std::string& code) { ApplyLanguageSetting(code); });
+
+  // 14 - 27.
+  RestoreWindowState();
+
+  // 28, 29. The index, under its header row.
+  for (int f = 0; f < kFaucetFieldCount; ++f) StringGrid1.Row(0).fields[f] = kFaucetHeader[f];
+  LoadStartupIndex();
+
+  // 30, 31, 32.
+  RebuildList();
+  WebBrowser1->Hide();
+  WebBrowser2->Hide();
+  Ticker = std::make_unique<MyThread>(
+      [this] {
+        ExpireCompletedItems();
+        MyThreadTick();
+      },
+      startup_.ticker);
+  Ticker->Start();
+}
+
+void TForm1::ApplyLanguageSetting(const std::string& languageCode) {
+  // The language module comes with the language engine; until then the
+  // texts stay English and only the code is kept.
+  LanguageCode = languageCode == "ru" ? "ru" : "en";
+}
+
+void TForm1::RestoreWindowState() {
+  // 14. List options.
+  ToolButton1->setChecked(Settings.showHidden);
+  Showhiddenitems1->setChecked(ToolButton1->isChecked());
+  Singlelineview1->setChecked(Settings.singleLineView);
+  ListBox1->SetItemHeight(Singlelineview1->isChecked() ? 20 : 34);
+  ApplySortOptions();
+  SyncListOptionsMenu();
+  // 15. Update options, already brought into line on reading.
+  Hidingbeforeupdate1->setChecked(Settings.hidingBeforeUpdating == 1);
+  Updatingwithshowinghiddenitems1->setChecked(Settings.updatingWithShowingHiddenItems == 1);
+  Clearingbeforeupdating1->setChecked(Settings.clearingBeforeUpdating == 1);
+  // 16. Bounds that failed the screen tests came back as the designed ones.
+  // Left and top place the frame, as the window system keeps them.
+  resize(Settings.bounds.width, Settings.bounds.height);
+  move(Settings.bounds.left, Settings.bounds.top);
+  if (Settings.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+  // 17.
+  setWindowFlag(Qt::WindowStaysOnTopHint, Settings.alwaysOnTop == 1);
+  // 18.
+  SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
+  SaveDialog2->setOption(QFileDialog::DontConfirmOverwrite, false);
+  // 19, 20. A page set here is no tab change of the user.
+  {
+    const QSignalBlocker quiet(PageControl1);
+    PageControl1->setCurrentIndex(Settings.page);
+  }
+  UpdateNewItemCaption();
+  // 21.
+  const int leftWidth = Settings.leftPanelWidth;
+  Splitter1->setSizes({leftWidth, std::max(width() - leftWidth - Splitter1->handleWidth(), 1)});
+  const int topHeight = Settings.topPanelHeight;
+  Splitter2->setSizes({topHeight, std::max(height() - topHeight - Splitter2->handleWidth(), 1)});
+  // 22. The browser emulation value; this engine does not read it, so a
+  // failure only goes to stderr.
+  std::string registryError;
+  if (!WriteBrowserEmulation(UserConfigFolder(), PathBytes(QCoreApplication::applicationFilePath()),
+                             Settings.featureBrowserEmulation, &registryError))
+    std::fprintf(stderr, "Korvane Trelio: %s\n", registryError.c_str());
+  // 23 - 27. Locks, tabs, lock glyphs, the update lock, addresses.
+  for (int tab = 0; tab < kCoinCount; ++tab)
+    Coins[static_cast<size_t>(tab)].Panel->AddressEdit->setReadOnly(
+        Settings.locks[static_cast<size_t>(SettingsCoin(tab))] == "1");
+  {
+    // Hiding the active tab moves to another one without a tab change.
+    const QSignalBlocker quiet(PageControl1);
+    for (int tab = 0; tab < kCoinCount; ++tab) {
+      const bool shown = Settings.tabs[static_cast<size_t>(SettingsCoin(tab))] == "1";
+      PageControl1->setTabVisible(tab, shown);
+      Coins[static_cast<size_t>(tab)].MenuItem->setChecked(shown);
+    }
+  }
+  for (int tab = 0; tab < kCoinCount; ++tab) ApplyEditLock(tab, false);
+  LockForUpdate = false;
+  ShowUpdateLockGlyph();
+  for (int tab = 0; tab < kCoinCount; ++tab)
+    Coins[static_cast<size_t>(tab)].Panel->AddressEdit->setText(
+        AnsiToQString(Settings.addresses[static_cast<size_t>(SettingsCoin(tab))]));
+  settingsRestored_ = true;
+}
+
+void TForm1::LoadStartupIndex() {
+  if (Files.folder.empty()) return;  // no data folder: nothing to load or save
+  const QString workingFolder = OrDefault(startup_.workingFolder, QDir::currentPath());
+  const StartupIndex start = ChooseStartupIndex(Files, PathBytes(workingFolder));
+  if (start.loadPath.empty()) {
+    IndexLoaded = true;  // there is none yet: empty is what is stored
+    return;
+  }
+  try {
+    LoadIndex(Index, start.loadPath, ';');
+  } catch (const EInOutError& e) {
+    // The index stays empty and is not saved at exit, so the stored one is
+    // kept for a start that can read it.
+    ShowErrorBox(SystemText(e.what()));
+    return;
+  }
+  IndexLoaded = true;
+  if (!start.saveToDataFolder) return;
+  try {
+    SaveIndex(Index, Files.index.csv, true);
+  } catch (const EInOutError& e) {
+    ShowErrorBox(SystemText(e.what()));
+  }
+}
+
+void TForm1::FormDestroy() {
+  // 1. No expiry may run while or after the index is written; a tick that is
+  // just being handed over still runs while this waits.
+  if (Ticker) {
+    Ticker->Stop();
+    Ticker->WaitFor();
+    Ticker.reset();
+  }
+  // 2, 3. 4: OLE has no counterpart here.
+  SaveShutdownIndex();
+  SaveShutdownSettings();
+}
+
+void TForm1::SaveShutdownIndex() {
+  if (!IndexLoaded || Index.files.csv.empty()) return;
+  try {
+    SaveIndex(Index, Index.files.csv, true);
+  } catch (const std::exception& e) {
+    ReportShutdownError(SystemText(e.what()));
+  }
+}
+
+void TForm1::SaveShutdownSettings() {
+  if (!settingsRestored_ || Files.settings.empty()) return;
+  std::string error;
+  try {
+    StoreWindowState();
+    if (SaveAppSettings(Files.settings, Settings, &error)) return;
+  } catch (const std::exception& e) {
+    error = e.what();
+  }
+  ReportShutdownError(SystemText(error));
+}
+
+void TForm1::StoreWindowState() {
+  for (int tab = 0; tab < kCoinCount; ++tab) {
+    const auto coin = static_cast<size_t>(SettingsCoin(tab));
+    const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
+    Settings.addresses[coin] = QStringToAnsi(w.Panel->AddressEdit->text());
+    Settings.tabs[coin] = PageControl1->isTabVisible(tab) ? "1" : "";
+    Settings.locks[coin] = w.Panel->AddressEdit->isReadOnly() ? "1" : "";
+  }
+  Settings.language = LanguageCode;
+  Settings.page = PageControl1->currentIndex();
+  Settings.maximized = isMaximized();
+  if (!Settings.maximized) {
+    Settings.bounds = {x(), y(), width(), height()};
+  }
+  Settings.leftPanelWidth = Panel3->width();
+  Settings.topPanelHeight = PageControl1->height();
+  Settings.showHidden = ToolButton1->isChecked();
+  Settings.singleLineView = Singlelineview1->isChecked();
+}
+
+}  // namespace trelio
