@@ -5,6 +5,7 @@
 
 #include "app/platform/MakerServer.h"
 #include "app/widgets/CoinPanel.h"
+#include "tests/ScopedEnv.h"
 #include "tests/app/StartedWindow.h"
 
 namespace trelio {
@@ -32,7 +33,6 @@ class CoinLinksTest : public StartedWindowTest {
   void TearDown() override {
     for (const char* scheme : {"http", "https"})
       QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    qunsetenv(kMakerServerVariable);
     StartedWindowTest::TearDown();
   }
   static void Click(QWidget* w) {
@@ -41,6 +41,7 @@ class CoinLinksTest : public StartedWindowTest {
     QCoreApplication::sendEvent(w, &e);
   }
 
+  ScopedEnv env;
   OpenedUrls opened;
 };
 
@@ -75,7 +76,7 @@ TEST_F(CoinLinksTest, CoinNameOpensItsProjectAndEveryBannerTheService) {
 }
 
 TEST_F(CoinLinksTest, HomePageAndFeedbackOpenTheMakersPages) {
-  qputenv(kMakerServerVariable, "127.0.0.1:8080");
+  env.Set(kMakerServerVariable, "127.0.0.1:8080");
   form->HomePage1->trigger();
   form->Feedback1->trigger();
   EXPECT_EQ(opened.urls,

@@ -18,6 +18,7 @@
 #include "app/platform/MakerServer.h"
 #include "app/widgets/FaucetListBox.h"
 #include "app/window/Unit1.h"
+#include "tests/ScopedEnv.h"
 #include "tests/ScratchFolder.h"
 #include "tests/app/FakeBrowser.h"
 #include "tests/support/TestHttpServer.h"
@@ -28,7 +29,7 @@ class WindowFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     server.Serve("/trelio/a.php", "ok");
-    qputenv(kMakerServerVariable, ("127.0.0.1:" + std::to_string(server.Port())).c_str());
+    env.Set(kMakerServerVariable, ("127.0.0.1:" + std::to_string(server.Port())).c_str());
     form = std::make_unique<TForm1>(browsers);
     form->Index.files = IndexFilePaths::InFolder(data.path());
     form->Prompts.confirm = [this](QWidget*, const QString& question) {
@@ -52,7 +53,6 @@ class WindowFixture : public ::testing::Test {
     if (form)
       for (QMenu* menu : form->findChildren<QMenu*>()) menu->close();
     form.reset();
-    qunsetenv(kMakerServerVariable);
   }
 
   // Appends a row of the coin to the index and its URL key to the table.
@@ -98,6 +98,7 @@ class WindowFixture : public ::testing::Test {
     return queries;
   }
 
+  ScopedEnv env;
   TestHttpServer server;
   testing::ScratchFolder data;
   FakeBrowserFactory browsers;

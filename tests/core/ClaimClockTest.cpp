@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
 #include <string>
+
+#include "tests/ScopedEnv.h"
 
 namespace trelio {
 namespace {
@@ -46,16 +47,14 @@ TEST(ClaimClock, UsesTheInjectedClock) {
 // The wall clock is local: a zone three hours east of UTC reads three hours
 // ahead of the UTC seconds.
 TEST(ClaimClock, SystemClockReadsLocalTimeAsUtc) {
-  const char* old = std::getenv("TZ");
-  const std::string saved = old ? old : "";
-  setenv("TZ", "XYZ-3", 1);
-  tzset();
-  const int64_t utc = int64_t(std::time(nullptr));
-  const int64_t now = NowSeconds();
-  if (old)
-    setenv("TZ", saved.c_str(), 1);
-  else
-    unsetenv("TZ");
+  int64_t utc = 0, now = 0;
+  {
+    ScopedEnv env;
+    env.Set("TZ", "XYZ-3");
+    tzset();
+    utc = int64_t(std::time(nullptr));
+    now = NowSeconds();
+  }
   tzset();
   EXPECT_GE(now - utc, 3 * 3600 - 1);
   EXPECT_LE(now - utc, 3 * 3600 + 2);

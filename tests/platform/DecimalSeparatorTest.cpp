@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/platform/ScopedEnv.h"
+#include "tests/ScopedEnv.h"
 
 namespace trelio {
 namespace {

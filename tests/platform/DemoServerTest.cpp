@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "app/platform/HttpClient.h"
 #include "app/platform/MakerServer.h"
+#include "tests/ScopedEnv.h"
+#include "tests/ScratchFolder.h"
 #include "tests/support/DemoServerProcess.h"
 
 namespace trelio {
@@ -28,18 +27,17 @@ std::vector<std::string> Split(const std::string& text, const std::string& by) {
 
 class DemoServerTest : public ::testing::Test {
  protected:
-  void SetUp() override { setenv(kMakerServerVariable, demo.Host().c_str(), 1); }
-  void TearDown() override { unsetenv(kMakerServerVariable); }
+  void SetUp() override { env.Set(kMakerServerVariable, demo.Host().c_str()); }
 
   DemoServerProcess demo;
+  ScopedEnv env;
 };
 
 TEST_F(DemoServerTest, ServesTheShippedIndexWhoseFaucetsAndSitePagesAllAnswer) {
   const HttpResult index = HttpGet(ServerIndexUrl());
   ASSERT_TRUE(index.ok) << index.error;
 
-  std::ifstream file(DemoServerProcess::Root() + "/index.csv", std::ios::binary);
-  std::string shipped(std::istreambuf_iterator<char>(file), {});
+  std::string shipped = testing::ReadBytes(DemoServerProcess::Root() + "/index.csv");
   ASSERT_FALSE(shipped.empty());
   for (size_t at; (at = shipped.find("127.0.0.1:8717")) != std::string::npos;) {
     shipped.replace(at, 14, demo.Host());

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/ScopedEnv.h"
 #include "tests/support/TestHttpServer.h"
 
 namespace trelio {
@@ -222,9 +223,9 @@ TEST_F(HttpClientTest, OnlyPlainHttpIsSpokenAndNoProxyIsUsed) {
 
   RefusingPort proxy;
   const std::string proxyUrl = "http://127.0.0.1:" + std::to_string(proxy.port());
-  setenv("http_proxy", proxyUrl.c_str(), 1);
+  ScopedEnv env;
+  env.Set("http_proxy", proxyUrl.c_str());
   const HttpResult r = HttpGet(server.Url("/trelio/version.txt"));
-  unsetenv("http_proxy");
   EXPECT_TRUE(r.ok) << r.error;
   EXPECT_EQ(r.body, "101");
 }

@@ -4,7 +4,7 @@
 
 #include "app/platform/LanguageTable.h"
 #include "app/platform/LocaleEnvironment.h"
-#include "tests/platform/ScopedEnv.h"
+#include "tests/ScopedEnv.h"
 
 namespace trelio {
 namespace {

@@ -1,21 +1,23 @@
 #include "app/platform/MakerServer.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <string>
+
+#include "tests/ScopedEnv.h"
 
 namespace trelio {
 namespace {
 
 class MakerServerTest : public ::testing::Test {
  protected:
-  void TearDown() override { unsetenv(kMakerServerVariable); }
-  static void Point(const char* value) { setenv(kMakerServerVariable, value, 1); }
+  void Point(const char* value) { env.Set(kMakerServerVariable, value); }
+
+  ScopedEnv env;
 };
 
 TEST_F(MakerServerTest, UsesOurHostUnlessTheVariableNamesAnother) {
-  unsetenv(kMakerServerVariable);
+  Point(nullptr);
   EXPECT_EQ(MakerServerHost(), kMakerServerHost);
   EXPECT_EQ(ServerIndexUrl(), std::string("http://") + kMakerServerHost + "/trelio/index.csv");
 

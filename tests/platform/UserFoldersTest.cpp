@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/ScopedEnv.h"
+#include "tests/ScopedEnv.h"
 
 namespace trelio {
 namespace {
