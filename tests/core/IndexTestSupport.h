@@ -1,28 +1,19 @@
-// Temporary data folders and file helpers for the index tests.
+// A scratch data folder with an empty index for the index tests.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "app/core/index/FaucetItem.h"
 #include "app/core/index/IndexFile.h"
 #include "hashes/Hashes.h"
+#include "tests/ScratchFolder.h"
 
 namespace trelio::indextest {
 
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 inline const std::string kHeaderLine =
     "Currency;Name;Url;Interval;Input;Completed;Hidden;Timestamp;Position;Lock;"
@@ -33,12 +24,9 @@ inline const std::string kHeaderLine =
 class IndexFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kt-index-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder = pattern;
+    ASSERT_FALSE(scratch.path().empty());
     state.files = IndexFilePaths::InFolder(folder);
   }
-  void TearDown() override { std::filesystem::remove_all(folder); }
 
   std::string Path(const std::string& name) const { return folder + "/" + name; }
 
@@ -50,7 +38,8 @@ class IndexFolderTest : public ::testing::Test {
     return item;
   }
 
-  std::string folder;
+  testing::ScratchFolder scratch;
+  const std::string& folder = scratch.path();
   FaucetIndex index;
   TIntegerHash urlRowMap;
   IndexState state{index, urlRowMap, {}, '.'};

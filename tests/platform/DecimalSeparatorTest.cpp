@@ -5,15 +5,13 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "tests/ScopedEnv.h"
+#include "tests/ScratchFolder.h"
 
 namespace trelio {
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string PrintedHalf() {
   char buf[16];
@@ -23,26 +21,21 @@ std::string PrintedHalf() {
 
 class DecimalSeparatorTest : public ::testing::Test {
  protected:
-  void TearDown() override {
-    setlocale(LC_NUMERIC, "C");
-    if (!folder_.empty()) fs::remove_all(folder_);
-  }
+  void TearDown() override { setlocale(LC_NUMERIC, "C"); }
 
   // Compiles a German locale into a folder of the test's own, so the test needs
   // no locale installed on the machine; false when localedef is not there.
   bool MakeGermanLocale() {
-    char tmpl[] = "/tmp/kt-locale-XXXXXX";
-    if (!mkdtemp(tmpl)) return false;
-    folder_ = tmpl;
+    if (folder_.path().empty()) return false;
     const std::string cmd =
-        "localedef -i de_DE -f UTF-8 '" + folder_ + "/de_DE.UTF-8' >/dev/null 2>&1";
+        "localedef -i de_DE -f UTF-8 '" + (folder_ / "de_DE.UTF-8") + "' >/dev/null 2>&1";
     if (std::system(cmd.c_str()) != 0) return false;
-    env_.Set("LOCPATH", folder_.c_str());
+    env_.Set("LOCPATH", folder_.path().c_str());
     return true;
   }
 
   ScopedEnv env_;
-  std::string folder_;
+  testing::ScratchFolder folder_;
 };
 
 TEST_F(DecimalSeparatorTest, TakesTheUsersCommaAndLeavesThePointInForce) {
