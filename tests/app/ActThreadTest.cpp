@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QtTest/QTest>
-
+#include "tests/app/EventLoopWait.h"
 #include "tests/support/TestHttpServer.h"
 
 namespace trelio {
@@ -13,7 +12,7 @@ TEST(ActThreadTest, SendsOneGetWithTheServersRequestHeaders) {
   test::TestHttpServer server;
   server.Serve("/trelio/a.php", "ok");
   ActThread::Send(server.Url("/trelio/a.php?a=hide&l=http://moon.example/"));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return server.RequestCount() == 1; }, 10000));
+  ASSERT_TRUE(test::WaitUntil([&] { return server.RequestCount() == 1; }));
   const test::RecordedRequest r = server.Requests().front();
   EXPECT_EQ(r.method, "GET");
   EXPECT_EQ(r.version, "HTTP/1.1");

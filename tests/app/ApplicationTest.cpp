@@ -4,10 +4,10 @@
 #include <signal.h>
 
 #include <QTimer>
-#include <QtTest/QTest>
 #include <stdexcept>
 
 #include "app/program/SessionEndSignals.h"
+#include "tests/app/EventLoopWait.h"
 
 namespace trelio {
 namespace {
@@ -33,7 +33,7 @@ TEST(ApplicationTest, AnErrorInAnEventHandlerIsShownAndTheLoopGoesOn) {
   QTimer::singleShot(0, [] { throw std::runtime_error("Index file is damaged"); });
   QTimer::singleShot(0, [] { throw 7; });
   QTimer::singleShot(1, [&] { later = true; });
-  EXPECT_TRUE(QTest::qWaitFor([&] { return later; }));
+  EXPECT_TRUE(test::WaitUntil([&] { return later; }));
   EXPECT_EQ(shown, QStringList({"Index file is damaged.", "Unknown error."}));
   App().SetErrorBox({});
 }
@@ -44,7 +44,7 @@ TEST(SessionEndSignalsTest, EachSignalRunsTheActionOnTheWindowThread) {
   for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
     const int before = runs;
     raise(sig);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return runs > before; })) << sig;
+    EXPECT_TRUE(test::WaitUntil([&] { return runs > before; })) << sig;
   }
   EXPECT_EQ(runs, 3);
 }

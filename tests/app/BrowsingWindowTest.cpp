@@ -13,6 +13,7 @@
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/window/Unit1.h"
+#include "tests/app/EventLoopWait.h"
 #include "tests/app/FakeBrowser.h"
 
 namespace trelio {
@@ -186,12 +187,10 @@ TEST_F(BrowsingWindowTest, AStarItemOpensInTheDefaultBrowserFromAWorkerThread) {
   Row(1)[fInput] = "*";
   form->ListBox1->SetItemIndex(1);
   form->ListBox1DblClick();
-  ASSERT_TRUE(QTest::qWaitFor(
-      [&] {
-        const QMutexLocker hold(&lock);
-        return !opened.isEmpty();
-      },
-      10000));
+  ASSERT_TRUE(test::WaitUntil([&] {
+    const QMutexLocker hold(&lock);
+    return !opened.isEmpty();
+  }));
   EXPECT_EQ(opened, QStringList({"http://b.example/f?r=REF"}));
   EXPECT_TRUE(Loads(Fake(0)).isEmpty());
   EXPECT_EQ(form->Browsing->BrowsedItem(), &Row(1));

@@ -1,11 +1,11 @@
 #include <QSignalBlocker>
-#include <QtTest/QTest>
 #include <atomic>
 
 #include "app/threads/MyThread.h"
 #include "app/widgets/DetailPanel.h"
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/PanelStatusBar.h"
+#include "tests/app/EventLoopWait.h"
 #include "tests/app/StartedWindow.h"
 
 namespace trelio {
@@ -55,7 +55,7 @@ class ClaimTickerTest : public StartedWindowTest {
   // Lets the ticker run n more ticks.
   void Ticks(int n) {
     const int until = clock.reads + n;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return clock.reads >= until; }));
+    ASSERT_TRUE(test::WaitUntil([&] { return clock.reads >= until; }));
   }
   QString WaitText() const {
     EXPECT_EQ(form->Panel2->Caption(), form->StatusBar1->PanelText(0));
@@ -79,7 +79,7 @@ TEST_F(ClaimTickerTest, TickExpiresWhatIsDueAndRefreshesTheWaitText) {
   EXPECT_EQ(WaitText(), "Sun (wait 6 min.)");
 
   clock.now = T + 301;
-  ASSERT_TRUE(QTest::qWaitFor([&] { return moon[fCompleted].empty(); }));
+  ASSERT_TRUE(test::WaitUntil([&] { return moon[fCompleted].empty(); }));
   EXPECT_TRUE(moon[fTimestamp].empty());
   Ticks(2);
   EXPECT_EQ(WaitText(), "Sun (wait 5 min.)");
@@ -90,7 +90,7 @@ TEST_F(ClaimTickerTest, ShutdownStopsTheTickerInItsSleepBeforeSaving) {
         IndexCsv({"bitcoin;Moon;http://moon.example/;5;;1;;" + std::to_string(T)}));
   options.ticker = {std::chrono::hours(1), milliseconds(1000)};
   Start();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return clock.reads > 0; }));  // the first tick
+  ASSERT_TRUE(test::WaitUntil([&] { return clock.reads > 0; }));  // the first tick
   // Due only now: a tick during or after shutdown would expire it.
   clock.now = T + 3600;
   const int reads = clock.reads;

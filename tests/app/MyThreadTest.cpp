@@ -1,9 +1,9 @@
 #include "app/threads/MyThread.h"
+#include "tests/app/EventLoopWait.h"
 
 #include <gtest/gtest.h>
 
 #include <QThread>
-#include <QtTest/QTest>
 #include <atomic>
 #include <memory>
 #include <stdexcept>
@@ -30,7 +30,7 @@ TEST_F(MyThreadTest, TicksOnTheWindowThreadFirstAtOnceThenEveryPeriod) {
       },
       {milliseconds(5), milliseconds(1)});
   ticker.Start();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }));
+  EXPECT_TRUE(test::WaitUntil([&] { return ticks >= 3; }));
   ticker.Terminate();
   ticker.WaitFor();
   EXPECT_FALSE(elsewhere);
@@ -42,7 +42,7 @@ TEST_F(MyThreadTest, StopIsSeenDuringTheLongSleep) {
   // lets WaitFor return.
   MyThread ticker([&] { ++ticks; }, {hours(1), milliseconds(10)});
   ticker.Start();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks == 1; }));
+  EXPECT_TRUE(test::WaitUntil([&] { return ticks == 1; }));
   ticker.Terminate();
   ticker.WaitFor();
   EXPECT_TRUE(ticker.Finished());
@@ -54,7 +54,7 @@ TEST_F(MyThreadTest, StopCutsTheSleepShort) {
   // One sleep step of an hour: only a wake-up on Stop lets WaitFor return.
   MyThread ticker([&] { ++ticks; }, {hours(1), hours(1)});
   ticker.Start();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks == 1; }));
+  EXPECT_TRUE(test::WaitUntil([&] { return ticks == 1; }));
   ticker.Stop();
   ticker.WaitFor();
   EXPECT_TRUE(ticker.Finished());
@@ -80,7 +80,7 @@ TEST_F(MyThreadTest, AFailedTickDoesNotEndTheSchedule) {
       },
       {milliseconds(1), milliseconds(1)});
   ticker.Start();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }));
+  EXPECT_TRUE(test::WaitUntil([&] { return ticks >= 2; }));
 }
 
 TEST_F(MyThreadTest, EndsWhenTheWindowIsGone) {
@@ -88,7 +88,7 @@ TEST_F(MyThreadTest, EndsWhenTheWindowIsGone) {
   MyThread ticker([&] { ++ticks; }, {milliseconds(1), milliseconds(1)});
   gate.reset();
   ticker.Start();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return ticker.Finished(); }));
+  EXPECT_TRUE(test::WaitUntil([&] { return ticker.Finished(); }));
   EXPECT_EQ(ticks, 0);
 }
 

@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QtTest/QTest>
 
 #include "app/platform/IniFile.h"
 #include "app/program/SessionEndSignals.h"
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/FaucetListBox.h"
+#include "tests/app/EventLoopWait.h"
 #include "tests/app/StartedWindow.h"
 
 namespace trelio {
@@ -322,7 +322,7 @@ TEST_F(StartupTest, SessionEndSignalClosesTheWindowAndShutdownSaves) {
   {
     SessionEndSignals sessionEnd([&f] { f.close(); });
     raise(SIGTERM);
-    ASSERT_TRUE(QTest::qWaitFor([&f] { return !f.isVisible(); }));
+    ASSERT_TRUE(test::WaitUntil([&f] { return !f.isVisible(); }));
   }
   form.reset();
   EXPECT_NE(Read(Data("index.csv")).find("Moon;http://moon.example/;5;;1;"), std::string::npos);

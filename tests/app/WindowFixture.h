@@ -20,6 +20,7 @@
 #include "app/window/Unit1.h"
 #include "tests/ScopedEnv.h"
 #include "tests/ScratchFolder.h"
+#include "tests/app/EventLoopWait.h"
 #include "tests/app/FakeBrowser.h"
 #include "tests/support/TestHttpServer.h"
 
@@ -88,7 +89,7 @@ class WindowFixture : public ::testing::Test {
   // The queries of the first n requests to the server, sorted: the reports
   // travel on threads of their own, in no fixed order.
   std::vector<std::string> Reports(size_t n) {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return server.RequestCount() >= n; }, 10000));
+    EXPECT_TRUE(test::WaitUntil([&] { return server.RequestCount() >= n; }));
     std::vector<std::string> queries;
     for (const RecordedRequest& r : server.Requests()) {
       EXPECT_EQ(r.path, "/trelio/a.php");

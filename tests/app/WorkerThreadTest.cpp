@@ -1,10 +1,10 @@
 #include "app/threads/WorkerThread.h"
+#include "tests/app/EventLoopWait.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QThread>
-#include <QtTest/QTest>
 #include <atomic>
 #include <memory>
 #include <stdexcept>
@@ -59,7 +59,7 @@ TEST_F(WorkerThreadTest, SynchronizeCallsArriveThroughTheEventLoop) {
     for (int i = 0; i < 3; ++i) LambdaThread::Synchronize([&] { ++calls; });
   });
   t.Start();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return t.Finished(); }));
+  EXPECT_TRUE(test::WaitUntil([&] { return t.Finished(); }));
   EXPECT_EQ(calls, 3);
 }
 
@@ -142,7 +142,7 @@ TEST_F(WorkerThreadTest, FreeOnTerminateDeletesTheObjectOnTheWindowThread) {
   auto* t = new Counted(&deleted);
   t->SetFreeOnTerminate(true);
   t->Start();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return deleted.load(); }));
+  EXPECT_TRUE(test::WaitUntil([&] { return deleted.load(); }));
 }
 
 }  // namespace
