@@ -1,10 +1,15 @@
 // A generated index of realistic rows for the index benchmarks.
 #pragma once
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "app/core/index/FaucetItem.h"
+#include "app/core/index/FileBytes.h"
+#include "app/core/index/IndexFile.h"
 
 namespace trelio::bench {
 
@@ -48,10 +53,37 @@ inline void FillBenchIndex(FaucetIndex& index, int rows) {
   }
 }
 
+// A folder of its own: a fallback to the temporary folder itself would have
+// the clean-up remove everything in it.
 inline std::string BenchFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "kt-bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) return std::filesystem::temp_directory_path().string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a folder for the benchmark");
   return pattern;
 }
+
+// The bench index saved to a data folder of its own and loaded back, so the
+// URL-key table is filled too. Built once per program, removed at exit.
+struct SavedBenchIndex {
+  SavedBenchIndex() {
+    FillBenchIndex(index, kBenchRows);
+    SaveIndex(state, state.files.csv, false);
+    LoadIndex(state, state.files.csv);
+    bytes = ReadWholeFile(state.files.csv);
+  }
+  ~SavedBenchIndex() { std::filesystem::remove_all(folder); }
+  SavedBenchIndex(const SavedBenchIndex&) = delete;
+  SavedBenchIndex& operator=(const SavedBenchIndex&) = delete;
+
+  static SavedBenchIndex& Get() {
+    static SavedBenchIndex saved;
+    return saved;
+  }
+
+  std::string folder = BenchFolder();
+  FaucetIndex index;
+  TIntegerHash urlRowMap;
+  IndexState state{index, urlRowMap, IndexFilePaths::InFolder(folder), '.'};
+  std::string bytes;  // the saved file
+};
 
 }  // namespace trelio::bench

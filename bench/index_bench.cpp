@@ -3,34 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <filesystem>
 
-#include "app/core/index/FileBytes.h"
-#include "app/core/index/IndexFile.h"
 #include "bench/IndexBenchData.h"
 
 namespace trelio {
 namespace {
 
-struct Fixture {
-  Fixture() {
-    bench::FillBenchIndex(index, bench::kBenchRows);
-    SaveIndex(state, state.files.csv, false);
-    bytes = ReadWholeFile(state.files.csv);
-  }
-  ~Fixture() { std::filesystem::remove_all(folder); }
+using Fixture = bench::SavedBenchIndex;
 
-  std::string folder = bench::BenchFolder();
-  FaucetIndex index;
-  TIntegerHash urlRowMap;
-  IndexState state{index, urlRowMap, IndexFilePaths::InFolder(folder), '.'};
-  std::string bytes;
-};
-
-Fixture& Data() {
-  static Fixture fixture;
-  return fixture;
-}
+Fixture& Data() { return Fixture::Get(); }
 
 void BM_LoadIndex(benchmark::State& s) {
   Fixture& f = Data();

@@ -2,38 +2,21 @@
 // same faucets, against LoadIndex of the same file.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include "app/core/index/IndexMerge.h"
 #include "bench/IndexBenchData.h"
 
 namespace trelio {
 namespace {
 
-struct Fixture {
-  Fixture() {
-    bench::FillBenchIndex(index, bench::kBenchRows);
-    SaveIndex(state, state.files.tmp2, false);
-    LoadIndex(state, state.files.tmp2);
-  }
-  ~Fixture() { std::filesystem::remove_all(folder); }
+using Fixture = bench::SavedBenchIndex;
 
-  std::string folder = bench::BenchFolder();
-  FaucetIndex index;
-  TIntegerHash urlRowMap;
-  IndexState state{index, urlRowMap, IndexFilePaths::InFolder(folder), '.'};
-};
-
-Fixture& Data() {
-  static Fixture fixture;
-  return fixture;
-}
+Fixture& Data() { return Fixture::Get(); }
 
 void BM_MergeIndex(benchmark::State& s) {
   Fixture& f = Data();
   TemplateLists server, user;
   // Every line matches a row, so each merge leaves the index as it found it.
-  for (auto _ : s) MergeIndex(f.state, f.state.files.tmp2, ';', {}, server, user);
+  for (auto _ : s) MergeIndex(f.state, f.state.files.csv, ';', {}, server, user);
 }
 BENCHMARK(BM_MergeIndex)->Unit(benchmark::kMillisecond);
 
@@ -42,7 +25,7 @@ void BM_LoadIndex(benchmark::State& s) {
   FaucetIndex index;
   TIntegerHash map;
   IndexState state{index, map, f.state.files, '.'};
-  for (auto _ : s) LoadIndex(state, f.state.files.tmp2);
+  for (auto _ : s) LoadIndex(state, f.state.files.csv);
 }
 BENCHMARK(BM_LoadIndex)->Unit(benchmark::kMillisecond);
 
