@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "app/core/claim/ClaimClock.h"
 #include "app/platform/IniFile.h"
 #include "app/program/SessionEndSignals.h"
 #include "app/widgets/CoinPanel.h"
@@ -317,7 +318,10 @@ TEST_F(StartupTest, AnUnusableDataFolderIsShownAndNothingIsWritten) {
 TEST_F(StartupTest, SessionEndSignalClosesTheWindowAndShutdownSaves) {
   Write(Data("index.csv"), IndexCsv({"bitcoin;Moon;http://moon.example/;5"}));
   TForm1& f = Start();
+  // Claimed just now: the ticker's first tick, which may come while the test
+  // waits, must not expire it before the shutdown saves.
   f.StringGrid1.Row(1)[fCompleted] = "1";
+  f.StringGrid1.Row(1)[fTimestamp] = std::to_string(NowSeconds());
   f.Coins[Tab("Dash")].Panel->AddressEdit->setText("XDash");
   {
     SessionEndSignals sessionEnd([&f] { f.close(); });
