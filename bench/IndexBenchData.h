@@ -61,13 +61,12 @@ inline std::string BenchFolder() {
   return pattern;
 }
 
-// The bench index saved to a data folder of its own and loaded back, so the
-// URL-key table is filled too. Built once per program, removed at exit.
+// The bench index saved to a data folder of its own. Built once per program,
+// removed at exit.
 struct SavedBenchIndex {
   SavedBenchIndex() {
     FillBenchIndex(index, kBenchRows);
     SaveIndex(state, state.files.csv, false);
-    LoadIndex(state, state.files.csv);
     bytes = ReadWholeFile(state.files.csv);
   }
   ~SavedBenchIndex() { std::filesystem::remove_all(folder); }
