@@ -16,10 +16,8 @@ uint32_t HashString(const std::string& key) {
 }
 
 THash::THash() {
-  BucketBits = 7;
   ComputeBucketCount();
   AllocBuckets();
-  AllowCompaction = true;
 }
 
 void THash::ComputeBucketCount() {
@@ -38,9 +36,9 @@ THash::FoundKey THash::FindKey(const std::string& key) const {
     // Equal keys have equal hashes, so the stored hash only spares most of
     // the text comparisons.
     if (items[i].Hash == hash && items[i].Key == key)
-      return {true, bucket, static_cast<int32_t>(i)};
+      return {true, bucket, static_cast<int32_t>(i), hash};
   }
-  return {false, bucket, -1};
+  return {false, bucket, -1, hash};
 }
 
 int32_t THash::AllocIndex() {

@@ -66,6 +66,7 @@ class THash {
     bool found;
     int32_t bucket;
     int32_t position;
+    uint32_t hash;  // of the key, so that adding it need not hash it again
   };
   FoundKey FindKey(const std::string& key) const;
   int32_t AllocIndex();

@@ -34,6 +34,13 @@ void BrowsingController::HideBoth() {
   view_.HideBrowser(BrowserWindow::Second);
 }
 
+void BrowsingController::LoadDetailEdits(const FaucetItem& row) {
+  view_.SetEditText(DetailEdit::Url, StripReferral(row[fUrl]));
+  view_.SetEditText(DetailEdit::Name, row[fName]);
+  view_.SetEditText(DetailEdit::Interval, row[fInterval]);
+  view_.SetEditText(DetailEdit::Input, row[fInput]);
+}
+
 void BrowsingController::ListRebuilt(const FaucetList& list) {
   currentCoin_ = list.currentCoin;
   currentReferral_ = list.currentReferral;
@@ -75,10 +82,7 @@ void BrowsingController::SelectCurrentItem(bool loadFields) {
   }
   if (!loadFields) return;
   ShowItemWaitState();
-  view_.SetEditText(DetailEdit::Url, StripReferral((*row)[fUrl]));
-  view_.SetEditText(DetailEdit::Name, (*row)[fName]);
-  view_.SetEditText(DetailEdit::Interval, (*row)[fInterval]);
-  view_.SetEditText(DetailEdit::Input, (*row)[fInput]);
+  LoadDetailEdits(*row);
   // After the edits: their change handling has put the button and the lock
   // into the typing state.
   view_.SetAddSaveMode(AddSaveMode::Save);
@@ -121,10 +125,7 @@ void BrowsingController::ToolButton2Click() {
   }
   if (!current_) return;
   // Unsaved edits are dropped.
-  view_.SetEditText(DetailEdit::Url, StripReferral((*current_)[fUrl]));
-  view_.SetEditText(DetailEdit::Name, (*current_)[fName]);
-  view_.SetEditText(DetailEdit::Interval, (*current_)[fInterval]);
-  view_.SetEditText(DetailEdit::Input, (*current_)[fInput]);
+  LoadDetailEdits(*current_);
   ListBox1DblClick();
 }
 

@@ -95,6 +95,8 @@ class BrowsingController {
   void InsertAddress(BrowserWindow w, std::string_view spec);
   std::string SpecFor(BrowserWindow w) const;
   void ShowKeptFieldReports();
+  // The row's URL key, name, interval and input field spec into the edits.
+  void LoadDetailEdits(const FaucetItem& row);
   void ShowActiveOnly();
   void HideBoth();
   void ShowNavState();

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/core/payout/TextSplit.h"
 #include "app/core/text/Messages.h"
 #include "app/core/text/Numbers.h"
 
@@ -17,16 +18,6 @@ int64_t TimestampOf(const FaucetItem& item) {
 // Seconds of a minutes text. Sums are taken in 64 bits so that a huge
 // interval cannot wrap around into an early expiry.
 int64_t SecondsOfMinutes(std::string_view minutes) { return int64_t(IntOrZero(minutes)) * 60; }
-
-std::vector<std::string_view> SplitAtComma(std::string_view text) {
-  std::vector<std::string_view> pieces;
-  for (;;) {
-    const size_t comma = text.find(',');
-    pieces.push_back(text.substr(0, comma));
-    if (comma == std::string_view::npos) return pieces;
-    text.remove_prefix(comma + 1);
-  }
-}
 
 }  // namespace
 
@@ -50,7 +41,7 @@ void MakeIncompleted(FaucetItem& item) {
 }
 
 void ExpireCompletedItems(FaucetIndex& index, std::string_view noPayIntervals, uint32_t now) {
-  const std::vector<std::string_view> pieces = SplitAtComma(noPayIntervals);
+  const std::vector<std::string> pieces = SplitText(",", noPayIntervals);
   for (int r = 1; r < index.RowCount(); ++r) {
     FaucetItem& item = index.Row(r);
     if (!item[fHidden].empty() || item[fCompleted] != "1") continue;

@@ -46,8 +46,7 @@ void LoadIndex(IndexState& state, const std::string& path, char separator) {
     SplitIndexLine(line, separator, item);
     item[fPosition] = std::to_string(r);
     MigratePayoutsCount(item);
-    for (int f = fTotalPayout; f <= fAveragePayout; ++f)
-      item.fields[f] = NormalizeDecimal(item.fields[f], state.systemDecimalSeparator);
+    NormalizePayoutDecimals(item, state.systemDecimalSeparator);
     const std::string key = StripReferral(item[fUrl]);
     if (!key.empty()) keys.SetItem(key, r);
   }

@@ -7,6 +7,21 @@ namespace {
 
 constexpr std::string_view kUnsafe("\r\n\x1A;", 4);
 
+void AppendField(std::string& out, FaucetField field, std::string_view text) {
+  std::string cleaned;
+  if (text.find_first_of(kUnsafe) != std::string_view::npos) {
+    cleaned = WithoutUnsafeBytes(field, text);
+    text = cleaned;
+  }
+  // The reader takes one enclosing pair of double quotes off every field.
+  const bool quoted = text.size() >= 2 && text.front() == '"' && text.back() == '"';
+  if (quoted) out += '"';
+  out += text;
+  if (quoted) out += '"';
+}
+
+}  // namespace
+
 std::string WithoutUnsafeBytes(FaucetField field, std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -22,21 +37,6 @@ std::string WithoutUnsafeBytes(FaucetField field, std::string_view text) {
   }
   return out;
 }
-
-void AppendField(std::string& out, FaucetField field, std::string_view text) {
-  std::string cleaned;
-  if (text.find_first_of(kUnsafe) != std::string_view::npos) {
-    cleaned = WithoutUnsafeBytes(field, text);
-    text = cleaned;
-  }
-  // The reader takes one enclosing pair of double quotes off every field.
-  const bool quoted = text.size() >= 2 && text.front() == '"' && text.back() == '"';
-  if (quoted) out += '"';
-  out += text;
-  if (quoted) out += '"';
-}
-
-}  // namespace
 
 std::string FieldForFile(FaucetField field, std::string_view text) {
   std::string out;

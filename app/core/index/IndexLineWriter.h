@@ -8,10 +8,14 @@
 
 namespace trelio {
 
-// A field as it goes into a line: CR, LF and 0x1A are dropped (they would end
-// the line or the input); a ";" becomes "%3B" in the Url and is dropped
-// elsewhere; a text that begins and ends with a double quote gets one more
-// pair, which the reader takes off again.
+// The field without the bytes that would break its line: CR, LF and 0x1A are
+// dropped (they would end the line or the input); a ";" becomes "%3B" in the
+// Url and is dropped elsewhere.
+std::string WithoutUnsafeBytes(FaucetField field, std::string_view text);
+
+// A field as it goes into a line: WithoutUnsafeBytes, and a text that begins
+// and ends with a double quote gets one more pair, which the reader takes off
+// again.
 std::string FieldForFile(FaucetField field, std::string_view text);
 
 // Appends fields 0 to fieldCount - 1 of `row` joined by ";" and ended by

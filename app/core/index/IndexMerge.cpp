@@ -58,8 +58,7 @@ void UpdateKnownRow(FaucetItem& known, FaucetItem& listed, const UpdatingOptions
   } else {
     known[fUrl] = std::move(listed[fUrl]);
   }
-  for (int f = fTotalPayout; f <= fAveragePayout; ++f)
-    known.fields[f] = NormalizeDecimal(known.fields[f], systemDecimalSeparator);
+  NormalizePayoutDecimals(known, systemDecimalSeparator);
 }
 
 // Forgets the key of a row that the merge removed, unless the key now names

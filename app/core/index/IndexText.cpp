@@ -18,4 +18,9 @@ std::string NormalizeDecimal(std::string_view text, char systemDecimalSeparator)
   return result;
 }
 
+void NormalizePayoutDecimals(FaucetItem& item, char systemDecimalSeparator) {
+  for (int f = fTotalPayout; f <= fAveragePayout; ++f)
+    item.fields[f] = NormalizeDecimal(item.fields[f], systemDecimalSeparator);
+}
+
 }  // namespace trelio

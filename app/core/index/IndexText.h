@@ -1,8 +1,10 @@
-// The two small text helpers of reading and writing index files.
+// The small text helpers of reading and writing index files.
 #pragma once
 
 #include <string>
 #include <string_view>
+
+#include "app/core/index/FaucetItem.h"
 
 namespace trelio {
 
@@ -12,5 +14,8 @@ std::string StripQuotes(std::string_view text, std::string_view quote = "\"");
 
 // Every occurrence of the system decimal separator becomes ".".
 std::string NormalizeDecimal(std::string_view text, char systemDecimalSeparator);
+
+// NormalizeDecimal of the payout fields, Total Payout to Average payout.
+void NormalizePayoutDecimals(FaucetItem& item, char systemDecimalSeparator);
 
 }  // namespace trelio

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/core/index/IndexLineWriter.h"
 #include "app/core/index/UrlKey.h"
 #include "app/core/text/Messages.h"
 #include "app/core/text/Numbers.h"
@@ -9,29 +10,9 @@
 namespace trelio {
 namespace {
 
-constexpr char kEndOfFile = '\x1A';
-
-// Drops the bytes that end a field or a line of the index file.
-std::string FieldText(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text)
-    if (c != ';' && c != '\r' && c != '\n' && c != kEndOfFile) out += c;
-  return out;
-}
-
-// A URL keeps its ";" percent-encoded, as the index file writes it.
-std::string UrlText(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    if (c == ';')
-      out += "%3B";
-    else if (c != '\r' && c != '\n' && c != kEndOfFile)
-      out += c;
-  }
-  return out;
-}
+// The edits lose what the index file would not keep of them.
+std::string FieldText(std::string_view text) { return WithoutUnsafeBytes(fName, text); }
+std::string UrlText(std::string_view text) { return WithoutUnsafeBytes(fUrl, text); }
 
 void AppendError(std::string& errors, MessageId id, bool onNewLine) {
   if (onNewLine && !errors.empty()) errors += "\n\r";

@@ -5,6 +5,7 @@
 
 #include "app/core/page/EmbeddedPageScripts.h"
 #include "app/core/page/JsString.h"
+#include "app/core/payout/TextSplit.h"
 #include "app/platform/CodePage.h"
 
 namespace trelio {
@@ -18,14 +19,9 @@ std::string JsText(std::string_view ansi, int codePage) {
 
 std::string IgnoreNamesList(std::string_view ignoreNames, int codePage) {
   std::string names;
-  size_t start = 0;
-  while (true) {
-    const size_t bar = ignoreNames.find('|', start);
-    const std::string_view piece = ignoreNames.substr(start, bar - start);
+  for (const std::string& piece : SplitText("|", ignoreNames)) {
     if (!names.empty()) names += ',';
     if (!piece.empty()) names += '"' + JsText(piece, codePage) + '"';
-    if (bar == std::string_view::npos) break;
-    start = bar + 1;
   }
   return names;
 }
