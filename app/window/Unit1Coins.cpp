@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/core/items/ItemCaptions.h"
 #include "app/core/settings/CoinTabToggle.h"
 #include "app/core/text/Messages.h"
 #include "app/widgets/CoinPanel.h"
@@ -149,9 +150,8 @@ void TForm1::ToggleCoinTab(int coin) {
 }
 
 void TForm1::UpdateNewItemCaption() {
-  NewItem1->setText(LiteralCaption(AnsiToQString(LoadResString(msgNew)) + QLatin1Char(' ') +
-                                   PageControl1->tabText(PageControl1->currentIndex()) +
-                                   QLatin1Char(' ') + AnsiToQString(LoadResString(msgItem))));
+  NewItem1->setText(LiteralCaption(AnsiToQString(
+      NewItemCaption(QStringToAnsi(PageControl1->tabText(PageControl1->currentIndex()))))));
 }
 
 void TForm1::ResetEditor() {
