@@ -49,10 +49,11 @@ void DrawFaucetRow(QPainter& painter, const QRect& rect, const FaucetItem& row, 
   painter.setFont(font);
   painter.setPen(Rgb(style.textColor));
 
+  // No copy of the word function for each row painted.
+  static const MinutesWord kNoWord = [](int) { return std::string(); };
   const RowExtraText extra =
       ComposeRowExtraText(row, state.sortKind, state.singleLine,
-                          resources.minutesWord ? resources.minutesWord
-                                                : MinutesWord([](int) { return std::string(); }));
+                          resources.minutesWord ? resources.minutesWord : kNoWord);
   if (state.singleLine) {
     DrawTextAt(painter, rect, x, top, text + AnsiToQString(extra.nameSuffix));
   } else if (extra.hasSecondLine) {

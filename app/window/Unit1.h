@@ -251,7 +251,6 @@ class TForm1 : public QMainWindow {
   void PageControl1Change();
   void PageControl1MouseUp(Qt::MouseButton button);
   void ApplyEditLock(int coin, bool toggle);
-  bool checkTabs() const;
   void UpdateNewItemCaption();
   void ResetEditor();
   void Image1Click();

@@ -8,6 +8,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/core/items/ItemCaptions.h"
+#include "app/core/settings/CoinTabToggle.h"
 #include "app/core/text/Messages.h"
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/DetailPanel.h"
@@ -134,16 +136,12 @@ void TForm1::ApplyEditLock(int coin, bool toggle) {
   edit->setPalette(p);
 }
 
-bool TForm1::checkTabs() const {
-  int checked = 0;
-  for (const CoinWidgets& coin : Coins)
-    if (coin.MenuItem->isChecked()) ++checked;
-  return checked <= 1;
-}
-
 void TForm1::ToggleCoinTab(int coin) {
   CoinWidgets& w = Coins[static_cast<size_t>(coin)];
-  if (w.MenuItem->isChecked() && checkTabs()) return;
+  std::array<bool, kCoinCount> shown{};
+  for (int i = 0; i < kCoinCount; ++i)
+    shown[static_cast<size_t>(i)] = Coins[static_cast<size_t>(i)].MenuItem->isChecked();
+  if (!MayToggleCoinTab(shown, coin)) return;
   w.MenuItem->setChecked(!w.MenuItem->isChecked());
   // Hiding the active tab makes another one active without a tab change.
   const QSignalBlocker quiet(PageControl1);
@@ -152,9 +150,8 @@ void TForm1::ToggleCoinTab(int coin) {
 }
 
 void TForm1::UpdateNewItemCaption() {
-  NewItem1->setText(LiteralCaption(AnsiToQString(LoadResString(msgNew)) + QLatin1Char(' ') +
-                                   PageControl1->tabText(PageControl1->currentIndex()) +
-                                   QLatin1Char(' ') + AnsiToQString(LoadResString(msgItem))));
+  NewItem1->setText(LiteralCaption(AnsiToQString(
+      NewItemCaption(QStringToAnsi(PageControl1->tabText(PageControl1->currentIndex()))))));
 }
 
 void TForm1::ResetEditor() {

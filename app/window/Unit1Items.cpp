@@ -10,6 +10,7 @@
 
 #include "app/core/claim/ClaimClock.h"
 #include "app/core/index/UrlKey.h"
+#include "app/core/items/ItemCaptions.h"
 #include "app/core/items/ItemEdits.h"
 #include "app/core/text/Messages.h"
 #include "app/platform/MakerServer.h"
@@ -62,9 +63,8 @@ void TForm1::SendItemAction(ItemAction action, const FaucetItem& row) {
 }
 
 void TForm1::NewItem1Click() {
-  const QString caption = Message(msgNew) + QLatin1Char(' ') +
-                          PageControl1->tabText(PageControl1->currentIndex()) + QLatin1Char(' ') +
-                          Message(msgItem);
+  const QString caption = AnsiToQString(
+      NewItemCaption(QStringToAnsi(PageControl1->tabText(PageControl1->currentIndex()))));
   const std::optional<QString> answer =
       Prompts.input(this, caption, Message(msgInputUrlBelow), QString());
   if (!answer || answer->isEmpty()) return;

@@ -175,7 +175,7 @@ void TForm1::CreateListColumn() {
       },
       ListBox1);
   ListBox1->SetDelegate(listDelegate_);
-  ListBox1->SetItemHeight(20);
+  ListBox1->SetItemHeight(kSingleLineItemHeight);
   layout->addWidget(ListBox1, 1);
 
   StatusBar2 = new PanelStatusBar({66}, Panel3);

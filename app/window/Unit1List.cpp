@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QToolButton>
 
-#include "app/core/text/Messages.h"
+#include "app/core/items/ItemCaptions.h"
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/FaucetListDrawing.h"
 #include "app/widgets/TextBridge.h"
@@ -12,12 +12,6 @@
 #include "app/window/Unit1.h"
 
 namespace trelio {
-
-namespace {
-
-QString Message(MessageId id) { return AnsiToQString(LoadResString(id)); }
-
-}  // namespace
 
 void TForm1::ListBox1DrawItem(QPainter& painter, int index, const QRect& rect, bool selected) {
   FaucetItem* row = ListBox1->Row(index);
@@ -46,15 +40,12 @@ void TForm1::ListBox1MouseUp(Qt::MouseButton button) {
     return;
   }
   if (button != Qt::RightButton || ListBox1->ItemIndex() < 0 || !Browsing->CurrentItem()) return;
-  const FaucetItem& item = *Browsing->CurrentItem();
-  Nocompleted1->setText(Message(item[fCompleted] == "1" ? msgMakeIncompleted : msgComplete));
-  Addtofavorites1->setText(
-      Message(item[fFavorite].empty() ? msgAddToFavorites : msgDeleteFromFavorites));
-  Load1->setText(LiteralCaption(Message(msgBrowse) + QStringLiteral(" \"") +
-                                AnsiToQString(item[fName]) + QLatin1Char('"')));
-  const bool hidden = item[fHidden] == "1";
-  Hide1->setText(Message(hidden ? msgShow : msgHide));
-  Nocompleted1->setVisible(!hidden);
+  const ItemMenuCaptions captions = ChooseItemMenuCaptions(*Browsing->CurrentItem());
+  Nocompleted1->setText(AnsiToQString(captions.complete));
+  Addtofavorites1->setText(AnsiToQString(captions.favorite));
+  Load1->setText(LiteralCaption(AnsiToQString(captions.browse)));
+  Hide1->setText(AnsiToQString(captions.hide));
+  Nocompleted1->setVisible(captions.completeShown);
   PopupMenu1->popup(QCursor::pos());
 }
 

@@ -4,8 +4,10 @@
 #include <QMenuBar>
 #include <QToolButton>
 
+#include "app/core/list/ListSortOptions.h"
 #include "app/core/text/Messages.h"
 #include "app/widgets/FaucetListBox.h"
+#include "app/widgets/ListRowStyle.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/MenuItems.h"
 #include "app/window/Unit1.h"
@@ -197,20 +199,10 @@ void TForm1::CreateDialogs() {
 }
 
 void TForm1::ReadSortOptions() {
-  if (sortedinascendingorderbyinterval1->isChecked())
-    Settings.sortBy = 1;
-  else if (sortinginalphabeticalorder1->isChecked())
-    Settings.sortBy = 2;
-  else if (Sortinginorderbytotalpayout1->isChecked())
-    Settings.sortBy = 3;
-  else if (Sortinginorderbylastpayout1->isChecked())
-    Settings.sortBy = 4;
-  else if (Sortinginorderbymovedaverage1->isChecked())
-    Settings.sortBy = 5;
-  else if (Sortinginorderbyaveragepayout1->isChecked())
-    Settings.sortBy = 6;
-  else
-    Settings.sortBy = 0;
+  Settings.sortBy = SortKindFromChecked(
+      {sortedinascendingorderbyinterval1->isChecked(), sortinginalphabeticalorder1->isChecked(),
+       Sortinginorderbytotalpayout1->isChecked(), Sortinginorderbylastpayout1->isChecked(),
+       Sortinginorderbymovedaverage1->isChecked(), Sortinginorderbyaveragepayout1->isChecked()});
   Settings.order = Descendingorder1->isChecked() ? 1 : 0;
   Settings.hiddenAlwaysBelow = Hiddenpointsalwaysbelow1->isChecked() ? 1 : 0;
 }
@@ -223,20 +215,9 @@ void TForm1::ApplySortOptions() {
                             Sortinginorderbylastpayout1,
                             Sortinginorderbymovedaverage1,
                             Sortinginorderbyaveragepayout1};
-  const int kind = Settings.sortBy >= 1 && Settings.sortBy <= 6 ? Settings.sortBy : 0;
-  SelectSortItem(kinds[kind]);
-  // Descending, ascending for each kind from 1 on.
-  static const MessageId kDescriptions[][2] = {
-      {msgSortedDescInterval, msgSortedAscInterval},
-      {msgSortedDescAlphabetical, msgSortedAscAlphabetical},
-      {msgSortedDescTotalPayout, msgSortedAscTotalPayout},
-      {msgSortedDescLastPayout, msgSortedAscLastPayout},
-      {msgSortedDescMovingAverage, msgSortedAscMovingAverage},
-      {msgSortedDescAveragePayout, msgSortedAscAveragePayout}};
-  SortDescription =
-      kind == 0
-          ? QString()
-          : AnsiToQString(LoadResString(kDescriptions[kind - 1][Settings.order == 1 ? 0 : 1]));
+  const SortOptions options{Settings.sortBy, Settings.order, Settings.hiddenAlwaysBelow};
+  SelectSortItem(kinds[options.Kind()]);
+  SortDescription = AnsiToQString(trelio::SortDescription(options));
   Ascendingorder1->setChecked(Settings.order != 1);
   Descendingorder1->setChecked(Settings.order == 1);
   Hiddenpointsalwaysbelow1->setChecked(Settings.hiddenAlwaysBelow == 1);
@@ -311,7 +292,8 @@ void TForm1::Hiddenpointsalwaysbelow1Click() {
 
 void TForm1::Singlelineview1Click() {
   Singlelineview1->setChecked(!Singlelineview1->isChecked());
-  ListBox1->SetItemHeight(Singlelineview1->isChecked() ? 20 : 34);
+  ListBox1->SetItemHeight(Singlelineview1->isChecked() ? kSingleLineItemHeight
+                                                       : kTwoLineItemHeight);
   ListBox1->viewport()->update();
   SyncListOptionsMenu();
 }

@@ -25,6 +25,7 @@
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/DetailPanel.h"
 #include "app/widgets/FaucetListBox.h"
+#include "app/widgets/ListRowStyle.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/Unit1.h"
 
@@ -135,7 +136,8 @@ void TForm1::RestoreWindowState() {
   ToolButton1->setChecked(Settings.showHidden);
   Showhiddenitems1->setChecked(ToolButton1->isChecked());
   Singlelineview1->setChecked(Settings.singleLineView);
-  ListBox1->SetItemHeight(Singlelineview1->isChecked() ? 20 : 34);
+  ListBox1->SetItemHeight(Singlelineview1->isChecked() ? kSingleLineItemHeight
+                                                       : kTwoLineItemHeight);
   ApplySortOptions();
   SyncListOptionsMenu();
   // 15. Update options, already brought into line on reading.

@@ -1,0 +1,12 @@
+#include "app/core/settings/CoinTabToggle.h"
+
+#include <algorithm>
+
+namespace trelio {
+
+bool MayToggleCoinTab(const std::array<bool, kCoinCount>& shown, int coin) {
+  if (!shown[static_cast<size_t>(coin)]) return true;
+  return std::count(shown.begin(), shown.end(), true) > 1;
+}
+
+}  // namespace trelio

@@ -1,0 +1,14 @@
+// The "Updating options": "Hiding before updating" on needs "Updating with
+// showing hidden items" on and "Clearing before updating" off.
+#pragma once
+
+#include "app/core/settings/AppSettings.h"
+
+namespace trelio {
+
+enum class UpdatingOption { withShowingHiddenItems, hidingBeforeUpdating, clearingBeforeUpdating };
+
+// Sets one option to on (1) or off (0), then brings the others back into line.
+void SetUpdatingOption(AppSettings& settings, UpdatingOption option, bool on);
+
+}  // namespace trelio
