@@ -1,5 +1,7 @@
 #include "app/platform/IniFile.h"
 
+#include "app/platform/AsciiCase.h"
+
 #include <stdexcept>
 
 #include "app/platform/AtomicFile.h"
@@ -17,8 +19,6 @@ std::string_view Trim(std::string_view s) {
   while (e > b && IsBlank(s[e - 1])) --e;
   return s.substr(b, e - b);
 }
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 std::string LowerName(std::string_view name) {
   std::string s(Trim(name));

@@ -1,11 +1,11 @@
 #include "app/core/page/ReferralUrl.h"
 
+#include "app/platform/AsciiCase.h"
+
 #include "app/core/index/UrlKey.h"
 
 namespace trelio {
 namespace {
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 bool MatchesAt(std::string_view text, size_t at, std::string_view what, bool ignoreCase) {
   if (text.size() - at < what.size()) return false;

@@ -1,16 +1,8 @@
 #include "app/core/settings/LanguageSetting.h"
 
+#include "app/platform/AsciiCase.h"
+
 namespace trelio {
-namespace {
-
-std::string AsciiUpper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-  return out;
-}
-
-}  // namespace
 
 std::string DefaultLanguageCode(std::string_view abbreviatedLanguageName) {
   const std::string name = AsciiUpper(abbreviatedLanguageName);
