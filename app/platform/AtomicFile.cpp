@@ -17,10 +17,6 @@ std::string Reason(const char* what, const std::string& path, int err) {
   return std::string(what) + " \"" + path + "\": " + std::generic_category().message(err);
 }
 
-void SetError(std::string* error, std::string text) {
-  if (error) *error = std::move(text);
-}
-
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
@@ -59,8 +55,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 }
 
 // Writes bytes into a new file beside target and returns its name, or an
-// empty name with error set.
-std::string WriteTemporary(const std::string& target, std::string_view bytes, std::string* error) {
+// empty name with the reason in error.
+std::string WriteTemporary(const std::string& target, std::string_view bytes, std::string& error) {
   static std::atomic<unsigned> counter{0};
   const std::string folder = FolderOf(target);
   const size_t slash = target.rfind('/');
@@ -74,7 +70,7 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, st
     if (fd < 0 && errno != EEXIST) break;
   }
   if (fd < 0) {
-    SetError(error, Reason("Cannot create a file in", folder, errno));
+    error = Reason("Cannot create a file in", folder, errno);
     return {};
   }
   struct stat old;
@@ -83,13 +79,13 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, st
     const int err = errno;
     close(fd);
     unlink(temp.c_str());
-    SetError(error, Reason("Cannot write", temp, err));
+    error = Reason("Cannot write", temp, err);
     return {};
   }
   if (close(fd) != 0) {
     const int err = errno;
     unlink(temp.c_str());
-    SetError(error, Reason("Cannot write", temp, err));
+    error = Reason("Cannot write", temp, err);
     return {};
   }
   return temp;
@@ -97,19 +93,22 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, st
 
 }  // namespace
 
-ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::string* error) {
-  bytes.clear();
+FileRead ReadFileBytes(const std::string& path) {
+  FileRead file;
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return ReadOutcome::kMissing;
-    SetError(error, Reason("Cannot read", path, errno));
-    return ReadOutcome::kFailed;
+    if (errno == ENOENT || errno == ENOTDIR) {
+      file.missing = true;
+      return file;
+    }
+    file.error = Reason("Cannot read", path, errno);
+    return file;
   }
   struct stat st;
   if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
     close(fd);
-    SetError(error, Reason("Cannot read", path, EISDIR));
-    return ReadOutcome::kFailed;
+    file.error = Reason("Cannot read", path, EISDIR);
+    return file;
   }
   char buffer[65536];
   for (;;) {
@@ -119,40 +118,40 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::stri
       if (errno == EINTR) continue;
       const int err = errno;
       close(fd);
-      bytes.clear();
-      SetError(error, Reason("Cannot read", path, err));
-      return ReadOutcome::kFailed;
+      file.bytes.clear();
+      file.error = Reason("Cannot read", path, err);
+      return file;
     }
-    bytes.append(buffer, size_t(n));
+    file.bytes.append(buffer, size_t(n));
   }
   close(fd);
-  return ReadOutcome::kRead;
+  return file;
 }
 
-bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
+Outcome WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  Outcome outcome;
   const std::string target = ResolveTarget(path);
-  const std::string temp = WriteTemporary(target, bytes, error);
-  if (temp.empty()) return false;
+  const std::string temp = WriteTemporary(target, bytes, outcome.error);
+  if (temp.empty()) return outcome;
   if (rename(temp.c_str(), target.c_str()) != 0) {
     const int err = errno;
     unlink(temp.c_str());
-    SetError(error, Reason("Cannot write", path, err));
-    return false;
+    outcome.error = Reason("Cannot write", path, err);
+    return outcome;
   }
   SyncFolder(FolderOf(target));
-  return true;
+  return outcome;
 }
 
-bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& existed,
-                      std::string* error) {
-  existed = false;
+FileCreation CreateFileAtomic(const std::string& path, std::string_view bytes) {
+  FileCreation creation;
   struct stat st;
   if (lstat(path.c_str(), &st) == 0) {
-    existed = true;
-    return true;
+    creation.existed = true;
+    return creation;
   }
-  const std::string temp = WriteTemporary(path, bytes, error);
-  if (temp.empty()) return false;
+  const std::string temp = WriteTemporary(path, bytes, creation.error);
+  if (temp.empty()) return creation;
   // A hard link appears complete or not at all and fails when the name is taken.
   int result = link(temp.c_str(), path.c_str());
   int err = result == 0 ? 0 : errno;
@@ -164,14 +163,14 @@ bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& exi
   unlink(temp.c_str());
   if (result != 0) {
     if (err == EEXIST || lstat(path.c_str(), &st) == 0) {
-      existed = true;
-      return true;
+      creation.existed = true;
+      return creation;
     }
-    SetError(error, Reason("Cannot write", path, err));
-    return false;
+    creation.error = Reason("Cannot write", path, err);
+    return creation;
   }
   SyncFolder(FolderOf(path));
-  return true;
+  return creation;
 }
 
 }  // namespace trelio

@@ -85,8 +85,8 @@ void TForm1::ToolButton15Click() {
     if (!current) return;
     const CheckedItem checked = CheckSavedItem(*current, DetailEdits(*this));
     ShowCheckedEdits(*this, checked.edits);
-    if (!checked.errors.empty()) {
-      Prompts.error(this, AnsiToQString(checked.errors));
+    if (!checked.ok()) {
+      Prompts.error(this, AnsiToQString(checked.error));
       return;
     }
     StoreSavedItem(*current, checked);
@@ -100,8 +100,8 @@ void TForm1::ToolButton15Click() {
   const CheckedItem checked = CheckNewItem(
       DetailEdits(*this), [this](const std::string& key) { return UrlRowMap.Exists(key); });
   ShowCheckedEdits(*this, checked.edits);
-  if (!checked.errors.empty()) {
-    Prompts.error(this, AnsiToQString(checked.errors));
+  if (!checked.ok()) {
+    Prompts.error(this, AnsiToQString(checked.error));
     return;
   }
   const int r = AppendNewItem(StringGrid1, CurrentCoin, checked, LockForUpdate, NowSeconds());

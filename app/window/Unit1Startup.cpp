@@ -167,10 +167,10 @@ void TForm1::RestoreWindowState() {
   Splitter2->setSizes({topHeight, std::max(height() - topHeight - Splitter2->handleWidth(), 1)});
   // 22. The browser emulation value; this engine does not read it, so a
   // failure only goes to stderr.
-  std::string registryError;
-  if (!WriteBrowserEmulation(UserConfigFolder(), PathBytes(QCoreApplication::applicationFilePath()),
-                             Settings.featureBrowserEmulation, &registryError))
-    std::fprintf(stderr, "Korvane Trelio: %s\n", registryError.c_str());
+  const Outcome registry =
+      WriteBrowserEmulation(UserConfigFolder(), PathBytes(QCoreApplication::applicationFilePath()),
+                            Settings.featureBrowserEmulation);
+  if (!registry.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", registry.error.c_str());
   // 23 - 27. Locks, tabs, lock glyphs, the update lock, addresses.
   for (int tab = 0; tab < kCoinCount; ++tab)
     Coins[static_cast<size_t>(tab)].Panel->AddressEdit->setReadOnly(
@@ -245,7 +245,9 @@ void TForm1::SaveShutdownSettings() {
   std::string error;
   try {
     StoreWindowState();
-    if (SaveAppSettings(Files.settings, Settings, &error)) return;
+    const Outcome saved = SaveAppSettings(Files.settings, Settings);
+    if (saved.ok()) return;
+    error = saved.error;
   } catch (const std::exception& e) {
     error = e.what();
   }

@@ -43,7 +43,7 @@ TEST(ItemEditsTest, NewItemChecksJoinTheirMessagesByLfCr) {
   };
   for (const auto& c : cases) {
     const CheckedItem checked = CheckNewItem(c.edits, inIndex);
-    EXPECT_EQ(checked.errors, c.errors) << c.edits.url << "|" << c.edits.interval;
+    EXPECT_EQ(checked.error, c.errors) << c.edits.url << "|" << c.edits.interval;
     EXPECT_EQ(checked.edits.interval, c.interval) << c.edits.url << "|" << c.edits.interval;
   }
 }
@@ -65,7 +65,7 @@ TEST(ItemEditsTest, NewItemKeepsItsQueryOnlyWithTheReferralPlaceholder) {
   };
   for (const auto& c : cases) {
     const CheckedItem checked = CheckNewItem({c.typed, "n", "5", ""}, nullptr);
-    EXPECT_EQ(checked.errors, "") << c.typed;
+    EXPECT_EQ(checked.error, "") << c.typed;
     EXPECT_EQ(checked.url, c.url) << c.typed;
     EXPECT_EQ(checked.key, c.key) << c.typed;
     EXPECT_EQ(checked.edits.url, c.key) << c.typed;
@@ -96,7 +96,7 @@ TEST(ItemEditsTest, NewRowTakesTheCheckedEdits) {
   index.Append();
   const CheckedItem checked =
       CheckNewItem({"http://a.io/?r={R}", "My;faucet", "60", "addr"}, nullptr);
-  ASSERT_EQ(checked.errors, "");
+  ASSERT_EQ(checked.error, "");
   const int r = AppendNewItem(index, "bitcoin", checked, true, 1700000000);
   ASSERT_EQ(r, 2);
   FaucetItem expected;
@@ -120,10 +120,10 @@ TEST(ItemEditsTest, SavingKeepsTheRowsUrlAndChecksNameAndInterval) {
   row[fName] = "old";
   row[fInput] = "old";
   CheckedItem checked = CheckSavedItem(row, {"http://typed.io/", "", "0", ""});
-  EXPECT_EQ(checked.errors, kNameMissing + "\n\r" + kIntervalMissing);
+  EXPECT_EQ(checked.error, kNameMissing + "\n\r" + kIntervalMissing);
   EXPECT_EQ(checked.edits.url, "http://a.io/");
   checked = CheckSavedItem(row, {"http://typed.io/", "New;name", "-5", ""});
-  ASSERT_EQ(checked.errors, "");
+  ASSERT_EQ(checked.error, "");
   StoreSavedItem(row, checked);
   EXPECT_EQ(row[fName], "Newname");
   EXPECT_EQ(row[fInterval], "-5");

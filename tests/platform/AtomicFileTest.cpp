@@ -15,33 +15,38 @@ using testing::WriteBytes;
 
 TEST(AtomicFileTest, ReadTellsMissingFromUnreadable) {
   ScratchFolder dir;
-  std::string bytes, error;
   WriteBytes(dir / "f", std::string("a\0b", 3));
-  EXPECT_EQ(ReadWholeFile(dir / "f", bytes, &error), ReadOutcome::kRead);
-  EXPECT_EQ(bytes, std::string("a\0b", 3));
-  EXPECT_EQ(ReadWholeFile(dir / "none", bytes, &error), ReadOutcome::kMissing);
-  EXPECT_EQ(ReadWholeFile(dir / "f/below", bytes, &error), ReadOutcome::kMissing);
-  EXPECT_EQ(ReadWholeFile(dir.path(), bytes, &error), ReadOutcome::kFailed);
-  EXPECT_FALSE(error.empty());
+  const FileRead read = ReadFileBytes(dir / "f");
+  EXPECT_TRUE(read.ok() && !read.missing) << read.error;
+  EXPECT_EQ(read.bytes, std::string("a\0b", 3));
+  for (const std::string& missing : {dir / "none", dir / "f/below"}) {
+    const FileRead none = ReadFileBytes(missing);
+    EXPECT_TRUE(none.ok() && none.missing) << missing << ": " << none.error;
+  }
+  const FileRead folder = ReadFileBytes(dir.path());
+  EXPECT_FALSE(folder.ok());
+  EXPECT_FALSE(folder.missing);
 }
 
 TEST(AtomicFileTest, CreateNeverReplacesAnExistingFile) {
   ScratchFolder dir;
-  bool existed = true;
-  ASSERT_TRUE(CreateFileAtomic(dir / "new", "first", existed));
-  EXPECT_FALSE(existed);
+  FileCreation created = CreateFileAtomic(dir / "new", "first");
+  ASSERT_EQ(created.error, "");
+  EXPECT_FALSE(created.existed);
   EXPECT_EQ(ReadBytes(dir / "new"), "first");
-  ASSERT_TRUE(CreateFileAtomic(dir / "new", "second", existed));
-  EXPECT_TRUE(existed);
+  created = CreateFileAtomic(dir / "new", "second");
+  ASSERT_EQ(created.error, "");
+  EXPECT_TRUE(created.existed);
   EXPECT_EQ(ReadBytes(dir / "new"), "first");
   std::filesystem::create_symlink("nowhere", dir / "dangling");
-  ASSERT_TRUE(CreateFileAtomic(dir / "dangling", "third", existed));
-  EXPECT_TRUE(existed);
+  created = CreateFileAtomic(dir / "dangling", "third");
+  ASSERT_EQ(created.error, "");
+  EXPECT_TRUE(created.existed);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 
-  std::string error;
-  EXPECT_FALSE(CreateFileAtomic(dir / "missing/new", "x", existed, &error));
-  EXPECT_FALSE(error.empty());
+  created = CreateFileAtomic(dir / "missing/new", "x");
+  EXPECT_FALSE(created.ok());
+  EXPECT_FALSE(created.existed);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ class DemoServerTest : public ::testing::Test {
 
 TEST_F(DemoServerTest, ServesTheShippedIndexWhoseFaucetsAndSitePagesAllAnswer) {
   const HttpResult index = HttpGet(ServerIndexUrl());
-  ASSERT_TRUE(index.ok) << index.error;
+  ASSERT_TRUE(index.ok()) << index.error;
 
   std::string shipped = testing::ReadBytes(DemoServerProcess::Root() + "/index.csv");
   ASSERT_FALSE(shipped.empty());
@@ -69,14 +69,14 @@ TEST_F(DemoServerTest, ServesTheShippedIndexWhoseFaucetsAndSitePagesAllAnswer) {
 
   for (const std::string& path : paths) {
     const HttpResult page = HttpGet(demo.Url(path));
-    EXPECT_TRUE(page.ok) << path << ": " << page.error;
+    EXPECT_TRUE(page.ok()) << path << ": " << page.error;
     EXPECT_FALSE(page.body.empty()) << path;
   }
 }
 
 TEST_F(DemoServerTest, TellsTheVersionAsADecimalNumberFirst) {
   const HttpResult version = HttpGet(ServerVersionUrl());
-  ASSERT_TRUE(version.ok) << version.error;
+  ASSERT_TRUE(version.ok()) << version.error;
   EXPECT_TRUE(version.body.starts_with("101")) << version.body;
 }
 
@@ -88,10 +88,10 @@ TEST_F(DemoServerTest, KeepsEveryItemActionQueryForReadingBack) {
   };
   for (const std::string& q : queries) {
     const HttpResult r = HttpGet(MakerServerUrl("/trelio/a.php?" + q));
-    EXPECT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(r.ok()) << r.error;
   }
   const HttpResult log = HttpGet(demo.Url("/trelio/a.php.log"));
-  ASSERT_TRUE(log.ok) << log.error;
+  ASSERT_TRUE(log.ok()) << log.error;
   EXPECT_EQ(log.body, queries[0] + "\n" + queries[1] + "\n" + queries[2] + "\n");
 }
 
@@ -111,7 +111,7 @@ TEST_F(DemoServerTest, ClaimsAnswerWithPayoutOrNoPayPhrases) {
     // instead of the form.
     const std::string page = std::string("/demo/") + c.faucet + ".html";
     const HttpResult r = HttpGet(demo.Url(page + "?f=" + c.faucet + "&address=1Demo"));
-    ASSERT_TRUE(r.ok) << c.faucet << ": " << r.error;
+    ASSERT_TRUE(r.ok()) << c.faucet << ": " << r.error;
     EXPECT_NE(r.body.find(c.phrase), std::string::npos) << c.faucet << ": " << r.body;
     EXPECT_EQ(r.body.find("<form"), std::string::npos) << c.faucet;
     EXPECT_NE(HttpGet(demo.Url(page)).body.find("<form action=\"" + page + "\""), std::string::npos)

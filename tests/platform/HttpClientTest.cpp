@@ -65,7 +65,7 @@ class HttpClientTest : public ::testing::Test {
 TEST_F(HttpClientTest, SendsTheFixedRequestHeadersAndNothingElse) {
   server.Serve("/trelio/a.php", "OK");
   const HttpResult r = HttpGet(server.Url("/trelio/a.php?a=add&n=a%20b&l=http://x.example/f"));
-  ASSERT_TRUE(r.ok) << r.error;
+  ASSERT_TRUE(r.ok()) << r.error;
 
   const auto requests = server.Requests();
   ASSERT_EQ(requests.size(), 1u);
@@ -89,7 +89,7 @@ TEST_F(HttpClientTest, ReturnsTheBodyByteForByte) {
     const std::string path = "/body" + std::to_string(i);
     server.Serve(path, bodies[i], 200, "text/csv");
     const HttpResult r = HttpGet(server.Url(path));
-    EXPECT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(r.ok()) << r.error;
     EXPECT_EQ(r.status, 200);
     EXPECT_TRUE(r.error.empty());
     EXPECT_TRUE(r.body == bodies[i]) << "body " << i << " differs, size " << r.body.size();
@@ -109,12 +109,12 @@ TEST_F(HttpClientTest, AnyStatusOutside2xxIsAnErrorNamedByItsStatusLine) {
     const std::string path = "/status" + std::to_string(c.status);
     server.Serve(path, "page text", c.status);
     const HttpResult r = HttpGet(server.Url(path));
-    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.ok());
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.error, c.error);
   }
   const HttpResult missing = HttpGet(server.Url("/nothing/here"));
-  EXPECT_FALSE(missing.ok);
+  EXPECT_FALSE(missing.ok());
   EXPECT_EQ(missing.error, "HTTP/1.1 404 Not Found");
 }
 
@@ -128,7 +128,7 @@ TEST_F(HttpClientTest, DoesNotFollowRedirects) {
     const std::string path = "/old" + std::to_string(c.status);
     server.Redirect(path, server.Url("/new"), c.status);
     const HttpResult r = HttpGet(server.Url(path));
-    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.ok());
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.error, c.error);
   }
@@ -148,7 +148,7 @@ TEST_F(HttpClientTest, ReportsTheExpectedLengthFirstThenTheGrowingCount) {
     server.ServeStream(c.path, chunks, c.announceLength, std::chrono::milliseconds(2));
     ProgressLog log;
     const HttpResult r = HttpGet(server.Url(c.path), log.Callbacks());
-    ASSERT_TRUE(r.ok) << r.error;
+    ASSERT_TRUE(r.ok()) << r.error;
     EXPECT_EQ(static_cast<int64_t>(r.body.size()), total);
 
     ASSERT_GT(log.events.size(), 2u) << c.path;
@@ -173,7 +173,7 @@ TEST_F(HttpClientTest, CancelFlagEndsATransferWhileTheServerIsSilent) {
 
   const HttpResult r = HttpGet(server.Url("/slow"), p);
   server.ReleaseStreams();
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.ok());
   EXPECT_TRUE(r.cancelled);
   EXPECT_FALSE(r.error.empty());
   EXPECT_EQ(r.body, "first part");
@@ -185,7 +185,7 @@ TEST_F(HttpClientTest, CancelFlagSetBeforehandEndsTheTransfer) {
   HttpProgress p;
   p.cancel = &cancel;
   const HttpResult r = HttpGet(server.Url("/index.csv"), p);
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.ok());
   EXPECT_TRUE(r.cancelled);
 }
 
@@ -194,7 +194,7 @@ TEST_F(HttpClientTest, ACallbackThatThrowsEndsTheTransferWithItsText) {
   HttpProgress p;
   p.workBegin = [](int64_t) { throw std::runtime_error("no room for the progress"); };
   const HttpResult r = HttpGet(server.Url("/index.csv"), p);
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.ok());
   EXPECT_FALSE(r.cancelled);
   EXPECT_EQ(r.error, "no room for the progress");
 }
@@ -203,7 +203,7 @@ TEST(HttpClientFailureTest, RefusedConnectionIsAnErrorWithoutStatus) {
   RefusingPort port;
   const std::string url = "http://127.0.0.1:" + std::to_string(port.port()) + "/trelio/index.csv";
   const HttpResult r = HttpGet(url);
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.ok());
   EXPECT_FALSE(r.cancelled);
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.error.find("127.0.0.1"), std::string::npos) << r.error;
@@ -216,7 +216,7 @@ TEST_F(HttpClientTest, OnlyPlainHttpIsSpokenAndNoProxyIsUsed) {
        {"https://127.0.0.1:" + std::to_string(server.Port()) + "/x",
         "ftp://127.0.0.1:" + std::to_string(server.Port()) + "/x", std::string("not a url")}) {
     const HttpResult r = HttpGet(url);
-    EXPECT_FALSE(r.ok) << url;
+    EXPECT_FALSE(r.ok()) << url;
     EXPECT_FALSE(r.error.empty()) << url;
   }
   EXPECT_EQ(server.RequestCount(), 0u);
@@ -226,7 +226,7 @@ TEST_F(HttpClientTest, OnlyPlainHttpIsSpokenAndNoProxyIsUsed) {
   ScopedEnv env;
   env.Set("http_proxy", proxyUrl.c_str());
   const HttpResult r = HttpGet(server.Url("/trelio/version.txt"));
-  EXPECT_TRUE(r.ok) << r.error;
+  EXPECT_TRUE(r.ok()) << r.error;
   EXPECT_EQ(r.body, "101");
 }
 
@@ -243,7 +243,7 @@ TEST_F(HttpClientTest, ConcurrentGetsEachGetTheirOwnAnswer) {
   }
   for (auto& t : threads) t.join();
   for (int i = 0; i < kThreads; ++i) {
-    EXPECT_TRUE(results[i].ok) << results[i].error;
+    EXPECT_TRUE(results[i].ok()) << results[i].error;
     EXPECT_TRUE(results[i].body == PatternBody(1000 + i) + std::to_string(i)) << i;
   }
 }
