@@ -129,18 +129,44 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::stri
   return ReadOutcome::kRead;
 }
 
-bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
-  const std::string target = ResolveTarget(path);
-  const std::string temp = WriteTemporary(target, bytes, error);
-  if (temp.empty()) return false;
-  if (rename(temp.c_str(), target.c_str()) != 0) {
-    const int err = errno;
-    unlink(temp.c_str());
-    SetError(error, Reason("Cannot write", path, err));
+StagedFile::~StagedFile() {
+  if (!temp_.empty()) unlink(temp_.c_str());
+}
+
+bool StagedFile::Write(const std::string& path, std::string_view bytes, std::string* error) {
+  if (!temp_.empty()) unlink(temp_.c_str());
+  temp_.clear();
+  path_ = path;
+  target_ = ResolveTarget(path);
+  struct stat st;
+  if (stat(target_.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    SetError(error, Reason("Cannot write", path, EISDIR));
     return false;
   }
-  SyncFolder(FolderOf(target));
+  temp_ = WriteTemporary(target_, bytes, error);
+  return !temp_.empty();
+}
+
+bool StagedFile::Commit(std::string* error) {
+  if (temp_.empty()) {
+    SetError(error, Reason("Cannot write", path_, EINVAL));
+    return false;
+  }
+  const std::string temp = std::move(temp_);
+  temp_.clear();
+  if (rename(temp.c_str(), target_.c_str()) != 0) {
+    const int err = errno;
+    unlink(temp.c_str());
+    SetError(error, Reason("Cannot write", path_, err));
+    return false;
+  }
+  SyncFolder(FolderOf(target_));
   return true;
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
+  StagedFile staged;
+  return staged.Write(path, bytes, error) && staged.Commit(error);
 }
 
 bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& existed,

@@ -35,9 +35,10 @@ struct IndexState {
 void LoadIndex(IndexState& state, const std::string& path, char separator = ';');
 
 // Writes every row not removed ("-") to the file, replacing it whole. With
-// `backup`, first copies index.bak over index.bak2 and the file at `path` over
-// index.bak, ignoring failed copies. Raises EInOutError when the file cannot
-// be written; the file then keeps its former content.
+// `backup`, copies index.bak over index.bak2 and the file at `path` over
+// index.bak, ignoring failed copies, once the new content is written beside
+// the file and just before it takes the file's place. Raises EInOutError when
+// the file cannot be written; the file and the backups then stay as they were.
 void SaveIndex(const IndexState& state, const std::string& path, bool backup);
 
 // The bytes that SaveIndex writes.
