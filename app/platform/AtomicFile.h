@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trelio {
 
@@ -48,5 +49,10 @@ class StagedFile {
 // nothing is written, existed is set and the result is true.
 [[nodiscard]] bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& existed,
                                     std::string* error = nullptr);
+
+// Removes what writes of a process that is gone left in folder: the files
+// ".<name>.~<process id>-<counter>" of the given names, exactly that pattern,
+// regular files only, whose process no longer runs. Returns how many.
+int RemoveLeftoverTemporaryFiles(const std::string& folder, const std::vector<std::string>& names);
 
 }  // namespace trelio

@@ -88,6 +88,7 @@ void TForm1::FormCreate() {
   } else {
     Files = DataFilesIn(folder.folder);
     Index.files = Files.index;
+    RemoveInterruptedSaves(Files);
     const FirstRunCopy copy = CopyFirstRunSettings(folder, PathBytes(programFolder));
     if (!copy.error.empty()) ShowErrorBox(SystemText(copy.error));
   }

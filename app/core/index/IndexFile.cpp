@@ -28,8 +28,8 @@ void MigratePayoutsCount(FaucetItem& item) {
 }  // namespace
 
 IndexFilePaths IndexFilePaths::InFolder(const std::string& dataFolder) {
-  return {dataFolder + "/index.csv", dataFolder + "/index.bak", dataFolder + "/index.bak2",
-          dataFolder + "/index.tmp", dataFolder + "/index.tmp2"};
+  return {dataFolder + "/index.csv", dataFolder + "/index.bak",  dataFolder + "/index.bak2",
+          dataFolder + "/index.tmp", dataFolder + "/index.tmp2", dataFolder + "/index.recovery"};
 }
 
 void LoadIndex(IndexState& state, const std::string& path, char separator) {

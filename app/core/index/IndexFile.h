@@ -15,6 +15,10 @@ struct IndexFilePaths {
   std::string bak2;  // index.bak2, the previous index.bak
   std::string tmp;   // index.tmp, the compaction copy
   std::string tmp2;  // index.tmp2, the downloaded server index
+  // index.recovery, the index as it was a minute ago or less while the
+  // program runs; a clean exit removes it, so one that is newer than
+  // index.csv at a start is what a crash would have lost.
+  std::string recovery;
 
   static IndexFilePaths InFolder(const std::string& dataFolder);
 };

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "app/platform/AtomicFile.h"
 
@@ -119,6 +120,15 @@ DataFiles DataFilesIn(std::string_view folder) {
   f.index = IndexFilePaths::InFolder(f.folder);
   f.settings = Join(f.folder, "settings.ini");
   return f;
+}
+
+void RemoveInterruptedSaves(const DataFiles& files) {
+  std::vector<std::string> names;
+  for (const std::string* path :
+       {&files.index.csv, &files.index.bak, &files.index.bak2, &files.index.tmp, &files.index.tmp2,
+        &files.index.recovery, &files.settings})
+    names.push_back(path->substr(path->rfind('/') + 1));
+  RemoveLeftoverTemporaryFiles(files.folder, names);
 }
 
 bool IsPortableMarker(std::string_view bytes) {

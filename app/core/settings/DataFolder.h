@@ -17,6 +17,10 @@ struct DataFiles {
 };
 DataFiles DataFilesIn(std::string_view folder);
 
+// Removes the temporary files that saves of the data folder's files left when
+// their process was killed part-way (that process being gone).
+void RemoveInterruptedSaves(const DataFiles& files);
+
 // The "portable" marker's rule: of each line (ended by CR LF, LF or CR) at most
 // its first 80 bytes are taken, the pieces are joined without separators, and
 // the program is portable when the joined text is exactly "1".
