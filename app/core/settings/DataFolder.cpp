@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "app/core/index/IndexRecovery.h"
 #include "app/platform/AtomicFile.h"
 
 namespace trelio {
@@ -182,6 +183,9 @@ FirstRunCopy CopyFirstRunSettings(const DataFolderChoice& dataFolder,
 }
 
 StartupIndex ChooseStartupIndex(const DataFiles& files, std::string_view workingFolder) {
+  // What the last run kept after its last save of index.csv; that file stays
+  // as it is, so the next save rotates it into index.bak.
+  if (RecoveryFileIsNewer(files.index)) return {files.index.recovery, false};
   if (AnythingAt(files.index.csv)) return {files.index.csv, false};
   const std::string imported = Join(workingFolder, "index.csv");
   if (IsRegularFile(imported)) return {imported, true};

@@ -57,7 +57,8 @@ struct StartupIndex {
   bool saveToDataFolder = false;  // save it at once as the data folder's index.csv
 };
 
-// The data folder's index.csv when anything lies at that path (so a file that
+// The data folder's index.recovery when it is newer than index.csv (the last
+// run did not end cleanly), else its index.csv when anything lies at that path (so a file that
 // cannot be read gives an error on loading instead of being replaced), else an
 // "index.csv" file of the working folder, to be saved into the data folder at
 // once, else none.
