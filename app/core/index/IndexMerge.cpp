@@ -1,5 +1,8 @@
 #include "app/core/index/IndexMerge.h"
 
+#include <cstdint>
+#include <unordered_map>
+
 #include "app/core/index/FileBytes.h"
 #include "app/core/index/IndexLines.h"
 #include "app/core/index/IndexText.h"
@@ -76,6 +79,37 @@ void DropUnlisted(FaucetIndex& index, TIntegerHash& urlRowMap) {
   }
 }
 
+// What ends an element of a list: a trie of the elements read backwards, so
+// that a text is looked up from its last byte, in time of its length.
+class ElementEndings {
+ public:
+  explicit ElementEndings(size_t bytes) { children_.reserve(bytes); }
+
+  void Add(std::string_view element) {
+    uint64_t node = 0;
+    for (auto c = element.rbegin(); c != element.rend(); ++c) {
+      const auto [child, added] = children_.try_emplace(Edge(node, *c), nodes_);
+      if (added) ++nodes_;
+      node = child->second;
+    }
+  }
+  bool Ends(std::string_view text) const {
+    uint64_t node = 0;
+    for (auto c = text.rbegin(); c != text.rend(); ++c) {
+      const auto child = children_.find(Edge(node, *c));
+      if (child == children_.end()) return false;
+      node = child->second;
+    }
+    return true;
+  }
+
+ private:
+  static uint64_t Edge(uint64_t node, char c) { return node << 8 | uint8_t(c); }
+
+  std::unordered_map<uint64_t, uint64_t> children_;  // (node, byte) -> node
+  uint64_t nodes_ = 1;                               // node 0 is the empty ending
+};
+
 }  // namespace
 
 void MergeIndex(IndexState& state, const std::string& path, char separator,
@@ -130,12 +164,17 @@ void MergeIndex(IndexState& state, const std::string& path, char separator,
 std::string MergeTemplateList(std::string_view userList, std::string_view serverList) {
   if (serverList.empty()) return std::string(userList);
   if (userList.empty()) return std::string(serverList);
+  // An element holds no "|", so "element|" occurs in "list|" exactly when the
+  // element ends one of the list's elements: a lookup in the endings, instead
+  // of a search of the whole list for each element.
+  ElementEndings endings(userList.size() + serverList.size());
+  for (const std::string& element : SplitText("|", userList)) endings.Add(element);
   std::string merged(userList);
   for (const std::string& element : SplitText("|", serverList)) {
-    if ((merged + '|').find(element + '|') == std::string::npos) {
-      merged += '|';
-      merged += element;
-    }
+    if (endings.Ends(element)) continue;
+    merged += '|';
+    merged += element;
+    endings.Add(element);
   }
   return merged;
 }
