@@ -205,6 +205,23 @@ TEST_F(StartupTest, TemporaryFilesOfAKilledSaveAreRemovedAtStart) {
   EXPECT_TRUE(QFileInfo::exists(ours));  // its writer still runs
 }
 
+TEST_F(StartupTest, AnIndexThatCannotBeSavedAtExitIsKeptForTheNextStart) {
+  Write(Data("index.csv"), IndexCsv({"bitcoin;Moon;http://moon.example/;5"}));
+  TForm1& f = Start();
+  f.StringGrid1.Row(1)[fName] = "Moon changed";
+  // A folder takes the place of index.csv: its save fails.
+  QFile::remove(Data("index.csv"));
+  QDir().mkpath(Data("index.csv"));
+  Stop();
+  EXPECT_NE(Read(Data("index.recovery")).find("Moon changed"), std::string::npos);
+
+  QDir(Data("index.csv")).removeRecursively();
+  EXPECT_EQ(Start().StringGrid1.Row(1)[fName], "Moon changed");
+  Stop();
+  EXPECT_NE(Read(Data("index.csv")).find("Moon changed"), std::string::npos);
+  EXPECT_FALSE(QFileInfo::exists(Data("index.recovery")));
+}
+
 TEST_F(StartupTest, ShutdownWritesSettingsAndIndexWithBackups) {
   const std::string stored = IndexCsv({"bitcoin;Moon;http://moon.example/;5"});
   Write(Data("index.csv"), stored);
