@@ -1,7 +1,7 @@
 #include "app/core/index/IndexMerge.h"
 
 #include <cstdint>
-#include <unordered_map>
+#include <vector>
 
 #include "app/core/index/FileBytes.h"
 #include "app/core/index/IndexLines.h"
@@ -80,34 +80,48 @@ void DropUnlisted(FaucetIndex& index, TIntegerHash& urlRowMap) {
 }
 
 // What ends an element of a list: a trie of the elements read backwards, so
-// that a text is looked up from its last byte, in time of its length.
+// that a text is looked up from its last byte, in time of its length (a node's
+// children are a chain of at most 256 siblings).
 class ElementEndings {
  public:
-  explicit ElementEndings(size_t bytes) { children_.reserve(bytes); }
+  explicit ElementEndings(size_t bytes) {
+    nodes_.reserve(bytes + 1);
+    nodes_.push_back({});  // the empty ending
+  }
 
   void Add(std::string_view element) {
-    uint64_t node = 0;
+    uint32_t node = 0;
     for (auto c = element.rbegin(); c != element.rend(); ++c) {
-      const auto [child, added] = children_.try_emplace(Edge(node, *c), nodes_);
-      if (added) ++nodes_;
-      node = child->second;
+      uint32_t child = Child(node, *c);
+      if (child == kNone) {
+        child = uint32_t(nodes_.size());
+        nodes_.push_back({kNone, nodes_[node].firstChild, *c});
+        nodes_[node].firstChild = child;
+      }
+      node = child;
     }
   }
   bool Ends(std::string_view text) const {
-    uint64_t node = 0;
-    for (auto c = text.rbegin(); c != text.rend(); ++c) {
-      const auto child = children_.find(Edge(node, *c));
-      if (child == children_.end()) return false;
-      node = child->second;
-    }
-    return true;
+    uint32_t node = 0;
+    for (auto c = text.rbegin(); c != text.rend() && node != kNone; ++c) node = Child(node, *c);
+    return node != kNone;
   }
 
  private:
-  static uint64_t Edge(uint64_t node, char c) { return node << 8 | uint8_t(c); }
+  static constexpr uint32_t kNone = UINT32_MAX;
+  struct Node {
+    uint32_t firstChild = kNone;
+    uint32_t nextSibling = kNone;
+    char byte = 0;
+  };
 
-  std::unordered_map<uint64_t, uint64_t> children_;  // (node, byte) -> node
-  uint64_t nodes_ = 1;                               // node 0 is the empty ending
+  uint32_t Child(uint32_t node, char c) const {
+    uint32_t child = nodes_[node].firstChild;
+    while (child != kNone && nodes_[child].byte != c) child = nodes_[child].nextSibling;
+    return child;
+  }
+
+  std::vector<Node> nodes_;
 };
 
 }  // namespace
