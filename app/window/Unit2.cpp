@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QToolButton>
 #include <algorithm>
 
 #include "app/core/about/VersionCheck.h"
@@ -85,13 +84,11 @@ void TAboutBox::CreateLayout() {
       AddLabel(Panel1, "ProductName", QStringLiteral("Korvane Trelio"), Arial(19, true), {48, 12});
   Label1 = AddLabel(Panel1, "Label1", QStringLiteral("version "), Arial(16), {48, 40});
 
-  SpeedButton3 = new QToolButton(Panel1);
-  SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));
-  SpeedButton3->setText(QStringLiteral("Korvane Trelio new version available!"));
+  SpeedButton3 =
+      AddLinkButton("SpeedButton3", QStringLiteral("Korvane Trelio new version available!"), {},
+                    {8, 67, 337, 32});
   SpeedButton3->setFont(Arial(13, true));
-  SpeedButton3->setGeometry(8, 67, 337, 32);
-  SpeedButton3->setCursor(Qt::PointingHandCursor);
-  connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+  connect(SpeedButton3, &QPushButton::clicked, this, [this] { SpeedButton3Click(); });
 
   Label4 =
       AddLabel(Panel1, "Label4", QString::fromLatin1(kCheckingForNewVersion), Arial(16), {48, 74});
@@ -111,12 +108,12 @@ void TAboutBox::CreateLayout() {
                                {8, 225, 337, 32});
   SpeedButton7 =
       AddLinkButton("SpeedButton7", QStringLiteral("Bitcoin news"), bitcoin, {8, 257, 337, 32});
-  connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
-  connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
-  connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
-  connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
-  connect(SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
-  connect(SpeedButton7, &QToolButton::clicked, this, [this] { SpeedButton7Click(); });
+  connect(SpeedButton4, &QPushButton::clicked, this, [this] { SpeedButton4Click(); });
+  connect(SpeedButton5, &QPushButton::clicked, this, [this] { SpeedButton5Click(); });
+  connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+  connect(SpeedButton2, &QPushButton::clicked, this, [this] { SpeedButton2Click(); });
+  connect(SpeedButton6, &QPushButton::clicked, this, [this] { SpeedButton6Click(); });
+  connect(SpeedButton7, &QPushButton::clicked, this, [this] { SpeedButton7Click(); });
 
   // The site's name; the host the program talks to, so the demo shows its own.
   QFont link = Arial(16);
@@ -135,14 +132,16 @@ void TAboutBox::CreateLayout() {
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QToolButton* TAboutBox::AddLinkButton(const char* name, const QString& caption,
+// Buttons that open a page: icon and caption centred together, no focus, so
+// Enter stays with the OK button.
+QPushButton* TAboutBox::AddLinkButton(const char* name, const QString& caption,
                                       const QString& picture, QRect bounds) {
-  auto* button = new QToolButton(Panel1);
+  auto* button = new QPushButton(caption, Panel1);
   button->setObjectName(QString::fromLatin1(name));
-  button->setText(caption);
-  button->setIcon(Picture(picture));
+  if (!picture.isEmpty()) button->setIcon(Picture(picture));
   button->setIconSize({16, 16});
-  button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  button->setAutoDefault(false);
+  button->setFocusPolicy(Qt::NoFocus);
   button->setFont(Arial(13));
   button->setGeometry(bounds);
   button->setCursor(Qt::PointingHandCursor);

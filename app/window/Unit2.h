@@ -9,7 +9,6 @@
 
 class QLabel;
 class QPushButton;
-class QToolButton;
 
 namespace trelio {
 
@@ -29,14 +28,14 @@ class TAboutBox : public QDialog {
   QLabel* ProgramIcon = nullptr;
   QLabel* ProductName = nullptr;
   QLabel* Label1 = nullptr;
-  QToolButton* SpeedButton3 = nullptr;
+  QPushButton* SpeedButton3 = nullptr;
   QLabel* Label4 = nullptr;
-  QToolButton* SpeedButton4 = nullptr;
-  QToolButton* SpeedButton5 = nullptr;
-  QToolButton* SpeedButton1 = nullptr;
-  QToolButton* SpeedButton2 = nullptr;
-  QToolButton* SpeedButton6 = nullptr;
-  QToolButton* SpeedButton7 = nullptr;
+  QPushButton* SpeedButton4 = nullptr;
+  QPushButton* SpeedButton5 = nullptr;
+  QPushButton* SpeedButton1 = nullptr;
+  QPushButton* SpeedButton2 = nullptr;
+  QPushButton* SpeedButton6 = nullptr;
+  QPushButton* SpeedButton7 = nullptr;
   QLabel* Label3 = nullptr;
   QPushButton* OKButton = nullptr;
 
@@ -62,7 +61,7 @@ class TAboutBox : public QDialog {
 
  private:
   void CreateLayout();
-  QToolButton* AddLinkButton(const char* name, const QString& caption, const QString& picture,
+  QPushButton* AddLinkButton(const char* name, const QString& caption, const QString& picture,
                              QRect bounds);
   // The status line and the new-version button before a check has answered.
   void ShowChecking();

@@ -82,8 +82,12 @@ void TOKBottomDlg1::CreateLayout() {
   ValueListEditor1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   ValueListEditor1->verticalHeader()->hide();
   ValueListEditor1->verticalHeader()->setDefaultSectionSize(18);
+  // The interval column takes what the message column leaves, so no
+  // sideways scrolling comes with the vertical scroll bar.
   ValueListEditor1->setColumnWidth(0, 345);
   ValueListEditor1->setColumnWidth(1, 74);
+  ValueListEditor1->horizontalHeader()->setStretchLastSection(true);
+  ValueListEditor1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ValueListEditor1->setSelectionMode(QAbstractItemView::SingleSelection);
   ValueListEditor1->setSelectionBehavior(QAbstractItemView::SelectItems);
   ValueListEditor1->setEditTriggers(QAbstractItemView::AllEditTriggers);

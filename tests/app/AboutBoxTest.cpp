@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 
 #include "app/threads/VerThread.h"
