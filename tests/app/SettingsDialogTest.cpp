@@ -238,9 +238,23 @@ TEST_F(SettingsDialogTest, AnIntervalStillBeingTypedCountsOnOk) {
   EXPECT_EQ(S().noPayIntervals, "1,45");
 }
 
+// Counts the times the watched window is hidden.
+class HideCounter : public QObject {
+ public:
+  int hidden = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Hide) ++hidden;
+    return false;
+  }
+};
+
 TEST_F(SettingsDialogTest, AlwaysOnTopTakesEffectWithoutMovingTheWindow) {
   form->setGeometry(150, 120, 900, 600);
   QCoreApplication::processEvents();
+  HideCounter hides;
+  form->installEventFilter(&hides);
   const QRect before = form->geometry();
   const QWindow* const window = form->windowHandle();
   for (const bool on : {true, false, false}) {
@@ -256,6 +270,9 @@ TEST_F(SettingsDialogTest, AlwaysOnTopTakesEffectWithoutMovingTheWindow) {
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->geometry(), before);
   }
+  // Nor is it taken off the screen for a moment and shown anew.
+  EXPECT_EQ(hides.hidden, 0);
+  form->removeEventFilter(&hides);
 }
 
 TEST_F(SettingsDialogTest, BlockPopupsAboveOneShowsCheckedAndStaysOn) {
