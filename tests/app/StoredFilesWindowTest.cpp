@@ -4,10 +4,12 @@
 // settings, per coin, shows here too.
 #include <QFile>
 
-#include "tests/app/StartedWindow.h"
+#include "tests/support/window/StartedWindow.h"
 
 namespace trelio {
 namespace {
+
+using test::StartedWindowTest;
 
 using StoredFilesWindowTest = StartedWindowTest;
 

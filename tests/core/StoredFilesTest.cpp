@@ -9,14 +9,14 @@
 #include "app/core/index/IndexFile.h"
 #include "app/core/index/IndexMerge.h"
 #include "app/core/settings/AppSettings.h"
-#include "tests/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace trelio {
 namespace {
 
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
+using test::ReadBytes;
+using test::ScratchFolder;
+using test::WriteBytes;
 
 std::string Stored(const std::string& name) { return ReadBytes(KT_TEST_DATA "/stored/" + name); }
 
