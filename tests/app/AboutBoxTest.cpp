@@ -11,7 +11,7 @@
 
 #include "app/threads/VerThread.h"
 #include "app/window/Unit2.h"
-#include "tests/app/WindowFixture.h"
+#include "tests/support/window/WindowFixture.h"
 
 namespace trelio {
 namespace {

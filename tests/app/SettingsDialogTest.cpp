@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "app/window/Unit4.h"
-#include "tests/app/WindowFixture.h"
+#include "tests/support/window/WindowFixture.h"
 
 namespace trelio {
 namespace {
