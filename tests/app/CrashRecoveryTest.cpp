@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "tests/app/EventLoopWait.h"
+#include "tests/support/window/EventLoopWait.h"
 
 namespace trelio {
 namespace {

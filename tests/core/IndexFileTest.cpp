@@ -10,16 +10,16 @@
 #include <random>
 
 #include "app/core/index/InOutError.h"
-#include "tests/core/IndexTestSupport.h"
+#include "tests/support/IndexFolderTest.h"
 
 namespace trelio {
 namespace {
 
-using indextest::kHeaderLine;
-using indextest::ReadBytes;
-using indextest::WriteBytes;
+using test::kHeaderLine;
+using test::ReadBytes;
+using test::WriteBytes;
 
-class IndexFileTest : public indextest::IndexFolderTest {
+class IndexFileTest : public test::IndexFolderTest {
  protected:
   void Load(const std::string& bytes) {
     WriteBytes(Path("in.csv"), bytes);
@@ -289,7 +289,9 @@ TEST_F(IndexFileTest, AFailedSaveMovesNoBackup) {
     WriteBytes(f.bak, "previous\r\n");
     WriteBytes(f.bak2, "oldest\r\n");
     for (int attempt = 0; attempt < 2; ++attempt) EXPECT_THROW(failingSave(), EInOutError);
-    if (!std::filesystem::is_directory(f.csv)) EXPECT_EQ(ReadBytes(f.csv), "current\r\n");
+    if (!std::filesystem::is_directory(f.csv)) {
+      EXPECT_EQ(ReadBytes(f.csv), "current\r\n");
+    }
     EXPECT_EQ(ReadBytes(f.bak), "previous\r\n");
     EXPECT_EQ(ReadBytes(f.bak2), "oldest\r\n");
     for (const auto& entry : std::filesystem::directory_iterator(folder))

@@ -7,16 +7,16 @@
 #include <filesystem>
 
 #include "app/core/settings/DataFolder.h"
-#include "tests/core/IndexTestSupport.h"
+#include "tests/support/IndexFolderTest.h"
 
 namespace trelio {
 namespace {
 
-using indextest::kHeaderLine;
-using indextest::ReadBytes;
-using indextest::WriteBytes;
+using test::kHeaderLine;
+using test::ReadBytes;
+using test::WriteBytes;
 
-class IndexRecoveryTest : public indextest::IndexFolderTest {
+class IndexRecoveryTest : public test::IndexFolderTest {
  protected:
   // Sets the file's modification time to `seconds` after an arbitrary start.
   static void Age(const std::string& path, long seconds, long nanoseconds = 0) {

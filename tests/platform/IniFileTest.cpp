@@ -11,14 +11,14 @@
 #include <random>
 #include <stdexcept>
 
-#include "tests/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace trelio {
 namespace {
 
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
+using test::ReadBytes;
+using test::ScratchFolder;
+using test::WriteBytes;
 
 std::string WithLineBreak(std::string text, std::string_view eol) {
   std::string out;
