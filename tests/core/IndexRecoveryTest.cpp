@@ -66,14 +66,15 @@ TEST_F(IndexRecoveryTest, AStartLoadsTheRecoveryFileOnlyWhenItIsNewer) {
   const struct {
     bool csv, recovery;
     long csvAge, recoveryAge, recoveryNanoseconds;
-    bool fromRecovery;
+    bool sameContent, fromRecovery;
   } cases[] = {
-      {true, true, 10, 20, 0, true},   // a crash after the last save
-      {true, true, 10, 10, 1, true},   // even by a nanosecond
-      {true, true, 20, 10, 0, false},  // saved after it: a stale file
-      {true, true, 10, 10, 0, false},  // no newer
-      {false, true, 0, 10, 0, true},   // no index.csv at all
-      {true, false, 10, 0, 0, false},  // a clean exit
+      {true, true, 10, 20, 0, false, true},   // a crash after the last save
+      {true, true, 10, 10, 1, false, true},   // even by a nanosecond
+      {true, true, 20, 10, 0, false, false},  // saved after it: a stale file
+      {true, true, 10, 10, 0, false, false},  // no newer
+      {true, true, 10, 20, 0, true, false},   // a copy of what was saved
+      {false, true, 0, 10, 0, false, true},   // no index.csv at all
+      {true, false, 10, 0, 0, false, false},  // a clean exit
   };
   for (const auto& c : cases) {
     std::filesystem::remove(f.csv);
@@ -83,7 +84,7 @@ TEST_F(IndexRecoveryTest, AStartLoadsTheRecoveryFileOnlyWhenItIsNewer) {
       Age(f.csv, c.csvAge);
     }
     if (c.recovery) {
-      WriteBytes(f.recovery, kHeaderLine);
+      WriteBytes(f.recovery, c.sameContent ? kHeaderLine : kHeaderLine + "bitcoin;Kept\r\n");
       Age(f.recovery, c.recoveryAge, c.recoveryNanoseconds);
     }
     const StartupIndex start = ChooseStartupIndex(files, Path("nowhere"));

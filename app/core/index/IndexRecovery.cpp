@@ -34,8 +34,14 @@ bool RecoveryFileIsNewer(const IndexFilePaths& files) {
   timespec recovery{}, csv{};
   if (!ModifiedAt(files.recovery, recovery)) return false;
   if (!ModifiedAt(files.csv, csv)) return true;
-  return recovery.tv_sec != csv.tv_sec ? recovery.tv_sec > csv.tv_sec
-                                       : recovery.tv_nsec > csv.tv_nsec;
+  const bool newer =
+      recovery.tv_sec != csv.tv_sec ? recovery.tv_sec > csv.tv_sec : recovery.tv_nsec > csv.tv_nsec;
+  if (!newer) return false;
+  // A copy of what an index command had just saved adds nothing, and loading
+  // it would only push index.bak out by a save of the same index.
+  std::string kept, saved;
+  return ReadWholeFile(files.recovery, kept) != ReadOutcome::kRead ||
+         ReadWholeFile(files.csv, saved) != ReadOutcome::kRead || kept != saved;
 }
 
 }  // namespace trelio

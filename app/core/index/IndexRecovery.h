@@ -34,7 +34,8 @@ class IndexRecovery {
 void RemoveRecoveryFile(const IndexFilePaths& files);
 
 // True when the recovery file exists and is newer than index.csv (or index.csv
-// is missing): the last run ended without saving what it kept there.
+// is missing) and holds something else: the last run ended without saving
+// what it kept there.
 bool RecoveryFileIsNewer(const IndexFilePaths& files);
 
 }  // namespace trelio
