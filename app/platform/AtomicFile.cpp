@@ -1,6 +1,8 @@
 #include "app/platform/AtomicFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +10,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <string>
 #include <system_error>
 
 namespace trelio {
@@ -54,6 +57,28 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// The name of a temporary file of the process beside the file called base.
+constexpr std::string_view kTemporaryMark = ".~";
+std::string TemporaryName(const std::string& base, pid_t pid, unsigned counter) {
+  return "." + base + std::string(kTemporaryMark) + std::to_string(pid) + "-" +
+         std::to_string(counter);
+}
+
+// The process id of a temporary file name of base, or 0 when the name is not
+// exactly of that pattern.
+pid_t TemporaryNameProcess(std::string_view name, std::string_view base) {
+  const std::string prefix = "." + std::string(base) + std::string(kTemporaryMark);
+  if (!name.starts_with(prefix)) return 0;
+  name.remove_prefix(prefix.size());
+  const size_t dash = name.find('-');
+  if (dash == std::string_view::npos || dash == 0 || dash > 9 || dash + 1 == name.size()) return 0;
+  const auto allDigits = [](std::string_view digits) {
+    return digits.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  if (!allDigits(name.substr(0, dash)) || !allDigits(name.substr(dash + 1))) return 0;
+  return pid_t(std::stol(std::string(name.substr(0, dash))));
+}
+
 // Writes bytes into a new file beside target and returns its name, or an
 // empty name with the reason in error.
 std::string WriteTemporary(const std::string& target, std::string_view bytes, std::string& error) {
@@ -64,8 +89,8 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, st
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = (folder == "/" ? std::string() : folder) + "/." + base + ".~" +
-           std::to_string(getpid()) + "-" + std::to_string(counter++);
+    temp =
+        (folder == "/" ? std::string() : folder) + "/" + TemporaryName(base, getpid(), counter++);
     fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }
@@ -128,18 +153,40 @@ FileRead ReadFileBytes(const std::string& path) {
   return file;
 }
 
-Outcome WriteFileAtomic(const std::string& path, std::string_view bytes) {
+StagedFile::~StagedFile() {
+  if (!temp_.empty()) unlink(temp_.c_str());
+}
+
+Outcome StagedFile::Write(const std::string& path, std::string_view bytes) {
+  if (!temp_.empty()) unlink(temp_.c_str());
+  temp_.clear();
+  path_ = path;
+  target_ = ResolveTarget(path);
+  struct stat st;
+  if (stat(target_.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+    return {Reason("Cannot write", path, EISDIR)};
   Outcome outcome;
-  const std::string target = ResolveTarget(path);
-  const std::string temp = WriteTemporary(target, bytes, outcome.error);
-  if (temp.empty()) return outcome;
-  if (rename(temp.c_str(), target.c_str()) != 0) {
+  temp_ = WriteTemporary(target_, bytes, outcome.error);
+  return outcome;
+}
+
+Outcome StagedFile::Commit() {
+  if (temp_.empty()) return {Reason("Cannot write", path_, EINVAL)};
+  const std::string temp = std::move(temp_);
+  temp_.clear();
+  if (rename(temp.c_str(), target_.c_str()) != 0) {
     const int err = errno;
     unlink(temp.c_str());
-    outcome.error = Reason("Cannot write", path, err);
-    return outcome;
+    return {Reason("Cannot write", path_, err)};
   }
-  SyncFolder(FolderOf(target));
+  SyncFolder(FolderOf(target_));
+  return {};
+}
+
+Outcome WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  StagedFile staged;
+  Outcome outcome = staged.Write(path, bytes);
+  if (outcome.ok()) outcome = staged.Commit();
   return outcome;
 }
 
@@ -171,6 +218,28 @@ FileCreation CreateFileAtomic(const std::string& path, std::string_view bytes) {
   }
   SyncFolder(FolderOf(path));
   return creation;
+}
+
+int RemoveLeftoverTemporaryFiles(const std::string& folder, const std::vector<std::string>& names) {
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return 0;
+  int removed = 0;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    for (const std::string& base : names) {
+      const pid_t pid = TemporaryNameProcess(name, base);
+      if (pid <= 0 || pid == getpid()) continue;
+      // A process that runs, or that belongs to someone else, keeps its file.
+      if (kill(pid, 0) == 0 || errno != ESRCH) continue;
+      struct stat st;
+      const std::string path = folder + "/" + std::string(name);
+      if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && unlink(path.c_str()) == 0)
+        ++removed;
+      break;
+    }
+  }
+  closedir(dir);
+  return removed;
 }
 
 }  // namespace trelio
