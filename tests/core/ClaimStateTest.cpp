@@ -187,10 +187,10 @@ TEST(ClaimStateWait, ShowsTheStartedMinutesLeft) {
 }
 
 TEST(ClaimStateWait, TakesTheWordsOfTheActiveLanguage) {
-  SetMessageLookup([](uint16_t id) -> std::string {
-    if (id == msgWait) return "\xE6\xE4\xE0\xF2\xFC";  // cp1251 "ждать"
-    if (id == msgMin) return "\xEC\xE8\xED.";
-    return "?";
+  SetMessageLookup([](uint16_t id) -> EncodedText {
+    if (id == msgWait) return {"\xE6\xE4\xE0\xF2\xFC", 1251};  // "ждать"
+    if (id == msgMin) return {"\xEC\xE8\xED.", 1251};
+    return {"?", 1251};
   });
   FaucetItem item = MakeItem({"1", "", "1000", "5"});
   item[fName] = std::string("\xCB\xF3\xED\xE0\0!", 6);

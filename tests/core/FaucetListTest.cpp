@@ -96,7 +96,7 @@ TEST_F(FaucetListTest, CountWordFollowsTheCount) {
       {22, "22 #65083 S"}, {24, "24 #65083 S"}, {25, "25 #65082 S"}, {30, "30 #65082 S"},
       {31, "31 #65097 S"}, {-1, "-1 #65082"},
   };
-  SetMessageLookup([](uint16_t id) { return "#" + std::to_string(id); });
+  SetMessageLookup([](uint16_t id) { return EncodedText{"#" + std::to_string(id), 0}; });
   std::vector<std::string> texts;
   for (const Case& c : cases) texts.push_back(ListCountText(c.count, "S"));
   SetMessageLookup({});

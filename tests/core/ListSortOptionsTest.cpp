@@ -38,7 +38,7 @@ TEST(ListSortOptionsTest, DescribesEachKindAndOrder) {
 }
 
 TEST(ListSortOptionsTest, TakesTheTextOfTheActiveLanguage) {
-  SetMessageLookup([](uint16_t id) { return "#" + std::to_string(id); });
+  SetMessageLookup([](uint16_t id) { return EncodedText{"#" + std::to_string(id), 0}; });
   const std::string desc = SortDescription({6, 1, 0});
   const std::string asc = SortDescription({1, 0, 0});
   SetMessageLookup({});
