@@ -66,10 +66,9 @@ std::vector<LcfEntry> ReadLcfClassTable(ResourceBytes table, int32_t column) {
   const std::optional<int32_t> count = Int32At(table, countAt);
   if (!count) return entries;
   const int64_t indexBase = countAt + 4;
-  // The index ends where the record does, whatever the count says; Reserved
-  // is not read.
-  const int64_t fit = std::max<int64_t>((int64_t(table.size()) - indexBase) / 8, 0);
-  for (int64_t i = std::min<int64_t>(*count, fit) - 1; i >= 0; --i) {
+  for (int64_t i = int64_t(*count) - 1; i >= 0; --i) {
+    // A pair past the record's end ends the table; Reserved is not read.
+    if (!RangeAt(table, indexBase + 8 * i, 8)) break;
     const int64_t entry = indexBase + *Int32At(table, indexBase + 8 * i);
     const std::optional<int32_t> keyOffset = Int32At(table, entry);
     const std::optional<int32_t> keyLength = Int32At(table, entry + 4);
