@@ -8,6 +8,7 @@
 #include "app/widgets/Fonts.h"
 #include "app/widgets/Pictures.h"
 #include "app/window/Unit1.h"
+#include "localisation/LcUnit.h"
 
 int main(int argc, char** argv) {
   using namespace trelio;
@@ -41,5 +42,7 @@ int main(int argc, char** argv) {
     }
     runtime.Shutdown();
   }
+  // The active language's module is closed at program end.
+  LcReleaseLanguage();
   return result;
 }
