@@ -20,10 +20,13 @@
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/window/Unit1.h"
-#include "tests/app/FakeBrowser.h"
+#include "tests/support/window/FakeBrowser.h"
 
 namespace trelio {
 namespace {
+
+using test::FakeBrowser;
+using test::FakeBrowserFactory;
 
 class MainWindowTest : public ::testing::Test {
  protected:

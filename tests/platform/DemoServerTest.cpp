@@ -6,14 +6,15 @@
 
 #include "app/platform/HttpClient.h"
 #include "app/platform/MakerServer.h"
-#include "tests/ScopedEnv.h"
-#include "tests/ScratchFolder.h"
 #include "tests/support/DemoServerProcess.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace trelio {
 namespace {
 
 using test::DemoServerProcess;
+using test::ScopedEnv;
 
 std::vector<std::string> Split(const std::string& text, const std::string& by) {
   std::vector<std::string> parts;
@@ -37,7 +38,7 @@ TEST_F(DemoServerTest, ServesTheShippedIndexWhoseFaucetsAndSitePagesAllAnswer) {
   const HttpResult index = HttpGet(ServerIndexUrl());
   ASSERT_TRUE(index.ok) << index.error;
 
-  std::string shipped = testing::ReadBytes(DemoServerProcess::Root() + "/index.csv");
+  std::string shipped = test::ReadBytes(DemoServerProcess::Root() + "/index.csv");
   ASSERT_FALSE(shipped.empty());
   for (size_t at; (at = shipped.find("127.0.0.1:8717")) != std::string::npos;) {
     shipped.replace(at, 14, demo.Host());
