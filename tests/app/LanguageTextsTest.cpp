@@ -7,7 +7,7 @@
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"
 #include "localisation/LcUnit.h"
-#include "tests/app/WindowFixture.h"
+#include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
 namespace {
