@@ -167,7 +167,7 @@ TEST(PeResources, RandomlyMutatedModulesAreReadSafely) {
   std::mt19937 random(20261210);
   std::uniform_int_distribution<size_t> place(0, module.size() - 1);
   std::uniform_int_distribution<int> byte(0, 255), count(1, 16), special(0, 3);
-  for (int round = 0; round < 3000; ++round) {
+  for (int round = 0; round < 1500; ++round) {
     Bytes b = module;
     for (int k = count(random); k > 0; --k) {
       const size_t at = place(random);
