@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "app/core/index/InOutError.h"
+#include "app/core/list/ListRowStyle.h"
 #include "app/core/settings/BrowserEmulation.h"
 #include "app/core/text/Numbers.h"
 #include "app/platform/DecimalSeparator.h"
@@ -25,7 +26,6 @@
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/DetailPanel.h"
 #include "app/widgets/FaucetListBox.h"
-#include "app/widgets/ListRowStyle.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/Unit1.h"
 
