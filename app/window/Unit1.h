@@ -10,6 +10,7 @@
 
 #include "app/browser/EmbeddedBrowser.h"
 #include "app/core/browsing/BrowsingController.h"
+#include "app/core/coins/CoinTable.h"
 #include "app/core/index/FaucetItem.h"
 #include "app/core/index/IndexFile.h"
 #include "app/core/index/IndexMerge.h"
@@ -19,7 +20,6 @@
 #include "app/threads/ExecuteThread.h"
 #include "app/widgets/FaucetListDrawing.h"
 #include "app/widgets/Pictures.h"
-#include "app/window/CoinTabComponents.h"
 #include "app/window/StartupOptions.h"
 #include "app/window/WindowPrompts.h"
 #include "hashes/Hashes.h"
@@ -49,8 +49,9 @@ class MyThread;
 class PanelStatusBar;
 class SyncGate;
 
-// The controls of one coin's tab.
+// The controls of one coin's tab, made from the coin's row of kCoins.
 struct CoinWidgets {
+  int coin = -1;  // the row in kCoins, and the place in the settings' per-coin lists
   QWidget* TabSheet = nullptr;
   CoinPanel* Panel = nullptr;
   QAction* MenuItem = nullptr;  // its item in PopupMenu3
@@ -250,7 +251,7 @@ class TForm1 : public QMainWindow {
   // Coin tabs.
   void PageControl1Change();
   void PageControl1MouseUp(Qt::MouseButton button);
-  void ApplyEditLock(int coin, bool toggle);
+  void ApplyEditLock(int tab, bool toggle);
   void UpdateNewItemCaption();
   void ResetEditor();
   void Image1Click();
@@ -452,9 +453,10 @@ class TForm1 : public QMainWindow {
   void ConnectBrowser(EmbeddedBrowser& browser);
   void ConnectCoinControls();
   void SelectSortItem(QAction* item);
-  void ToggleCoinTab(int coin);
-  void OpenCoinHomePage(int coin);
-  void CoinLabelReleased(int coin);
+  void ToggleCoinTab(int tab);
+  void OpenCoinHomePage(int tab);
+  void CoinLabelReleased(int tab);
+  void AddressEditReleased(int tab);
 
   void RestoreWindowState();
   void StoreWindowState();

@@ -4,7 +4,7 @@
 // looked at.
 #include <QString>
 
-#include "app/core/settings/CoinLinks.h"
+#include "app/core/coins/CoinTable.h"
 #include "app/platform/MakerServer.h"
 #include "app/threads/ExecuteThread.h"
 #include "app/window/Unit1.h"
@@ -19,9 +19,7 @@ void Open(std::string_view url) {
 
 }  // namespace
 
-void TForm1::OpenCoinHomePage(int tab) {
-  Open(kCoinHomePages[static_cast<size_t>(kCoinTabOrder[static_cast<size_t>(tab)])]);
-}
+void TForm1::OpenCoinHomePage(int tab) { Open(CoinAtTab(tab).homePage); }
 
 void TForm1::Image1Click() { Open(kMicropaymentServiceUrl); }
 

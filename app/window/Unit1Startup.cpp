@@ -43,9 +43,6 @@ QString OrDefault(const QString& folder, const QString& fallback) {
   return folder.isEmpty() ? fallback : folder;
 }
 
-// The settings of a coin by its place in the tab row.
-int SettingsCoin(int tab) { return kCoinTabOrder[static_cast<size_t>(tab)]; }
-
 // A failure at shutdown goes to stderr: the window is closed by then and the
 // loop has ended, and a modal box could hold up the end of a session.
 void ReportShutdownError(const QString& error) {
@@ -172,24 +169,23 @@ void TForm1::RestoreWindowState() {
                              Settings.featureBrowserEmulation, &registryError))
     std::fprintf(stderr, "Korvane Trelio: %s\n", registryError.c_str());
   // 23 - 27. Locks, tabs, lock glyphs, the update lock, addresses.
-  for (int tab = 0; tab < kCoinCount; ++tab)
-    Coins[static_cast<size_t>(tab)].Panel->AddressEdit->setReadOnly(
-        Settings.locks[static_cast<size_t>(SettingsCoin(tab))] == "1");
+  for (const CoinWidgets& w : Coins)
+    w.Panel->AddressEdit->setReadOnly(Settings.locks[static_cast<size_t>(w.coin)] == "1");
   {
     // Hiding the active tab moves to another one without a tab change.
     const QSignalBlocker quiet(PageControl1);
     for (int tab = 0; tab < kCoinCount; ++tab) {
-      const bool shown = Settings.tabs[static_cast<size_t>(SettingsCoin(tab))] == "1";
+      const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
+      const bool shown = Settings.tabs[static_cast<size_t>(w.coin)] == "1";
       PageControl1->setTabVisible(tab, shown);
-      Coins[static_cast<size_t>(tab)].MenuItem->setChecked(shown);
+      w.MenuItem->setChecked(shown);
     }
   }
   for (int tab = 0; tab < kCoinCount; ++tab) ApplyEditLock(tab, false);
   LockForUpdate = false;
   ShowUpdateLockGlyph();
-  for (int tab = 0; tab < kCoinCount; ++tab)
-    Coins[static_cast<size_t>(tab)].Panel->AddressEdit->setText(
-        AnsiToQString(Settings.addresses[static_cast<size_t>(SettingsCoin(tab))]));
+  for (const CoinWidgets& w : Coins)
+    w.Panel->AddressEdit->setText(AnsiToQString(Settings.addresses[static_cast<size_t>(w.coin)]));
   settingsRestored_ = true;
 }
 
@@ -254,8 +250,8 @@ void TForm1::SaveShutdownSettings() {
 
 void TForm1::StoreWindowState() {
   for (int tab = 0; tab < kCoinCount; ++tab) {
-    const auto coin = static_cast<size_t>(SettingsCoin(tab));
     const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
+    const auto coin = static_cast<size_t>(w.coin);
     Settings.addresses[coin] = QStringToAnsi(w.Panel->AddressEdit->text());
     Settings.tabs[coin] = PageControl1->isTabVisible(tab) ? "1" : "";
     Settings.locks[coin] = w.Panel->AddressEdit->isReadOnly() ? "1" : "";

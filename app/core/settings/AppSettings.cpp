@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "app/core/coins/CoinTable.h"
 #include "app/core/payout/PayoutTemplates.h"
-#include "app/core/settings/DefaultReferrals.h"
 #include "app/core/settings/LanguageSetting.h"
 #include "app/platform/CodePage.h"
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "app/core/settings/CoinTable.h"
+#include "app/core/coins/CoinTable.h"
 #include "app/platform/IniFile.h"
 
 namespace trelio {
