@@ -113,8 +113,9 @@ class TForm1 : public QMainWindow {
   // The index with its table; its files are set at start-up.
   IndexState Index{StringGrid1, UrlRowMap, {}, '.'};
 
-  // The window's settings: read at start-up, written at exit.
-  AppSettings Settings;
+  // The window's settings: read at start-up, written at exit; until then
+  // those of a settings file without keys.
+  AppSettings Settings = ReadAppSettings(IniFile(), SettingsEnvironment{});
   // The browsing state (current, browsed and preloaded rows, the active
   // window) and the browse commands.
   std::unique_ptr<BrowsingController> Browsing;
