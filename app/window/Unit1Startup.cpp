@@ -52,11 +52,11 @@ void ReportShutdownError(const QString& error) {
 }  // namespace
 
 void TForm1::FormCreate() {
-  // 1. OLE has no counterpart here.
-  // 2. The user's separator first; "." then holds for every number.
+  // OLE has no counterpart here. The user's decimal separator is taken first;
+  // "." then holds for every number.
   SystemDecimalSeparator = TakeUserDecimalSeparator();
   Index.systemDecimalSeparator = SystemDecimalSeparator;
-  // 3, 4. The browser events, then the two browsers.
+  // The browser events, then the two browsers.
   ConnectBrowser(*WebBrowser1);
   ConnectBrowser(*WebBrowser2);
   WebBrowser1->CreateBrowser(Panel2);
@@ -65,9 +65,9 @@ void TForm1::FormCreate() {
     if (browser->View()) Panel2->AddView(browser->View());
   if (WebBrowser1->View()) WebBrowser1->View()->setObjectName(QStringLiteral("WebBrowser1"));
   if (WebBrowser2->View()) WebBrowser2->View()->setObjectName(QStringLiteral("WebBrowser2"));
-  // 5. The browsing state starts empty with a new controller.
+  // The browsing state starts empty with a new controller.
   FirstShow = true;
-  // 6, 7, 8.
+  // The version in the title, long-lived hints, the pictures.
   VersionText = AnsiToQString(FormatVersion(VersionNumber));
   setWindowTitle(QStringLiteral("Korvane Trelio v") + VersionText);
   QApplication::setApplicationDisplayName(windowTitle());
@@ -75,7 +75,7 @@ void TForm1::FormCreate() {
     if (!w->toolTip().isEmpty()) w->setToolTipDuration(60000);
   LoadBitmaps();
 
-  // 9, 10, 11. The data folder, its files, the first-run copy.
+  // The data folder, its files, the first-run copy.
   const QString programFolder =
       OrDefault(startup_.programFolder, QCoreApplication::applicationDirPath());
   const DataFolderChoice folder = ChooseDataFolder(PathBytes(programFolder), AppDataFolder());
@@ -88,9 +88,9 @@ void TForm1::FormCreate() {
     const FirstRunCopy copy = CopyFirstRunSettings(folder, PathBytes(programFolder));
     if (!copy.error.empty()) ShowErrorBox(SystemText(copy.error));
   }
-  // 12. The URL-key table is made empty with the window.
+  // The URL-key table is made empty with the window.
 
-  // 13. The settings, with the language applied right after its key.
+  // The settings, with the language applied right after its key.
   SettingsEnvironment environment;
   if (startup_.screen) {
     environment.screen = *startup_.screen;
@@ -102,14 +102,14 @@ void TForm1::FormCreate() {
   Settings = ReadAppSettings(ini, environment,
                              [this](const std::string& code) { ApplyLanguageSetting(code); });
 
-  // 14 - 27.
+  // The list, update and window options, the coin tabs and their addresses.
   RestoreWindowState();
 
-  // 28, 29. The index, under its header row.
+  // The index, under its header row.
   for (int f = 0; f < kFaucetFieldCount; ++f) StringGrid1.Row(0).fields[f] = kFaucetHeader[f];
   LoadStartupIndex();
 
-  // 30, 31, 32.
+  // The list of the active coin, both browsers hidden, the minute ticker running.
   RebuildList();
   WebBrowser1->Hide();
   WebBrowser2->Hide();
@@ -129,7 +129,7 @@ void TForm1::ApplyLanguageSetting(const std::string& languageCode) {
 }
 
 void TForm1::RestoreWindowState() {
-  // 14. List options.
+  // List options.
   ToolButton1->setChecked(Settings.showHidden);
   Showhiddenitems1->setChecked(ToolButton1->isChecked());
   Singlelineview1->setChecked(Settings.singleLineView);
@@ -137,38 +137,38 @@ void TForm1::RestoreWindowState() {
                                                        : kTwoLineItemHeight);
   ApplySortOptions();
   SyncListOptionsMenu();
-  // 15. Update options, already brought into line on reading.
+  // Update options, already brought into line on reading.
   Hidingbeforeupdate1->setChecked(Settings.hidingBeforeUpdating == 1);
   Updatingwithshowinghiddenitems1->setChecked(Settings.updatingWithShowingHiddenItems == 1);
   Clearingbeforeupdating1->setChecked(Settings.clearingBeforeUpdating == 1);
-  // 16. Bounds that failed the screen tests came back as the designed ones.
+  // Bounds that failed the screen tests came back as the designed ones.
   // Left and top place the frame, as the window system keeps them.
   resize(Settings.bounds.width, Settings.bounds.height);
   move(Settings.bounds.left, Settings.bounds.top);
   if (Settings.maximized) setWindowState(windowState() | Qt::WindowMaximized);
-  // 17.
+  // Always on top.
   setWindowFlag(Qt::WindowStaysOnTopHint, Settings.alwaysOnTop == 1);
-  // 18.
+  // The save dialogs ask before overwriting a file.
   SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
   SaveDialog2->setOption(QFileDialog::DontConfirmOverwrite, false);
-  // 19, 20. A page set here is no tab change of the user.
+  // The active coin page; a page set here is no tab change of the user.
   {
     const QSignalBlocker quiet(PageControl1);
     PageControl1->setCurrentIndex(Settings.page);
   }
   UpdateNewItemCaption();
-  // 21.
+  // The width of the list column and the height of the coin tab row.
   const int leftWidth = Settings.leftPanelWidth;
   Splitter1->setSizes({leftWidth, std::max(width() - leftWidth - Splitter1->handleWidth(), 1)});
   const int topHeight = Settings.topPanelHeight;
   Splitter2->setSizes({topHeight, std::max(height() - topHeight - Splitter2->handleWidth(), 1)});
-  // 22. The browser emulation value; this engine does not read it, so a
+  // The browser emulation value; this engine does not read it, so a
   // failure only goes to stderr.
   std::string registryError;
   if (!WriteBrowserEmulation(UserConfigFolder(), PathBytes(QCoreApplication::applicationFilePath()),
                              Settings.featureBrowserEmulation, &registryError))
     std::fprintf(stderr, "Korvane Trelio: %s\n", registryError.c_str());
-  // 23 - 27. Locks, tabs, lock glyphs, the update lock, addresses.
+  // Locks, tabs, lock glyphs, the update lock, addresses.
   for (const CoinWidgets& w : Coins)
     w.Panel->AddressEdit->setReadOnly(Settings.locks[static_cast<size_t>(w.coin)] == "1");
   {
@@ -215,14 +215,14 @@ void TForm1::LoadStartupIndex() {
 }
 
 void TForm1::FormDestroy() {
-  // 1. No expiry may run while or after the index is written; a tick that is
+  // No expiry may run while or after the index is written; a tick that is
   // just being handed over still runs while this waits.
   if (Ticker) {
     Ticker->Stop();
     Ticker->WaitFor();
     Ticker.reset();
   }
-  // 2, 3. 4: OLE has no counterpart here.
+  // Then the index and the settings are saved; OLE has no counterpart here.
   SaveShutdownIndex();
   SaveShutdownSettings();
 }
