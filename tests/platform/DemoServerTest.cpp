@@ -81,6 +81,48 @@ TEST_F(DemoServerTest, TellsTheVersionAsADecimalNumberFirst) {
   EXPECT_TRUE(version.body.starts_with("101")) << version.body;
 }
 
+TEST_F(DemoServerTest, VersionAnswersAsTheTestChooses) {
+  struct Case {
+    const char* setting;  // the query of /demo/version
+    long status;
+    const char* body;
+  } const cases[] = {
+      {"text=102%0A", 200, "102\n"},
+      {"text=abc", 200, "abc"},
+      {"mode=fail", 500, "Internal Server Error\n"},
+      {"mode=empty", 200, ""},
+      {"text=1000&delay=50", 200, "1000"},
+      {"mode=file", 200, "101\n"},
+  };
+  for (const Case& c : cases) {
+    const HttpResult set = HttpGet(demo.Url(std::string("/demo/version?") + c.setting));
+    ASSERT_TRUE(set.ok) << c.setting << ": " << set.error;
+    const HttpResult version = HttpGet(ServerVersionUrl());
+    EXPECT_EQ(version.status, c.status) << c.setting;
+    EXPECT_EQ(version.body, c.body) << c.setting;
+  }
+  EXPECT_EQ(HttpGet(demo.Url("/demo/version?mode=sometimes")).status, 400);
+  EXPECT_EQ(HttpGet(demo.Url("/demo/version?delay=soon")).status, 400);
+}
+
+TEST_F(DemoServerTest, EveryPageOfTheMakersSiteHasItsOwnPage) {
+  const std::pair<const char*, const char*> pages[] = {
+      {"/", "Korvane Trelio demo server"},
+      {kHomePagePath, "Korvane Trelio home page"},
+      {kFeedbackPagePath, "Feedback"},
+      {kBitcoinPagePath, "What is Bitcoin and how to get it for free?"},
+      {kBitcoinRatePagePath, "Bitcoin exchange rate calculator"},
+      {kBitcoinTradePagePath, "Buy, sell, trade Bitcoin"},
+      {kBitcoinNewsPagePath, "Bitcoin news"},
+  };
+  for (const auto& [path, title] : pages) {
+    const HttpResult page = HttpGet(MakerServerUrl(path));
+    ASSERT_TRUE(page.ok) << path << ": " << page.error;
+    EXPECT_NE(page.body.find(std::string("<title>") + title + "</title>"), std::string::npos)
+        << path;
+  }
+}
+
 TEST_F(DemoServerTest, KeepsEveryItemActionQueryForReadingBack) {
   const std::string queries[] = {
       "a=add&c=bitcoin&n=Demo%20one%26two&l=http://f.example/x&m=60&i=",
