@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "app/platform/AsciiCase.h"
+
 namespace trelio {
 
 inline constexpr int kCoinCount = 21;
@@ -127,8 +129,8 @@ constexpr int CoinOfKey(std::string_view key) {
 }
 
 namespace coin_table_detail {
-// position -> index into kCoins, from the rows' own places; the check below
-// fails the build when two rows claim one place.
+// place -> index into kCoins, from the rows' own places. Two rows claiming one
+// place, or a place out of range, stop the build here.
 template <int Coin::*place>
 constexpr std::array<int, kCoinCount> ByPlace() {
   std::array<int, kCoinCount> order{};
@@ -153,10 +155,8 @@ inline constexpr std::array<int, kCoinCount> kCoinIconOrder =
 constexpr bool KeysAreLowerCaseNames() {
   for (const Coin& coin : kCoins) {
     if (coin.key.size() != coin.name.size()) return false;
-    for (size_t i = 0; i < coin.name.size(); ++i) {
-      const char c = coin.name[i];
-      if (coin.key[i] != (c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c)) return false;
-    }
+    for (size_t i = 0; i < coin.name.size(); ++i)
+      if (coin.key[i] != AsciiLower(coin.name[i])) return false;
   }
   return true;
 }
