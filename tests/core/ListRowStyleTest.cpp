@@ -1,4 +1,4 @@
-#include "app/widgets/ListRowStyle.h"
+#include "app/core/list/ListRowStyle.h"
 
 #include <gtest/gtest.h>
 
