@@ -97,7 +97,10 @@ void TForm1::ChromiumDetectInterval(EmbeddedBrowser& browser) {
 }
 
 QString TForm1::GetActiveCoinAddress() const {
-  const QString coin = PageControl1->tabText(PageControl1->currentIndex()).toLower();
+  return CoinAddress(PageControl1->tabText(PageControl1->currentIndex()).toLower());
+}
+
+QString TForm1::CoinAddress(const QString& coin) const {
   for (size_t i = 0; i < Coins.size(); ++i)
     if (QString::fromLatin1(kCoinTabs[i].caption).toLower() == coin)
       return Coins[i].Panel->AddressEdit->text();
