@@ -15,6 +15,13 @@
 #include <QWebEngineView>
 
 namespace trelio {
+namespace {
+
+// A URL as it was loaded: QUrl's display form decodes "%20" and "%C3%A9", and
+// a faucet's address, kept encoded in the index, would no longer match it.
+QString UrlText(const QUrl& url) { return url.toString(QUrl::FullyEncoded); }
+
+}  // namespace
 
 class WebEngineBrowser::Page : public QWebEnginePage {
  public:
@@ -108,9 +115,7 @@ bool WebEngineBrowser::CanGoBack() const { return page_ && page_->history()->can
 bool WebEngineBrowser::CanGoForward() const { return page_ && page_->history()->canGoForward(); }
 
 // The page's URL is the main frame's; empty before the first load.
-QString WebEngineBrowser::MainFrameUrl() const {
-  return page_ ? page_->url().toString() : QString();
-}
+QString WebEngineBrowser::MainFrameUrl() const { return page_ ? UrlText(page_->url()) : QString(); }
 
 void WebEngineBrowser::Show() {
   if (view_) view_->show();
@@ -134,7 +139,7 @@ void WebEngineBrowser::Close() {
 // which Qt WebEngine raises for the main frame only: sub-frame loads raise
 // nothing, so every load end here is the main frame's.
 void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
-  const QString url = info.url().toString();
+  const QString url = UrlText(info.url());
   switch (info.status()) {
     case QWebEngineLoadingInfo::LoadStartedStatus:
       emit LoadingStateChange(identifier_, true, CanGoBack(), CanGoForward());
@@ -167,7 +172,7 @@ void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
 // its own that the user (or the page, by window.close) can close. Pop-ups
 // of a pop-up get the same decision.
 void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request) {
-  if (PopupCancelled(request.requestedUrl().toString())) return;
+  if (PopupCancelled(UrlText(request.requestedUrl()))) return;
   auto* view = new QWebEngineView();
   view->setAttribute(Qt::WA_DeleteOnClose);
   auto* page = new QWebEnginePage(profile_, view);

@@ -146,6 +146,28 @@ TEST_F(BrowsingWebEngineTest, ThePageTextOfACompletedFaucetGivesItsPayout) {
   }
 }
 
+// A faucet address with a blank and an accent stays percent-encoded as the
+// page's URL, so the page is recognised as the faucet's and its payout read.
+TEST_F(BrowsingWebEngineTest, AFaucetAtAPercentEncodedAddressGetsItsPayout) {
+  const int position = w.PositionOf("btc-claim");
+  FaucetItem& row = w.Row("btc-claim");
+  const std::string url = w.demo.Url("/demo/caf%C3%A9%20faucet.html");
+  row[fUrl] = url;
+  w.form->ListBox1->SetItemIndex(position);
+  w.form->ToolButton2Click();
+  ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd("faucet.html"));
+  EXPECT_EQ(Active().MainFrameUrl().toStdString(), url + "?r=" + w.form->CurrentReferral);
+  EXPECT_TRUE(WaitForText(w.form->Edit5, QString::fromUtf8("Demo Caf\u00e9 Faucet")));
+  EXPECT_EQ(w.form->Edit7->text().toStdString(), url);
+
+  Active().ExecuteJavaScript("document.forms[0].submit()");
+  ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd(QStringLiteral("?f=")));
+  w.form->CompleteCurrentItem();
+  EXPECT_EQ(row[fCompleted], "1");
+  EXPECT_TRUE(test::WaitUntil([&] { return row[fTotalPayout] == "0.00000777"; }, 30000))
+      << row[fTotalPayout];
+}
+
 // The road of a claim: browse the first faucet while the second preloads,
 // claim, move on: the first is completed with its payout, the second is shown
 // as preloaded, the third preloads.

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 
+#include "tools/demo-server/AwkwardPages.h"
 #include "tools/demo-server/DemoSite.h"
 
 namespace {
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
   }
   trelio::demo::DemoSite site(root, bound);
   site.Install(server);
+  trelio::demo::InstallAwkwardPages(server);
   std::cout << "Listening on 127.0.0.1:" << bound << "\n"
             << "Start the program with KORVANE_TRELIO_SERVER=127.0.0.1:" << bound << std::endl;
   return server.listen_after_bind() ? EXIT_SUCCESS : EXIT_FAILURE;
