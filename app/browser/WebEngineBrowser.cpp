@@ -43,8 +43,8 @@ class WebEngineBrowser::Page : public QWebEnginePage {
 WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, int identifier)
     : profile_(profile),
       identifier_(identifier),
-      documentReadyMarker_(QStringLiteral("korvane-trelio-document-ready:") +
-                           QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+      documentMarker_(QStringLiteral("korvane-trelio-document-available:") +
+                      QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
 
 WebEngineBrowser::~WebEngineBrowser() { Close(); }
 
@@ -53,15 +53,18 @@ bool WebEngineBrowser::CreateBrowser(QWidget* parent) {
   page_ = new Page(profile_, this);
 
   // Document available in the main frame: a script of our own world runs in
-  // the main frame once the document is parsed (inputs and title present),
-  // before the load ends, and logs a marker that only we know.
+  // the main frame as soon as its document object exists, before the page's
+  // own scripts, and logs a marker that only we know. Waiting for the parsed
+  // document instead would never come for a page held up by a blocking
+  // script or one that keeps streaming; the insertion script started here
+  // retries until the page's inputs exist.
   QWebEngineScript ready;
-  ready.setName(QStringLiteral("korvane-trelio-document-ready"));
-  ready.setInjectionPoint(QWebEngineScript::DocumentReady);
+  ready.setName(QStringLiteral("korvane-trelio-document-available"));
+  ready.setInjectionPoint(QWebEngineScript::DocumentCreation);
   ready.setWorldId(QWebEngineScript::ApplicationWorld);
   ready.setRunsOnSubFrames(false);
   ready.setSourceCode(QStringLiteral("console.log(%1);")
-                          .arg(QStringLiteral("\"") + documentReadyMarker_ + QStringLiteral("\"")));
+                          .arg(QStringLiteral("\"") + documentMarker_ + QStringLiteral("\"")));
   page_->scripts().insert(ready);
 
   connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::OnLoadingChanged);
@@ -190,7 +193,7 @@ void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request)
 
 void WebEngineBrowser::OnConsoleMessage(int level, const QString& message, int line,
                                         const QString& source) {
-  if (message == documentReadyMarker_) {
+  if (message == documentMarker_) {
     emit DocumentAvailableInMainFrame(identifier_);
     return;
   }

@@ -22,23 +22,22 @@ std::string ClaimForm(const std::string& faucet) {
 
 // Sends head first, then filler every fifth of a second for as long as the
 // browser stays (at most ten minutes), so the response never ends while the
-// page is open.
+// page is open. The length announced is never reached: a response of unknown
+// length would be sent chunked and compressed for a browser, and the
+// compressor would hold the head back.
 void Trickle(httplib::Response& res, std::string head, std::string filler, const char* type) {
-  res.set_chunked_content_provider(
-      type, [head = std::move(head), filler = std::move(filler), sent = false, ticks = 0](
-                size_t, httplib::DataSink& sink) mutable {
-        if (!sent) {
-          sent = true;
-          return sink.write(head.data(), head.size());
-        }
-        if (++ticks > 3000) {
-          sink.done();
-          return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        // A write that fails means the browser has left.
-        return sink.is_writable() && sink.write(filler.data(), filler.size());
-      });
+  res.set_content_provider(size_t{1} << 30, type,
+                           [head = std::move(head), filler = std::move(filler), sent = false,
+                            ticks = 0](size_t, size_t, httplib::DataSink& sink) mutable {
+                             if (!sent) {
+                               sent = true;
+                               return sink.write(head.data(), head.size());
+                             }
+                             if (++ticks > 3000) return false;
+                             std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                             // A write that fails means the browser has left.
+                             return sink.is_writable() && sink.write(filler.data(), filler.size());
+                           });
 }
 
 }  // namespace
