@@ -1,6 +1,6 @@
 #include "app/widgets/ListRowStyle.h"
 
-#include "app/core/text/Numbers.h"
+#include "app/core/list/ListOrder.h"
 
 namespace trelio {
 
@@ -75,7 +75,8 @@ RowExtraText ComposeRowExtraText(const FaucetItem& row, int sortKind, bool singl
   if (sortKind == 1) {
     extra.secondLine = interval;
     if (Shown(interval))
-      extra.secondLine = interval + " " + minutesWord(IntOrLeadingDigits(interval));
+      // n as the sort by interval reads it, so "-21x" says "minute" like 21.
+      extra.secondLine = interval + " " + minutesWord(ListIntegerField(interval));
   } else if (payout) {
     extra.secondLine = *payout;
     if (Shown(*payout)) extra.secondLine = "+" + *payout;

@@ -107,6 +107,13 @@ TEST(ListRowStyleTest, ExtraTextBySortKindAndView) {
       {1, false, "21", "", "", "21 minute", true},
       {1, false, "5", "", "", "5 minutes", true},
       {1, false, "60m", "", "", "60m minutes", true},
+      // n as the list's interval key reads it: the digits before a bad
+      // character, without their sign; a whole number with its sign.
+      {1, false, "-21x", "", "", "-21x minute", true},
+      {1, false, "+21x", "", "", "+21x minute", true},
+      {1, false, " 1x", "", "", " 1x minute", true},
+      {1, false, "-21", "", "", "-21 minutes", true},
+      {1, false, "x21", "", "", "x21 minutes", true},
       {1, false, "0", "", "", "0", false},
       {1, false, "", "", "", "", false},
       {1, true, "60", "", " (60)", "", false},
