@@ -5,10 +5,12 @@
 #include <QLineEdit>
 #include <string>
 
-#include "tests/ScopedEnv.h"
+#include "tests/support/ScopedEnv.h"
 
 namespace trelio {
 namespace {
+
+using test::ScopedEnv;
 
 // Every byte of an address or a field comes back unchanged from a widget in
 // both system code pages, also those the code page leaves undefined.
