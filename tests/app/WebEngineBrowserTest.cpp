@@ -104,6 +104,25 @@ TEST_F(WebEngineBrowserTest, LoadsAPageRunsScriptsAndGivesItsText) {
   EXPECT_FALSE(browser->CanGoBack());
 }
 
+// The event comes once per main-frame document, from our own world with a
+// marker the page cannot know: a page that logs a look-alike line, replaces
+// console.log and holds a frame raises it once all the same.
+TEST_F(WebEngineBrowserTest, APageCanNeitherFakeNorHideTheDocumentEvent) {
+  QFile page(folder.filePath(QStringLiteral("hostile.html")));
+  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+  page.write(
+      "<html><head><script>var log = console.log;"
+      "log('korvane-trelio-document-available:00000000-0000-0000-0000-000000000000');"
+      "console.log = function () {};</script></head>"
+      "<body><iframe srcdoc='<p>frame</p>'></iframe></body></html>");
+  page.close();
+  browser->LoadUrl(QUrl::fromLocalFile(page.fileName()).toString());
+  ASSERT_TRUE(WaitFor("idle")) << events.join(" | ").toStdString();
+  EXPECT_EQ(events.count("document"), 1) << events.join(" | ").toStdString();
+  EXPECT_EQ(
+      events.filter("console korvane-trelio-document-available:00000000-0000-0000-0000").size(), 1);
+}
+
 TEST_F(WebEngineBrowserTest, PopupDecisionCancelsOrOpens) {
   QStringList asked;
   bool cancel = true;
