@@ -39,7 +39,7 @@ class FakeBrowsingView : public BrowsingView {
   // The wallet addresses of the coin tabs: "WALLET" for a coin not in the map.
   std::map<std::string, std::string, std::less<>> wallets;
   std::vector<std::pair<std::string, ExternalOpen>> externalOpens;
-  std::string waitText;
+  std::u16string waitText;
 
   RecordedBrowser& Browser(BrowserWindow w) { return browsers[w == BrowserWindow::First ? 0 : 1]; }
   const RecordedBrowser& Browser(BrowserWindow w) const {
@@ -94,7 +94,7 @@ class FakeBrowsingView : public BrowsingView {
   void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) override {
     externalOpens.emplace_back(url, how);
   }
-  void ShowWaitText(const std::string& text) override { waitText = text; }
+  void ShowWaitText(const std::u16string& text) override { waitText = text; }
 };
 
 }  // namespace trelio::test
