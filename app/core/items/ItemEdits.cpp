@@ -14,19 +14,19 @@ namespace {
 std::string FieldText(std::string_view text) { return WithoutUnsafeBytes(fName, text); }
 std::string UrlText(std::string_view text) { return WithoutUnsafeBytes(fUrl, text); }
 
-void AppendError(std::string& errors, MessageId id, bool onNewLine) {
-  if (onNewLine && !errors.empty()) errors += "\n\r";
-  errors += LoadResString(id) + ".";
+void AppendError(std::u16string& errors, MessageId id, bool onNewLine) {
+  if (onNewLine && !errors.empty()) errors += u"\n\r";
+  errors += MessageText(id) + u".";
 }
 
 // The name and interval checks shared by saving and adding.
 void CheckNameAndInterval(CheckedItem& item) {
   item.edits.name = FieldText(item.edits.name);
-  if (item.edits.name.empty()) AppendError(item.error, msgNameNotEntered, true);
+  if (item.edits.name.empty()) AppendError(item.errors, msgNameNotEntered, true);
   const WholeNumber interval = ReadWholeNumber(item.edits.interval);
   if (!interval.ok) item.edits.interval.clear();
   if (item.edits.interval.empty() || interval.value == 0)
-    AppendError(item.error, msgIntervalNotEntered, true);
+    AppendError(item.errors, msgIntervalNotEntered, true);
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ std::string RemoveSemicolons(std::string_view text) {
 }
 
 CheckedItem CheckSavedItem(const FaucetItem& current, ItemEdits edits) {
-  CheckedItem item{{}, std::move(edits), {}, {}};
+  CheckedItem item{std::move(edits), {}, {}, {}};
   item.url = current[fUrl];
   item.key = StripReferral(current[fUrl]);
   item.edits.url = item.key;
@@ -57,7 +57,7 @@ void StoreSavedItem(FaucetItem& row, const CheckedItem& checked) {
 
 CheckedItem CheckNewItem(ItemEdits edits,
                          const std::function<bool(const std::string&)>& keyInIndex) {
-  CheckedItem item{{}, std::move(edits), {}, {}};
+  CheckedItem item{std::move(edits), {}, {}, {}};
   item.url = UrlText(item.edits.url);
   item.key = StripReferral(item.url);
   item.edits.url = item.key;
@@ -65,9 +65,9 @@ CheckedItem CheckNewItem(ItemEdits edits,
   item.edits.input = FieldText(item.edits.input);
   bool known = false;
   if (item.key.empty()) {
-    AppendError(item.error, msgUrlNotEntered, false);
+    AppendError(item.errors, msgUrlNotEntered, false);
   } else if (keyInIndex && keyInIndex(item.key)) {
-    AppendError(item.error, msgUrlAlreadyExists, false);
+    AppendError(item.errors, msgUrlAlreadyExists, false);
     known = true;
   }
   if (known)

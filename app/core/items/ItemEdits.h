@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "app/core/index/FaucetItem.h"
-#include "app/platform/Outcome.h"
 
 namespace trelio {
 
@@ -24,9 +23,7 @@ struct ItemEdits {
   std::string input;
 };
 
-// Fails with the text of the error box: each failed check's message and ".",
-// lines joined by LF CR.
-struct [[nodiscard]] CheckedItem : Outcome {
+struct CheckedItem {
   // What the edits show after the check. Their texts can no longer break a
   // line of the index file: a ";" in the URL is sent as "%3B", other ";" and
   // every CR, LF and end-of-file byte are dropped, as the index file would.
@@ -35,6 +32,10 @@ struct [[nodiscard]] CheckedItem : Outcome {
   std::string url;
   // Adding: the URL key.
   std::string key;
+  // The text of the error box: each failed check's message and ".", lines
+  // joined by LF CR, as characters for the screen. Empty when the item may be
+  // stored.
+  std::u16string errors;
 };
 
 // Save mode: the URL edit goes back to the key of the row's Url; the name
