@@ -174,8 +174,7 @@ void TForm1::RestoreWindowState() {
   const Outcome registry =
       WriteBrowserEmulation(UserConfigFolder(), PathBytes(QCoreApplication::applicationFilePath()),
                             Settings.featureBrowserEmulation);
-  if (!registry.ok()) std::fprintf(stderr, "Korvane Trelio: %s
-", registry.error.c_str());
+  if (!registry.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", registry.error.c_str());
   // Locks, tabs, lock glyphs, the update lock, addresses.
   for (const CoinWidgets& w : Coins)
     w.Panel->AddressEdit->setReadOnly(Settings.locks[static_cast<size_t>(w.coin)] == "1");
