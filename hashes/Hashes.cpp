@@ -29,16 +29,27 @@ void THash::ComputeBucketCount() {
 void THash::AllocBuckets() { Buckets.assign(BucketCount, {}); }
 
 THash::FoundKey THash::FindKey(const std::string& key) const {
-  const uint32_t hash = HashString(key);
-  const int32_t bucket = static_cast<int32_t>(hash & static_cast<uint32_t>(BucketMask));
-  const std::vector<THashItem>& items = Buckets[bucket];
-  for (size_t i = 0; i < items.size(); ++i) {
-    // Equal keys have equal hashes, so the stored hash only spares most of
-    // the text comparisons.
-    if (items[i].Hash == hash && items[i].Key == key)
-      return {true, bucket, static_cast<int32_t>(i), hash};
+  // Keys within a bucket are distinct, so the index names the same entry a
+  // scan of the bucket from its start would find.
+  const auto place = Places.find(key);
+  if (place != Places.end()) {
+    const KeyPlace p = place->second;
+    return {true, p.bucket, p.position, Buckets[p.bucket][p.position].Hash};
   }
-  return {false, bucket, -1, hash};
+  // The empty key is never indexed, so it always comes here and is refused.
+  const uint32_t hash = HashString(key);
+  return {false, static_cast<int32_t>(hash & static_cast<uint32_t>(BucketMask)), -1, hash};
+}
+
+void THash::AddEntry(const FoundKey& where, int32_t slot, const std::string& key) {
+  std::vector<THashItem>& items = Buckets[where.bucket];
+  Places.emplace(key, KeyPlace{where.bucket, static_cast<int32_t>(items.size())});
+  try {
+    items.push_back({where.hash, slot, key});
+  } catch (...) {
+    Places.erase(key);
+    throw;
+  }
 }
 
 int32_t THash::AllocIndex() {
@@ -59,9 +70,12 @@ void THash::Delete(const std::string& key) {
   const int32_t slot = items[f.position].ItemIndex;
   ClearValue(slot);
   FreeSlots.push_back(slot);
-  // Entry order within a bucket is not kept.
-  if (static_cast<size_t>(f.position) + 1 != items.size())
+  Places.erase(key);
+  // Entry order within a bucket is not kept: the last entry fills the hole.
+  if (static_cast<size_t>(f.position) + 1 != items.size()) {
     items[f.position] = std::move(items.back());
+    Places.find(items[f.position].Key)->second.position = f.position;
+  }
   items.pop_back();
   CompactIfNeeded();
 }
@@ -107,6 +121,7 @@ void THash::Clear() {
   ClearValues();
   FreeSlots.clear();
   for (std::vector<THashItem>& bucket : Buckets) bucket.clear();
+  Places.clear();
 }
 
 int32_t THash::SlotOf(const std::string& key) const {
