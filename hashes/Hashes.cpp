@@ -31,23 +31,23 @@ void THash::AllocBuckets() { Buckets.assign(BucketCount, {}); }
 THash::FoundKey THash::FindKey(const std::string& key) const {
   // Keys within a bucket are distinct, so the index names the same entry a
   // scan of the bucket from its start would find.
-  const auto place = Places.find(key);
-  if (place != Places.end()) {
-    const KeyPlace p = place->second;
-    return {true, p.bucket, p.position, Buckets[p.bucket][p.position].Hash};
-  }
+  const uint64_t placeHash = KeyPlaceIndex::HashOf(key);
+  const KeyPlaceIndex::Place p = Places.Find(Buckets, key, placeHash);
+  if (p.bucket >= 0)
+    return {true, p.bucket, p.position, Buckets[p.bucket][p.position].Hash, placeHash};
   // The empty key is never indexed, so it always comes here and is refused.
   const uint32_t hash = HashString(key);
-  return {false, static_cast<int32_t>(hash & static_cast<uint32_t>(BucketMask)), -1, hash};
+  return {false, static_cast<int32_t>(hash & static_cast<uint32_t>(BucketMask)), -1, hash,
+          placeHash};
 }
 
 void THash::AddEntry(const FoundKey& where, int32_t slot, const std::string& key) {
   std::vector<THashItem>& items = Buckets[where.bucket];
-  Places.emplace(key, KeyPlace{where.bucket, static_cast<int32_t>(items.size())});
+  items.push_back({where.hash, slot, key});
   try {
-    items.push_back({where.hash, slot, key});
+    Places.Add(where.placeHash, {where.bucket, static_cast<int32_t>(items.size()) - 1});
   } catch (...) {
-    Places.erase(key);
+    items.pop_back();
     throw;
   }
 }
@@ -70,11 +70,13 @@ void THash::Delete(const std::string& key) {
   const int32_t slot = items[f.position].ItemIndex;
   ClearValue(slot);
   FreeSlots.push_back(slot);
-  Places.erase(key);
+  Places.Remove(f.placeHash, {f.bucket, f.position});
   // Entry order within a bucket is not kept: the last entry fills the hole.
-  if (static_cast<size_t>(f.position) + 1 != items.size()) {
-    items[f.position] = std::move(items.back());
-    Places.find(items[f.position].Key)->second.position = f.position;
+  const int32_t last = static_cast<int32_t>(items.size()) - 1;
+  if (f.position != last) {
+    items[f.position] = std::move(items[last]);
+    Places.Move(KeyPlaceIndex::HashOf(items[f.position].Key), {f.bucket, last},
+                {f.bucket, f.position});
   }
   items.pop_back();
   CompactIfNeeded();
@@ -121,7 +123,7 @@ void THash::Clear() {
   ClearValues();
   FreeSlots.clear();
   for (std::vector<THashItem>& bucket : Buckets) bucket.clear();
-  Places.clear();
+  Places.Clear();
 }
 
 int32_t THash::SlotOf(const std::string& key) const {

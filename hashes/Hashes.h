@@ -13,8 +13,9 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
-#include <unordered_map>
 #include <vector>
+
+#include "hashes/KeyPlaceIndex.h"
 
 namespace trelio {
 
@@ -71,7 +72,8 @@ class THash {
     bool found;
     int32_t bucket;
     int32_t position;
-    uint32_t hash;  // of the key, so that adding it need not hash it again
+    uint32_t hash;       // of the key, so that adding it need not hash it again
+    uint64_t placeHash;  // of the key in the index of places
   };
   FoundKey FindKey(const std::string& key) const;
   // Appends an entry for an absent key at the end of the bucket FindKey named.
@@ -99,11 +101,7 @@ class THash {
   void AllocBuckets();
 
   // Where each key's entry is; kept in step with every change of Buckets.
-  struct KeyPlace {
-    int32_t bucket;
-    int32_t position;
-  };
-  std::unordered_map<std::string, KeyPlace> Places;
+  KeyPlaceIndex Places;
 };
 
 class TIntegerHash : public THash {
