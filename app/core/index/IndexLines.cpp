@@ -32,8 +32,8 @@ void SplitIndexLine(std::string_view line, char separator, FaucetItem& item) {
       continue;
     }
     const size_t end = line.find(separator, start);
-    item.fields[f] =
-        StripQuotes(line.substr(start, end == std::string_view::npos ? end : end - start));
+    item.fields[f].assign(
+        StripQuotesView(line.substr(start, end == std::string_view::npos ? end : end - start)));
     start = end == std::string_view::npos ? end : end + 1;
   }
 }
