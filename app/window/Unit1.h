@@ -18,6 +18,7 @@
 #include "app/core/settings/DataFolder.h"
 #include "app/threads/ExecuteThread.h"
 #include "app/widgets/FaucetListDrawing.h"
+#include "app/widgets/FileDialogComponent.h"
 #include "app/widgets/Pictures.h"
 #include "app/window/CoinTabComponents.h"
 #include "app/window/StartupOptions.h"
@@ -26,7 +27,6 @@
 
 class QAction;
 class QActionGroup;
-class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -181,9 +181,10 @@ class TForm1 : public QMainWindow {
   // Coin tab menu.
   QMenu* PopupMenu3 = nullptr;
 
-  QFileDialog* OpenDialog1 = nullptr;
-  QFileDialog* SaveDialog1 = nullptr;
-  QFileDialog* SaveDialog2 = nullptr;
+  // Each makes its dialog when it is first shown.
+  FileDialogComponent* OpenDialog1 = nullptr;
+  FileDialogComponent* SaveDialog1 = nullptr;
+  FileDialogComponent* SaveDialog2 = nullptr;
 
   ImageList ImageList1, ImageList2, ImageList3, ImageList4, ImageList5;
   QPixmap BannerBitmap;  // "fh"
@@ -427,7 +428,7 @@ class TForm1 : public QMainWindow {
   // keeps a freed row.
   void RunIndexCommand(const std::function<bool()>& command);
   // Shows the save dialog with its file name; false when cancelled.
-  bool ChooseSaveFile(QFileDialog* dialog, QString& fileName, const char* firstName);
+  bool ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, const char* firstName);
   // --- end of item editing ---
 
  signals:
