@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -59,7 +60,9 @@ const QColor kLockedBackground(0xC0, 0xC0, 0xC0);
 }  // namespace
 
 void TForm1::CreateCoinTabs() {
-  PageControl1 = new QTabWidget();
+  // Made in its place: moving a finished tree of 21 tabs into the window
+  // would resolve style, font and palette of every widget in it once more.
+  PageControl1 = new QTabWidget(Splitter2);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
   PageControl1->setMinimumHeight(32);
   PageControl1->setMaximumHeight(100);
