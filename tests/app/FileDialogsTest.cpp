@@ -3,7 +3,7 @@
 #include <QFileDialog>
 
 #include "app/core/index/IndexExport.h"
-#include "tests/app/WindowFixture.h"
+#include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
 namespace {
