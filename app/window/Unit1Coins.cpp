@@ -71,10 +71,10 @@ void TForm1::CreateCoinTabs() {
   PageControl1->setUsesScrollButtons(true);
   PageControl1->tabBar()->setFont(SansSerifFont(19));
   PageControl1->tabBar()->setDrawBase(false);
-  // Tabs drawn as buttons: raised, the active one pressed in.
-  PageControl1->setStyleSheet(QStringLiteral(
-      "QTabWidget::pane { border: none; }"
-      "QTabWidget::tab-bar { left: 0px; }"
+  // Tabs drawn as buttons: raised, the active one pressed in. The sheet is
+  // the tab bar's alone: on the tab widget it would reach every widget of
+  // the 21 pages, each then styled through it, and the window looks the same.
+  PageControl1->tabBar()->setStyleSheet(QStringLiteral(
       "QTabBar::tab { background: rgb(192,192,192); color: black; margin: 2px 1px 2px 1px;"
       " padding: 1px 6px 1px 4px; border: 1px solid; border-color: white rgb(64,64,64)"
       " rgb(64,64,64) white; }"
