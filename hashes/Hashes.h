@@ -100,8 +100,10 @@ class THash {
   void ComputeBucketCount();
   void AllocBuckets();
 
-  // Where each key's entry is; kept in step with every change of Buckets.
+  // Where each key's entry is, and where the entry of each used slot is;
+  // kept in step with every change of Buckets and of the slots.
   KeyPlaceIndex Places;
+  std::vector<KeyPlaceIndex::Place> SlotPlaces;
 };
 
 class TIntegerHash : public THash {
