@@ -223,6 +223,10 @@ class TForm1 : public QMainWindow {
   // The minute ticker, from the end of the start-up to the start of shutdown.
   std::unique_ptr<MyThread> Ticker;
   void ApplyLanguageSetting(const std::string& languageCode);
+  // Loads a language, translates the window, sets the menu marks, the
+  // language code, the composed hints, and refills the list.
+  void SwitchLanguage(int32_t lcid, const char* code, QAction* unchecked, QAction* checked);
+  void SetHints();
   // One expiry pass over the whole index at the current time.
   void ExpireCompletedItems();
   // The window side of a tick after the expiry: repaint, wait text.

@@ -70,7 +70,7 @@ void TForm1::CreateMainMenu() {
   Exit1 = AddMenuItem(File1, "Exit1", QStringLiteral("Exit"), img.Image(4));
 
   // Commands that come with their dialogs.
-  for (QAction* later : {Updateindex1, About1, Settings1, Language1->menuAction()})
+  for (QAction* later : {Updateindex1, About1, Settings1})
     later->setEnabled(false);
 
   ConnectClick(NewItem1, this, [this] { NewItem1Click(); });
@@ -302,7 +302,5 @@ void TForm1::Singlelineview1Click() {
 void TForm1::Updateindex1Click() {}
 void TForm1::About1Click() {}
 void TForm1::Settings1Click() {}
-void TForm1::Language2Click() {}
-void TForm1::N12Click() {}
 
 }  // namespace trelio
