@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/browser/EmbeddedBrowser.h"
+#include "app/core/about/VersionCheck.h"
 #include "app/core/browsing/BrowsingController.h"
 #include "app/core/index/FaucetItem.h"
 #include "app/core/index/IndexFile.h"
@@ -48,6 +49,8 @@ class FormBrowsingView;
 class MyThread;
 class PanelStatusBar;
 class SyncGate;
+class TAboutBox;
+class TOKBottomDlg1;
 
 // The controls of one coin's tab.
 struct CoinWidgets {
@@ -66,7 +69,7 @@ class TForm1 : public QMainWindow {
   TForm1(EmbeddedBrowserFactory& browsers, StartupOptions options, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  static constexpr int VersionNumber = 101;
+  static constexpr int VersionNumber = kVersionNumber;
 
   // Layout.
   QTabWidget* PageControl1 = nullptr;
@@ -368,6 +371,15 @@ class TForm1 : public QMainWindow {
   void ChromiumConsoleMessage(int browserId, const QString& message);
   void ChromiumTextResultAvailable(int browserId, quint64 request, const QString& text);
   bool ChromiumBeforePopup(const QString& targetUrl);
+
+  // The dialogs; each registers itself here while it exists.
+  TAboutBox* AboutBox = nullptr;
+  TOKBottomDlg1* OKBottomDlg1 = nullptr;
+  // Puts the window into the topmost band or out of it, neither moving nor
+  // resizing it.
+  void SetAlwaysOnTop(bool on);
+  // The check marks of the "Updating options" items from the options.
+  void ShowUpdatingOptions();
 
   // Main menu and item menu.
   void NewItem1Click();

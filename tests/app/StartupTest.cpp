@@ -11,11 +11,13 @@
 #include "app/program/SessionEndSignals.h"
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/FaucetListBox.h"
-#include "tests/app/EventLoopWait.h"
-#include "tests/app/StartedWindow.h"
+#include "tests/support/window/EventLoopWait.h"
+#include "tests/support/window/StartedWindow.h"
 
 namespace trelio {
 namespace {
+
+using test::StartedWindowTest;
 
 using StartupTest = StartedWindowTest;
 

@@ -9,16 +9,16 @@
 #include <random>
 
 #include "app/core/index/InOutError.h"
-#include "tests/core/IndexTestSupport.h"
+#include "tests/support/IndexFolderTest.h"
 
 namespace trelio {
 namespace {
 
-using indextest::kHeaderLine;
-using indextest::ReadBytes;
-using indextest::WriteBytes;
+using test::kHeaderLine;
+using test::ReadBytes;
+using test::WriteBytes;
 
-class IndexFileTest : public indextest::IndexFolderTest {
+class IndexFileTest : public test::IndexFolderTest {
  protected:
   void Load(const std::string& bytes) {
     WriteBytes(Path("in.csv"), bytes);

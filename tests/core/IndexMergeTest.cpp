@@ -5,15 +5,15 @@
 #include <filesystem>
 
 #include "app/core/index/InOutError.h"
-#include "tests/core/IndexTestSupport.h"
+#include "tests/support/IndexFolderTest.h"
 
 namespace trelio {
 namespace {
 
-using indextest::kHeaderLine;
-using indextest::WriteBytes;
+using test::kHeaderLine;
+using test::WriteBytes;
 
-class IndexMergeTest : public indextest::IndexFolderTest {
+class IndexMergeTest : public test::IndexFolderTest {
  protected:
   void Start(const std::string& lines) {
     WriteBytes(Path("start.csv"), kHeaderLine + lines);

@@ -89,10 +89,10 @@ TEST_F(BuiltModule, IndependentReaderSeesHeaderAndOneTablePerMessage) {
 
 // The same records give the same bytes: no time stamp anywhere.
 TEST_F(BuiltModule, ToolchainOutputIsDeterministic) {
-  const std::vector<testing::Resource> resources = {
-      {"LCHEADER", testing::HeaderRecord({1033, 1049})},
-      {"65131", testing::StringTable({{u"version"}, {u"\u0432"}})}};
-  EXPECT_EQ(testing::BuildModule(resources), testing::BuildModule(resources));
+  const std::vector<test::Resource> resources = {
+      {"LCHEADER", test::HeaderRecord({1033, 1049})},
+      {"65131", test::StringTable({{u"version"}, {u"\u0432"}})}};
+  EXPECT_EQ(test::BuildModule(resources), test::BuildModule(resources));
 }
 
 }  // namespace

@@ -10,11 +10,11 @@
 namespace trelio {
 namespace {
 
-using testing::BuildModule;
-using testing::Bytes;
-using testing::HeaderRecord;
-using testing::ScratchFolder;
-using testing::StringTable;
+using test::BuildModule;
+using test::Bytes;
+using test::HeaderRecord;
+using test::ScratchFolder;
+using test::StringTable;
 
 const std::u16string kWaitRu = u"\u0436\u0434\u0430\u0442\u044C";  // "ждать"
 const std::string kWaitRu1251 = "\xE6\xE4\xE0\xF2\xFC";
@@ -28,7 +28,7 @@ class LanguageEngine : public ::testing::Test {
         BuildModule({{"LCHEADER", HeaderRecord({1033, 1049})},
                      {"65093", StringTable({{u"wait"}, {kWaitRu}})},
                      {"65094", StringTable({{u"min."}, {u"\u043C\u0438\u043D\u4E2D"}})}});
-    testing::WriteBytes(path_, std::string(module.begin(), module.end()));
+    test::WriteBytes(path_, std::string(module.begin(), module.end()));
   }
   void TearDown() override { LcReleaseLanguage(); }
 

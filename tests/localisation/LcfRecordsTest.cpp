@@ -11,15 +11,15 @@
 namespace trelio {
 namespace {
 
-using testing::BuildModule;
-using testing::Bytes;
-using testing::ClassTable;
-using testing::Entry;
-using testing::HeaderRecord;
-using testing::PeKind;
-using testing::Resource;
-using testing::Slot;
-using testing::StringTable;
+using test::BuildModule;
+using test::Bytes;
+using test::ClassTable;
+using test::Entry;
+using test::HeaderRecord;
+using test::PeKind;
+using test::Resource;
+using test::Slot;
+using test::StringTable;
 
 constexpr auto kNoText = [](int32_t, intptr_t) { return 1; };
 
@@ -96,12 +96,12 @@ TEST(LcfHeader, LanguagesThatDoNotFitAreNotFound) {
   const Case cases[] = {
       {"16 bytes, Count 0: valid, nothing to select", {"LCHEADER", HeaderRecord({})}, 1033, 0, 0},
       {"negative Count",
-       {"LCHEADER", testing::Blob{}.Ascii("LCHEADER").I32(0).I32(-5).bytes},
+       {"LCHEADER", test::Blob{}.Ascii("LCHEADER").I32(0).I32(-5).bytes},
        1033,
        0,
        0},
       {"Count past the record",
-       {"LCHEADER", testing::Blob{}.Ascii("LCHEADER").I32(0).I32(9).I32(1049).bytes},
+       {"LCHEADER", test::Blob{}.Ascii("LCHEADER").I32(0).I32(9).I32(1049).bytes},
        1049,
        1,
        0},

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
-namespace trelio::testing {
+namespace trelio::test {
 
 using Bytes = std::vector<uint8_t>;
 
@@ -139,4 +139,4 @@ inline Bytes BuildModule(const std::vector<Resource>& resources, PeKind kind = P
 // The module the build made beside the program.
 inline Bytes BuiltModuleBytes() { return ReadFileBytes(KT_LANGUAGE_MODULE); }
 
-}  // namespace trelio::testing
+}  // namespace trelio::test

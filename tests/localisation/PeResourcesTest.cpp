@@ -10,9 +10,9 @@
 namespace trelio {
 namespace {
 
-using testing::BuildModule;
-using testing::Bytes;
-using testing::PeKind;
+using test::BuildModule;
+using test::Bytes;
+using test::PeKind;
 
 std::string AsText(std::span<const uint8_t> bytes) {
   return std::string(bytes.begin(), bytes.end());
@@ -137,7 +137,7 @@ void ReadEverything(const Bytes& bytes) {
 }
 
 TEST(PeResources, EveryTruncationOfTheBuiltModuleIsReadSafely) {
-  const Bytes module = testing::BuiltModuleBytes();
+  const Bytes module = test::BuiltModuleBytes();
   ASSERT_GT(module.size(), 1000u);
   for (size_t n = 0; n < module.size(); n += n < 1024 ? 1 : 7)
     ReadEverything(Bytes(module.begin(), module.begin() + std::ptrdiff_t(n)));
@@ -146,7 +146,7 @@ TEST(PeResources, EveryTruncationOfTheBuiltModuleIsReadSafely) {
 // Random bytes written over random places of the real module; under the
 // sanitizers a read outside the bytes fails the run.
 TEST(PeResources, RandomlyMutatedModulesAreReadSafely) {
-  const Bytes module = testing::BuiltModuleBytes();
+  const Bytes module = test::BuiltModuleBytes();
   std::mt19937 random(20261210);
   std::uniform_int_distribution<size_t> place(0, module.size() - 1);
   std::uniform_int_distribution<int> byte(0, 255), count(1, 16), special(0, 3);
@@ -171,7 +171,7 @@ TEST(PeResources, RandomlyMutatedModulesAreReadSafely) {
 // The records themselves, cut and mutated, each in a heap block of exactly its
 // size so that the sanitizers see any read past it.
 TEST(PeResources, RandomlyMutatedRecordsAreReadSafely) {
-  const std::optional<PeModule> m = PeModule::FromBytes(testing::BuiltModuleBytes());
+  const std::optional<PeModule> m = PeModule::FromBytes(test::BuiltModuleBytes());
   ASSERT_TRUE(m);
   std::vector<Bytes> records;
   for (const char* name : {"LCHEADER", "TFORM1", "65119", "65072"}) {

@@ -11,12 +11,12 @@
 namespace trelio {
 namespace {
 
-using testing::BuildModule;
-using testing::ClassTable;
-using testing::Entry;
-using testing::HeaderRecord;
-using testing::ScratchFolder;
-using testing::Slot;
+using test::BuildModule;
+using test::ClassTable;
+using test::Entry;
+using test::HeaderRecord;
+using test::ScratchFolder;
+using test::Slot;
 
 // An object of the toolkit with named properties, and perhaps a string list
 // or a collection. Writes are counted, so a write of an equal text shows.
@@ -219,11 +219,11 @@ class TranslateForm : public ::testing::Test {
   void TearDown() override { LcReleaseLanguage(); }
 
   // English and Russian; each entry gives both columns.
-  void Load(const std::vector<testing::Resource>& tables, int32_t lcid = 1049) {
-    std::vector<testing::Resource> resources = {{"LCHEADER", HeaderRecord({1033, 1049})}};
+  void Load(const std::vector<test::Resource>& tables, int32_t lcid = 1049) {
+    std::vector<test::Resource> resources = {{"LCHEADER", HeaderRecord({1033, 1049})}};
     resources.insert(resources.end(), tables.begin(), tables.end());
-    const testing::Bytes module = BuildModule(resources);
-    testing::WriteBytes(path_, std::string(module.begin(), module.end()));
+    const test::Bytes module = BuildModule(resources);
+    test::WriteBytes(path_, std::string(module.begin(), module.end()));
     ASSERT_EQ(LcLoadLanguage(path_, lcid, nullptr, 0), 1);
   }
   static Entry Ru(std::string key, std::u16string russian) {

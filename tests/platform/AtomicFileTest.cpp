@@ -4,14 +4,14 @@
 
 #include <filesystem>
 
-#include "tests/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace trelio {
 namespace {
 
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
+using test::ReadBytes;
+using test::ScratchFolder;
+using test::WriteBytes;
 
 TEST(AtomicFileTest, ReadTellsMissingFromUnreadable) {
   ScratchFolder dir;

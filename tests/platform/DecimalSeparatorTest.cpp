@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/ScopedEnv.h"
-#include "tests/ScratchFolder.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace trelio {
 namespace {
+
+using test::ScopedEnv;
 
 std::string PrintedHalf() {
   char buf[16];
@@ -35,7 +37,7 @@ class DecimalSeparatorTest : public ::testing::Test {
   }
 
   ScopedEnv env_;
-  testing::ScratchFolder folder_;
+  test::ScratchFolder folder_;
 };
 
 TEST_F(DecimalSeparatorTest, TakesTheUsersCommaAndLeavesThePointInForce) {

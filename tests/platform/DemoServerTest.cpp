@@ -6,14 +6,15 @@
 
 #include "app/platform/HttpClient.h"
 #include "app/platform/MakerServer.h"
-#include "tests/ScopedEnv.h"
-#include "tests/ScratchFolder.h"
 #include "tests/support/DemoServerProcess.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace trelio {
 namespace {
 
 using test::DemoServerProcess;
+using test::ScopedEnv;
 
 std::vector<std::string> Split(const std::string& text, const std::string& by) {
   std::vector<std::string> parts;
@@ -37,7 +38,7 @@ TEST_F(DemoServerTest, ServesTheShippedIndexWhoseFaucetsAndSitePagesAllAnswer) {
   const HttpResult index = HttpGet(ServerIndexUrl());
   ASSERT_TRUE(index.ok) << index.error;
 
-  std::string shipped = testing::ReadBytes(DemoServerProcess::Root() + "/index.csv");
+  std::string shipped = test::ReadBytes(DemoServerProcess::Root() + "/index.csv");
   ASSERT_FALSE(shipped.empty());
   for (size_t at; (at = shipped.find("127.0.0.1:8717")) != std::string::npos;) {
     shipped.replace(at, 14, demo.Host());
@@ -78,6 +79,48 @@ TEST_F(DemoServerTest, TellsTheVersionAsADecimalNumberFirst) {
   const HttpResult version = HttpGet(ServerVersionUrl());
   ASSERT_TRUE(version.ok) << version.error;
   EXPECT_TRUE(version.body.starts_with("101")) << version.body;
+}
+
+TEST_F(DemoServerTest, VersionAnswersAsTheTestChooses) {
+  struct Case {
+    const char* setting;  // the query of /demo/version
+    long status;
+    const char* body;
+  } const cases[] = {
+      {"text=102%0A", 200, "102\n"},
+      {"text=abc", 200, "abc"},
+      {"mode=fail", 500, "Internal Server Error\n"},
+      {"mode=empty", 200, ""},
+      {"text=1000&delay=50", 200, "1000"},
+      {"mode=file", 200, "101\n"},
+  };
+  for (const Case& c : cases) {
+    const HttpResult set = HttpGet(demo.Url(std::string("/demo/version?") + c.setting));
+    ASSERT_TRUE(set.ok) << c.setting << ": " << set.error;
+    const HttpResult version = HttpGet(ServerVersionUrl());
+    EXPECT_EQ(version.status, c.status) << c.setting;
+    EXPECT_EQ(version.body, c.body) << c.setting;
+  }
+  EXPECT_EQ(HttpGet(demo.Url("/demo/version?mode=sometimes")).status, 400);
+  EXPECT_EQ(HttpGet(demo.Url("/demo/version?delay=soon")).status, 400);
+}
+
+TEST_F(DemoServerTest, EveryPageOfTheMakersSiteHasItsOwnPage) {
+  const std::pair<const char*, const char*> pages[] = {
+      {"/", "Korvane Trelio demo server"},
+      {kHomePagePath, "Korvane Trelio home page"},
+      {kFeedbackPagePath, "Feedback"},
+      {kBitcoinPagePath, "What is Bitcoin and how to get it for free?"},
+      {kBitcoinRatePagePath, "Bitcoin exchange rate calculator"},
+      {kBitcoinTradePagePath, "Buy, sell, trade Bitcoin"},
+      {kBitcoinNewsPagePath, "Bitcoin news"},
+  };
+  for (const auto& [path, title] : pages) {
+    const HttpResult page = HttpGet(MakerServerUrl(path));
+    ASSERT_TRUE(page.ok) << path << ": " << page.error;
+    EXPECT_NE(page.body.find(std::string("<title>") + title + "</title>"), std::string::npos)
+        << path;
+  }
 }
 
 TEST_F(DemoServerTest, KeepsEveryItemActionQueryForReadingBack) {

@@ -14,13 +14,14 @@
 #include <thread>
 #include <vector>
 
-#include "tests/ScopedEnv.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TestHttpServer.h"
 
 namespace trelio {
 namespace {
 
 using test::PatternBody;
+using test::ScopedEnv;
 using test::TestHttpServer;
 
 // The progress notifications of one transfer, in order: 'B' for work begin,

@@ -8,14 +8,14 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "tests/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace trelio {
 namespace {
 
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
+using test::ReadBytes;
+using test::ScratchFolder;
+using test::WriteBytes;
 
 std::string WithLineBreak(std::string text, std::string_view eol) {
   std::string out;

@@ -1,5 +1,5 @@
-// What the demo server answers: the maker's server paths under /trelio/, a
-// few pages of the maker's site and the demo faucets under /demo/.
+// What the demo server answers: the index and the item actions under
+// /trelio/ and the demo faucets under /demo/.
 #pragma once
 
 #include <httplib.h>
