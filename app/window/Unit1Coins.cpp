@@ -90,8 +90,8 @@ void TForm1::CreateCoinTabs() {
     auto* layout = new QVBoxLayout(w.TabSheet);
     layout->setContentsMargins(0, 0, 0, 0);
     w.Panel = new CoinPanel(coin, i + 1, w.TabSheet);
-    w.Panel->setToolTip(AnsiToQString(LoadResString(msgYourWalletAddress)));
-    w.Panel->Banner->setToolTip(AnsiToQString(LoadResString(msgFaucetsMicropayments)));
+    w.Panel->setToolTip(MessageQString(msgYourWalletAddress));
+    w.Panel->Banner->setToolTip(MessageQString(msgFaucetsMicropayments));
     if (std::string_view(coin.lockButton) != "SpeedButton4")
       w.Panel->LockButton->setToolTip(QStringLiteral("Lock for edit"));
     layout->addWidget(w.Panel);
@@ -150,8 +150,8 @@ void TForm1::ToggleCoinTab(int coin) {
 }
 
 void TForm1::UpdateNewItemCaption() {
-  NewItem1->setText(LiteralCaption(AnsiToQString(
-      NewItemCaption(QStringToAnsi(PageControl1->tabText(PageControl1->currentIndex()))))));
+  NewItem1->setText(LiteralCaption(Utf16ToQString(
+      NewItemCaption(QStringToUtf16(PageControl1->tabText(PageControl1->currentIndex()))))));
 }
 
 void TForm1::ResetEditor() {
@@ -166,7 +166,7 @@ void TForm1::ResetEditor() {
   Edit6->clear();
   Edit8->clear();
   ToolButton15->setIcon(ImageList5.Image(4));
-  ToolButton15->setToolTip(AnsiToQString(LoadResString(msgAddNewItem)));
+  ToolButton15->setToolTip(MessageQString(msgAddNewItem));
   StatusBar1->SetPanelText(0, QString());
 }
 

@@ -39,7 +39,7 @@ void TForm1::RebuildList(const QString& coin) {
     SyncListOptionsMenu();
     for (FaucetItem* row : list.items) ListBox1->AddItem(AnsiToQString((*row)[fName]), row);
   }
-  StatusBar2->SetPanelText(0, AnsiToQString(list.countText));
+  StatusBar2->SetPanelText(0, Utf16ToQString(list.countText));
   ListBox1->viewport()->update();
   Browsing->ListRebuilt(list);
 }

@@ -303,7 +303,7 @@ TEST_F(MainWindowTest, ApplySortOptionsShowsTheStateAndTheTwinsFollow) {
   EXPECT_TRUE(form->Sortinginorderbylastpayout2->isChecked());
   EXPECT_FALSE(form->Defaultsorting1->isChecked());
   EXPECT_TRUE(form->Ascendingorder2->isChecked());
-  EXPECT_EQ(form->SortDescription.toStdString(), LoadResString(msgSortedAscLastPayout));
+  EXPECT_EQ(form->SortDescription.toStdU16String(), MessageText(msgSortedAscLastPayout));
 }
 
 TEST_F(MainWindowTest, ShowHiddenButtonAndMenuItemMirrorEachOther) {

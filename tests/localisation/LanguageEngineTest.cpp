@@ -49,6 +49,7 @@ TEST_F(LanguageEngine, LoadResultsAndWhatAnswersTheMessages) {
       {"a module that lacks the LCID", path_, 1031, 0, "wait"},
       {"Russian again", path_, 1049, 1, kWaitRu1251},
       {"no module: the previous language is gone too", folder_ / "none.lcf", 1049, -1, "wait"},
+      {"a folder is no module", folder_.path(), 1049, -1, "wait"},
       {"English", path_, 1033, 1, "wait"},
   };
   for (const Step& s : steps) {
