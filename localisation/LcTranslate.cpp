@@ -105,16 +105,44 @@ LcObject* LcFindTarget(std::string_view name, LcForm& form, std::shared_ptr<LcOb
   return holder.get();
 }
 
-void LcApplyEntry(const TProp& prop, int32_t codePage, LcForm& form) {
-  std::shared_ptr<LcObject> holder;
-  LcObject* target = LcFindTarget(prop.Component, form, holder);
-  if (!target) return;
+namespace {
+
+// Where an entry's key leads on a window, with the component it starts from
+// kept alive.
+struct EntryEnd {
+  std::shared_ptr<LcObject> component;
+  PathEnd end;
+};
+
+std::optional<EntryEnd> ResolveEntry(const TProp& prop, LcForm& form) {
+  EntryEnd found;
+  LcObject* target = LcFindTarget(prop.Component, form, found.component);
+  if (!target) return std::nullopt;
   std::vector<std::string> elements;
   size_t position = 0;
   while (std::optional<std::string> element = LcNextToken(prop.Path, '.', position))
     elements.push_back(std::move(*element));
   std::optional<PathEnd> end = LcResolvePropPath(*target, elements, 0);
-  if (!end) return;
+  if (!end) return std::nullopt;
+  found.end = std::move(*end);
+  return found;
+}
+
+}  // namespace
+
+bool LcEntryIsWritable(const TProp& prop, LcForm& form) {
+  const std::optional<EntryEnd> found = ResolveEntry(prop, form);
+  if (!found) return false;
+  const PathEnd& end = found->end;
+  if (end.property.empty()) return true;
+  return end.object->PropertyKind(end.property) == LcPropKind::Text &&
+         end.object->CanWrite(end.property);
+}
+
+void LcApplyEntry(const TProp& prop, int32_t codePage, LcForm& form) {
+  std::optional<EntryEnd> found = ResolveEntry(prop, form);
+  if (!found) return;
+  PathEnd* end = &found->end;
   if (end->property.empty()) {
     const std::string bytes = LcWideToCodePage(prop.Text, codePage);
     const auto index = int32_t(end->listIndex);

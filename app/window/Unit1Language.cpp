@@ -20,7 +20,7 @@ namespace {
 constexpr int32_t kLcidEnglish = 1033;
 constexpr int32_t kLcidRussian = 1049;
 
-QString Text(MessageId id) { return AnsiToQString(LoadResString(id)); }
+QString Text(MessageId id) { return MessageQString(id); }
 
 // Two lines of a hint: line feed first, then carriage return.
 QString TwoLines(MessageId first, MessageId second) {

@@ -10,6 +10,7 @@
 #include "app/widgets/TextBridge.h"
 #include "app/window/DialogPlacement.h"
 #include "app/window/Unit1.h"
+#include "localisation/qt/LcQtForm.h"
 
 namespace trelio {
 
@@ -138,7 +139,7 @@ void TOKBottomDlg1::done(int result) {
 void TOKBottomDlg1::FormShow() {
   if (TranslatedLang != form_.LanguageCode) {
     TranslatedLang = form_.LanguageCode;
-    // The language engine translates the dialog here.
+    LcTranslateForm(this);
   }
   // The grid is made anew from the settings, so edits that were cancelled
   // are not seen again.
