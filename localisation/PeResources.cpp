@@ -1,5 +1,6 @@
 #include "localisation/PeResources.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -83,22 +84,20 @@ bool PeModule::ReadHeaders() {
   const uint64_t resourceDir = countAt + 4 + 2 * 8;
   if (!dirCount || *dirCount < 3 || resourceDir + 8 > *optionalSize) return false;
   const std::optional<uint32_t> rva = b.U32(opt + resourceDir);
-  const std::optional<uint32_t> size = b.U32(opt + resourceDir + 4);
   const uint64_t sectionTable = opt + *optionalSize;
-  if (!rva || !size || !b.Has(sectionTable, uint64_t(*sections) * 40)) return false;
+  if (!rva || *rva == 0 || !b.Has(sectionTable, uint64_t(*sections) * 40)) return false;
   sectionTable_ = uint32_t(sectionTable);
   sectionCount_ = *sections;
-  // The directory must at least hold its own root; its size bounds every
-  // offset inside it.
-  if (*size < 16) return false;
-  const std::optional<uint32_t> start = FileOffsetOf(*rva, *size);
-  if (!start) return false;
-  resourceStart_ = *start;
-  resourceSize_ = *size;
+  // The directory's stated size is not relied on (producers differ in what
+  // they count); its section's bytes bound it. It must hold at least its root.
+  const std::optional<std::span<const uint8_t>> directory = SectionBytesFrom(*rva);
+  if (!directory || directory->size() < 16) return false;
+  resourceStart_ = uint32_t(directory->data() - bytes_.data());
+  resourceSize_ = uint32_t(directory->size());
   return true;
 }
 
-std::optional<uint32_t> PeModule::FileOffsetOf(uint32_t rva, uint32_t size) const {
+std::optional<std::span<const uint8_t>> PeModule::SectionBytesFrom(uint32_t rva) const {
   const Bytes b{bytes_};
   for (uint32_t i = 0; i < sectionCount_; ++i) {
     const uint64_t at = uint64_t(sectionTable_) + uint64_t(i) * 40;
@@ -109,10 +108,12 @@ std::optional<uint32_t> PeModule::FileOffsetOf(uint32_t rva, uint32_t size) cons
     // Only the bytes the file holds for the section count; the rest of its
     // memory image would be zeros.
     const uint64_t held = virtualSize != 0 && virtualSize < rawSize ? virtualSize : rawSize;
-    if (rva < address || uint64_t(rva) + size > uint64_t(address) + held) continue;
+    if (rva < address || rva - address >= held) continue;
+    // A file cut short keeps what it still holds; what is gone is absent.
     const uint64_t offset = uint64_t(rawStart) + (rva - address);
-    if (!b.Has(offset, size)) return std::nullopt;
-    return uint32_t(offset);
+    if (offset >= bytes_.size()) return std::nullopt;
+    const uint64_t length = std::min<uint64_t>(held - (rva - address), bytes_.size() - offset);
+    return std::span<const uint8_t>(bytes_).subspan(size_t(offset), size_t(length));
   }
   return std::nullopt;
 }
@@ -165,9 +166,9 @@ std::optional<std::span<const uint8_t>> PeModule::FindRcData(std::string_view na
     const std::optional<uint32_t> rva = dir.U32(dataEntry);
     const std::optional<uint32_t> size = dir.U32(uint64_t(dataEntry) + 4);
     if (!rva || !size) return std::nullopt;
-    const std::optional<uint32_t> at = FileOffsetOf(*rva, *size);
-    if (!at) return std::nullopt;
-    return std::span<const uint8_t>(bytes_).subspan(*at, *size);
+    const std::optional<std::span<const uint8_t>> data = SectionBytesFrom(*rva);
+    if (!data || data->size() < *size) return std::nullopt;
+    return data->first(*size);
   }
   return std::nullopt;
 }

@@ -27,13 +27,15 @@ class PeModule {
  private:
   explicit PeModule(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
   bool ReadHeaders();
-  // File offset of [rva, rva + size) when one section's file bytes hold it.
-  std::optional<uint32_t> FileOffsetOf(uint32_t rva, uint32_t size) const;
+  // The file bytes from an address to the end of the section holding it;
+  // nullopt when no section's file bytes hold the address.
+  std::optional<std::span<const uint8_t>> SectionBytesFrom(uint32_t rva) const;
 
   std::vector<uint8_t> bytes_;
   uint32_t sectionTable_ = 0;
   uint32_t sectionCount_ = 0;
-  // The resource directory as a file range.
+  // The resource directory as a file range: from its start to the end of its
+  // section, which bounds every offset inside it.
   uint32_t resourceStart_ = 0;
   uint32_t resourceSize_ = 0;
 };

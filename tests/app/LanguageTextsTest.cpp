@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include "app/core/about/VersionCheck.h"
 #include "app/widgets/DetailPanel.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"
@@ -44,6 +45,10 @@ TEST_P(LanguageTextsTest, RussianMessagesReadAsRussian) {
   EXPECT_EQ(form->Load1->text(), QString::fromUtf8("Открыть \"") + shownName + "\"");
   EXPECT_EQ(form->Nocompleted1->text(), QString::fromUtf8("Отметить как невыполненный"));
   form->PopupMenu1->close();
+
+  EXPECT_EQ(Utf16ToQString(VersionCheckResultFor(101).statusText),
+            QString::fromUtf8("Korvane Trelio не требует обновления."));
+  EXPECT_EQ(Utf16ToQString(VersionLabelText()), QString::fromUtf8("версия 1.01"));
 
   form->ResetEditor();
   errors.clear();

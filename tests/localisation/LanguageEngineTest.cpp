@@ -86,6 +86,12 @@ TEST_F(LanguageEngine, MessageTextIsDecodedWithTheLanguagesCodePage) {
   EXPECT_EQ(MessageText(msgHintInputField), BuiltInMessage(msgHintInputField));
 }
 
+TEST(LanguageCodePage, OnlyWhatTheCodePageLacksChanges) {
+  EXPECT_EQ(LcThroughCodePage(u"\u0416\u00E9\u4E2D\u20AC", 1251), u"\u0416??\u20AC");
+  EXPECT_EQ(LcThroughCodePage(u"\u0416\u00E9\u20AC", 1252), u"?\u00E9\u20AC");
+  EXPECT_EQ(LcWideToCodePage(u"", 1251), "");
+}
+
 TEST(LanguageModulePath, ReplacesTheExtension) {
   const std::pair<const char*, const char*> cases[] = {
       {"/usr/bin/korvane-trelio", "/usr/bin/korvane-trelio.lcf"},
