@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trelio {
 
@@ -22,9 +23,36 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes,
 [[nodiscard]] bool WriteFileAtomic(const std::string& path, std::string_view bytes,
                                    std::string* error = nullptr);
 
+// The two halves of WriteFileAtomic, for a caller with work to do between
+// them: Write puts the bytes into a temporary file beside the target, flushed
+// to disk; Commit renames it over the target. A staged file that is never
+// committed is removed. Write fails, and nothing is written, when a folder
+// lies at the target, as it could never be replaced.
+class StagedFile {
+ public:
+  StagedFile() = default;
+  ~StagedFile();
+  StagedFile(const StagedFile&) = delete;
+  StagedFile& operator=(const StagedFile&) = delete;
+
+  [[nodiscard]] bool Write(const std::string& path, std::string_view bytes,
+                           std::string* error = nullptr);
+  [[nodiscard]] bool Commit(std::string* error = nullptr);
+
+ private:
+  std::string path_;    // as the caller named it, for messages
+  std::string target_;  // the file it names, links followed
+  std::string temp_;
+};
+
 // Like WriteFileAtomic, but never replaces anything that lies at path: then
 // nothing is written, existed is set and the result is true.
 [[nodiscard]] bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& existed,
                                     std::string* error = nullptr);
+
+// Removes what writes of a process that is gone left in folder: the files
+// ".<name>.~<process id>-<counter>" of the given names, exactly that pattern,
+// regular files only, whose process no longer runs. Returns how many.
+int RemoveLeftoverTemporaryFiles(const std::string& folder, const std::vector<std::string>& names);
 
 }  // namespace trelio

@@ -14,10 +14,12 @@
 #include "app/core/index/FaucetItem.h"
 #include "app/core/index/IndexFile.h"
 #include "app/core/index/IndexMerge.h"
+#include "app/core/index/IndexRecovery.h"
 #include "app/core/items/ItemActions.h"
 #include "app/core/settings/AppSettings.h"
 #include "app/core/settings/DataFolder.h"
 #include "app/threads/ExecuteThread.h"
+#include "app/threads/RecoveryWriter.h"
 #include "app/widgets/FaucetListDrawing.h"
 #include "app/widgets/Pictures.h"
 #include "app/window/CoinTabComponents.h"
@@ -225,6 +227,9 @@ class TForm1 : public QMainWindow {
   bool IndexLoaded = false;
   // The minute ticker, from the end of the start-up to the start of shutdown.
   std::unique_ptr<MyThread> Ticker;
+  // Each tick hands a changed index to the recovery file, so that a crash
+  // loses a minute at most.
+  void KeepIndexForRecovery();
   void ApplyLanguageSetting(const std::string& languageCode);
   // Loads a language, translates the window, sets the menu marks, the
   // language code, the composed hints, and refills the list.
@@ -483,6 +488,8 @@ class TForm1 : public QMainWindow {
   // The widgets show the settings read at start-up, so writing them back
   // keeps what the file held.
   bool settingsRestored_ = false;
+  IndexRecovery indexRecovery_;
+  std::unique_ptr<RecoveryWriter> recoveryWriter_;
   std::unique_ptr<FormBrowsingView> browsingView_;
   FaucetListDelegate* listDelegate_ = nullptr;
   ListDrawResources listResources_;
