@@ -37,6 +37,7 @@ class QPainter;
 class QPlainTextEdit;
 class QSplitter;
 class QTabWidget;
+class QTranslator;
 class QToolBar;
 class QToolButton;
 
@@ -485,6 +486,9 @@ class TForm1 : public QMainWindow {
 
   std::unique_ptr<SyncGate> syncGate_;
   StartupOptions startup_;
+  // Qt's own texts in Russian while the Russian language is active; owned by
+  // the window, and out of the application again when it goes.
+  QTranslator* toolkitTexts_ = nullptr;
   // The widgets show the settings read at start-up, so writing them back
   // keeps what the file held.
   bool settingsRestored_ = false;

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QToolBar>
+#include <QTranslator>
 
 #include "app/core/text/Messages.h"
 #include "app/widgets/CoinPanel.h"
@@ -58,7 +60,22 @@ void TForm1::SwitchLanguage(int32_t lcid, const char* code, QAction* unchecked, 
   const QString program = startup_.programFile.isEmpty() ? QCoreApplication::applicationFilePath()
                                                          : startup_.programFile;
   const std::string module = LcModulePathFor(QFile::encodeName(program).toStdString());
-  LcLoadLanguage(module, lcid, EnumLanguageProc, reinterpret_cast<intptr_t>(this));
+  const int32_t loaded =
+      LcLoadLanguage(module, lcid, EnumLanguageProc, reinterpret_cast<intptr_t>(this));
+  // Qt's own texts (the buttons of message boxes, the file dialogs) follow
+  // the message texts.
+  delete toolkitTexts_;
+  toolkitTexts_ = nullptr;
+  if (loaded == 1 && lcid == kLcidRussian) {
+    auto* qtTexts = new QTranslator(this);
+    if (qtTexts->load(QStringLiteral("qtbase_ru"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QCoreApplication::installTranslator(qtTexts);
+      toolkitTexts_ = qtTexts;
+    } else {
+      delete qtTexts;
+    }
+  }
   RegisterStatusBarPanels();
   LcTranslateForm(this);
   unchecked->setChecked(false);

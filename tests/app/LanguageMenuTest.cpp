@@ -89,6 +89,7 @@ TEST_F(LanguageMenuTest, WithoutModuleTheMarksAndCodeChangeAndTextsStayEnglish) 
             QStringLiteral("Interval in minutes\n\rEnter key press: try to detect the interval "
                            "automatically"));
   ExpectComposedTexts("ru without module");
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
   about->show();
   EXPECT_EQ(about->windowTitle(), QStringLiteral("About Korvane Trelio"));
   EXPECT_EQ(about->TranslatedLang, "ru");
@@ -123,6 +124,9 @@ TEST_F(LanguageMenuTest, EverySwitchFollowsInWindowHintsCaptionAndList) {
   };
   for (const Step& step : steps) {
     step.item->trigger();
+    // Qt's own texts follow: the buttons of the question boxes.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"),
+              step.code == std::string("ru") ? Ru("&Да") : QStringLiteral("&Yes"));
     EXPECT_EQ(form->LanguageCode, step.code);
     EXPECT_EQ(form->Exit1->text(), step.exit);
     EXPECT_EQ(form->Edit6->toolTip(), step.intervalHint);
@@ -151,6 +155,7 @@ TEST_F(LanguageMenuTest, ModuleLackingEnglishLeavesWindowsRussianAndHintsTurnEng
   form->Language2->trigger();
   EXPECT_EQ(form->LanguageCode, "en");
   EXPECT_EQ(form->Exit1->text(), Ru("Выход"));
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
   EXPECT_EQ(form->Edit6->toolTip(),
             QStringLiteral("Interval in minutes\n\rEnter key press: try to detect the interval "
                            "automatically"));
@@ -211,6 +216,8 @@ TEST_F(LanguageMenuTest, LanguageIsKeptAndAppliedAtNextStart) {
   InstallBuiltModule();
   Start().N12->trigger();
   Stop();
+  // Qt's own texts are English again once the window is gone.
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
   EXPECT_EQ(IniFile::Load(QFile::encodeName(Data("settings.ini")).toStdString())
                 .ReadString("Interface", "Language", ""),
             "ru");
