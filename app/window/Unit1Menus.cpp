@@ -4,10 +4,10 @@
 #include <QMenuBar>
 #include <QToolButton>
 
+#include "app/core/list/ListRowStyle.h"
 #include "app/core/list/ListSortOptions.h"
 #include "app/core/text/Messages.h"
 #include "app/widgets/FaucetListBox.h"
-#include "app/widgets/ListRowStyle.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/MenuItems.h"
 #include "app/window/Unit1.h"

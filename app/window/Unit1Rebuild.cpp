@@ -3,8 +3,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "app/core/coins/CoinTable.h"
 #include "app/core/list/FaucetList.h"
-#include "app/core/settings/CoinTable.h"
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"

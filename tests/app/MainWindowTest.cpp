@@ -78,10 +78,12 @@ TEST_F(MainWindowTest, EveryComponentCarriesItsName) {
                          "File1",        "PopupMenu1",  "PopupMenu2",      "PopupMenu3",
                          "OpenDialog1",  "SaveDialog1", "SaveDialog2"};
   for (const char* name : names) EXPECT_NE(Find(name), nullptr) << name;
-  for (const CoinComponents& coin : kCoinTabs)
-    for (const char* name : {coin.tabSheet, coin.panel, coin.nameLabel, coin.lockButton,
-                             coin.addressEdit, coin.banner, coin.menuItem})
-      EXPECT_NE(Find(name), nullptr) << name;
+  for (const Coin& coin : kCoins) {
+    const CoinComponents& c = coin.components;
+    for (std::string_view name :
+         {c.tabSheet, c.panel, c.nameLabel, c.lockButton, c.addressEdit, c.banner, c.menuItem})
+      EXPECT_NE(Find(std::string(name).c_str()), nullptr) << name;
+  }
   EXPECT_EQ(form->windowTitle(), "Korvane Trelio v1.01");
 }
 
@@ -186,7 +188,7 @@ TEST_F(MainWindowTest, LayoutAtItsDesignSizes) {
 
   ASSERT_EQ(form->PageControl1->count(), kCoinCount);
   for (int i = 0; i < kCoinCount; ++i) {
-    EXPECT_EQ(form->PageControl1->tabText(i), QString::fromUtf8(kCoinTabs[i].caption));
+    EXPECT_EQ(form->PageControl1->tabText(i).toStdString(), CoinAtTab(i).name);
     EXPECT_FALSE(form->PageControl1->tabIcon(i).isNull());
   }
   const CoinPanel* bitcoin = form->Coins[0].Panel;
@@ -336,6 +338,11 @@ TEST_F(MainWindowTest, CoinTabMenuNeverHidesTheLastTab) {
 
 TEST_F(MainWindowTest, LockButtonTogglesTheAddressEdit) {
   CoinPanel* panel = form->Coins[0].Panel;
+  // The colour drawn, past the end of the text: what the user sees.
+  const auto drawn = [panel] {
+    const QImage image = panel->AddressEdit->grab().toImage();
+    return image.pixelColor(image.width() - 3, image.height() / 2).name().toStdString();
+  };
   const QString text = QStringLiteral("1BoatSLRHtKNngkdXEeobR76b53LETtpyT");
   panel->AddressEdit->setText(text);
   const qint64 locked = form->ImageList2.Image(0).cacheKey();
@@ -344,12 +351,14 @@ TEST_F(MainWindowTest, LockButtonTogglesTheAddressEdit) {
   panel->LockButton->click();
   EXPECT_TRUE(panel->AddressEdit->isReadOnly());
   EXPECT_EQ(panel->AddressEdit->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+  EXPECT_EQ(drawn(), "#c0c0c0");
   EXPECT_EQ(panel->LockButton->icon().cacheKey(), locked);
   Release(panel->AddressEdit, Qt::RightButton);  // a locked edit selects all
   EXPECT_EQ(panel->AddressEdit->selectedText(), text);
   panel->LockButton->click();
   EXPECT_FALSE(panel->AddressEdit->isReadOnly());
   EXPECT_EQ(panel->AddressEdit->palette().color(QPalette::Base), QColor(Qt::white));
+  EXPECT_EQ(drawn(), "#ffffff");
   EXPECT_EQ(panel->AddressEdit->text(), text);
 }
 

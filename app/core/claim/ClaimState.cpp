@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "app/core/payout/TextSplit.h"
 #include "app/core/text/Messages.h"
 #include "app/core/text/Numbers.h"
+#include "app/core/text/TextSplit.h"
 #include "app/platform/CodePage.h"
 
 namespace trelio {
