@@ -10,11 +10,11 @@
 
 #include "app/core/text/Messages.h"
 #include "app/widgets/CoinPanel.h"
+#include "app/widgets/LcQtForm.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/Unit1.h"
 #include "localisation/LcUnit.h"
-#include "localisation/qt/LcQtForm.h"
 
 namespace trelio {
 namespace {

@@ -11,12 +11,12 @@
 #include "app/platform/MakerServer.h"
 #include "app/threads/VerThread.h"
 #include "app/widgets/Fonts.h"
+#include "app/widgets/LcQtForm.h"
 #include "app/widgets/Pictures.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/DialogPlacement.h"
 #include "app/window/OpenPage.h"
 #include "app/window/Unit1.h"
-#include "localisation/qt/LcQtForm.h"
 
 namespace trelio {
 

@@ -7,10 +7,10 @@
 #include <QShowEvent>
 #include <QTableWidget>
 
+#include "app/widgets/LcQtForm.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/DialogPlacement.h"
 #include "app/window/Unit1.h"
-#include "localisation/qt/LcQtForm.h"
 
 namespace trelio {
 

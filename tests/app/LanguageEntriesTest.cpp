@@ -12,12 +12,12 @@
 #include <filesystem>
 #include <map>
 
-#include "app/window/CoinTabComponents.h"
+#include "app/core/coins/CoinTable.h"
+#include "app/widgets/LcQtForm.h"
 #include "app/window/Unit2.h"
 #include "app/window/Unit4.h"
 #include "localisation/LcUnit.h"
 #include "localisation/pack/TranslationSource.h"
-#include "localisation/qt/LcQtForm.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
@@ -128,10 +128,10 @@ TEST_F(LanguageEntriesTest, EnglishGivesBackTheBuiltTexts) {
 TEST_F(LanguageEntriesTest, CoinNamesStayAndRussianIsRussian) {
   const lcfpack::TranslationSources sources = ReadSources();
   std::map<std::string, std::u16string> coinNames;
-  for (const CoinComponents& coin : kCoinTabs) {
-    const QString caption = QString::fromUtf8(coin.caption);
-    coinNames[std::string(coin.tabSheet) + "-Caption"] = caption.toStdU16String();
-    coinNames[std::string(coin.menuItem) + "-Caption"] = caption.toStdU16String();
+  for (const Coin& coin : kCoins) {
+    const std::u16string name(coin.name.begin(), coin.name.end());
+    coinNames[std::string(coin.components.tabSheet) + "-Caption"] = name;
+    coinNames[std::string(coin.components.menuItem) + "-Caption"] = name;
   }
   const auto ru =
       std::find(sources.lcids.begin(), sources.lcids.end(), 1049) - sources.lcids.begin();

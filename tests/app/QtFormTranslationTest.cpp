@@ -10,11 +10,11 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "app/widgets/LcQtForm.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/window/Unit2.h"
 #include "app/window/Unit4.h"
 #include "localisation/LcUnit.h"
-#include "localisation/qt/LcQtForm.h"
 #include "tests/localisation/LcfTestSupport.h"
 #include "tests/support/window/WindowFixture.h"
 

@@ -1,4 +1,4 @@
-#include "localisation/qt/LcQtForm.h"
+#include "app/widgets/LcQtForm.h"
 
 #include <QAbstractButton>
 #include <QAction>
