@@ -129,18 +129,40 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::stri
   return ReadOutcome::kRead;
 }
 
-bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
-  const std::string target = ResolveTarget(path);
-  const std::string temp = WriteTemporary(target, bytes, error);
-  if (temp.empty()) return false;
-  if (rename(temp.c_str(), target.c_str()) != 0) {
-    const int err = errno;
-    unlink(temp.c_str());
-    SetError(error, Reason("Cannot write", path, err));
+PendingFile::~PendingFile() { Discard(); }
+
+void PendingFile::Discard() {
+  if (!temp_.empty()) unlink(temp_.c_str());
+  temp_.clear();
+}
+
+bool PendingFile::Write(const std::string& path, std::string_view bytes, std::string* error) {
+  Discard();
+  path_ = path;
+  target_ = ResolveTarget(path);
+  temp_ = WriteTemporary(target_, bytes, error);
+  return !temp_.empty();
+}
+
+bool PendingFile::Commit(std::string* error) {
+  if (temp_.empty()) {
+    SetError(error, Reason("Cannot write", path_, ENOENT));
     return false;
   }
-  SyncFolder(FolderOf(target));
+  if (rename(temp_.c_str(), target_.c_str()) != 0) {
+    const int err = errno;
+    Discard();
+    SetError(error, Reason("Cannot write", path_, err));
+    return false;
+  }
+  temp_.clear();
+  SyncFolder(FolderOf(target_));
   return true;
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
+  PendingFile file;
+  return file.Write(path, bytes, error) && file.Commit(error);
 }
 
 bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& existed,

@@ -44,5 +44,36 @@ TEST(AtomicFileTest, CreateNeverReplacesAnExistingFile) {
   EXPECT_FALSE(error.empty());
 }
 
+// Until Commit the target keeps its old bytes and the new ones lie out of
+// sight; an uncommitted file leaves nothing behind.
+TEST(AtomicFileTest, PendingFileAppearsOnlyWhenCommitted) {
+  ScratchFolder dir;
+  const auto entries = [&] {
+    return std::distance(std::filesystem::directory_iterator(dir.path()), {});
+  };
+  WriteBytes(dir / "f", "old");
+  {
+    PendingFile file;
+    ASSERT_TRUE(file.Write(dir / "f", "new"));
+    EXPECT_EQ(ReadBytes(dir / "f"), "old");
+    EXPECT_EQ(entries(), 2);
+  }
+  EXPECT_EQ(ReadBytes(dir / "f"), "old");
+  EXPECT_EQ(entries(), 1);
+
+  PendingFile file;
+  ASSERT_TRUE(file.Write(dir / "f", ""));
+  ASSERT_TRUE(file.Commit());
+  EXPECT_TRUE(std::filesystem::exists(dir / "f"));
+  EXPECT_EQ(ReadBytes(dir / "f"), "");
+  EXPECT_EQ(entries(), 1);
+
+  std::string error;
+  PendingFile nowhere;
+  EXPECT_FALSE(nowhere.Write(dir / "missing/f", "x", &error));
+  EXPECT_FALSE(nowhere.Commit(&error));
+  EXPECT_NE(error.find("missing/f"), std::string::npos) << error;
+}
+
 }  // namespace
 }  // namespace trelio

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "tools/demo-server/DemoSite.h"
+#include "tools/demo-server/IndexDownloads.h"
 
 namespace {
 
@@ -66,6 +67,8 @@ int main(int argc, char** argv) {
   }
   trelio::demo::DemoSite site(root, bound);
   site.Install(server);
+  trelio::demo::IndexDownloads indexDownloads(site);
+  indexDownloads.Install(server);
   std::cout << "Listening on 127.0.0.1:" << bound << "\n"
             << "Start the program with KORVANE_TRELIO_SERVER=127.0.0.1:" << bound << std::endl;
   return server.listen_after_bind() ? EXIT_SUCCESS : EXIT_FAILURE;
