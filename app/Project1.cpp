@@ -8,6 +8,7 @@
 #include "app/widgets/Fonts.h"
 #include "app/widgets/Pictures.h"
 #include "app/window/Unit1.h"
+#include "app/window/Unit3.h"
 
 int main(int argc, char** argv) {
   using namespace trelio;
@@ -26,9 +27,10 @@ int main(int argc, char** argv) {
 
   int result = 0;
   {
+    // The windows in their order: the main window, the about box, the
+    // update-progress dialog, the settings dialog; they go in reverse order.
     TForm1 form1(runtime);
-    // The about box, the update-progress dialog and the settings dialog are
-    // created here, after the main window, once they exist.
+    TOKBottomDlg OKBottomDlg(form1);
 
     SessionEndSignals sessionEnd([&form1] { form1.close(); });
     QObject::connect(&form1, &TForm1::Closed, &app, &QCoreApplication::quit);

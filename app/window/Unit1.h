@@ -48,6 +48,7 @@ class FormBrowsingView;
 class MyThread;
 class PanelStatusBar;
 class SyncGate;
+class TOKBottomDlg;
 
 // The controls of one coin's tab.
 struct CoinWidgets {
@@ -429,6 +430,16 @@ class TForm1 : public QMainWindow {
   // Shows the save dialog with its file name; false when cancelled.
   bool ChooseSaveFile(QFileDialog* dialog, QString& fileName, const char* firstName);
   // --- end of item editing ---
+
+  // --- The index download ---
+  // The update-progress dialog while it exists (it sets and clears this);
+  // without it "Update Index" downloads nothing.
+  TOKBottomDlg* OKBottomDlg = nullptr;
+  // Progress of the download of the dialog's latest showing, on the window
+  // thread: the length the server announced (0: none), then the bytes so far.
+  void IdHTTP1WorkBegin(int64_t expected);
+  void IdHTTP1Work(int64_t countSoFar);
+  // --- end of the index download ---
 
  signals:
   // The window has been closed; the program ends.

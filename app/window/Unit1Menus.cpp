@@ -70,8 +70,7 @@ void TForm1::CreateMainMenu() {
   Exit1 = AddMenuItem(File1, "Exit1", QStringLiteral("Exit"), img.Image(4));
 
   // Commands that come with their dialogs.
-  for (QAction* later : {Updateindex1, About1, Settings1, Language1->menuAction()})
-    later->setEnabled(false);
+  for (QAction* later : {About1, Settings1, Language1->menuAction()}) later->setEnabled(false);
 
   ConnectClick(NewItem1, this, [this] { NewItem1Click(); });
   ConnectClick(Updateindex1, this, [this] { Updateindex1Click(); });
@@ -299,7 +298,6 @@ void TForm1::Singlelineview1Click() {
 }
 
 // Commands of the index and of the items, and the dialogs.
-void TForm1::Updateindex1Click() {}
 void TForm1::About1Click() {}
 void TForm1::Settings1Click() {}
 void TForm1::Language2Click() {}
