@@ -11,8 +11,7 @@ namespace trelio {
 inline constexpr std::string_view kDownloadErrorSeparator = " | ";
 
 // The failure text for a body that CanBeIndexFile refuses.
-inline constexpr std::string_view kNotAnIndexFileMessage =
-    "The server sent a web page instead of the index file";
+inline constexpr std::string_view kNotAnIndexFileMessage = "Received a web page, not an index";
 
 // False for a body that is plainly a web page rather than an index file: its
 // first byte after blanks and line ends (and a UTF-8 byte-order mark) is "<".
