@@ -8,7 +8,9 @@
 #include "app/widgets/Fonts.h"
 #include "app/widgets/Pictures.h"
 #include "app/window/Unit1.h"
+#include "app/window/Unit2.h"
 #include "app/window/Unit3.h"
+#include "app/window/Unit4.h"
 
 int main(int argc, char** argv) {
   using namespace trelio;
@@ -27,10 +29,11 @@ int main(int argc, char** argv) {
 
   int result = 0;
   {
-    // The windows in their order: the main window, the about box, the
-    // update-progress dialog, the settings dialog; they go in reverse order.
+    // The windows in their order; they go in the reverse one.
     TForm1 form1(runtime);
-    TOKBottomDlg OKBottomDlg(form1);
+    TAboutBox aboutBox(form1);
+    TOKBottomDlg okBottomDlg(form1);
+    TOKBottomDlg1 okBottomDlg1(form1);
 
     SessionEndSignals sessionEnd([&form1] { form1.close(); });
     QObject::connect(&form1, &TForm1::Closed, &app, &QCoreApplication::quit);

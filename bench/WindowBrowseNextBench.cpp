@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 
 #include "app/core/index/UrlKey.h"
-#include "tests/app/DemoWindow.h"
+#include "tests/support/window/DemoWindow.h"
 
 namespace trelio {
 namespace {

@@ -1,6 +1,8 @@
 #include "app/platform/AtomicFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +10,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <string>
 #include <system_error>
 
 namespace trelio {
@@ -58,6 +61,28 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// The name of a temporary file of the process beside the file called base.
+constexpr std::string_view kTemporaryMark = ".~";
+std::string TemporaryName(const std::string& base, pid_t pid, unsigned counter) {
+  return "." + base + std::string(kTemporaryMark) + std::to_string(pid) + "-" +
+         std::to_string(counter);
+}
+
+// The process id of a temporary file name of base, or 0 when the name is not
+// exactly of that pattern.
+pid_t TemporaryNameProcess(std::string_view name, std::string_view base) {
+  const std::string prefix = "." + std::string(base) + std::string(kTemporaryMark);
+  if (!name.starts_with(prefix)) return 0;
+  name.remove_prefix(prefix.size());
+  const size_t dash = name.find('-');
+  if (dash == std::string_view::npos || dash == 0 || dash > 9 || dash + 1 == name.size()) return 0;
+  const auto allDigits = [](std::string_view digits) {
+    return digits.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  if (!allDigits(name.substr(0, dash)) || !allDigits(name.substr(dash + 1))) return 0;
+  return pid_t(std::stol(std::string(name.substr(0, dash))));
+}
+
 // Writes bytes into a new file beside target and returns its name, or an
 // empty name with error set.
 std::string WriteTemporary(const std::string& target, std::string_view bytes, std::string* error) {
@@ -68,8 +93,8 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, st
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = (folder == "/" ? std::string() : folder) + "/." + base + ".~" +
-           std::to_string(getpid()) + "-" + std::to_string(counter++);
+    temp =
+        (folder == "/" ? std::string() : folder) + "/" + TemporaryName(base, getpid(), counter++);
     fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }
@@ -129,40 +154,44 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::stri
   return ReadOutcome::kRead;
 }
 
-PendingFile::~PendingFile() { Discard(); }
-
-void PendingFile::Discard() {
+StagedFile::~StagedFile() {
   if (!temp_.empty()) unlink(temp_.c_str());
-  temp_.clear();
 }
 
-bool PendingFile::Write(const std::string& path, std::string_view bytes, std::string* error) {
-  Discard();
+bool StagedFile::Write(const std::string& path, std::string_view bytes, std::string* error) {
+  if (!temp_.empty()) unlink(temp_.c_str());
+  temp_.clear();
   path_ = path;
   target_ = ResolveTarget(path);
+  struct stat st;
+  if (stat(target_.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    SetError(error, Reason("Cannot write", path, EISDIR));
+    return false;
+  }
   temp_ = WriteTemporary(target_, bytes, error);
   return !temp_.empty();
 }
 
-bool PendingFile::Commit(std::string* error) {
+bool StagedFile::Commit(std::string* error) {
   if (temp_.empty()) {
-    SetError(error, Reason("Cannot write", path_, ENOENT));
+    SetError(error, Reason("Cannot write", path_, EINVAL));
     return false;
   }
-  if (rename(temp_.c_str(), target_.c_str()) != 0) {
+  const std::string temp = std::move(temp_);
+  temp_.clear();
+  if (rename(temp.c_str(), target_.c_str()) != 0) {
     const int err = errno;
-    Discard();
+    unlink(temp.c_str());
     SetError(error, Reason("Cannot write", path_, err));
     return false;
   }
-  temp_.clear();
   SyncFolder(FolderOf(target_));
   return true;
 }
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
-  PendingFile file;
-  return file.Write(path, bytes, error) && file.Commit(error);
+  StagedFile staged;
+  return staged.Write(path, bytes, error) && staged.Commit(error);
 }
 
 bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& existed,
@@ -194,6 +223,28 @@ bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& exi
   }
   SyncFolder(FolderOf(path));
   return true;
+}
+
+int RemoveLeftoverTemporaryFiles(const std::string& folder, const std::vector<std::string>& names) {
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return 0;
+  int removed = 0;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    for (const std::string& base : names) {
+      const pid_t pid = TemporaryNameProcess(name, base);
+      if (pid <= 0 || pid == getpid()) continue;
+      // A process that runs, or that belongs to someone else, keeps its file.
+      if (kill(pid, 0) == 0 || errno != ESRCH) continue;
+      struct stat st;
+      const std::string path = folder + "/" + std::string(name);
+      if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && unlink(path.c_str()) == 0)
+        ++removed;
+      break;
+    }
+  }
+  closedir(dir);
+  return removed;
 }
 
 }  // namespace trelio

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trelio {
 
@@ -22,29 +23,25 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes,
 [[nodiscard]] bool WriteFileAtomic(const std::string& path, std::string_view bytes,
                                    std::string* error = nullptr);
 
-// WriteFileAtomic in two steps, for a writer that decides only after the
-// writing whether the file is still wanted: Write puts the bytes, flushed to
-// disk, into a temporary file beside the target; Commit renames it over the
-// target. A file never committed is removed with the object.
-class PendingFile {
+// The two halves of WriteFileAtomic, for a caller with work to do between
+// them: Write puts the bytes into a temporary file beside the target, flushed
+// to disk; Commit renames it over the target. A staged file that is never
+// committed is removed. Write fails, and nothing is written, when a folder
+// lies at the target, as it could never be replaced.
+class StagedFile {
  public:
-  PendingFile() = default;
-  ~PendingFile();
-  PendingFile(const PendingFile&) = delete;
-  PendingFile& operator=(const PendingFile&) = delete;
+  StagedFile() = default;
+  ~StagedFile();
+  StagedFile(const StagedFile&) = delete;
+  StagedFile& operator=(const StagedFile&) = delete;
 
-  // False with the reason in error when the temporary file cannot be written.
   [[nodiscard]] bool Write(const std::string& path, std::string_view bytes,
                            std::string* error = nullptr);
-  // False with the reason in error when nothing was written or the rename
-  // fails; the target is then left as it was.
   [[nodiscard]] bool Commit(std::string* error = nullptr);
 
  private:
-  void Discard();
-
-  std::string path_;
-  std::string target_;
+  std::string path_;    // as the caller named it, for messages
+  std::string target_;  // the file it names, links followed
   std::string temp_;
 };
 
@@ -52,5 +49,10 @@ class PendingFile {
 // nothing is written, existed is set and the result is true.
 [[nodiscard]] bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& existed,
                                     std::string* error = nullptr);
+
+// Removes what writes of a process that is gone left in folder: the files
+// ".<name>.~<process id>-<counter>" of the given names, exactly that pattern,
+// regular files only, whose process no longer runs. Returns how many.
+int RemoveLeftoverTemporaryFiles(const std::string& folder, const std::vector<std::string>& names);
 
 }  // namespace trelio

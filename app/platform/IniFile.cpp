@@ -256,8 +256,13 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     const size_t body = oldSize + add.size();
     add += std::string(keyName) + "=" + v + eol;
     text_ += add;
-    for (Section& other : sections_)
+    // The line break put before the new header ends the section that ran to
+    // the end; a header that was the last line without a break gets its body
+    // after that break, not on its own line.
+    for (Section& other : sections_) {
+      if (other.bodyBegin == oldSize) other.bodyBegin = header;
       if (other.bodyEnd == oldSize) other.bodyEnd = header;
+    }
     byName_.emplace(LowerName(section), sections_.size());
     sections_.push_back({body, text_.size()});
     dirty_ = true;

@@ -17,6 +17,16 @@ std::string MakerServerHost();
 // "http://" + host + path; path starts with "/".
 std::string MakerServerUrl(std::string_view path);
 
+// The maker's pages that the about box and the main menu open in the web
+// browser.
+inline constexpr const char* kSiteRootPage = "/";
+inline constexpr const char* kHomePagePath = "/trelio.php";
+inline constexpr const char* kFeedbackPagePath = "/mail.php";
+inline constexpr const char* kBitcoinPagePath = "/btc.php";
+inline constexpr const char* kBitcoinRatePagePath = "/btc_rate.php";
+inline constexpr const char* kBitcoinTradePagePath = "/trade.php";
+inline constexpr const char* kBitcoinNewsPagePath = "/news.php";
+
 std::string ServerIndexUrl();    // "/trelio/index.csv"
 std::string ServerVersionUrl();  // "/trelio/version.txt"
 // The item actions' "/trelio/a.php?..." URLs are built by core's

@@ -78,7 +78,7 @@ std::string UpdThread::Store(const std::string& body) {
   if (!CanBeIndexFile(body)) return std::string(kNotAnIndexFileMessage);
   // Written whole beside the target first, so no half-written file is ever
   // there to be merged.
-  PendingFile file;
+  StagedFile file;
   std::string error;
   if (!file.Write(savePath_, body, &error)) return error;
   // It takes its place on the window thread, where the showing closes: once

@@ -61,6 +61,10 @@ class WorkerThread {
   // Called on the window thread itself, it runs the call at once.
   static bool Synchronize(const std::function<void()>& call);
 
+  // The stop flag itself, for a blocking call that can watch it (an HTTP
+  // transfer that ends when it is set).
+  const std::atomic<bool>& TerminatedFlag() const { return terminated_; }
+
  private:
   class Runner;
   void Run();

@@ -9,14 +9,17 @@
 #include <memory>
 
 #include "app/browser/EmbeddedBrowser.h"
+#include "app/core/about/VersionCheck.h"
 #include "app/core/browsing/BrowsingController.h"
 #include "app/core/index/FaucetItem.h"
 #include "app/core/index/IndexFile.h"
 #include "app/core/index/IndexMerge.h"
+#include "app/core/index/IndexRecovery.h"
 #include "app/core/items/ItemActions.h"
 #include "app/core/settings/AppSettings.h"
 #include "app/core/settings/DataFolder.h"
 #include "app/threads/ExecuteThread.h"
+#include "app/threads/RecoveryWriter.h"
 #include "app/widgets/FaucetListDrawing.h"
 #include "app/widgets/Pictures.h"
 #include "app/window/CoinTabComponents.h"
@@ -48,7 +51,9 @@ class FormBrowsingView;
 class MyThread;
 class PanelStatusBar;
 class SyncGate;
+class TAboutBox;
 class TOKBottomDlg;
+class TOKBottomDlg1;
 
 // The controls of one coin's tab.
 struct CoinWidgets {
@@ -67,7 +72,7 @@ class TForm1 : public QMainWindow {
   TForm1(EmbeddedBrowserFactory& browsers, StartupOptions options, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  static constexpr int VersionNumber = 101;
+  static constexpr int VersionNumber = kVersionNumber;
 
   // Layout.
   QTabWidget* PageControl1 = nullptr;
@@ -223,6 +228,9 @@ class TForm1 : public QMainWindow {
   bool IndexLoaded = false;
   // The minute ticker, from the end of the start-up to the start of shutdown.
   std::unique_ptr<MyThread> Ticker;
+  // Each tick hands a changed index to the recovery file, so that a crash
+  // loses a minute at most.
+  void KeepIndexForRecovery();
   void ApplyLanguageSetting(const std::string& languageCode);
   // One expiry pass over the whole index at the current time.
   void ExpireCompletedItems();
@@ -366,6 +374,15 @@ class TForm1 : public QMainWindow {
   void ChromiumTextResultAvailable(int browserId, quint64 request, const QString& text);
   bool ChromiumBeforePopup(const QString& targetUrl);
 
+  // The dialogs; each registers itself here while it exists.
+  TAboutBox* AboutBox = nullptr;
+  TOKBottomDlg1* OKBottomDlg1 = nullptr;
+  // Puts the window into the topmost band or out of it, neither moving nor
+  // resizing it.
+  void SetAlwaysOnTop(bool on);
+  // The check marks of the "Updating options" items from the options.
+  void ShowUpdatingOptions();
+
   // Main menu and item menu.
   void NewItem1Click();
   void Updateindex1Click();
@@ -478,6 +495,8 @@ class TForm1 : public QMainWindow {
   // The widgets show the settings read at start-up, so writing them back
   // keeps what the file held.
   bool settingsRestored_ = false;
+  IndexRecovery indexRecovery_;
+  std::unique_ptr<RecoveryWriter> recoveryWriter_;
   std::unique_ptr<FormBrowsingView> browsingView_;
   FaucetListDelegate* listDelegate_ = nullptr;
   ListDrawResources listResources_;

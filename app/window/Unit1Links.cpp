@@ -1,32 +1,20 @@
-// Pages opened in the user's default web browser from the window itself: the
-// coin projects' home pages, the banners' service and the maker's pages. They
-// open at once on the window thread; what the desktop makes of them is not
-// looked at.
-#include <QString>
-
+// Pages opened in the user's default web browser from the main window: the
+// coin projects' home pages, the banners' service and the maker's pages.
 #include "app/core/settings/CoinLinks.h"
 #include "app/platform/MakerServer.h"
-#include "app/threads/ExecuteThread.h"
+#include "app/window/OpenPage.h"
 #include "app/window/Unit1.h"
 
 namespace trelio {
 
-namespace {
-
-void Open(std::string_view url) {
-  ShellOpenUrl(QString::fromLatin1(url.data(), qsizetype(url.size())));
-}
-
-}  // namespace
-
 void TForm1::OpenCoinHomePage(int tab) {
-  Open(kCoinHomePages[static_cast<size_t>(kCoinTabOrder[static_cast<size_t>(tab)])]);
+  OpenPage(kCoinHomePages[static_cast<size_t>(kCoinTabOrder[static_cast<size_t>(tab)])]);
 }
 
-void TForm1::Image1Click() { Open(kMicropaymentServiceUrl); }
+void TForm1::Image1Click() { OpenPage(kMicropaymentServiceUrl); }
 
-void TForm1::HomePage1Click() { Open(MakerServerUrl("/trelio.php")); }
+void TForm1::HomePage1Click() { OpenMakerPage(kHomePagePath); }
 
-void TForm1::Feedback1Click() { Open(MakerServerUrl("/mail.php")); }
+void TForm1::Feedback1Click() { OpenMakerPage(kFeedbackPagePath); }
 
 }  // namespace trelio

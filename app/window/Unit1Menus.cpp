@@ -69,8 +69,8 @@ void TForm1::CreateMainMenu() {
   File1->addSeparator();
   Exit1 = AddMenuItem(File1, "Exit1", QStringLiteral("Exit"), img.Image(4));
 
-  // Commands that come with their dialogs.
-  for (QAction* later : {About1, Settings1, Language1->menuAction()}) later->setEnabled(false);
+  // The language switch comes with the language engine.
+  Language1->menuAction()->setEnabled(false);
 
   ConnectClick(NewItem1, this, [this] { NewItem1Click(); });
   ConnectClick(Updateindex1, this, [this] { Updateindex1Click(); });
@@ -297,9 +297,7 @@ void TForm1::Singlelineview1Click() {
   SyncListOptionsMenu();
 }
 
-// Commands of the index and of the items, and the dialogs.
-void TForm1::About1Click() {}
-void TForm1::Settings1Click() {}
+// The language commands, for the language engine.
 void TForm1::Language2Click() {}
 void TForm1::N12Click() {}
 

@@ -88,6 +88,7 @@ void TForm1::FormCreate() {
   } else {
     Files = DataFilesIn(folder.folder);
     Index.files = Files.index;
+    RemoveInterruptedSaves(Files);
     const FirstRunCopy copy = CopyFirstRunSettings(folder, PathBytes(programFolder));
     if (!copy.error.empty()) ShowErrorBox(SystemText(copy.error));
   }
@@ -111,6 +112,11 @@ void TForm1::FormCreate() {
   // 28, 29. The index, under its header row.
   for (int f = 0; f < kFaucetFieldCount; ++f) StringGrid1.Row(0).fields[f] = kFaucetHeader[f];
   LoadStartupIndex();
+  if (!Files.folder.empty()) {
+    // What was loaded is on disk already.
+    if (IndexLoaded) indexRecovery_.Stored(IndexFileText(StringGrid1, SystemDecimalSeparator));
+    recoveryWriter_ = std::make_unique<RecoveryWriter>();
+  }
 
   // 30, 31, 32.
   RebuildList();
@@ -120,6 +126,7 @@ void TForm1::FormCreate() {
       [this] {
         ExpireCompletedItems();
         MyThreadTick();
+        KeepIndexForRecovery();
       },
       startup_.ticker);
   Ticker->Start();
@@ -226,17 +233,33 @@ void TForm1::FormDestroy() {
     Ticker->WaitFor();
     Ticker.reset();
   }
+  // A recovery write may not come after the save that makes it stale.
+  if (recoveryWriter_) recoveryWriter_->Stop();
   // 2, 3. 4: OLE has no counterpart here.
   SaveShutdownIndex();
   SaveShutdownSettings();
+}
+
+void TForm1::KeepIndexForRecovery() {
+  // Only an index that stands for index.csv may later take its place.
+  if (!IndexLoaded || !recoveryWriter_ || Index.files.recovery.empty()) return;
+  // The bytes are made here, where the index lives; the disk is the writer's.
+  if (std::optional<std::string> text = indexRecovery_.ChangedText(Index))
+    recoveryWriter_->Post(Index.files, std::move(*text));
 }
 
 void TForm1::SaveShutdownIndex() {
   if (!IndexLoaded || Index.files.csv.empty()) return;
   try {
     SaveIndex(Index, Index.files.csv, true);
+    RemoveRecoveryFile(Index.files);
   } catch (const std::exception& e) {
     ReportShutdownError(SystemText(e.what()));
+    // The recovery file then keeps what index.csv could not take, for the
+    // next start.
+    std::string error;
+    if (!WriteRecoveryFile(Index.files, IndexFileText(StringGrid1, SystemDecimalSeparator), &error))
+      ReportShutdownError(SystemText(error));
   }
 }
 

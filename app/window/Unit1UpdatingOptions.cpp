@@ -11,13 +11,16 @@ namespace {
 
 void Toggle(TForm1& form, QAction* item, UpdatingOption option) {
   SetUpdatingOption(form.Settings, option, !item->isChecked());
-  form.Updatingwithshowinghiddenitems1->setChecked(form.Settings.updatingWithShowingHiddenItems ==
-                                                   1);
-  form.Hidingbeforeupdate1->setChecked(form.Settings.hidingBeforeUpdating == 1);
-  form.Clearingbeforeupdating1->setChecked(form.Settings.clearingBeforeUpdating == 1);
+  form.ShowUpdatingOptions();
 }
 
 }  // namespace
+
+void TForm1::ShowUpdatingOptions() {
+  Updatingwithshowinghiddenitems1->setChecked(Settings.updatingWithShowingHiddenItems == 1);
+  Hidingbeforeupdate1->setChecked(Settings.hidingBeforeUpdating == 1);
+  Clearingbeforeupdating1->setChecked(Settings.clearingBeforeUpdating == 1);
+}
 
 void TForm1::Updatingwithshowinghiddenitems1Click() {
   Toggle(*this, Updatingwithshowinghiddenitems1, UpdatingOption::withShowingHiddenItems);

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/app/EventLoopWait.h"
 #include "tests/support/TestHttpServer.h"
+#include "tests/support/window/EventLoopWait.h"
 
 namespace trelio {
 namespace {

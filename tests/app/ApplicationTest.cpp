@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "app/program/SessionEndSignals.h"
-#include "tests/app/EventLoopWait.h"
+#include "tests/support/window/EventLoopWait.h"
 
 namespace trelio {
 namespace {

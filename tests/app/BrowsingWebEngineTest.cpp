@@ -7,7 +7,7 @@
 #include <QWebEngineView>
 #include <QtTest/QTest>
 
-#include "tests/app/DemoWindow.h"
+#include "tests/support/window/DemoWindow.h"
 
 namespace trelio {
 namespace {

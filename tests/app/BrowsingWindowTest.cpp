@@ -13,11 +13,14 @@
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/window/Unit1.h"
-#include "tests/app/EventLoopWait.h"
-#include "tests/app/FakeBrowser.h"
+#include "tests/support/window/EventLoopWait.h"
+#include "tests/support/window/FakeBrowser.h"
 
 namespace trelio {
 namespace {
+
+using test::FakeBrowser;
+using test::FakeBrowserFactory;
 
 class BrowsingWindowTest : public ::testing::Test {
  protected:

@@ -5,11 +5,13 @@
 #include "app/widgets/DetailPanel.h"
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/PanelStatusBar.h"
-#include "tests/app/EventLoopWait.h"
-#include "tests/app/StartedWindow.h"
+#include "tests/support/window/EventLoopWait.h"
+#include "tests/support/window/StartedWindow.h"
 
 namespace trelio {
 namespace {
+
+using test::StartedWindowTest;
 
 using std::chrono::milliseconds;
 

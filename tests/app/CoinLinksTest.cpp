@@ -5,11 +5,14 @@
 
 #include "app/platform/MakerServer.h"
 #include "app/widgets/CoinPanel.h"
-#include "tests/ScopedEnv.h"
-#include "tests/app/StartedWindow.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/window/StartedWindow.h"
 
 namespace trelio {
 namespace {
+
+using test::ScopedEnv;
+using test::StartedWindowTest;
 
 // Takes the URLs the desktop is asked to open instead of a web browser.
 class OpenedUrls : public QObject {

@@ -4,10 +4,12 @@
 
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/PanelStatusBar.h"
-#include "tests/app/StartedWindow.h"
+#include "tests/support/window/StartedWindow.h"
 
 namespace trelio {
 namespace {
+
+using test::StartedWindowTest;
 
 using CoinTabsTest = StartedWindowTest;
 

@@ -6,7 +6,7 @@
 #include "app/core/index/InOutError.h"
 #include "app/core/index/IndexExport.h"
 #include "app/widgets/PanelStatusBar.h"
-#include "tests/app/WindowFixture.h"
+#include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
 namespace {
@@ -30,7 +30,7 @@ class IndexCommandsWindowTest : public WindowFixture {
 
 TEST_F(IndexCommandsWindowTest, UpdateFromFileAsksOnlyWithItemsAndMerges) {
   const std::string file = data / "chosen.csv";
-  testing::WriteBytes(file, kMergedFile);
+  test::WriteBytes(file, kMergedFile);
   form->Load2Click();  // the dialog cancelled
   EXPECT_EQ(offered.size(), 1);
   EXPECT_TRUE(questions.isEmpty());
@@ -55,7 +55,7 @@ TEST_F(IndexCommandsWindowTest, UpdateFromFileAsksOnlyWithItemsAndMerges) {
   EXPECT_EQ(form->StringGrid1.RowCount(), 3);  // Sun once, Moon kept
   EXPECT_EQ(form->StatusBar2->PanelText(0).toStdString(),
             "2 items sorted in descending order by last payout");
-  EXPECT_EQ(testing::ReadBytes(file), kMergedFile);
+  EXPECT_EQ(test::ReadBytes(file), kMergedFile);
 }
 
 TEST_F(IndexCommandsWindowTest, UpdateFromAMissingFileOnlyResetsTheEditor) {
@@ -83,7 +83,7 @@ TEST_F(IndexCommandsWindowTest, ClearAsksEvenWhenEmptyAndSavesTheEmptyIndex) {
   EXPECT_EQ(form->ListBox1->count(), 0);
   EXPECT_EQ(form->StatusBar2->PanelText(0), "0 items");
   EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
-  EXPECT_EQ(testing::ReadBytes(form->Index.files.csv).find("Moon"), std::string::npos);
+  EXPECT_EQ(test::ReadBytes(form->Index.files.csv).find("Moon"), std::string::npos);
 }
 
 // The rows are gone before the save fails: the list must not keep them.
@@ -105,15 +105,15 @@ TEST_F(IndexCommandsWindowTest, ExportsOfferTheirNamesThenTheLastChosen) {
   form->Save1Click();  // cancelled
   chosenFile = QString::fromStdString(five);
   form->Save1Click();
-  EXPECT_EQ(testing::ReadBytes(five),
+  EXPECT_EQ(test::ReadBytes(five),
             "Currency;Name;Url;Interval;Input\r\nbitcoin;Moon;http://moon.example/;60;\r\n");
   form->ToolButton1->click();  // hidden rows too
   form->Save1Click();
-  EXPECT_NE(testing::ReadBytes(five).find("litecoin;Sun;"), std::string::npos);
+  EXPECT_NE(test::ReadBytes(five).find("litecoin;Sun;"), std::string::npos);
 
   chosenFile = QString::fromStdString(full);
   form->SaveFullIndextofile1Click();
-  const std::string fullText = testing::ReadBytes(full);
+  const std::string fullText = test::ReadBytes(full);
   EXPECT_NE(fullText.find("Moon"), std::string::npos);
   EXPECT_EQ(fullText.find("Gone"), std::string::npos);
   EXPECT_EQ(offered, QStringList({kIndexExportFileName, kIndexExportFileName, "five.csv",
@@ -128,9 +128,8 @@ class FirstShowTest : public WindowFixture {
 TEST_F(FirstShowTest, WithoutIndexLoadsTheExportOfTheWorkingFolderOnce) {
   const std::filesystem::path before = std::filesystem::current_path();
   std::filesystem::current_path(data.path());
-  testing::WriteBytes(
-      data / kIndexExportFileName,
-      "Currency;Name;Url;Interval;Input\r\nbitcoin;Moon;http://moon.example/;5;\r\n");
+  test::WriteBytes(data / kIndexExportFileName,
+                   "Currency;Name;Url;Interval;Input\r\nbitcoin;Moon;http://moon.example/;5;\r\n");
   WindowFixture::SetUp();  // shows the window
   std::filesystem::current_path(before);
   EXPECT_FALSE(form->FirstShow);

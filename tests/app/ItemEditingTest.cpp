@@ -4,7 +4,7 @@
 #include "app/core/index/IndexFile.h"
 #include "app/core/payout/TextSplit.h"
 #include "app/widgets/PanelStatusBar.h"
-#include "tests/app/WindowFixture.h"
+#include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
 namespace {
@@ -90,8 +90,7 @@ TEST_F(ItemEditingTest, SemicolonsNeverReachTheIndexFileAsSeparators) {
   EXPECT_EQ(form->UrlRowMap.GetItem("http://x.example/a%3Bb"), 1);
 
   SaveIndex(form->Index, form->Index.files.csv, false);
-  const std::vector<std::string> lines =
-      SplitText("\r\n", testing::ReadBytes(form->Index.files.csv));
+  const std::vector<std::string> lines = SplitText("\r\n", test::ReadBytes(form->Index.files.csv));
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(SplitText(";", lines[1]).size(), size_t(kFaucetFieldCount));
   EXPECT_EQ(Reports(1).front(), "a=add&c=bitcoin&n=X&l=http://x.example/a%253Bb&m=30&i=firstfield");

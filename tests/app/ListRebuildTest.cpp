@@ -4,7 +4,7 @@
 #include <QToolButton>
 
 #include "app/widgets/PanelStatusBar.h"
-#include "tests/app/WindowFixture.h"
+#include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
 namespace {

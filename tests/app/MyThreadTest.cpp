@@ -1,5 +1,5 @@
 #include "app/threads/MyThread.h"
-#include "tests/app/EventLoopWait.h"
+#include "tests/support/window/EventLoopWait.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QFileDialog>
@@ -11,11 +12,13 @@
 #include "app/program/SessionEndSignals.h"
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/FaucetListBox.h"
-#include "tests/app/EventLoopWait.h"
-#include "tests/app/StartedWindow.h"
+#include "tests/support/window/EventLoopWait.h"
+#include "tests/support/window/StartedWindow.h"
 
 namespace trelio {
 namespace {
+
+using test::StartedWindowTest;
 
 using StartupTest = StartedWindowTest;
 
@@ -188,6 +191,37 @@ TEST_F(StartupTest, IndexOfTheWorkingFolderIsLoadedAndKeptInTheDataFolder) {
         IndexCsv({"bitcoin;Other;http://other.example/;5"}));
   EXPECT_EQ(Start().StringGrid1.Row(1)[fName], "Moon");
   EXPECT_EQ(form->StringGrid1.RowCount(), 2);
+}
+
+TEST_F(StartupTest, TemporaryFilesOfAKilledSaveAreRemovedAtStart) {
+  const pid_t gone = fork();
+  if (gone == 0) _exit(0);
+  waitpid(gone, nullptr, 0);
+  const QString leftover = Data(".index.csv.~") + QString::number(gone) + QStringLiteral("-4");
+  const QString ours = Data(".index.csv.~") + QString::number(getpid()) + QStringLiteral("-4");
+  Write(Data("index.csv"), IndexCsv({"bitcoin;Moon;http://moon.example/;5"}));
+  Write(leftover, "bitcoin;Mo");
+  Write(ours, "bitcoin;Mo");
+  Start();
+  EXPECT_FALSE(QFileInfo::exists(leftover));
+  EXPECT_TRUE(QFileInfo::exists(ours));  // its writer still runs
+}
+
+TEST_F(StartupTest, AnIndexThatCannotBeSavedAtExitIsKeptForTheNextStart) {
+  Write(Data("index.csv"), IndexCsv({"bitcoin;Moon;http://moon.example/;5"}));
+  TForm1& f = Start();
+  f.StringGrid1.Row(1)[fName] = "Moon changed";
+  // A folder takes the place of index.csv: its save fails.
+  QFile::remove(Data("index.csv"));
+  QDir().mkpath(Data("index.csv"));
+  Stop();
+  EXPECT_NE(Read(Data("index.recovery")).find("Moon changed"), std::string::npos);
+
+  QDir(Data("index.csv")).removeRecursively();
+  EXPECT_EQ(Start().StringGrid1.Row(1)[fName], "Moon changed");
+  Stop();
+  EXPECT_NE(Read(Data("index.csv")).find("Moon changed"), std::string::npos);
+  EXPECT_FALSE(QFileInfo::exists(Data("index.recovery")));
 }
 
 TEST_F(StartupTest, ShutdownWritesSettingsAndIndexWithBackups) {

@@ -12,9 +12,9 @@
 #include "app/threads/UpdThread.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/window/Unit3.h"
-#include "tests/app/ModalScript.h"
-#include "tests/app/WindowFixture.h"
 #include "tests/support/DemoServerProcess.h"
+#include "tests/support/window/ModalScript.h"
+#include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
 namespace {
@@ -148,7 +148,7 @@ TEST_F(UpdateIndexTest, ProgressReachesTheDialog) {
       positions.erase(int(body.size()));
       EXPECT_GE(positions.size(), 3u) << "the bar did not move in steps";
     }
-    const std::string stored = testing::ReadBytes(Tmp2());
+    const std::string stored = ReadBytes(Tmp2());
     EXPECT_TRUE(stored == body) << c.mode << ": " << stored.size() << " of " << body.size();
   }
 }
@@ -224,7 +224,7 @@ TEST_F(UpdateIndexTest, ALateEndOfACancelledDownloadLeavesTheNextShowingAlone) {
   EXPECT_TRUE(openAfterItEnded);
   EXPECT_FALSE(fileAfterItEnded);
   server.Mode("normal");
-  EXPECT_EQ(testing::ReadBytes(Tmp2()), server.Index());  // the second one's
+  EXPECT_EQ(ReadBytes(Tmp2()), server.Index());  // the second one's
 }
 
 TEST_F(UpdateIndexTest, FailuresGoInFrontOfTheStatusTextAndLeaveNoFile) {
@@ -288,7 +288,7 @@ TEST_F(UpdateIndexTest, AnEmptyBodyGivesAnEmptyDownloadFile) {
 // A write that fails half-way (here: a file size limit) leaves the earlier
 // download whole, and no piece of the new one.
 TEST_F(UpdateIndexTest, TheDownloadFileIsWrittenWholeOrNotAtAll) {
-  testing::WriteBytes(Tmp2(), "earlier download");
+  WriteBytes(Tmp2(), "earlier download");
   server.Mode("large");
   struct rlimit old;
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -302,14 +302,14 @@ TEST_F(UpdateIndexTest, TheDownloadFileIsWrittenWholeOrNotAtAll) {
   signal(SIGXFSZ, oldSignal);
 
   EXPECT_TRUE(Status().startsWith("Cannot write")) << Status().toStdString();
-  const std::string stored = testing::ReadBytes(Tmp2());
+  const std::string stored = ReadBytes(Tmp2());
   EXPECT_TRUE(stored == "earlier download") << stored.size() << " bytes";
   EXPECT_EQ(std::distance(fs::directory_iterator(data.path()), {}), 1);
 }
 
 TEST_F(UpdateIndexTest, ASuccessfulUpdateRotatesTheBackupsTwiceAndListsTheFaucets) {
   const std::string onDisk = "Currency;Name;Url\r\nbitcoin;Moon;http://moon.example/\r\n";
-  testing::WriteBytes(form->Index.files.csv, onDisk);
+  WriteBytes(form->Index.files.csv, onDisk);
   AddRow("Moon", "http://moon.example/");
   AddRow("Sun", "http://sun.example/");
   form->RebuildList();
@@ -320,12 +320,11 @@ TEST_F(UpdateIndexTest, ASuccessfulUpdateRotatesTheBackupsTwiceAndListsTheFaucet
   form->Updateindex1Click();
   EXPECT_EQ(questions, QStringList{"Are you sure you want to update Index?"});
   EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
-  EXPECT_EQ(testing::ReadBytes(form->Index.files.bak2), onDisk);
-  const std::string beforeMerge = testing::ReadBytes(form->Index.files.bak);
+  EXPECT_EQ(ReadBytes(form->Index.files.bak2), onDisk);
+  const std::string beforeMerge = ReadBytes(form->Index.files.bak);
   EXPECT_NE(beforeMerge.find("bitcoin;Sun;"), std::string::npos);
   EXPECT_EQ(beforeMerge.find("Demo Bitcoin"), std::string::npos);
-  EXPECT_NE(testing::ReadBytes(form->Index.files.csv).find("Demo Bitcoin Faucet"),
-            std::string::npos);
+  EXPECT_NE(ReadBytes(form->Index.files.csv).find("Demo Bitcoin Faucet"), std::string::npos);
   EXPECT_FALSE(fs::exists(Tmp2()));
 
   std::vector<std::string> expected = kDemoBitcoinFaucets;
@@ -366,7 +365,7 @@ class FirstStartTest : public ::testing::Test {
 
   ScopedEnv env;
   DemoIndexServer server;
-  testing::ScratchFolder folders;
+  ScratchFolder folders;
   StartupOptions options;
   std::string dataFolder;
   FakeBrowserFactory browsers;
@@ -387,8 +386,7 @@ TEST_F(FirstStartTest, DownloadsAndListsTheDemoFaucetsWithTheDialogOnScreen) {
   ASSERT_TRUE(WaitUntil([&] { return !form->FirstShow && !dialog->isVisible(); }));
   EXPECT_TRUE(shownWhileDownloading);
   EXPECT_EQ(Sorted(ListedNames()), Sorted(kDemoBitcoinFaucets));
-  EXPECT_NE(testing::ReadBytes(dataFolder + "/index.csv").find("Demo Litecoin Faucet"),
-            std::string::npos);
+  EXPECT_NE(ReadBytes(dataFolder + "/index.csv").find("Demo Litecoin Faucet"), std::string::npos);
   EXPECT_FALSE(fs::exists(dataFolder + "/index.tmp2"));
 }
 
@@ -396,8 +394,8 @@ TEST_F(FirstStartTest, DownloadsAndListsTheDemoFaucetsWithTheDialogOnScreen) {
 // abandoned, and the shutdown saves as always.
 TEST_F(FirstStartTest, ClosingWhileTheServerNeverAnswersEndsAndSaves) {
   fs::create_directories(dataFolder);
-  testing::WriteBytes(dataFolder + "/index.csv",
-                      "Currency;Name;Url;Interval\r\nbitcoin;Moon;http://moon.example/;5\r\n");
+  WriteBytes(dataFolder + "/index.csv",
+             "Currency;Name;Url;Interval\r\nbitcoin;Moon;http://moon.example/;5\r\n");
   Start();
   ASSERT_TRUE(WaitUntil([&] { return !form->FirstShow; }));
   server.Mode("silent");
@@ -411,7 +409,7 @@ TEST_F(FirstStartTest, ClosingWhileTheServerNeverAnswersEndsAndSaves) {
   form->close();
   dialog.reset();  // would wait for the silent server for ever
   form.reset();
-  EXPECT_NE(testing::ReadBytes(dataFolder + "/index.csv").find("bitcoin;Moon;"), std::string::npos);
+  EXPECT_NE(ReadBytes(dataFolder + "/index.csv").find("bitcoin;Moon;"), std::string::npos);
   EXPECT_TRUE(fs::exists(dataFolder + "/settings.ini"));
   EXPECT_FALSE(fs::exists(dataFolder + "/index.tmp2"));
 }

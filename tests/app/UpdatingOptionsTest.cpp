@@ -1,7 +1,9 @@
-#include "tests/app/StartedWindow.h"
+#include "tests/support/window/StartedWindow.h"
 
 namespace trelio {
 namespace {
+
+using test::StartedWindowTest;
 
 using UpdatingOptionsTest = StartedWindowTest;
 

@@ -10,7 +10,7 @@
 #include <QtTest/QTest>
 
 #include "app/browser/EmbeddedBrowser.h"
-#include "tests/app/EventLoopWait.h"
+#include "tests/support/window/EventLoopWait.h"
 
 namespace trelio {
 namespace {

@@ -1,5 +1,5 @@
 #include "app/threads/WorkerThread.h"
-#include "tests/app/EventLoopWait.h"
+#include "tests/support/window/EventLoopWait.h"
 
 #include <gtest/gtest.h>
 

@@ -8,14 +8,14 @@
 
 #include "app/core/settings/CoinTable.h"
 #include "app/core/settings/DefaultReferrals.h"
-#include "tests/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace trelio {
 namespace {
 
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
+using test::ReadBytes;
+using test::ScratchFolder;
+using test::WriteBytes;
 
 const SettingsEnvironment kFullHd{{1920, 1080}, "ENU", 1252};
 

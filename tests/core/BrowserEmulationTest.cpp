@@ -4,13 +4,13 @@
 
 #include "app/platform/IniFile.h"
 #include "app/platform/RegistryStore.h"
-#include "tests/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace trelio {
 namespace {
 
 TEST(BrowserEmulationTest, ValueIsNamedAfterTheExecutablesFileName) {
-  testing::ScratchFolder dir;
+  test::ScratchFolder dir;
   std::string error;
   ASSERT_TRUE(
       WriteBrowserEmulation(dir.path(), "/opt/korvane trelio/bin/korvane-trelio", 11001, &error))

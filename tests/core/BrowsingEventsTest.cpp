@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "app/core/page/PageScripts.h"
-#include "tests/core/BrowsingFixture.h"
+#include "tests/support/BrowsingFixture.h"
 
 namespace trelio {
 namespace {
+
+using test::BrowsingFixture;
 
 constexpr BrowserWindow kFirst = BrowserWindow::First, kSecond = BrowserWindow::Second;
 

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/core/BrowsingFixture.h"
+#include "tests/support/BrowsingFixture.h"
 
 namespace trelio {
 namespace {
+
+using test::BrowsingFixture;
 
 class BrowsingGoToUrlTest : public BrowsingFixture {
  protected:

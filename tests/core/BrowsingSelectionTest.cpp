@@ -2,10 +2,12 @@
 // edge cases.
 #include <gtest/gtest.h>
 
-#include "tests/core/BrowsingFixture.h"
+#include "tests/support/BrowsingFixture.h"
 
 namespace trelio {
 namespace {
+
+using test::BrowsingFixture;
 
 using BrowsingSelectionTest = BrowsingFixture;
 

@@ -8,10 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/core/BrowsingFixture.h"
+#include "tests/support/BrowsingFixture.h"
 
 namespace trelio {
 namespace {
+
+using test::BrowsingFixture;
+using test::RowSpec;
 
 enum class Act { Next, Click, DoubleClick, Browse, Panel, Tab };
 

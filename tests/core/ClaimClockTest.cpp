@@ -5,10 +5,12 @@
 #include <ctime>
 #include <string>
 
-#include "tests/ScopedEnv.h"
+#include "tests/support/ScopedEnv.h"
 
 namespace trelio {
 namespace {
+
+using test::ScopedEnv;
 
 using namespace std::chrono;
 

@@ -2,16 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include "tests/ScratchFolder.h"
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/ScratchFolder.h"
 
 namespace trelio {
 namespace {
 
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
+using test::ReadBytes;
+using test::ScratchFolder;
+using test::WriteBytes;
 namespace fs = std::filesystem;
 
 TEST(DataFolderTest, PortableMarkerRule) {
@@ -90,7 +95,29 @@ TEST(DataFolderTest, FilePaths) {
   EXPECT_EQ(f.index.bak2, "/data/Korvane Trelio/index.bak2");
   EXPECT_EQ(f.index.tmp, "/data/Korvane Trelio/index.tmp");
   EXPECT_EQ(f.index.tmp2, "/data/Korvane Trelio/index.tmp2");
+  EXPECT_EQ(f.index.recovery, "/data/Korvane Trelio/index.recovery");
   EXPECT_EQ(f.settings, "/data/Korvane Trelio/settings.ini");
+}
+
+// A save that was killed part-way leaves its temporary file; every file of
+// the data folder is written that way.
+TEST(DataFolderTest, TemporaryFilesOfInterruptedSavesAreRemoved) {
+  ScratchFolder dir;
+  const DataFiles f = DataFilesIn(dir.path());
+  const pid_t gone = fork();
+  if (gone == 0) _exit(0);
+  waitpid(gone, nullptr, 0);
+  std::vector<std::string> leftovers;
+  for (const std::string* file : {&f.index.csv, &f.index.bak, &f.index.bak2, &f.index.tmp,
+                                  &f.index.tmp2, &f.index.recovery, &f.settings}) {
+    const std::string name = fs::path(*file).filename();
+    leftovers.push_back(dir / ("." + name + ".~" + std::to_string(gone) + "-0"));
+    WriteBytes(leftovers.back(), "part");
+    WriteBytes(*file, "whole");
+  }
+  RemoveInterruptedSaves(f);
+  for (const std::string& leftover : leftovers) EXPECT_FALSE(fs::exists(leftover)) << leftover;
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 7);
 }
 
 TEST(DataFolderTest, FirstRunCopiesTheSettingsBesideTheProgramOnce) {

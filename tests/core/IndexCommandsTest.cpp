@@ -6,16 +6,16 @@
 
 #include "app/core/index/InOutError.h"
 #include "app/core/index/IndexExport.h"
-#include "tests/core/IndexTestSupport.h"
+#include "tests/support/IndexFolderTest.h"
 
 namespace trelio {
 namespace {
 
-using indextest::kHeaderLine;
-using indextest::ReadBytes;
-using indextest::WriteBytes;
+using test::kHeaderLine;
+using test::ReadBytes;
+using test::WriteBytes;
 
-class IndexCommandsTest : public indextest::IndexFolderTest {
+class IndexCommandsTest : public test::IndexFolderTest {
  protected:
   // An index.csv on disk, loaded, then changed in memory since.
   void StartWith(const std::string& lines) {

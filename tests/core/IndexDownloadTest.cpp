@@ -3,13 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/core/index/IndexMerge.h"
-#include "tests/core/IndexTestSupport.h"
+#include "tests/support/IndexFolderTest.h"
 
-namespace trelio {
+namespace trelio::test {
 namespace {
-
-using indextest::kHeaderLine;
-using indextest::WriteBytes;
 
 // A network's sign-in page as it may come with status 200 in place of the
 // index: its style and script lines hold ";".
@@ -22,7 +19,7 @@ constexpr const char* kSignInPage =
     "<script>var tries = 0; function again() { tries++; location.reload(); }</script>\r\n"
     "</body></html>\r\n";
 
-class IndexDownloadTest : public indextest::IndexFolderTest {};
+class IndexDownloadTest : public IndexFolderTest {};
 
 // Why the download checks the body at all: merged as it is, the page leaves
 // rows of markup in the index, which every later save keeps.
@@ -56,4 +53,4 @@ TEST_F(IndexDownloadTest, OnlyABodyThatStartsAsMarkupIsRefused) {
 }
 
 }  // namespace
-}  // namespace trelio
+}  // namespace trelio::test

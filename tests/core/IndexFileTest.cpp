@@ -6,19 +6,20 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <random>
 
 #include "app/core/index/InOutError.h"
-#include "tests/core/IndexTestSupport.h"
+#include "tests/support/IndexFolderTest.h"
 
 namespace trelio {
 namespace {
 
-using indextest::kHeaderLine;
-using indextest::ReadBytes;
-using indextest::WriteBytes;
+using test::kHeaderLine;
+using test::ReadBytes;
+using test::WriteBytes;
 
-class IndexFileTest : public indextest::IndexFolderTest {
+class IndexFileTest : public test::IndexFolderTest {
  protected:
   void Load(const std::string& bytes) {
     WriteBytes(Path("in.csv"), bytes);
@@ -247,6 +248,56 @@ TEST_F(IndexFileTest, AFailedSaveLeavesTheFileAsItWas) {
     EXPECT_EQ(entry.path().filename(), "busy.csv");
   }
   EXPECT_EQ(entries, 1);
+}
+
+// A save that cannot write its file moves no backup: however often it fails,
+// index.csv, index.bak and index.bak2 keep three different generations.
+TEST_F(IndexFileTest, AFailedSaveMovesNoBackup) {
+  const IndexFilePaths& f = state.files;
+  for (int r = 0; r < 2000; ++r) Add({"bitcoin", "Row " + std::to_string(r), "http://r/"});
+
+  // A file size limit stands in for a full disk: the backups are small, the
+  // index is not.
+  const auto underFileSizeLimit = [&] {
+    const auto savedSignal = signal(SIGXFSZ, SIG_IGN);
+    rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 16 * 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto restore = [&] {
+      setrlimit(RLIMIT_FSIZE, &saved);
+      signal(SIGXFSZ, savedSignal);
+    };
+    try {
+      SaveIndex(state, f.csv, true);
+    } catch (...) {
+      restore();
+      throw;
+    }
+    restore();
+  };
+  const auto folderInTheWay = [&] {
+    std::filesystem::remove(f.csv);
+    std::filesystem::create_directory(f.csv);
+    SaveIndex(state, f.csv, true);
+  };
+  for (const auto& failingSave :
+       std::initializer_list<std::function<void()>>{underFileSizeLimit, folderInTheWay}) {
+    std::filesystem::remove_all(f.csv);
+    WriteBytes(f.csv, "current\r\n");
+    WriteBytes(f.bak, "previous\r\n");
+    WriteBytes(f.bak2, "oldest\r\n");
+    for (int attempt = 0; attempt < 2; ++attempt) EXPECT_THROW(failingSave(), EInOutError);
+    if (!std::filesystem::is_directory(f.csv)) {
+      EXPECT_EQ(ReadBytes(f.csv), "current\r\n");
+    }
+    EXPECT_EQ(ReadBytes(f.bak), "previous\r\n");
+    EXPECT_EQ(ReadBytes(f.bak2), "oldest\r\n");
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+      EXPECT_EQ(entry.path().filename().string().find(".index.csv.~"), std::string::npos)
+          << entry.path();
+  }
 }
 
 TEST_F(IndexFileTest, AProcessThatDiesWhileSavingLeavesTheOldFileWhole) {

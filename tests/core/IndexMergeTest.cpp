@@ -3,17 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
+#include <string>
 
 #include "app/core/index/InOutError.h"
-#include "tests/core/IndexTestSupport.h"
+#include "app/core/payout/TextSplit.h"
+#include "tests/support/IndexFolderTest.h"
 
 namespace trelio {
 namespace {
 
-using indextest::kHeaderLine;
-using indextest::WriteBytes;
+using test::kHeaderLine;
+using test::WriteBytes;
 
-class IndexMergeTest : public indextest::IndexFolderTest {
+class IndexMergeTest : public test::IndexFolderTest {
  protected:
   void Start(const std::string& lines) {
     WriteBytes(Path("start.csv"), kHeaderLine + lines);
@@ -177,6 +180,35 @@ TEST_F(IndexMergeTest, MergeTemplateListAppendsOnlyMissingElements) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(MergeTemplateList(c.user, c.server), c.merged) << c.user << " + " << c.server;
+}
+
+// The rule as written: each server element, followed by "|", is looked for
+// in the list grown so far, followed by "|".
+std::string MergeTemplateListByTheRule(std::string_view userList, std::string_view serverList) {
+  if (serverList.empty()) return std::string(userList);
+  if (userList.empty()) return std::string(serverList);
+  std::string merged(userList);
+  for (const std::string& element : SplitText("|", serverList))
+    if ((merged + '|').find(element + '|') == std::string::npos) merged += '|' + element;
+  return merged;
+}
+
+TEST_F(IndexMergeTest, MergeTemplateListGivesWhatTheRuleGivesForRandomLists) {
+  std::mt19937 random(64000);
+  // Few letters and short elements, so that elements often end one another.
+  const auto list = [&](int maxElements) {
+    std::string text;
+    for (int n = random() % (maxElements + 1); n > 0; --n) {
+      if (!text.empty() || random() % 4 == 0) text += '|';
+      for (int c = random() % 4; c > 0; --c) text += "abA|"[random() % (random() % 5 ? 3 : 4)];
+    }
+    return text;
+  };
+  for (int round = 0; round < 20000; ++round) {
+    const std::string user = list(6), server = list(6);
+    ASSERT_EQ(MergeTemplateList(user, server), MergeTemplateListByTheRule(user, server))
+        << "\"" << user << "\" + \"" << server << "\"";
+  }
 }
 
 TEST_F(IndexMergeTest, AFileThatCannotBeReadChangesNothing) {

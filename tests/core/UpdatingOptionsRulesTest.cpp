@@ -40,5 +40,28 @@ TEST(UpdatingOptionsRulesTest, HidingNeedsShowingAndNoClearing) {
   }
 }
 
+TEST(UpdatingOptionsRulesTest, CheckBoxesFollowTheSameRule) {
+  using O = UpdatingOption;
+  using C = UpdatingChecks;
+  struct Case {
+    C before;
+    O option;
+    bool on;
+    C after;
+  } const cases[] = {
+      {{false, false, true}, O::hidingBeforeUpdating, true, {true, true, false}},
+      {{true, true, false}, O::hidingBeforeUpdating, false, {true, false, false}},
+      {{true, true, false}, O::withShowingHiddenItems, false, {false, false, false}},
+      {{false, false, false}, O::withShowingHiddenItems, true, {true, false, false}},
+      {{true, true, false}, O::clearingBeforeUpdating, true, {true, false, true}},
+      {{true, false, true}, O::clearingBeforeUpdating, false, {true, false, false}},
+  };
+  for (const Case& c : cases) {
+    C checks = c.before;
+    SetUpdatingOption(checks, c.option, c.on);
+    EXPECT_EQ(checks, c.after) << int(&c - cases);
+  }
+}
+
 }  // namespace
 }  // namespace trelio

@@ -4,10 +4,12 @@
 
 #include <string>
 
-#include "tests/ScopedEnv.h"
+#include "tests/support/ScopedEnv.h"
 
 namespace trelio {
 namespace {
+
+using test::ScopedEnv;
 
 constexpr int kCodePages[] = {874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258};
 

@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/ScopedEnv.h"
-#include "tests/ScratchFolder.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace trelio {
 namespace {
+
+using test::ScopedEnv;
 
 std::string PrintedHalf() {
   char buf[16];
@@ -21,7 +23,10 @@ std::string PrintedHalf() {
 
 class DecimalSeparatorTest : public ::testing::Test {
  protected:
-  void TearDown() override { setlocale(LC_NUMERIC, "C"); }
+  // The whole process locale goes back as it was: a test that left it German
+  // would turn every later system error text of this program German.
+  void SetUp() override { saved_ = setlocale(LC_ALL, nullptr); }
+  void TearDown() override { setlocale(LC_ALL, saved_.c_str()); }
 
   // Compiles a German locale into a folder of the test's own, so the test needs
   // no locale installed on the machine; false when localedef is not there.
@@ -35,7 +40,8 @@ class DecimalSeparatorTest : public ::testing::Test {
   }
 
   ScopedEnv env_;
-  testing::ScratchFolder folder_;
+  test::ScratchFolder folder_;
+  std::string saved_;
 };
 
 TEST_F(DecimalSeparatorTest, TakesTheUsersCommaAndLeavesThePointInForce) {

@@ -1,4 +1,20 @@
+#include <arpa/inet.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
 
 #include <set>
 #include <string>
@@ -6,14 +22,17 @@
 
 #include "app/platform/HttpClient.h"
 #include "app/platform/MakerServer.h"
-#include "tests/ScopedEnv.h"
-#include "tests/ScratchFolder.h"
 #include "tests/support/DemoServerProcess.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/ScratchFolder.h"
+
+extern char** environ;
 
 namespace trelio {
 namespace {
 
 using test::DemoServerProcess;
+using test::ScopedEnv;
 
 std::vector<std::string> Split(const std::string& text, const std::string& by) {
   std::vector<std::string> parts;
@@ -37,7 +56,7 @@ TEST_F(DemoServerTest, ServesTheShippedIndexWhoseFaucetsAndSitePagesAllAnswer) {
   const HttpResult index = HttpGet(ServerIndexUrl());
   ASSERT_TRUE(index.ok) << index.error;
 
-  std::string shipped = testing::ReadBytes(DemoServerProcess::Root() + "/index.csv");
+  std::string shipped = test::ReadBytes(DemoServerProcess::Root() + "/index.csv");
   ASSERT_FALSE(shipped.empty());
   for (size_t at; (at = shipped.find("127.0.0.1:8717")) != std::string::npos;) {
     shipped.replace(at, 14, demo.Host());
@@ -78,6 +97,48 @@ TEST_F(DemoServerTest, TellsTheVersionAsADecimalNumberFirst) {
   const HttpResult version = HttpGet(ServerVersionUrl());
   ASSERT_TRUE(version.ok) << version.error;
   EXPECT_TRUE(version.body.starts_with("101")) << version.body;
+}
+
+TEST_F(DemoServerTest, VersionAnswersAsTheTestChooses) {
+  struct Case {
+    const char* setting;  // the query of /demo/version
+    long status;
+    const char* body;
+  } const cases[] = {
+      {"text=102%0A", 200, "102\n"},
+      {"text=abc", 200, "abc"},
+      {"mode=fail", 500, "Internal Server Error\n"},
+      {"mode=empty", 200, ""},
+      {"text=1000&delay=50", 200, "1000"},
+      {"mode=file", 200, "101\n"},
+  };
+  for (const Case& c : cases) {
+    const HttpResult set = HttpGet(demo.Url(std::string("/demo/version?") + c.setting));
+    ASSERT_TRUE(set.ok) << c.setting << ": " << set.error;
+    const HttpResult version = HttpGet(ServerVersionUrl());
+    EXPECT_EQ(version.status, c.status) << c.setting;
+    EXPECT_EQ(version.body, c.body) << c.setting;
+  }
+  EXPECT_EQ(HttpGet(demo.Url("/demo/version?mode=sometimes")).status, 400);
+  EXPECT_EQ(HttpGet(demo.Url("/demo/version?delay=soon")).status, 400);
+}
+
+TEST_F(DemoServerTest, EveryPageOfTheMakersSiteHasItsOwnPage) {
+  const std::pair<const char*, const char*> pages[] = {
+      {"/", "Korvane Trelio demo server"},
+      {kHomePagePath, "Korvane Trelio home page"},
+      {kFeedbackPagePath, "Feedback"},
+      {kBitcoinPagePath, "What is Bitcoin and how to get it for free?"},
+      {kBitcoinRatePagePath, "Bitcoin exchange rate calculator"},
+      {kBitcoinTradePagePath, "Buy, sell, trade Bitcoin"},
+      {kBitcoinNewsPagePath, "Bitcoin news"},
+  };
+  for (const auto& [path, title] : pages) {
+    const HttpResult page = HttpGet(MakerServerUrl(path));
+    ASSERT_TRUE(page.ok) << path << ": " << page.error;
+    EXPECT_NE(page.body.find(std::string("<title>") + title + "</title>"), std::string::npos)
+        << path;
+  }
 }
 
 TEST_F(DemoServerTest, KeepsEveryItemActionQueryForReadingBack) {
@@ -121,6 +182,75 @@ TEST_F(DemoServerTest, ClaimsAnswerWithPayoutOrNoPayPhrases) {
   }
   EXPECT_EQ(HttpGet(demo.Url("/demo/claim?f=nobody")).status, 404);
   EXPECT_EQ(HttpGet(demo.Url("/demo/missing.html")).status, 404);
+}
+
+// Run only by the test below, as a process of its own: a test that starts
+// the server and crashes.
+TEST(DemoServerProcessTest, DISABLED_StartsTheServerAndCrashes) {
+  DemoServerProcess demo;
+  std::printf("port %d\n", demo.Port());
+  std::fflush(stdout);
+  const rlimit noCore{0, 0};
+  setrlimit(RLIMIT_CORE, &noCore);
+  std::abort();
+}
+
+bool Refused(int port) {
+  const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  a.sin_port = htons(uint16_t(port));
+  const bool refused = connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0;
+  close(fd);
+  return refused;
+}
+
+// A test runner reads a test's output until no process holds it any more: the
+// server of a crashed test must neither hold that output nor live on.
+TEST(DemoServerProcessTest, TheServerOfACrashedTestEndsAndHoldsNoneOfItsOutput) {
+  int out[2];
+  ASSERT_EQ(pipe2(out, O_CLOEXEC), 0);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, out[1], STDERR_FILENO);
+  std::string self = std::filesystem::read_symlink("/proc/self/exe");
+  std::string filter = "--gtest_filter=DemoServerProcessTest.DISABLED_StartsTheServerAndCrashes";
+  std::string disabled = "--gtest_also_run_disabled_tests";
+  char* argv[] = {self.data(), filter.data(), disabled.data(), nullptr};
+  pid_t child = -1;
+  ASSERT_EQ(posix_spawn(&child, self.c_str(), &actions, nullptr, argv, environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+  close(out[1]);
+
+  std::string output;
+  bool ended = false;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (!ended && std::chrono::steady_clock::now() < deadline) {
+    pollfd p{out[0], POLLIN, 0};
+    if (poll(&p, 1, 1000) <= 0) continue;
+    char buffer[4096];
+    const ssize_t n = read(out[0], buffer, sizeof buffer);
+    if (n > 0) output.append(buffer, size_t(n));
+    ended = n == 0;
+  }
+  close(out[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(ended) << "the output stayed open after the test crashed";
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGABRT) << output;
+
+  const size_t at = output.find("port ");
+  ASSERT_NE(at, std::string::npos) << output;
+  const int port = std::atoi(output.c_str() + at + 5);
+  ASSERT_GT(port, 0);
+  bool gone = Refused(port);
+  for (int look = 0; !gone && look < 300; ++look) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    gone = Refused(port);
+  }
+  EXPECT_TRUE(gone) << "the server still answers on port " << port;
 }
 
 }  // namespace

@@ -6,16 +6,19 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <map>
+#include <ostream>
+#include <random>
 #include <stdexcept>
 
-#include "tests/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace trelio {
 namespace {
 
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
+using test::ReadBytes;
+using test::ScratchFolder;
+using test::WriteBytes;
 
 std::string WithLineBreak(std::string text, std::string_view eol) {
   std::string out;
@@ -215,6 +218,100 @@ TEST(IniFileTest, ManyInterleavedWritesStayConsistent) {
   EXPECT_EQ(ini.ReadString("B", "b0", ""), "x");
   EXPECT_EQ(ini.ReadString("A", "shadow", "-"), "-");
   EXPECT_EQ(ini.ReadString("C", "k2", ""), "30");  // written in rounds 2 and 30
+}
+
+// What every section and key name of a generated file reads.
+class AllReadings {
+ public:
+  static constexpr const char* kSections[] = {"A", "Parser", "New", "c d"};
+  static constexpr const char* kKeys[] = {"k", "No pay template", "X", "y"};
+
+  explicit AllReadings(const IniFile& ini) {
+    for (const char* s : kSections)
+      for (const char* k : kKeys) values_[{s, k}] = ini.ReadString(s, k, "<missing>");
+  }
+  void Set(const std::string& section, const std::string& key, const std::string& value) {
+    values_[{section, key}] = value;
+  }
+  bool operator==(const AllReadings&) const = default;
+  friend std::ostream& operator<<(std::ostream& out, const AllReadings& r) {
+    for (const auto& [name, value] : r.values_)
+      out << "\n  [" << name.first << "] " << name.second << " = " << value;
+    return out;
+  }
+
+ private:
+  std::map<std::pair<std::string, std::string>, std::string> values_;
+};
+
+struct KeyWrite {
+  std::string section, key, value;
+};
+
+// Writes the keys one after another; after each write, the file as the next
+// start reads it must give that key the new value and every other key the
+// value it had.
+void ExpectEachWriteChangesOnlyItsKey(const std::string& bytes,
+                                      const std::vector<KeyWrite>& writes) {
+  IniFile ini = IniFile::FromBytes(bytes);
+  AllReadings expected(ini);
+  for (const KeyWrite& w : writes) {
+    ini.WriteString(w.section, w.key, w.value);
+    expected.Set(w.section, w.key, w.value);
+    ASSERT_EQ(AllReadings(IniFile::FromBytes(ini.Bytes())), expected)
+        << "file before: \"" << bytes << "\"\nafter writing [" << w.section << "] " << w.key
+        << ": \"" << ini.Bytes() << "\"";
+    ASSERT_EQ(AllReadings(ini), expected);
+  }
+}
+
+TEST(IniFileTest, AWriteChangesNoOtherKeyWhateverTheFileEndsWith) {
+  const std::string endings[] = {
+      "[Parser]",
+      "[Parser]\r",
+      "[Parser]  ",
+      "[Parser]\n",
+      "[Parser]\r\n",
+      "[Parser]\nk=1",
+      "[Parser]\nk=1\r",
+      "[A]\n[Parser]",
+      "[Parser]\n\n",
+      "[Parser]\n; note",
+      "[Parser]\n[parser]",
+      "[Parser]\nX",
+      "",
+      "k=0",
+      "[Parser",
+  };
+  const KeyWrite writes[] = {{"Parser", "No pay template", "wait"},
+                             {"New", "k", "n"},
+                             {"A", "y", "a"},
+                             {"Parser", "k", "2"}};
+  for (const std::string& ending : endings)
+    for (const std::string& before : {std::string(), std::string("[A]\r\nk=a\r\n")})
+      for (const KeyWrite& first : writes)
+        for (const KeyWrite& second : writes)
+          ExpectEachWriteChangesOnlyItsKey(before + ending, {first, second});
+}
+
+TEST(IniFileTest, RandomFilesAndWritesChangeNoOtherKey) {
+  const char* lines[] = {"[A]",     "[a]", "[Parser]",    "[New]", "[ c d ]",
+                         "[Parser", "k=1", " X = \"q\" ", "y",     "No pay template=old",
+                         "; k=2",   "",    "  ",          "=v",    "[A] tail",
+                         "k"};
+  const char* breaks[] = {"\n", "\r\n", "\r", ""};
+  std::mt19937 random(20261210);
+  const auto pick = [&](auto& list) { return list[random() % std::size(list)]; };
+  for (int round = 0; round < 3000; ++round) {
+    std::string bytes;
+    for (int n = random() % 8; n > 0; --n) bytes += std::string(pick(lines)) + pick(breaks);
+    std::vector<KeyWrite> writes;
+    for (int n = 1 + random() % 3; n > 0; --n)
+      writes.push_back({pick(AllReadings::kSections), pick(AllReadings::kKeys),
+                        "v" + std::to_string(random() % 100)});
+    ExpectEachWriteChangesOnlyItsKey(bytes, writes);
+    if (HasFatalFailure()) return;
+  }
 }
 
 TEST(IniFileTest, ValuesCannotAddLinesAndBadNamesAreRefused) {

@@ -4,10 +4,12 @@
 
 #include "app/platform/LanguageTable.h"
 #include "app/platform/LocaleEnvironment.h"
-#include "tests/ScopedEnv.h"
+#include "tests/support/ScopedEnv.h"
 
 namespace trelio {
 namespace {
+
+using test::ScopedEnv;
 
 TEST(LocaleInfoTest, ParsesLocaleNames) {
   const struct {

@@ -4,10 +4,12 @@
 
 #include <string>
 
-#include "tests/ScopedEnv.h"
+#include "tests/support/ScopedEnv.h"
 
 namespace trelio {
 namespace {
+
+using test::ScopedEnv;
 
 class MakerServerTest : public ::testing::Test {
  protected:

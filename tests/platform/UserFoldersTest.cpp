@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/ScopedEnv.h"
+#include "tests/support/ScopedEnv.h"
 
 namespace trelio {
 namespace {
+
+using test::ScopedEnv;
 
 TEST(UserFoldersTest, XdgVariableElseHomeElseEmpty) {
   const struct {

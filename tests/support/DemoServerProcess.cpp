@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -35,16 +35,32 @@ std::string ReadFirstLine(int fd) {
 DemoServerProcess::DemoServerProcess() {
   int out[2];
   if (pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("demo server: no pipe");
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
   std::string program = KT_DEMO_SERVER;
   std::string port = "0";
   char* argv[] = {program.data(), port.data(), nullptr};
-  const int failed = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, environ);
-  posix_spawn_file_actions_destroy(&actions);
+  const pid_t test = getpid();
+  pid_ = fork();
+  if (pid_ == 0) {
+    // Between fork and exec only calls that are safe in a child of a process
+    // with threads. The server dies with the test, even when the test crashes
+    // or is killed: else it would keep running, and anything waiting for the
+    // test's end with it.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != test) _exit(127);  // the test ended before that took effect
+    // It holds nothing of the test's: neither its output pipes, which whoever
+    // runs the test reads until every writer has closed them, nor any other
+    // descriptor.
+    const int null = open("/dev/null", O_RDWR);
+    if (null < 0 || dup2(null, STDIN_FILENO) < 0 || dup2(out[1], STDOUT_FILENO) < 0 ||
+        dup2(null, STDERR_FILENO) < 0)
+      _exit(127);
+    if (close_range(3, ~0U, 0) != 0)
+      for (int fd = 3; fd < 65536; ++fd) close(fd);
+    execve(program.c_str(), argv, environ);
+    _exit(127);
+  }
   close(out[1]);
-  if (failed != 0) {
+  if (pid_ < 0) {
     close(out[0]);
     pid_ = -1;
     throw std::runtime_error("demo server: cannot start " + program);

@@ -11,7 +11,9 @@ namespace trelio::test {
 
 class DemoServerProcess {
  public:
-  // Starts the server and waits until it listens; throws when it cannot.
+  // Starts the server and waits until it listens; throws when it cannot. The
+  // server ends when the thread that started it ends (the main thread in
+  // practice), also by a crash; it holds none of the test's descriptors.
   DemoServerProcess();
   // Stops it.
   ~DemoServerProcess();

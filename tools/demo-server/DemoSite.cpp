@@ -30,10 +30,6 @@ constexpr ClaimAnswer kClaimAnswers[] = {
     {"doge-credit", "5 DOGE was credited to your balance"},
 };
 
-// The pages of the maker's site that the program opens in the web browser.
-constexpr const char* kSitePages[] = {
-    "/", "/trelio.php", "/mail.php", "/btc.php", "/btc_rate.php", "/trade.php", "/news.php"};
-
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
   for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);
@@ -50,18 +46,10 @@ void NotFound(httplib::Response& res, const std::string& what) {
 DemoSite::DemoSite(std::string root, int port) : root_(std::move(root)), port_(port) {}
 
 void DemoSite::Install(httplib::Server& server) {
-  server.Get("/trelio/version.txt", [this](const httplib::Request&, httplib::Response& res) {
-    ServeFile("version.txt", "text/plain", res);
-  });
   server.Get("/trelio/a.php",
              [this](const httplib::Request& req, httplib::Response& res) { Action(req, res); });
   server.Get("/trelio/a.php.log",
              [this](const httplib::Request&, httplib::Response& res) { ActionLog(res); });
-  for (const char* page : kSitePages) {
-    server.Get(page, [this](const httplib::Request&, httplib::Response& res) {
-      ServeFile("pages/site.html", "text/html", res);
-    });
-  }
   // Only plain names, so no request reaches outside pages/. A faucet's form
   // is sent back to its own page, which then shows the claim result, so the
   // result stays at the faucet's address as on real faucets.

@@ -1,6 +1,5 @@
-// What the demo server answers: the maker's server paths under /trelio/ (the
-// index through IndexDownloads), a few pages of the maker's site and the demo
-// faucets under /demo/.
+// What the demo server answers: the item actions under /trelio/ (the index
+// through IndexDownloads) and the demo faucets under /demo/.
 #pragma once
 
 #include <httplib.h>

@@ -11,6 +11,7 @@
 
 #include "tools/demo-server/DemoSite.h"
 #include "tools/demo-server/IndexDownloads.h"
+#include "tools/demo-server/VersionAndPages.h"
 
 namespace {
 
@@ -67,6 +68,8 @@ int main(int argc, char** argv) {
   }
   trelio::demo::DemoSite site(root, bound);
   site.Install(server);
+  trelio::demo::VersionAndPages versionAndPages(root);
+  versionAndPages.Install(server);
   trelio::demo::IndexDownloads indexDownloads(site);
   indexDownloads.Install(server);
   std::cout << "Listening on 127.0.0.1:" << bound << "\n"

@@ -1,10 +1,12 @@
 #include "app/core/index/IndexFile.h"
 
 #include "app/core/index/FileBytes.h"
+#include "app/core/index/InOutError.h"
 #include "app/core/index/IndexLineWriter.h"
 #include "app/core/index/IndexLines.h"
 #include "app/core/index/IndexText.h"
 #include "app/core/index/UrlKey.h"
+#include "app/platform/AtomicFile.h"
 
 namespace trelio {
 namespace {
@@ -26,8 +28,8 @@ void MigratePayoutsCount(FaucetItem& item) {
 }  // namespace
 
 IndexFilePaths IndexFilePaths::InFolder(const std::string& dataFolder) {
-  return {dataFolder + "/index.csv", dataFolder + "/index.bak", dataFolder + "/index.bak2",
-          dataFolder + "/index.tmp", dataFolder + "/index.tmp2"};
+  return {dataFolder + "/index.csv", dataFolder + "/index.bak",  dataFolder + "/index.bak2",
+          dataFolder + "/index.tmp", dataFolder + "/index.tmp2", dataFolder + "/index.recovery"};
 }
 
 void LoadIndex(IndexState& state, const std::string& path, char separator) {
@@ -66,12 +68,18 @@ std::string IndexFileText(const FaucetIndex& index, char systemDecimalSeparator)
 }
 
 void SaveIndex(const IndexState& state, const std::string& path, bool backup) {
+  // The new index is on disk before a backup moves: a save that cannot write
+  // it (a full disk, a folder in the way) leaves all three files as they were.
+  StagedFile staged;
+  std::string error;
+  if (!staged.Write(path, IndexFileText(state.index, state.systemDecimalSeparator), &error))
+    throw EInOutError(error, path);
   if (backup) {
     const IndexFilePaths& f = state.files;
     if (IsExistingFile(f.bak)) CopyFileReplacing(f.bak, f.bak2);
     if (IsExistingFile(path)) CopyFileReplacing(path, f.bak);
   }
-  ReplaceFileContents(path, IndexFileText(state.index, state.systemDecimalSeparator));
+  if (!staged.Commit(&error)) throw EInOutError(error, path);
 }
 
 }  // namespace trelio

@@ -15,6 +15,10 @@ struct IndexFilePaths {
   std::string bak2;  // index.bak2, the previous index.bak
   std::string tmp;   // index.tmp, the compaction copy
   std::string tmp2;  // index.tmp2, the downloaded server index
+  // index.recovery, the index as it was a minute ago or less while the
+  // program runs; a clean exit removes it, so one that is newer than
+  // index.csv at a start is what a crash would have lost.
+  std::string recovery;
 
   static IndexFilePaths InFolder(const std::string& dataFolder);
 };
@@ -35,9 +39,10 @@ struct IndexState {
 void LoadIndex(IndexState& state, const std::string& path, char separator = ';');
 
 // Writes every row not removed ("-") to the file, replacing it whole. With
-// `backup`, first copies index.bak over index.bak2 and the file at `path` over
-// index.bak, ignoring failed copies. Raises EInOutError when the file cannot
-// be written; the file then keeps its former content.
+// `backup`, copies index.bak over index.bak2 and the file at `path` over
+// index.bak, ignoring failed copies, once the new content is written beside
+// the file and just before it takes the file's place. Raises EInOutError when
+// the file cannot be written; the file and the backups then stay as they were.
 void SaveIndex(const IndexState& state, const std::string& path, bool backup);
 
 // The bytes that SaveIndex writes.

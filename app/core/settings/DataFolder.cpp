@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
+#include "app/core/index/IndexRecovery.h"
 #include "app/platform/AtomicFile.h"
 
 namespace trelio {
@@ -121,6 +123,15 @@ DataFiles DataFilesIn(std::string_view folder) {
   return f;
 }
 
+void RemoveInterruptedSaves(const DataFiles& files) {
+  std::vector<std::string> names;
+  for (const std::string* path :
+       {&files.index.csv, &files.index.bak, &files.index.bak2, &files.index.tmp, &files.index.tmp2,
+        &files.index.recovery, &files.settings})
+    names.push_back(path->substr(path->rfind('/') + 1));
+  RemoveLeftoverTemporaryFiles(files.folder, names);
+}
+
 bool IsPortableMarker(std::string_view bytes) {
   MarkerScanner scanner;
   return scanner.Feed(bytes) && scanner.Portable();
@@ -172,6 +183,9 @@ FirstRunCopy CopyFirstRunSettings(const DataFolderChoice& dataFolder,
 }
 
 StartupIndex ChooseStartupIndex(const DataFiles& files, std::string_view workingFolder) {
+  // What the last run kept after its last save of index.csv; that file stays
+  // as it is, so the next save rotates it into index.bak.
+  if (RecoveryFileIsNewer(files.index)) return {files.index.recovery, false};
   if (AnythingAt(files.index.csv)) return {files.index.csv, false};
   const std::string imported = Join(workingFolder, "index.csv");
   if (IsRegularFile(imported)) return {imported, true};

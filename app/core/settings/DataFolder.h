@@ -17,6 +17,10 @@ struct DataFiles {
 };
 DataFiles DataFilesIn(std::string_view folder);
 
+// Removes the temporary files that saves of the data folder's files left when
+// their process was killed part-way (that process being gone).
+void RemoveInterruptedSaves(const DataFiles& files);
+
 // The "portable" marker's rule: of each line (ended by CR LF, LF or CR) at most
 // its first 80 bytes are taken, the pieces are joined without separators, and
 // the program is portable when the joined text is exactly "1".
@@ -53,7 +57,8 @@ struct StartupIndex {
   bool saveToDataFolder = false;  // save it at once as the data folder's index.csv
 };
 
-// The data folder's index.csv when anything lies at that path (so a file that
+// The data folder's index.recovery when it is newer than index.csv (the last
+// run did not end cleanly), else its index.csv when anything lies at that path (so a file that
 // cannot be read gives an error on loading instead of being replaced), else an
 // "index.csv" file of the working folder, to be saved into the data folder at
 // once, else none.

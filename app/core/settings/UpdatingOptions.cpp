@@ -1,26 +1,41 @@
 #include "app/core/settings/UpdatingOptions.h"
 
 namespace trelio {
+namespace {
 
-void SetUpdatingOption(AppSettings& s, UpdatingOption option, bool on) {
-  const int32_t value = on ? 1 : 0;
+// The rule once for stored integers and for check boxes. Stored values other
+// than on and off are left as read.
+template <typename T>
+void Apply(T& with, T& hiding, T& clearing, UpdatingOption option, bool on, T onValue, T offValue) {
+  const T value = on ? onValue : offValue;
   switch (option) {
     case UpdatingOption::withShowingHiddenItems:
-      s.updatingWithShowingHiddenItems = value;
-      if (value == 0) s.hidingBeforeUpdating = 0;
+      with = value;
+      if (value == offValue) hiding = offValue;
       break;
     case UpdatingOption::hidingBeforeUpdating:
-      s.hidingBeforeUpdating = value;
-      if (value != 1) break;
-      // Other stored values than 0 and 1 are left as read.
-      if (s.updatingWithShowingHiddenItems == 0) s.updatingWithShowingHiddenItems = 1;
-      if (s.clearingBeforeUpdating == 1) s.clearingBeforeUpdating = 0;
+      hiding = value;
+      if (value != onValue) break;
+      if (with == offValue) with = onValue;
+      if (clearing == onValue) clearing = offValue;
       break;
     case UpdatingOption::clearingBeforeUpdating:
-      s.clearingBeforeUpdating = value;
-      if (value == 1 && s.hidingBeforeUpdating == 1) s.hidingBeforeUpdating = 0;
+      clearing = value;
+      if (value == onValue && hiding == onValue) hiding = offValue;
       break;
   }
+}
+
+}  // namespace
+
+void SetUpdatingOption(AppSettings& s, UpdatingOption option, bool on) {
+  Apply<int32_t>(s.updatingWithShowingHiddenItems, s.hidingBeforeUpdating, s.clearingBeforeUpdating,
+                 option, on, 1, 0);
+}
+
+void SetUpdatingOption(UpdatingChecks& c, UpdatingOption option, bool on) {
+  Apply<bool>(c.withShowingHiddenItems, c.hidingBeforeUpdating, c.clearingBeforeUpdating, option,
+              on, true, false);
 }
 
 }  // namespace trelio

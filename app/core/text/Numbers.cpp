@@ -26,6 +26,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 WholeNumber ReadWholeNumber(std::string_view text, int64_t min, int64_t max) {
   WholeNumber result;
+  if (min > max) return result;
   size_t i = 0;
   while (i < text.size() && IsBlank(text[i])) ++i;
   bool negative = false;
@@ -38,32 +39,37 @@ WholeNumber ReadWholeNumber(std::string_view text, int64_t min, int64_t max) {
     base = 16;
     i += 2;
   }
-  // Hexadecimal may fill the whole unsigned range of the target, as the
-  // bit pattern of a negative number.
-  const uint64_t limit = base == 16 && min < 0
-                             ? uint64_t(max) * 2 + 1
-                             : (negative ? uint64_t(-(min + 1)) + 1 : uint64_t(max));
+  // In a two's complement range (min = -max - 1, the signed 32 bits of the
+  // callers) hexadecimal fills the whole unsigned range as the bit pattern of
+  // a number, and its sign is taken as in that width: -$80000000 stays the
+  // lowest number. Everywhere else digits are the magnitude and the range is
+  // checked as it stands. All arithmetic is unsigned, so nothing overflows.
+  const uint64_t umax = max < 0 ? 0 : uint64_t(max);
+  const uint64_t uminMagnitude = min < 0 ? uint64_t(0) - uint64_t(min) : 0;
+  const bool bitPattern = base == 16 && min < 0 && max >= 0 && uminMagnitude == umax + 1;
+  const uint64_t limit = bitPattern ? umax * 2 + 1 : (negative ? uminMagnitude : umax);
+  const auto valueOf = [&](uint64_t magnitude) -> int64_t {
+    if (bitPattern) {
+      const int64_t v = magnitude > umax ? -int64_t(limit - magnitude) - 1 : int64_t(magnitude);
+      return negative ? (v == min ? min : -v) : v;
+    }
+    // C++20 converts to signed modulo 2^64: 2^63 negated is INT64_MIN.
+    return negative ? int64_t(uint64_t(0) - magnitude) : int64_t(magnitude);
+  };
+
   uint64_t magnitude = 0;
   size_t digits = 0;
   for (; i < text.size(); ++i, ++digits) {
     const int d = DigitValue(text[i], base);
     if (d < 0) break;
-    const uint64_t next = magnitude * base + d;
-    if (next > limit) {
-      result.value = negative ? -int64_t(magnitude) : int64_t(magnitude);
+    if (uint64_t(d) > limit || magnitude > (limit - uint64_t(d)) / uint64_t(base)) {
+      result.value = valueOf(magnitude);
       return result;
     }
-    magnitude = next;
+    magnitude = magnitude * base + d;
   }
-  int64_t value;
-  if (base == 16 && magnitude > uint64_t(max)) {
-    value = int64_t(magnitude) - int64_t(uint64_t(max) * 2 + 2);
-  } else {
-    value = int64_t(magnitude);
-  }
-  if (negative) value = -value;
-  result.value = value;
-  result.ok = digits > 0 && i == text.size();
+  result.value = valueOf(magnitude);
+  result.ok = digits > 0 && i == text.size() && result.value >= min && result.value <= max;
   return result;
 }
 

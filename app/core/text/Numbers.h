@@ -16,7 +16,9 @@ struct WholeNumber {
 
 // Leading blanks, an optional sign, then decimal digits, or hexadecimal digits
 // after "$", "x", "X", "0x" or "0X". Anything after the digits, no digits at
-// all or a value outside [min, max] fails.
+// all or a value outside [min, max] fails; a value that succeeds always lies
+// in [min, max]. For the signed 32 bits (and any range min = -max - 1)
+// hexadecimal is the bit pattern: "$FFFFFFFF" is -1, "-$80000000" the lowest.
 WholeNumber ReadWholeNumber(std::string_view text, int64_t min = INT32_MIN,
                             int64_t max = INT32_MAX);
 

@@ -18,11 +18,11 @@
 #include "app/platform/MakerServer.h"
 #include "app/widgets/FaucetListBox.h"
 #include "app/window/Unit1.h"
-#include "tests/ScopedEnv.h"
-#include "tests/ScratchFolder.h"
-#include "tests/app/EventLoopWait.h"
-#include "tests/app/FakeBrowser.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/TestHttpServer.h"
+#include "tests/support/window/EventLoopWait.h"
+#include "tests/support/window/FakeBrowser.h"
 
 namespace trelio::test {
 
@@ -101,7 +101,7 @@ class WindowFixture : public ::testing::Test {
 
   ScopedEnv env;
   TestHttpServer server;
-  testing::ScratchFolder data;
+  ScratchFolder data;
   FakeBrowserFactory browsers;
   std::unique_ptr<TForm1> form;
 

@@ -9,7 +9,7 @@
 
 #include "app/browser/EmbeddedBrowser.h"
 
-namespace trelio {
+namespace trelio::test {
 
 class FakeBrowser : public EmbeddedBrowser {
   Q_OBJECT
@@ -66,4 +66,4 @@ class FakeBrowserFactory : public EmbeddedBrowserFactory {
   std::vector<FakeBrowser*> made;
 };
 
-}  // namespace trelio
+}  // namespace trelio::test

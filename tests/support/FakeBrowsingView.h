@@ -9,9 +9,9 @@
 
 #include "app/core/browsing/BrowsingView.h"
 
-namespace trelio {
+namespace trelio::test {
 
-struct FakeBrowser {
+struct RecordedBrowser {
   bool visible = false;
   std::string mainFrameUrl;
   std::vector<std::string> loads;
@@ -25,7 +25,7 @@ class FakeBrowsingView : public BrowsingView {
   std::vector<FaucetItem*> entries;
   int selected = -1;
   int repaints = 0;
-  FakeBrowser browsers[2];
+  RecordedBrowser browsers[2];
   std::map<DetailEdit, std::string> edits;
   // Every edit change, in order, as the change handling would see it.
   std::vector<std::pair<DetailEdit, std::string>> editChanges;
@@ -38,8 +38,8 @@ class FakeBrowsingView : public BrowsingView {
   std::vector<std::pair<std::string, ExternalOpen>> externalOpens;
   std::string waitText;
 
-  FakeBrowser& Browser(BrowserWindow w) { return browsers[w == BrowserWindow::First ? 0 : 1]; }
-  const FakeBrowser& Browser(BrowserWindow w) const {
+  RecordedBrowser& Browser(BrowserWindow w) { return browsers[w == BrowserWindow::First ? 0 : 1]; }
+  const RecordedBrowser& Browser(BrowserWindow w) const {
     return browsers[w == BrowserWindow::First ? 0 : 1];
   }
 
@@ -91,4 +91,4 @@ class FakeBrowsingView : public BrowsingView {
   void ShowWaitText(const std::string& text) override { waitText = text; }
 };
 
-}  // namespace trelio
+}  // namespace trelio::test

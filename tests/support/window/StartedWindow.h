@@ -15,9 +15,9 @@
 
 #include "app/program/Application.h"
 #include "app/window/Unit1.h"
-#include "tests/app/FakeBrowser.h"
+#include "tests/support/window/FakeBrowser.h"
 
-namespace trelio {
+namespace trelio::test {
 
 class StartedWindowTest : public ::testing::Test {
  protected:
@@ -86,4 +86,4 @@ class StartedWindowTest : public ::testing::Test {
   QStringList errors;
 };
 
-}  // namespace trelio
+}  // namespace trelio::test

@@ -8,12 +8,9 @@
 #include "app/core/index/FaucetItem.h"
 #include "app/core/index/IndexFile.h"
 #include "hashes/Hashes.h"
-#include "tests/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
-namespace trelio::indextest {
-
-using testing::ReadBytes;
-using testing::WriteBytes;
+namespace trelio::test {
 
 inline const std::string kHeaderLine =
     "Currency;Name;Url;Interval;Input;Completed;Hidden;Timestamp;Position;Lock;"
@@ -38,11 +35,11 @@ class IndexFolderTest : public ::testing::Test {
     return item;
   }
 
-  testing::ScratchFolder scratch;
+  ScratchFolder scratch;
   const std::string& folder = scratch.path();
   FaucetIndex index;
   TIntegerHash urlRowMap;
   IndexState state{index, urlRowMap, {}, '.'};
 };
 
-}  // namespace trelio::indextest
+}  // namespace trelio::test

@@ -19,8 +19,8 @@
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/Unit1.h"
-#include "tests/app/EventLoopWait.h"
 #include "tests/support/DemoServerProcess.h"
+#include "tests/support/window/EventLoopWait.h"
 
 // Readable QStrings in test failures.
 inline void PrintTo(const QString& text, std::ostream* out) {

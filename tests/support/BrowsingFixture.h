@@ -12,9 +12,9 @@
 
 #include "app/core/browsing/BrowsingController.h"
 #include "app/core/list/FaucetList.h"
-#include "tests/core/FakeBrowsingView.h"
+#include "tests/support/FakeBrowsingView.h"
 
-namespace trelio {
+namespace trelio::test {
 
 // A one-letter name; flags: "*" spec "*", "C" completed, "H" hidden,
 // "L" a Litecoin faucet (else Bitcoin), "K" locked for update.
@@ -108,4 +108,4 @@ class BrowsingFixture : public ::testing::Test {
   }
 };
 
-}  // namespace trelio
+}  // namespace trelio::test

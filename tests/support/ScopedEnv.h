@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace trelio {
+namespace trelio::test {
 
 class ScopedEnv {
  public:
@@ -38,4 +38,4 @@ class ScopedEnv {
   std::map<std::string, std::optional<std::string>> saved_;
 };
 
-}  // namespace trelio
+}  // namespace trelio::test

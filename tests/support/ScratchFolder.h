@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace trelio::testing {
+namespace trelio::test {
 
 class ScratchFolder {
  public:
@@ -42,4 +42,4 @@ inline std::string ReadBytes(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-}  // namespace trelio::testing
+}  // namespace trelio::test

@@ -1,6 +1,6 @@
-#include "tests/app/FakeBrowser.h"
+#include "tests/support/window/FakeBrowser.h"
 
-namespace trelio {
+namespace trelio::test {
 
 bool FakeBrowser::CreateBrowser(QWidget* parent) {
   requests << QStringLiteral("CreateBrowser");
@@ -27,4 +27,4 @@ std::unique_ptr<EmbeddedBrowser> FakeBrowserFactory::MakeBrowser() {
   return window;
 }
 
-}  // namespace trelio
+}  // namespace trelio::test

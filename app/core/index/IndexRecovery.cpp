@@ -1,0 +1,47 @@
+#include "app/core/index/IndexRecovery.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/platform/AtomicFile.h"
+
+namespace trelio {
+namespace {
+
+bool ModifiedAt(const std::string& path, timespec& when) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  when = st.st_mtim;
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> IndexRecovery::ChangedText(const IndexState& state) {
+  std::string text = IndexFileText(state.index, state.systemDecimalSeparator);
+  if (text == last_) return std::nullopt;
+  last_ = text;
+  return text;
+}
+
+bool WriteRecoveryFile(const IndexFilePaths& files, std::string_view bytes, std::string* error) {
+  return WriteFileAtomic(files.recovery, bytes, error);
+}
+
+void RemoveRecoveryFile(const IndexFilePaths& files) { unlink(files.recovery.c_str()); }
+
+bool RecoveryFileIsNewer(const IndexFilePaths& files) {
+  timespec recovery{}, csv{};
+  if (!ModifiedAt(files.recovery, recovery)) return false;
+  if (!ModifiedAt(files.csv, csv)) return true;
+  const bool newer =
+      recovery.tv_sec != csv.tv_sec ? recovery.tv_sec > csv.tv_sec : recovery.tv_nsec > csv.tv_nsec;
+  if (!newer) return false;
+  // A copy of what an index command had just saved adds nothing, and loading
+  // it would only push index.bak out by a save of the same index.
+  std::string kept, saved;
+  return ReadWholeFile(files.recovery, kept) != ReadOutcome::kRead ||
+         ReadWholeFile(files.csv, saved) != ReadOutcome::kRead || kept != saved;
+}
+
+}  // namespace trelio

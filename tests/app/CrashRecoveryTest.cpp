@@ -1,0 +1,118 @@
+// The built program, killed outright, keeps what changed since its start.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <string>
+
+#include "tests/support/window/EventLoopWait.h"
+
+namespace trelio {
+namespace {
+
+constexpr int kStartTimeoutMs = 120000;
+
+std::string Read(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll().toStdString();
+}
+
+void Write(const QString& path, const std::string& bytes) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes.data(), qint64(bytes.size()));
+}
+
+// The program as a user starts it, on the offscreen platform, with this
+// test's own data and config folders (XDG_DATA_HOME, XDG_CONFIG_HOME).
+class Program {
+ public:
+  explicit Program(const QString& workingFolder) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("KORVANE_TRELIO_SERVER"), QStringLiteral("127.0.0.1:1"));
+    process_.setProcessEnvironment(env);
+    process_.setWorkingDirectory(workingFolder);
+    process_.setStandardOutputFile(QProcess::nullDevice());
+    process_.setStandardErrorFile(QProcess::nullDevice());
+    process_.start(QStringLiteral(KT_PROGRAM), {});
+  }
+  ~Program() {
+    if (process_.state() != QProcess::NotRunning) {
+      process_.kill();
+      process_.waitForFinished();
+    }
+  }
+
+  bool Started() { return process_.waitForStarted(); }
+  // The window is up and a session-end signal closes it: the program
+  // catches SIGTERM from then on.
+  bool ClosesOnSessionEnd() const {
+    const std::string status = Read(QStringLiteral("/proc/%1/status").arg(process_.processId()));
+    const size_t at = status.find("SigCgt:");
+    if (at == std::string::npos) return false;
+    const unsigned long long caught = std::stoull(status.substr(at + 7), nullptr, 16);
+    return (caught >> (SIGTERM - 1)) & 1;
+  }
+  void Signal(int signal) { ::kill(pid_t(process_.processId()), signal); }
+  // The exit, or -1 for a crash or no end in time.
+  int Finish() {
+    if (!process_.waitForFinished(kStartTimeoutMs)) return -1;
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+  }
+
+ private:
+  QProcess process_;
+};
+
+TEST(CrashRecoveryTest, AKilledProgramLosesNoClaimAndTheNextSaveKeepsThePreCrashIndex) {
+  const QString data = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Korvane Trelio");
+  QTemporaryDir work;
+  const QString csv = data + QStringLiteral("/index.csv");
+  const QString recovery = data + QStringLiteral("/index.recovery");
+  // A claim of long ago: the first tick of the ticker, at the start, ends its
+  // wait, which changes the index.
+  const std::string header =
+      "Currency;Name;Url;Interval;Input;Completed;Hidden;Timestamp;Position;Lock;"
+      "Total Payout;Last Payout;Last Payout 2;Last Payout 3;Moving average payout;"
+      "Average payout;Payouts count;No pay;Favorite\r\n";
+  const std::string preCrash = header +
+                               "bitcoin;Claimed;http://claimed.example/;5;;1;;1000;1;;;;;;;;0;;\r\n"
+                               "dash;Other;http://other.example/;60;;;;;2;;;;;;;;0;;\r\n";
+  const std::string expired = "bitcoin;Claimed;http://claimed.example/;5;;;;;1;";
+  Write(csv, preCrash);
+  Write(data + QStringLiteral("/index.bak"), "previous\r\n");
+
+  {
+    Program first(work.path());
+    ASSERT_TRUE(first.Started());
+    ASSERT_TRUE(test::WaitUntil([&] { return Read(recovery).find(expired) != std::string::npos; },
+                                kStartTimeoutMs))
+        << "no recovery file with the change";
+    first.Signal(SIGKILL);
+    EXPECT_EQ(first.Finish(), -1);
+  }
+  EXPECT_EQ(Read(csv), preCrash);
+
+  {
+    Program second(work.path());
+    ASSERT_TRUE(second.Started());
+    ASSERT_TRUE(test::WaitUntil([&] { return second.ClosesOnSessionEnd(); }, kStartTimeoutMs));
+    second.Signal(SIGTERM);
+    EXPECT_EQ(second.Finish(), 0);
+  }
+  // The change came back, and the save rotated the pre-crash file.
+  EXPECT_NE(Read(csv).find(expired), std::string::npos) << Read(csv);
+  EXPECT_NE(Read(csv).find("dash;Other;http://other.example/;60;"), std::string::npos);
+  EXPECT_EQ(Read(data + QStringLiteral("/index.bak")), preCrash);
+  EXPECT_EQ(Read(data + QStringLiteral("/index.bak2")), "previous\r\n");
+  EXPECT_FALSE(QFileInfo::exists(recovery));
+}
+
+}  // namespace
+}  // namespace trelio

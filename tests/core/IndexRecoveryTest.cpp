@@ -1,0 +1,98 @@
+#include "app/core/index/IndexRecovery.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "app/core/settings/DataFolder.h"
+#include "tests/support/IndexFolderTest.h"
+
+namespace trelio {
+namespace {
+
+using test::kHeaderLine;
+using test::ReadBytes;
+using test::WriteBytes;
+
+class IndexRecoveryTest : public test::IndexFolderTest {
+ protected:
+  // Sets the file's modification time to `seconds` after an arbitrary start.
+  static void Age(const std::string& path, long seconds, long nanoseconds = 0) {
+    const timespec when[2] = {{1700000000 + seconds, nanoseconds},
+                              {1700000000 + seconds, nanoseconds}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), when, 0), 0) << path;
+  }
+};
+
+TEST_F(IndexRecoveryTest, OnlyAChangedIndexIsHandedOutAndOnce) {
+  Add({"bitcoin", "One", "http://one.example/"});
+  IndexRecovery recovery;
+  recovery.Stored(IndexFileText(index, '.'));
+  EXPECT_FALSE(recovery.ChangedText(state));
+
+  index.Row(1)[fCompleted] = "1";
+  const std::optional<std::string> changed = recovery.ChangedText(state);
+  ASSERT_TRUE(changed);
+  EXPECT_EQ(*changed, IndexFileText(index, '.'));
+  EXPECT_FALSE(recovery.ChangedText(state));
+
+  // Back to what is on disk is a change as well: the recovery file holds the
+  // completed row by now.
+  index.Row(1)[fCompleted] = "";
+  EXPECT_TRUE(recovery.ChangedText(state));
+}
+
+TEST_F(IndexRecoveryTest, WritingTheRecoveryFileMovesNoBackup) {
+  const IndexFilePaths& f = state.files;
+  WriteBytes(f.csv, "current\r\n");
+  WriteBytes(f.bak, "previous\r\n");
+  WriteBytes(f.bak2, "oldest\r\n");
+  ASSERT_TRUE(WriteRecoveryFile(f, "kept\r\n"));
+  ASSERT_TRUE(WriteRecoveryFile(f, "kept later\r\n"));
+  EXPECT_EQ(ReadBytes(f.recovery), "kept later\r\n");
+  EXPECT_EQ(ReadBytes(f.csv), "current\r\n");
+  EXPECT_EQ(ReadBytes(f.bak), "previous\r\n");
+  EXPECT_EQ(ReadBytes(f.bak2), "oldest\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 4);
+  RemoveRecoveryFile(f);
+  EXPECT_FALSE(std::filesystem::exists(f.recovery));
+}
+
+TEST_F(IndexRecoveryTest, AStartLoadsTheRecoveryFileOnlyWhenItIsNewer) {
+  const DataFiles files = DataFilesIn(folder);
+  const IndexFilePaths& f = files.index;
+  const struct {
+    bool csv, recovery;
+    long csvAge, recoveryAge, recoveryNanoseconds;
+    bool sameContent, fromRecovery;
+  } cases[] = {
+      {true, true, 10, 20, 0, false, true},   // a crash after the last save
+      {true, true, 10, 10, 1, false, true},   // even by a nanosecond
+      {true, true, 20, 10, 0, false, false},  // saved after it: a stale file
+      {true, true, 10, 10, 0, false, false},  // no newer
+      {true, true, 10, 20, 0, true, false},   // a copy of what was saved
+      {false, true, 0, 10, 0, false, true},   // no index.csv at all
+      {true, false, 10, 0, 0, false, false},  // a clean exit
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(f.csv);
+    std::filesystem::remove(f.recovery);
+    if (c.csv) {
+      WriteBytes(f.csv, kHeaderLine);
+      Age(f.csv, c.csvAge);
+    }
+    if (c.recovery) {
+      WriteBytes(f.recovery, c.sameContent ? kHeaderLine : kHeaderLine + "bitcoin;Kept\r\n");
+      Age(f.recovery, c.recoveryAge, c.recoveryNanoseconds);
+    }
+    const StartupIndex start = ChooseStartupIndex(files, Path("nowhere"));
+    EXPECT_EQ(start.loadPath, c.fromRecovery ? f.recovery : f.csv)
+        << c.csvAge << " " << c.recoveryAge;
+    EXPECT_FALSE(start.saveToDataFolder);
+  }
+}
+
+}  // namespace
+}  // namespace trelio
