@@ -11,6 +11,7 @@
 #include "app/window/Unit2.h"
 #include "app/window/Unit3.h"
 #include "app/window/Unit4.h"
+#include "localisation/LcUnit.h"
 
 int main(int argc, char** argv) {
   using namespace trelio;
@@ -46,5 +47,7 @@ int main(int argc, char** argv) {
     }
     runtime.Shutdown();
   }
+  // The active language's module is closed at program end.
+  LcReleaseLanguage();
   return result;
 }

@@ -8,7 +8,7 @@
 #include "app/core/payout/PageTextResult.h"
 #include "app/core/payout/PayoutDetection.h"
 #include "app/core/payout/PayoutTemplates.h"
-#include "app/core/payout/TextSplit.h"
+#include "app/core/text/TextSplit.h"
 
 namespace {
 

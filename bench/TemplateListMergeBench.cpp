@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/core/index/IndexMerge.h"
-#include "app/core/payout/TextSplit.h"
+#include "app/core/text/TextSplit.h"
 
 namespace trelio {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QFrame>
 
-#include "app/window/CoinTabComponents.h"
+#include "app/core/coins/CoinTable.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,7 +16,8 @@ class CoinPanel : public QFrame {
   Q_OBJECT
 
  public:
-  CoinPanel(const CoinComponents& coin, int number, QWidget* parent = nullptr);
+  // number: the panel's place in the tab row, from 1, names its plain labels.
+  CoinPanel(const Coin& coin, int number, QWidget* parent = nullptr);
 
   QLabel* YourLabel;
   QLabel* NameLabel;

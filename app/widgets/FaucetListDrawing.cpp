@@ -50,7 +50,7 @@ void DrawFaucetRow(QPainter& painter, const QRect& rect, const FaucetItem& row, 
   painter.setPen(Rgb(style.textColor));
 
   // No copy of the word function for each row painted.
-  static const MinutesWord kNoWord = [](int) { return std::string(); };
+  static const MinutesWord kNoWord = [](int) { return std::u16string(); };
   const RowExtraText extra =
       ComposeRowExtraText(row, state.sortKind, state.singleLine,
                           resources.minutesWord ? resources.minutesWord : kNoWord);
@@ -61,7 +61,7 @@ void DrawFaucetRow(QPainter& painter, const QRect& rect, const FaucetItem& row, 
     font.setPixelSize(PointsToPixels(8));
     painter.setFont(font);
     painter.setPen(Rgb(style.secondColor));
-    DrawTextAt(painter, rect, x, top + kSecondLineTop, AnsiToQString(extra.secondLine));
+    DrawTextAt(painter, rect, x, top + kSecondLineTop, Utf16ToQString(extra.secondLine));
   } else {
     DrawTextAt(painter, rect, x, top + kLoneNameTop, text);
   }

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "app/core/index/FaucetItem.h"
-#include "app/widgets/ListRowStyle.h"
+#include "app/core/list/ListRowStyle.h"
 
 class QPainter;
 

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "app/core/coins/CoinTable.h"
+
 // Outside any namespace, as the resource macro wants.
 static void InitPictureResources() { Q_INIT_RESOURCE(pictures); }
 
@@ -46,13 +48,14 @@ ImageList MakeImageList(QSize size, const std::vector<QString>& names) {
 }
 
 ImageList CoinImages() {
-  return MakeImageList({24, 24}, {"coin-bitcoin",    "coin-litecoin",     "coin-dash",
-                                  "coin-dogecoin",   "coin-ethereum",     "coin-ethereum-classic",
-                                  "coin-zcash",      "coin-zclassic",     "coin-sibcoin",
-                                  "coin-zencash",    "coin-bitcoin-cash", "coin-blackcoin",
-                                  "coin-peercoin",   "coin-primecoin",    "coin-monero",
-                                  "coin-karbowanec", "coin-bitcoin-gold", "coin-bitcore",
-                                  "coin-potcoin",    "coin-digibyte",     "coin-tron"});
+  // A coin's picture is named after its key: "coin-bitcoin-cash".
+  std::vector<QString> names;
+  for (int coin : kCoinIconOrder) {
+    const std::string_view key = kCoins[coin].key;
+    names.push_back(QStringLiteral("coin-") +
+                    QString::fromLatin1(key.data(), qsizetype(key.size())).replace(' ', '-'));
+  }
+  return MakeImageList({24, 24}, names);
 }
 
 ImageList LockImages() { return MakeImageList({16, 16}, {"lock-closed", "lock-open"}); }

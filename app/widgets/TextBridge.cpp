@@ -1,13 +1,22 @@
 #include "app/widgets/TextBridge.h"
 
+#include "app/core/text/Messages.h"
 #include "app/platform/CodePage.h"
 
 namespace trelio {
 
-QString AnsiToQString(std::string_view bytes) {
-  const std::u16string text = AnsiToUtf16(bytes, 0);
+QString AnsiToQString(std::string_view bytes) { return Utf16ToQString(AnsiToUtf16(bytes, 0)); }
+
+QString Utf16ToQString(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
+
+std::u16string QStringToUtf16(const QString& text) {
+  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                        static_cast<size_t>(text.size()));
+}
+
+QString MessageQString(uint16_t id) { return Utf16ToQString(MessageText(id)); }
 
 std::string QStringToAnsi(const QString& text) {
   return Utf16ToAnsi(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),

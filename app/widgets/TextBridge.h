@@ -1,8 +1,11 @@
 // Index and settings text is 8-bit in the system ANSI code page; widgets and
-// the browser take QString. Every crossing goes through here.
+// the browser take QString. Every crossing goes through here. Message texts
+// and the texts composed from them reach the widgets as UTF-16, so a
+// language's text reads right whatever the system code page.
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,5 +13,10 @@ namespace trelio {
 
 QString AnsiToQString(std::string_view bytes);
 std::string QStringToAnsi(const QString& text);
+
+QString Utf16ToQString(std::u16string_view text);
+std::u16string QStringToUtf16(const QString& text);
+// A message text in the current language.
+QString MessageQString(uint16_t id);
 
 }  // namespace trelio

@@ -106,10 +106,10 @@ void FormBrowsingView::SetAddSaveMode(AddSaveMode mode) {
   if (mode == AddSaveMode::Save) {
     button->setEnabled(false);
     button->setIcon(form_.ImageList5.Image(5));
-    button->setToolTip(AnsiToQString(LoadResString(msgSaveTheItem)));
+    button->setToolTip(MessageQString(msgSaveTheItem));
   } else {
     button->setIcon(form_.ImageList5.Image(4));
-    button->setToolTip(AnsiToQString(LoadResString(msgAddNewItem)));
+    button->setToolTip(MessageQString(msgAddNewItem));
   }
 }
 
@@ -138,8 +138,8 @@ void FormBrowsingView::OpenInDefaultBrowser(const std::string& url, ExternalOpen
     form_.ShellOpen(text);
 }
 
-void FormBrowsingView::ShowWaitText(const std::string& text) {
-  const QString caption = AnsiToQString(text);
+void FormBrowsingView::ShowWaitText(const std::u16string& text) {
+  const QString caption = Utf16ToQString(text);
   form_.Panel2->SetCaption(caption);
   form_.StatusBar1->SetPanelText(0, caption);
 }

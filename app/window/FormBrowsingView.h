@@ -48,7 +48,7 @@ class FormBrowsingView : public BrowsingView {
   std::string ActiveCoinAddress() const override;
 
   void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) override;
-  void ShowWaitText(const std::string& text) override;
+  void ShowWaitText(const std::u16string& text) override;
 
  private:
   TForm1& form_;

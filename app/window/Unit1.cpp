@@ -102,20 +102,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == Edit5 || watched == Edit8) {
       if (release && button == Qt::LeftButton) Edit5Click();
     } else if (release) {
-      for (int coin = 0; coin < kCoinCount; ++coin) {
-        CoinPanel* panel = Coins[static_cast<size_t>(coin)].Panel;
+      for (int tab = 0; tab < kCoinCount; ++tab) {
+        CoinPanel* panel = Coins[static_cast<size_t>(tab)].Panel;
         if (watched == panel->AddressEdit) {
-          const QString name = panel->AddressEdit->objectName();
-          if (name == QLatin1String("Edit1"))
-            Edit1MouseUp(panel->AddressEdit);
-          else if (name == QLatin1String("Edit4"))
-            Edit4MouseUp(panel->AddressEdit);
-          else if (name == QLatin1String("Edit3") || name == QLatin1String("Edit25"))
-            Edit3MouseUp(panel->AddressEdit);
-          else
-            Edit2MouseUp(panel->AddressEdit);
+          AddressEditReleased(tab);
         } else if (watched == panel->NameLabel && button == Qt::LeftButton) {
-          CoinLabelReleased(coin);
+          CoinLabelReleased(tab);
         } else if (watched == panel->Banner && button == Qt::LeftButton) {
           Image1Click();
         }

@@ -11,6 +11,7 @@
 #include "app/browser/EmbeddedBrowser.h"
 #include "app/core/about/VersionCheck.h"
 #include "app/core/browsing/BrowsingController.h"
+#include "app/core/coins/CoinTable.h"
 #include "app/core/index/FaucetItem.h"
 #include "app/core/index/IndexFile.h"
 #include "app/core/index/IndexMerge.h"
@@ -22,7 +23,6 @@
 #include "app/threads/RecoveryWriter.h"
 #include "app/widgets/FaucetListDrawing.h"
 #include "app/widgets/Pictures.h"
-#include "app/window/CoinTabComponents.h"
 #include "app/window/StartupOptions.h"
 #include "app/window/WindowPrompts.h"
 #include "hashes/Hashes.h"
@@ -55,8 +55,9 @@ class TAboutBox;
 class TOKBottomDlg;
 class TOKBottomDlg1;
 
-// The controls of one coin's tab.
+// The controls of one coin's tab, made from the coin's row of kCoins.
 struct CoinWidgets {
+  int coin = -1;  // the row in kCoins, and the place in the settings' per-coin lists
   QWidget* TabSheet = nullptr;
   CoinPanel* Panel = nullptr;
   QAction* MenuItem = nullptr;  // its item in PopupMenu3
@@ -118,8 +119,9 @@ class TForm1 : public QMainWindow {
   // The index with its table; its files are set at start-up.
   IndexState Index{StringGrid1, UrlRowMap, {}, '.'};
 
-  // The window's settings: read at start-up, written at exit.
-  AppSettings Settings;
+  // The window's settings: read at start-up, written at exit; until then
+  // those of a settings file without keys.
+  AppSettings Settings = ReadAppSettings(IniFile(), SettingsEnvironment{});
   // The browsing state (current, browsed and preloaded rows, the active
   // window) and the browse commands.
   std::unique_ptr<BrowsingController> Browsing;
@@ -259,7 +261,7 @@ class TForm1 : public QMainWindow {
   // Coin tabs.
   void PageControl1Change();
   void PageControl1MouseUp(Qt::MouseButton button);
-  void ApplyEditLock(int coin, bool toggle);
+  void ApplyEditLock(int tab, bool toggle);
   void UpdateNewItemCaption();
   void ResetEditor();
   void Image1Click();
@@ -480,9 +482,10 @@ class TForm1 : public QMainWindow {
   void ConnectBrowser(EmbeddedBrowser& browser);
   void ConnectCoinControls();
   void SelectSortItem(QAction* item);
-  void ToggleCoinTab(int coin);
-  void OpenCoinHomePage(int coin);
-  void CoinLabelReleased(int coin);
+  void ToggleCoinTab(int tab);
+  void OpenCoinHomePage(int tab);
+  void CoinLabelReleased(int tab);
+  void AddressEditReleased(int tab);
 
   void RestoreWindowState();
   void StoreWindowState();

@@ -97,11 +97,11 @@ void TForm1::ChromiumDetectInterval(EmbeddedBrowser& browser) {
 }
 
 QString TForm1::GetActiveCoinAddress() const {
-  const QString coin = PageControl1->tabText(PageControl1->currentIndex()).toLower();
-  for (size_t i = 0; i < Coins.size(); ++i)
-    if (QString::fromLatin1(kCoinTabs[i].caption).toLower() == coin)
-      return Coins[i].Panel->AddressEdit->text();
-  return {};
+  const int coin =
+      CoinOfKey(PageControl1->tabText(PageControl1->currentIndex()).toLower().toStdString());
+  if (coin < 0) return {};
+  return Coins[static_cast<size_t>(kCoins[static_cast<size_t>(coin)].tab)]
+      .Panel->AddressEdit->text();
 }
 
 // Browser events.

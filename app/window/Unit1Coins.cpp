@@ -7,6 +7,9 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <stdexcept>
+#include <string>
+#include <string_view>
 
 #include "app/core/items/ItemCaptions.h"
 #include "app/core/settings/CoinTabToggle.h"
@@ -23,36 +26,55 @@ namespace trelio {
 
 namespace {
 
+// The named handlers of a coin's controls.
 struct CoinHandlers {
+  std::string_view coin;  // its key
   void (TForm1::*lockButton)();
   void (TForm1::*nameLabel)();
   void (TForm1::*menuItem)();
+  void (TForm1::*addressEditMouseUp)(QLineEdit*);
 };
 
-// In coin table order.
-const CoinHandlers kCoinHandlers[kCoinCount] = {
-    {&TForm1::SpeedButton2Click, &TForm1::Label5Click, &TForm1::est1Click},
-    {&TForm1::SpeedButton3Click, &TForm1::Label10Click, &TForm1::Litecoin1Click},
-    {&TForm1::SpeedButton4Click, &TForm1::Label8Click, &TForm1::Dogecoin1Click},
-    {&TForm1::SpeedButton1Click, &TForm1::Label3Click, &TForm1::Dash1Click},
-    {&TForm1::SpeedButton10Click, &TForm1::Label26Click, &TForm1::Sibcoin1Click},
-    {&TForm1::SpeedButton6Click, &TForm1::Label14Click, &TForm1::Ethereum1Click},
-    {&TForm1::SpeedButton7Click, &TForm1::Label17Click, &TForm1::EthereumClassic1Click},
-    {&TForm1::SpeedButton8Click, &TForm1::Label20Click, &TForm1::Zcash1Click},
-    {&TForm1::SpeedButton9Click, &TForm1::Label23Click, &TForm1::Zclassic1Click},
-    {&TForm1::SpeedButton11Click, &TForm1::Label29Click, &TForm1::ZenCach1Click},
-    {&TForm1::SpeedButton12Click, &TForm1::Label32Click, &TForm1::BitcoinCash1Click},
-    {&TForm1::SpeedButton18Click, &TForm1::Label50Click, &TForm1::BitcoinGold1Click},
-    {&TForm1::SpeedButton19Click, &TForm1::Label53Click, &TForm1::Bitcore1Click},
-    {&TForm1::SpeedButton13Click, &TForm1::Label35Click, &TForm1::Blackcoin1Click},
-    {&TForm1::SpeedButton14Click, &TForm1::Label38Click, &TForm1::Peercoin1Click},
-    {&TForm1::SpeedButton15Click, &TForm1::Label41Click, &TForm1::Primecoin1Click},
-    {&TForm1::SpeedButton20Click, &TForm1::Label56Click, &TForm1::Potcoin1Click},
-    {&TForm1::SpeedButton21Click, &TForm1::Label59Click, &TForm1::DigiByte1Click},
-    {&TForm1::SpeedButton16Click, &TForm1::Label44Click, &TForm1::Monero1Click},
-    {&TForm1::SpeedButton17Click, &TForm1::Label47Click, &TForm1::Karbowanec1Click},
-    {&TForm1::SpeedButton22Click, &TForm1::Label62Click, &TForm1::ron1Click},
+// clang-format off
+const CoinHandlers kCoinHandlers[] = {
+    {"bitcoin", &TForm1::SpeedButton2Click, &TForm1::Label5Click, &TForm1::est1Click, &TForm1::Edit1MouseUp},
+    {"litecoin", &TForm1::SpeedButton3Click, &TForm1::Label10Click, &TForm1::Litecoin1Click, &TForm1::Edit2MouseUp},
+    {"dash", &TForm1::SpeedButton1Click, &TForm1::Label3Click, &TForm1::Dash1Click, &TForm1::Edit3MouseUp},
+    {"dogecoin", &TForm1::SpeedButton4Click, &TForm1::Label8Click, &TForm1::Dogecoin1Click, &TForm1::Edit4MouseUp},
+    {"ethereum", &TForm1::SpeedButton6Click, &TForm1::Label14Click, &TForm1::Ethereum1Click, &TForm1::Edit2MouseUp},
+    {"ethereum classic", &TForm1::SpeedButton7Click, &TForm1::Label17Click, &TForm1::EthereumClassic1Click, &TForm1::Edit2MouseUp},
+    {"zcash", &TForm1::SpeedButton8Click, &TForm1::Label20Click, &TForm1::Zcash1Click, &TForm1::Edit2MouseUp},
+    {"zclassic", &TForm1::SpeedButton9Click, &TForm1::Label23Click, &TForm1::Zclassic1Click, &TForm1::Edit2MouseUp},
+    {"zencash", &TForm1::SpeedButton11Click, &TForm1::Label29Click, &TForm1::ZenCach1Click, &TForm1::Edit2MouseUp},
+    {"sibcoin", &TForm1::SpeedButton10Click, &TForm1::Label26Click, &TForm1::Sibcoin1Click, &TForm1::Edit2MouseUp},
+    {"bitcoin cash", &TForm1::SpeedButton12Click, &TForm1::Label32Click, &TForm1::BitcoinCash1Click, &TForm1::Edit2MouseUp},
+    {"bitcoin gold", &TForm1::SpeedButton18Click, &TForm1::Label50Click, &TForm1::BitcoinGold1Click, &TForm1::Edit2MouseUp},
+    {"bitcore", &TForm1::SpeedButton19Click, &TForm1::Label53Click, &TForm1::Bitcore1Click, &TForm1::Edit2MouseUp},
+    {"blackcoin", &TForm1::SpeedButton13Click, &TForm1::Label35Click, &TForm1::Blackcoin1Click, &TForm1::Edit2MouseUp},
+    {"peercoin", &TForm1::SpeedButton14Click, &TForm1::Label38Click, &TForm1::Peercoin1Click, &TForm1::Edit2MouseUp},
+    {"primecoin", &TForm1::SpeedButton15Click, &TForm1::Label41Click, &TForm1::Primecoin1Click, &TForm1::Edit2MouseUp},
+    {"monero", &TForm1::SpeedButton16Click, &TForm1::Label44Click, &TForm1::Monero1Click, &TForm1::Edit2MouseUp},
+    {"karbowanec", &TForm1::SpeedButton17Click, &TForm1::Label47Click, &TForm1::Karbowanec1Click, &TForm1::Edit2MouseUp},
+    {"potcoin", &TForm1::SpeedButton20Click, &TForm1::Label56Click, &TForm1::Potcoin1Click, &TForm1::Edit2MouseUp},
+    {"digibyte", &TForm1::SpeedButton21Click, &TForm1::Label59Click, &TForm1::DigiByte1Click, &TForm1::Edit2MouseUp},
+    {"tron", &TForm1::SpeedButton22Click, &TForm1::Label62Click, &TForm1::ron1Click, &TForm1::Edit3MouseUp},
 };
+// clang-format on
+
+const CoinHandlers& HandlersOf(const Coin& coin) {
+  for (const CoinHandlers& h : kCoinHandlers)
+    if (h.coin == coin.key) return h;
+  throw std::logic_error("no handlers for the coin " + std::string(coin.key));
+}
+
+// The place in the tab row of the coin with that key; a key that is no
+// coin's does not compile.
+consteval int TabOf(std::string_view key) { return kCoins[CoinOfKey(key)].tab; }
+
+// Component names and captions of the coin table are ASCII.
+QString Name(std::string_view name) {
+  return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
 
 const QColor kLockedBackground(0xC0, 0xC0, 0xC0);
 
@@ -82,25 +104,26 @@ void TForm1::CreateCoinTabs() {
   PageControl1->installEventFilter(this);
   PageControl1->tabBar()->installEventFilter(this);
 
-  for (int i = 0; i < kCoinCount; ++i) {
-    const CoinComponents& coin = kCoinTabs[static_cast<size_t>(i)];
-    CoinWidgets& w = Coins[static_cast<size_t>(i)];
+  for (int tab = 0; tab < kCoinCount; ++tab) {
+    CoinWidgets& w = Coins[static_cast<size_t>(tab)];
+    w.coin = kCoinTabOrder[static_cast<size_t>(tab)];
+    const Coin& coin = kCoins[static_cast<size_t>(w.coin)];
     w.TabSheet = new QWidget();
-    w.TabSheet->setObjectName(QString::fromLatin1(coin.tabSheet));
+    w.TabSheet->setObjectName(Name(coin.components.tabSheet));
     auto* layout = new QVBoxLayout(w.TabSheet);
     layout->setContentsMargins(0, 0, 0, 0);
-    w.Panel = new CoinPanel(coin, i + 1, w.TabSheet);
-    w.Panel->setToolTip(AnsiToQString(LoadResString(msgYourWalletAddress)));
-    w.Panel->Banner->setToolTip(AnsiToQString(LoadResString(msgFaucetsMicropayments)));
-    if (std::string_view(coin.lockButton) != "SpeedButton4")
+    w.Panel = new CoinPanel(coin, tab + 1, w.TabSheet);
+    w.Panel->setToolTip(MessageQString(msgYourWalletAddress));
+    w.Panel->Banner->setToolTip(MessageQString(msgFaucetsMicropayments));
+    if (coin.components.lockButtonHint)
       w.Panel->LockButton->setToolTip(QStringLiteral("Lock for edit"));
     layout->addWidget(w.Panel);
     layout->addStretch();
-    PageControl1->addTab(w.TabSheet, ImageList1.Image(coin.icon), QString::fromUtf8(coin.caption));
+    PageControl1->addTab(w.TabSheet, ImageList1.Image(coin.icon), Name(coin.name));
 
-    const auto handlers = kCoinHandlers[i];
+    const auto handler = HandlersOf(coin).lockButton;
     connect(w.Panel->LockButton, &QToolButton::clicked, this,
-            [this, handlers] { (this->*handlers.lockButton)(); });
+            [this, handler] { (this->*handler)(); });
     w.Panel->AddressEdit->installEventFilter(this);
     w.Panel->NameLabel->installEventFilter(this);
     w.Panel->Banner->installEventFilter(this);
@@ -112,21 +135,31 @@ void TForm1::CreateCoinTabs() {
 void TForm1::CreateCoinMenu() {
   PopupMenu3 = new QMenu(this);
   PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
-  for (int i = 0; i < kCoinCount; ++i) {
-    const CoinComponents& coin = kCoinTabs[static_cast<size_t>(i)];
-    QAction* item =
-        AddMenuItem(PopupMenu3, coin.menuItem, QString::fromUtf8(coin.caption), {}, true);
+  for (CoinWidgets& w : Coins) {
+    const Coin& coin = kCoins[static_cast<size_t>(w.coin)];
+    QAction* item = AddMenuItem(PopupMenu3, std::string(coin.components.menuItem).c_str(),
+                                Name(coin.name), {}, true);
     item->setChecked(true);
-    Coins[static_cast<size_t>(i)].MenuItem = item;
-    const auto handlers = kCoinHandlers[i];
-    ConnectClick(item, this, [this, handlers] { (this->*handlers.menuItem)(); });
+    w.MenuItem = item;
+    const auto handler = HandlersOf(coin).menuItem;
+    ConnectClick(item, this, [this, handler] { (this->*handler)(); });
   }
 }
 
-void TForm1::CoinLabelReleased(int coin) { (this->*kCoinHandlers[coin].nameLabel)(); }
+// A release over a coin's name label or address edit goes to that coin's
+// handler.
+void TForm1::CoinLabelReleased(int tab) {
+  const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
+  (this->*HandlersOf(kCoins[static_cast<size_t>(w.coin)]).nameLabel)();
+}
 
-void TForm1::ApplyEditLock(int coin, bool toggle) {
-  CoinPanel* panel = Coins[static_cast<size_t>(coin)].Panel;
+void TForm1::AddressEditReleased(int tab) {
+  const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
+  (this->*HandlersOf(kCoins[static_cast<size_t>(w.coin)]).addressEditMouseUp)(w.Panel->AddressEdit);
+}
+
+void TForm1::ApplyEditLock(int tab, bool toggle) {
+  CoinPanel* panel = Coins[static_cast<size_t>(tab)].Panel;
   QLineEdit* edit = panel->AddressEdit;
   if (toggle) edit->setReadOnly(!edit->isReadOnly());
   const bool locked = edit->isReadOnly();
@@ -136,22 +169,22 @@ void TForm1::ApplyEditLock(int coin, bool toggle) {
   edit->setPalette(p);
 }
 
-void TForm1::ToggleCoinTab(int coin) {
-  CoinWidgets& w = Coins[static_cast<size_t>(coin)];
+void TForm1::ToggleCoinTab(int tab) {
+  CoinWidgets& w = Coins[static_cast<size_t>(tab)];
   std::array<bool, kCoinCount> shown{};
   for (int i = 0; i < kCoinCount; ++i)
     shown[static_cast<size_t>(i)] = Coins[static_cast<size_t>(i)].MenuItem->isChecked();
-  if (!MayToggleCoinTab(shown, coin)) return;
+  if (!MayToggleCoinTab(shown, tab)) return;
   w.MenuItem->setChecked(!w.MenuItem->isChecked());
   // Hiding the active tab makes another one active without a tab change.
   const QSignalBlocker quiet(PageControl1);
-  PageControl1->setTabVisible(coin, w.MenuItem->isChecked());
+  PageControl1->setTabVisible(tab, w.MenuItem->isChecked());
   RebuildList();
 }
 
 void TForm1::UpdateNewItemCaption() {
-  NewItem1->setText(LiteralCaption(AnsiToQString(
-      NewItemCaption(QStringToAnsi(PageControl1->tabText(PageControl1->currentIndex()))))));
+  NewItem1->setText(LiteralCaption(Utf16ToQString(
+      NewItemCaption(QStringToUtf16(PageControl1->tabText(PageControl1->currentIndex()))))));
 }
 
 void TForm1::ResetEditor() {
@@ -166,7 +199,7 @@ void TForm1::ResetEditor() {
   Edit6->clear();
   Edit8->clear();
   ToolButton15->setIcon(ImageList5.Image(4));
-  ToolButton15->setToolTip(AnsiToQString(LoadResString(msgAddNewItem)));
+  ToolButton15->setToolTip(MessageQString(msgAddNewItem));
   StatusBar1->SetPanelText(0, QString());
 }
 
@@ -190,68 +223,68 @@ void TForm1::Edit2MouseUp(QLineEdit* sender) { SelectAllWhenLocked(sender); }
 void TForm1::Edit3MouseUp(QLineEdit* sender) { SelectAllWhenLocked(sender); }
 void TForm1::Edit4MouseUp(QLineEdit* sender) { SelectAllWhenLocked(sender); }
 
-void TForm1::SpeedButton2Click() { ApplyEditLock(0, true); }
-void TForm1::SpeedButton3Click() { ApplyEditLock(1, true); }
-void TForm1::SpeedButton4Click() { ApplyEditLock(2, true); }
-void TForm1::SpeedButton1Click() { ApplyEditLock(3, true); }
-void TForm1::SpeedButton10Click() { ApplyEditLock(4, true); }
-void TForm1::SpeedButton6Click() { ApplyEditLock(5, true); }
-void TForm1::SpeedButton7Click() { ApplyEditLock(6, true); }
-void TForm1::SpeedButton8Click() { ApplyEditLock(7, true); }
-void TForm1::SpeedButton9Click() { ApplyEditLock(8, true); }
-void TForm1::SpeedButton11Click() { ApplyEditLock(9, true); }
-void TForm1::SpeedButton12Click() { ApplyEditLock(10, true); }
-void TForm1::SpeedButton18Click() { ApplyEditLock(11, true); }
-void TForm1::SpeedButton19Click() { ApplyEditLock(12, true); }
-void TForm1::SpeedButton13Click() { ApplyEditLock(13, true); }
-void TForm1::SpeedButton14Click() { ApplyEditLock(14, true); }
-void TForm1::SpeedButton15Click() { ApplyEditLock(15, true); }
-void TForm1::SpeedButton20Click() { ApplyEditLock(16, true); }
-void TForm1::SpeedButton21Click() { ApplyEditLock(17, true); }
-void TForm1::SpeedButton16Click() { ApplyEditLock(18, true); }
-void TForm1::SpeedButton17Click() { ApplyEditLock(19, true); }
-void TForm1::SpeedButton22Click() { ApplyEditLock(20, true); }
-void TForm1::Label5Click() { OpenCoinHomePage(0); }
-void TForm1::Label10Click() { OpenCoinHomePage(1); }
-void TForm1::Label8Click() { OpenCoinHomePage(2); }
-void TForm1::Label3Click() { OpenCoinHomePage(3); }
-void TForm1::Label26Click() { OpenCoinHomePage(4); }
-void TForm1::Label14Click() { OpenCoinHomePage(5); }
-void TForm1::Label17Click() { OpenCoinHomePage(6); }
-void TForm1::Label20Click() { OpenCoinHomePage(7); }
-void TForm1::Label23Click() { OpenCoinHomePage(8); }
-void TForm1::Label29Click() { OpenCoinHomePage(9); }
-void TForm1::Label32Click() { OpenCoinHomePage(10); }
-void TForm1::Label50Click() { OpenCoinHomePage(11); }
-void TForm1::Label53Click() { OpenCoinHomePage(12); }
-void TForm1::Label35Click() { OpenCoinHomePage(13); }
-void TForm1::Label38Click() { OpenCoinHomePage(14); }
-void TForm1::Label41Click() { OpenCoinHomePage(15); }
-void TForm1::Label56Click() { OpenCoinHomePage(16); }
-void TForm1::Label59Click() { OpenCoinHomePage(17); }
-void TForm1::Label44Click() { OpenCoinHomePage(18); }
-void TForm1::Label47Click() { OpenCoinHomePage(19); }
-void TForm1::Label62Click() { OpenCoinHomePage(20); }
-void TForm1::est1Click() { ToggleCoinTab(0); }
-void TForm1::Litecoin1Click() { ToggleCoinTab(1); }
-void TForm1::Dogecoin1Click() { ToggleCoinTab(2); }
-void TForm1::Dash1Click() { ToggleCoinTab(3); }
-void TForm1::Sibcoin1Click() { ToggleCoinTab(4); }
-void TForm1::Ethereum1Click() { ToggleCoinTab(5); }
-void TForm1::EthereumClassic1Click() { ToggleCoinTab(6); }
-void TForm1::Zcash1Click() { ToggleCoinTab(7); }
-void TForm1::Zclassic1Click() { ToggleCoinTab(8); }
-void TForm1::ZenCach1Click() { ToggleCoinTab(9); }
-void TForm1::BitcoinCash1Click() { ToggleCoinTab(10); }
-void TForm1::BitcoinGold1Click() { ToggleCoinTab(11); }
-void TForm1::Bitcore1Click() { ToggleCoinTab(12); }
-void TForm1::Blackcoin1Click() { ToggleCoinTab(13); }
-void TForm1::Peercoin1Click() { ToggleCoinTab(14); }
-void TForm1::Primecoin1Click() { ToggleCoinTab(15); }
-void TForm1::Potcoin1Click() { ToggleCoinTab(16); }
-void TForm1::DigiByte1Click() { ToggleCoinTab(17); }
-void TForm1::Monero1Click() { ToggleCoinTab(18); }
-void TForm1::Karbowanec1Click() { ToggleCoinTab(19); }
-void TForm1::ron1Click() { ToggleCoinTab(20); }
+void TForm1::SpeedButton2Click() { ApplyEditLock(TabOf("bitcoin"), true); }
+void TForm1::SpeedButton3Click() { ApplyEditLock(TabOf("litecoin"), true); }
+void TForm1::SpeedButton4Click() { ApplyEditLock(TabOf("dogecoin"), true); }
+void TForm1::SpeedButton1Click() { ApplyEditLock(TabOf("dash"), true); }
+void TForm1::SpeedButton10Click() { ApplyEditLock(TabOf("sibcoin"), true); }
+void TForm1::SpeedButton6Click() { ApplyEditLock(TabOf("ethereum"), true); }
+void TForm1::SpeedButton7Click() { ApplyEditLock(TabOf("ethereum classic"), true); }
+void TForm1::SpeedButton8Click() { ApplyEditLock(TabOf("zcash"), true); }
+void TForm1::SpeedButton9Click() { ApplyEditLock(TabOf("zclassic"), true); }
+void TForm1::SpeedButton11Click() { ApplyEditLock(TabOf("zencash"), true); }
+void TForm1::SpeedButton12Click() { ApplyEditLock(TabOf("bitcoin cash"), true); }
+void TForm1::SpeedButton18Click() { ApplyEditLock(TabOf("bitcoin gold"), true); }
+void TForm1::SpeedButton19Click() { ApplyEditLock(TabOf("bitcore"), true); }
+void TForm1::SpeedButton13Click() { ApplyEditLock(TabOf("blackcoin"), true); }
+void TForm1::SpeedButton14Click() { ApplyEditLock(TabOf("peercoin"), true); }
+void TForm1::SpeedButton15Click() { ApplyEditLock(TabOf("primecoin"), true); }
+void TForm1::SpeedButton20Click() { ApplyEditLock(TabOf("potcoin"), true); }
+void TForm1::SpeedButton21Click() { ApplyEditLock(TabOf("digibyte"), true); }
+void TForm1::SpeedButton16Click() { ApplyEditLock(TabOf("monero"), true); }
+void TForm1::SpeedButton17Click() { ApplyEditLock(TabOf("karbowanec"), true); }
+void TForm1::SpeedButton22Click() { ApplyEditLock(TabOf("tron"), true); }
+void TForm1::Label5Click() { OpenCoinHomePage(TabOf("bitcoin")); }
+void TForm1::Label10Click() { OpenCoinHomePage(TabOf("litecoin")); }
+void TForm1::Label8Click() { OpenCoinHomePage(TabOf("dogecoin")); }
+void TForm1::Label3Click() { OpenCoinHomePage(TabOf("dash")); }
+void TForm1::Label26Click() { OpenCoinHomePage(TabOf("sibcoin")); }
+void TForm1::Label14Click() { OpenCoinHomePage(TabOf("ethereum")); }
+void TForm1::Label17Click() { OpenCoinHomePage(TabOf("ethereum classic")); }
+void TForm1::Label20Click() { OpenCoinHomePage(TabOf("zcash")); }
+void TForm1::Label23Click() { OpenCoinHomePage(TabOf("zclassic")); }
+void TForm1::Label29Click() { OpenCoinHomePage(TabOf("zencash")); }
+void TForm1::Label32Click() { OpenCoinHomePage(TabOf("bitcoin cash")); }
+void TForm1::Label50Click() { OpenCoinHomePage(TabOf("bitcoin gold")); }
+void TForm1::Label53Click() { OpenCoinHomePage(TabOf("bitcore")); }
+void TForm1::Label35Click() { OpenCoinHomePage(TabOf("blackcoin")); }
+void TForm1::Label38Click() { OpenCoinHomePage(TabOf("peercoin")); }
+void TForm1::Label41Click() { OpenCoinHomePage(TabOf("primecoin")); }
+void TForm1::Label56Click() { OpenCoinHomePage(TabOf("potcoin")); }
+void TForm1::Label59Click() { OpenCoinHomePage(TabOf("digibyte")); }
+void TForm1::Label44Click() { OpenCoinHomePage(TabOf("monero")); }
+void TForm1::Label47Click() { OpenCoinHomePage(TabOf("karbowanec")); }
+void TForm1::Label62Click() { OpenCoinHomePage(TabOf("tron")); }
+void TForm1::est1Click() { ToggleCoinTab(TabOf("bitcoin")); }
+void TForm1::Litecoin1Click() { ToggleCoinTab(TabOf("litecoin")); }
+void TForm1::Dogecoin1Click() { ToggleCoinTab(TabOf("dogecoin")); }
+void TForm1::Dash1Click() { ToggleCoinTab(TabOf("dash")); }
+void TForm1::Sibcoin1Click() { ToggleCoinTab(TabOf("sibcoin")); }
+void TForm1::Ethereum1Click() { ToggleCoinTab(TabOf("ethereum")); }
+void TForm1::EthereumClassic1Click() { ToggleCoinTab(TabOf("ethereum classic")); }
+void TForm1::Zcash1Click() { ToggleCoinTab(TabOf("zcash")); }
+void TForm1::Zclassic1Click() { ToggleCoinTab(TabOf("zclassic")); }
+void TForm1::ZenCach1Click() { ToggleCoinTab(TabOf("zencash")); }
+void TForm1::BitcoinCash1Click() { ToggleCoinTab(TabOf("bitcoin cash")); }
+void TForm1::BitcoinGold1Click() { ToggleCoinTab(TabOf("bitcoin gold")); }
+void TForm1::Bitcore1Click() { ToggleCoinTab(TabOf("bitcore")); }
+void TForm1::Blackcoin1Click() { ToggleCoinTab(TabOf("blackcoin")); }
+void TForm1::Peercoin1Click() { ToggleCoinTab(TabOf("peercoin")); }
+void TForm1::Primecoin1Click() { ToggleCoinTab(TabOf("primecoin")); }
+void TForm1::Potcoin1Click() { ToggleCoinTab(TabOf("potcoin")); }
+void TForm1::DigiByte1Click() { ToggleCoinTab(TabOf("digibyte")); }
+void TForm1::Monero1Click() { ToggleCoinTab(TabOf("monero")); }
+void TForm1::Karbowanec1Click() { ToggleCoinTab(TabOf("karbowanec")); }
+void TForm1::ron1Click() { ToggleCoinTab(TabOf("tron")); }
 
 }  // namespace trelio

@@ -21,7 +21,7 @@ namespace trelio {
 
 namespace {
 
-QString Question(MessageId id) { return AnsiToQString(LoadResString(id)) + QLatin1Char('?'); }
+QString Question(MessageId id) { return MessageQString(id) + QLatin1Char('?'); }
 
 std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 

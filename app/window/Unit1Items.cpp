@@ -23,7 +23,7 @@ namespace trelio {
 
 namespace {
 
-QString Message(MessageId id) { return AnsiToQString(LoadResString(id)); }
+QString Message(MessageId id) { return MessageQString(id); }
 
 ItemEdits DetailEdits(const TForm1& form) {
   return {QStringToAnsi(form.Edit7->text()), QStringToAnsi(form.Edit5->text()),
@@ -63,8 +63,8 @@ void TForm1::SendItemAction(ItemAction action, const FaucetItem& row) {
 }
 
 void TForm1::NewItem1Click() {
-  const QString caption = AnsiToQString(
-      NewItemCaption(QStringToAnsi(PageControl1->tabText(PageControl1->currentIndex()))));
+  const QString caption = Utf16ToQString(
+      NewItemCaption(QStringToUtf16(PageControl1->tabText(PageControl1->currentIndex()))));
   const std::optional<QString> answer =
       Prompts.input(this, caption, Message(msgInputUrlBelow), QString());
   if (!answer || answer->isEmpty()) return;
@@ -86,7 +86,7 @@ void TForm1::ToolButton15Click() {
     const CheckedItem checked = CheckSavedItem(*current, DetailEdits(*this));
     ShowCheckedEdits(*this, checked.edits);
     if (!checked.errors.empty()) {
-      Prompts.error(this, AnsiToQString(checked.errors));
+      Prompts.error(this, Utf16ToQString(checked.errors));
       return;
     }
     StoreSavedItem(*current, checked);
@@ -101,7 +101,7 @@ void TForm1::ToolButton15Click() {
       DetailEdits(*this), [this](const std::string& key) { return UrlRowMap.Exists(key); });
   ShowCheckedEdits(*this, checked.edits);
   if (!checked.errors.empty()) {
-    Prompts.error(this, AnsiToQString(checked.errors));
+    Prompts.error(this, Utf16ToQString(checked.errors));
     return;
   }
   const int r = AppendNewItem(StringGrid1, CurrentCoin, checked, LockForUpdate, NowSeconds());

@@ -266,9 +266,8 @@ void TForm1::LoadBitmaps() {
   for (const CoinWidgets& coin : Coins) coin.Panel->Banner->setPixmap(BannerBitmap);
   FavBitmap = PicturePixmap(QStringLiteral("fav"), {15, 15}, ratio);
   listResources_ = {FavBitmap, [](int n) {
-                      return PluralWord(n, LoadResString(msgMinute),
-                                        LoadResString(msgMinutesPlural),
-                                        LoadResString(msgMinutesPlural2));
+                      return PluralWord(n, MessageText(msgMinute), MessageText(msgMinutesPlural),
+                                        MessageText(msgMinutesPlural2));
                     }};
 }
 

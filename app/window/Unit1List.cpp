@@ -41,10 +41,10 @@ void TForm1::ListBox1MouseUp(Qt::MouseButton button) {
   }
   if (button != Qt::RightButton || ListBox1->ItemIndex() < 0 || !Browsing->CurrentItem()) return;
   const ItemMenuCaptions captions = ChooseItemMenuCaptions(*Browsing->CurrentItem());
-  Nocompleted1->setText(AnsiToQString(captions.complete));
-  Addtofavorites1->setText(AnsiToQString(captions.favorite));
-  Load1->setText(LiteralCaption(AnsiToQString(captions.browse)));
-  Hide1->setText(AnsiToQString(captions.hide));
+  Nocompleted1->setText(Utf16ToQString(captions.complete));
+  Addtofavorites1->setText(Utf16ToQString(captions.favorite));
+  Load1->setText(LiteralCaption(Utf16ToQString(captions.browse)));
+  Hide1->setText(Utf16ToQString(captions.hide));
   Nocompleted1->setVisible(captions.completeShown);
   PopupMenu1->popup(QCursor::pos());
 }

@@ -4,10 +4,10 @@
 #include <QMenuBar>
 #include <QToolButton>
 
+#include "app/core/list/ListRowStyle.h"
 #include "app/core/list/ListSortOptions.h"
 #include "app/core/text/Messages.h"
 #include "app/widgets/FaucetListBox.h"
-#include "app/widgets/ListRowStyle.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/MenuItems.h"
 #include "app/window/Unit1.h"
@@ -216,7 +216,7 @@ void TForm1::ApplySortOptions() {
                             Sortinginorderbyaveragepayout1};
   const SortOptions options{Settings.sortBy, Settings.order, Settings.hiddenAlwaysBelow};
   SelectSortItem(kinds[options.Kind()]);
-  SortDescription = AnsiToQString(trelio::SortDescription(options));
+  SortDescription = Utf16ToQString(trelio::SortDescription(options));
   Ascendingorder1->setChecked(Settings.order != 1);
   Descendingorder1->setChecked(Settings.order == 1);
   Hiddenpointsalwaysbelow1->setChecked(Settings.hiddenAlwaysBelow == 1);

@@ -3,8 +3,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "app/core/coins/CoinTable.h"
 #include "app/core/list/FaucetList.h"
-#include "app/core/settings/CoinTable.h"
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"
@@ -39,7 +39,7 @@ void TForm1::RebuildList(const QString& coin) {
     SyncListOptionsMenu();
     for (FaucetItem* row : list.items) ListBox1->AddItem(AnsiToQString((*row)[fName]), row);
   }
-  StatusBar2->SetPanelText(0, AnsiToQString(list.countText));
+  StatusBar2->SetPanelText(0, Utf16ToQString(list.countText));
   ListBox1->viewport()->update();
   Browsing->ListRebuilt(list);
 }

@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "app/core/index/InOutError.h"
+#include "app/core/list/ListRowStyle.h"
 #include "app/core/settings/BrowserEmulation.h"
 #include "app/core/text/Numbers.h"
 #include "app/platform/DecimalSeparator.h"
@@ -25,7 +26,6 @@
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/DetailPanel.h"
 #include "app/widgets/FaucetListBox.h"
-#include "app/widgets/ListRowStyle.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/Unit1.h"
 
@@ -43,9 +43,6 @@ QString OrDefault(const QString& folder, const QString& fallback) {
   return folder.isEmpty() ? fallback : folder;
 }
 
-// The settings of a coin by its place in the tab row.
-int SettingsCoin(int tab) { return kCoinTabOrder[static_cast<size_t>(tab)]; }
-
 // A failure at shutdown goes to stderr: the window is closed by then and the
 // loop has ended, and a modal box could hold up the end of a session.
 void ReportShutdownError(const QString& error) {
@@ -55,11 +52,11 @@ void ReportShutdownError(const QString& error) {
 }  // namespace
 
 void TForm1::FormCreate() {
-  // 1. OLE has no counterpart here.
-  // 2. The user's separator first; "." then holds for every number.
+  // OLE has no counterpart here. The user's decimal separator is taken first;
+  // "." then holds for every number.
   SystemDecimalSeparator = TakeUserDecimalSeparator();
   Index.systemDecimalSeparator = SystemDecimalSeparator;
-  // 3, 4. The browser events, then the two browsers.
+  // The browser events, then the two browsers.
   ConnectBrowser(*WebBrowser1);
   ConnectBrowser(*WebBrowser2);
   WebBrowser1->CreateBrowser(Panel2);
@@ -68,9 +65,9 @@ void TForm1::FormCreate() {
     if (browser->View()) Panel2->AddView(browser->View());
   if (WebBrowser1->View()) WebBrowser1->View()->setObjectName(QStringLiteral("WebBrowser1"));
   if (WebBrowser2->View()) WebBrowser2->View()->setObjectName(QStringLiteral("WebBrowser2"));
-  // 5. The browsing state starts empty with a new controller.
+  // The browsing state starts empty with a new controller.
   FirstShow = true;
-  // 6, 7, 8.
+  // The version in the title, long-lived hints, the pictures.
   VersionText = AnsiToQString(FormatVersion(VersionNumber));
   setWindowTitle(QStringLiteral("Korvane Trelio v") + VersionText);
   QApplication::setApplicationDisplayName(windowTitle());
@@ -78,7 +75,7 @@ void TForm1::FormCreate() {
     if (!w->toolTip().isEmpty()) w->setToolTipDuration(60000);
   LoadBitmaps();
 
-  // 9, 10, 11. The data folder, its files, the first-run copy.
+  // The data folder, its files, the first-run copy.
   const QString programFolder =
       OrDefault(startup_.programFolder, QCoreApplication::applicationDirPath());
   const DataFolderChoice folder = ChooseDataFolder(PathBytes(programFolder), AppDataFolder());
@@ -92,9 +89,9 @@ void TForm1::FormCreate() {
     const FirstRunCopy copy = CopyFirstRunSettings(folder, PathBytes(programFolder));
     if (!copy.error.empty()) ShowErrorBox(SystemText(copy.error));
   }
-  // 12. The URL-key table is made empty with the window.
+  // The URL-key table is made empty with the window.
 
-  // 13. The settings, with the language applied right after its key.
+  // The settings, with the language applied right after its key.
   SettingsEnvironment environment;
   if (startup_.screen) {
     environment.screen = *startup_.screen;
@@ -106,10 +103,10 @@ void TForm1::FormCreate() {
   Settings = ReadAppSettings(ini, environment,
                              [this](const std::string& code) { ApplyLanguageSetting(code); });
 
-  // 14 - 27.
+  // The list, update and window options, the coin tabs and their addresses.
   RestoreWindowState();
 
-  // 28, 29. The index, under its header row.
+  // The index, under its header row.
   for (int f = 0; f < kFaucetFieldCount; ++f) StringGrid1.Row(0).fields[f] = kFaucetHeader[f];
   LoadStartupIndex();
   if (!Files.folder.empty()) {
@@ -118,7 +115,7 @@ void TForm1::FormCreate() {
     recoveryWriter_ = std::make_unique<RecoveryWriter>();
   }
 
-  // 30, 31, 32.
+  // The list of the active coin, both browsers hidden, the minute ticker running.
   RebuildList();
   WebBrowser1->Hide();
   WebBrowser2->Hide();
@@ -139,7 +136,7 @@ void TForm1::ApplyLanguageSetting(const std::string& languageCode) {
 }
 
 void TForm1::RestoreWindowState() {
-  // 14. List options.
+  // List options.
   ToolButton1->setChecked(Settings.showHidden);
   Showhiddenitems1->setChecked(ToolButton1->isChecked());
   Singlelineview1->setChecked(Settings.singleLineView);
@@ -147,56 +144,55 @@ void TForm1::RestoreWindowState() {
                                                        : kTwoLineItemHeight);
   ApplySortOptions();
   SyncListOptionsMenu();
-  // 15. Update options, already brought into line on reading.
+  // Update options, already brought into line on reading.
   Hidingbeforeupdate1->setChecked(Settings.hidingBeforeUpdating == 1);
   Updatingwithshowinghiddenitems1->setChecked(Settings.updatingWithShowingHiddenItems == 1);
   Clearingbeforeupdating1->setChecked(Settings.clearingBeforeUpdating == 1);
-  // 16. Bounds that failed the screen tests came back as the designed ones.
+  // Bounds that failed the screen tests came back as the designed ones.
   // Left and top place the frame, as the window system keeps them.
   resize(Settings.bounds.width, Settings.bounds.height);
   move(Settings.bounds.left, Settings.bounds.top);
   if (Settings.maximized) setWindowState(windowState() | Qt::WindowMaximized);
-  // 17.
+  // Always on top.
   setWindowFlag(Qt::WindowStaysOnTopHint, Settings.alwaysOnTop == 1);
-  // 18.
+  // The save dialogs ask before overwriting a file.
   SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
   SaveDialog2->setOption(QFileDialog::DontConfirmOverwrite, false);
-  // 19, 20. A page set here is no tab change of the user.
+  // The active coin page; a page set here is no tab change of the user.
   {
     const QSignalBlocker quiet(PageControl1);
     PageControl1->setCurrentIndex(Settings.page);
   }
   UpdateNewItemCaption();
-  // 21.
+  // The width of the list column and the height of the coin tab row.
   const int leftWidth = Settings.leftPanelWidth;
   Splitter1->setSizes({leftWidth, std::max(width() - leftWidth - Splitter1->handleWidth(), 1)});
   const int topHeight = Settings.topPanelHeight;
   Splitter2->setSizes({topHeight, std::max(height() - topHeight - Splitter2->handleWidth(), 1)});
-  // 22. The browser emulation value; this engine does not read it, so a
+  // The browser emulation value; this engine does not read it, so a
   // failure only goes to stderr.
   std::string registryError;
   if (!WriteBrowserEmulation(UserConfigFolder(), PathBytes(QCoreApplication::applicationFilePath()),
                              Settings.featureBrowserEmulation, &registryError))
     std::fprintf(stderr, "Korvane Trelio: %s\n", registryError.c_str());
-  // 23 - 27. Locks, tabs, lock glyphs, the update lock, addresses.
-  for (int tab = 0; tab < kCoinCount; ++tab)
-    Coins[static_cast<size_t>(tab)].Panel->AddressEdit->setReadOnly(
-        Settings.locks[static_cast<size_t>(SettingsCoin(tab))] == "1");
+  // Locks, tabs, lock glyphs, the update lock, addresses.
+  for (const CoinWidgets& w : Coins)
+    w.Panel->AddressEdit->setReadOnly(Settings.locks[static_cast<size_t>(w.coin)] == "1");
   {
     // Hiding the active tab moves to another one without a tab change.
     const QSignalBlocker quiet(PageControl1);
     for (int tab = 0; tab < kCoinCount; ++tab) {
-      const bool shown = Settings.tabs[static_cast<size_t>(SettingsCoin(tab))] == "1";
+      const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
+      const bool shown = Settings.tabs[static_cast<size_t>(w.coin)] == "1";
       PageControl1->setTabVisible(tab, shown);
-      Coins[static_cast<size_t>(tab)].MenuItem->setChecked(shown);
+      w.MenuItem->setChecked(shown);
     }
   }
   for (int tab = 0; tab < kCoinCount; ++tab) ApplyEditLock(tab, false);
   LockForUpdate = false;
   ShowUpdateLockGlyph();
-  for (int tab = 0; tab < kCoinCount; ++tab)
-    Coins[static_cast<size_t>(tab)].Panel->AddressEdit->setText(
-        AnsiToQString(Settings.addresses[static_cast<size_t>(SettingsCoin(tab))]));
+  for (const CoinWidgets& w : Coins)
+    w.Panel->AddressEdit->setText(AnsiToQString(Settings.addresses[static_cast<size_t>(w.coin)]));
   settingsRestored_ = true;
 }
 
@@ -226,7 +222,7 @@ void TForm1::LoadStartupIndex() {
 }
 
 void TForm1::FormDestroy() {
-  // 1. No expiry may run while or after the index is written; a tick that is
+  // No expiry may run while or after the index is written; a tick that is
   // just being handed over still runs while this waits.
   if (Ticker) {
     Ticker->Stop();
@@ -235,7 +231,7 @@ void TForm1::FormDestroy() {
   }
   // A recovery write may not come after the save that makes it stale.
   if (recoveryWriter_) recoveryWriter_->Stop();
-  // 2, 3. 4: OLE has no counterpart here.
+  // Then the index and the settings are saved; OLE has no counterpart here.
   SaveShutdownIndex();
   SaveShutdownSettings();
 }
@@ -277,8 +273,8 @@ void TForm1::SaveShutdownSettings() {
 
 void TForm1::StoreWindowState() {
   for (int tab = 0; tab < kCoinCount; ++tab) {
-    const auto coin = static_cast<size_t>(SettingsCoin(tab));
     const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
+    const auto coin = static_cast<size_t>(w.coin);
     Settings.addresses[coin] = QStringToAnsi(w.Panel->AddressEdit->text());
     Settings.tabs[coin] = PageControl1->isTabVisible(tab) ? "1" : "";
     Settings.locks[coin] = w.Panel->AddressEdit->isReadOnly() ? "1" : "";

@@ -164,7 +164,7 @@ void TAboutBox::FormShow() {
     TranslatedLang = form_.LanguageCode;
     // The language engine translates the box here.
   }
-  Label1->setText(AnsiToQString(VersionLabelText()));
+  Label1->setText(Utf16ToQString(VersionLabelText()));
   Label1->adjustSize();
   // Each showing reports its own check: a user who opens the box again
   // after a failed check sees it checking, not the old failure.
@@ -195,11 +195,11 @@ void TAboutBox::ShowResult(VerThread& thread) {
   if (&thread != VersionThread) return;
   const VersionCheckResult result = VersionCheckResultFor(thread.ServerVersion);
   if (result.newer) {
-    SpeedButton3->setText(AnsiToQString(result.buttonText));
+    SpeedButton3->setText(Utf16ToQString(result.buttonText));
     Label4->hide();
     SpeedButton3->show();
   } else {
-    Label4->setText(AnsiToQString(result.statusText));
+    Label4->setText(Utf16ToQString(result.statusText));
     Label4->adjustSize();
   }
 }

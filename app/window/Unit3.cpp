@@ -1,11 +1,9 @@
 #include "app/window/Unit3.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QWindow>
 
@@ -13,6 +11,7 @@
 #include "app/platform/MakerServer.h"
 #include "app/threads/UpdThread.h"
 #include "app/widgets/PanelStatusBar.h"
+#include "app/window/DialogPlacement.h"
 #include "app/window/Unit1.h"
 
 namespace trelio {
@@ -113,9 +112,9 @@ void TOKBottomDlg::FormClose() {
 
 void TOKBottomDlg::setVisible(bool visible) {
   if (visible && !isVisible()) {
-    // Centred on the screen of the main window, and kept above that window.
-    QScreen* screen = form1_ ? form1_->screen() : QGuiApplication::primaryScreen();
-    if (screen) move(screen->geometry().center() - rect().center());
+    // Centred on the screen before it appears, and kept above the main
+    // window.
+    CenterOnScreen(*this);
     if (form1_ && form1_->windowHandle()) {
       winId();
       windowHandle()->setTransientParent(form1_->windowHandle());

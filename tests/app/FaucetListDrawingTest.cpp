@@ -89,8 +89,9 @@ class FaucetListDrawingTest : public ::testing::Test {
   }
 
   ListDrawState state;
-  ListDrawResources resources{PicturePixmap(QStringLiteral("fav"), {15, 15}),
-                              [](int n) { return std::string(n == 1 ? "minute" : "minutes"); }};
+  ListDrawResources resources{PicturePixmap(QStringLiteral("fav"), {15, 15}), [](int n) {
+                                return std::u16string(n == 1 ? u"minute" : u"minutes");
+                              }};
 };
 
 TEST_F(FaucetListDrawingTest, CompletedRowIsBlackRegularTextOnWhite) {

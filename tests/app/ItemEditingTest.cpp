@@ -2,7 +2,7 @@
 #include <QToolButton>
 
 #include "app/core/index/IndexFile.h"
-#include "app/core/payout/TextSplit.h"
+#include "app/core/text/TextSplit.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "tests/support/window/WindowFixture.h"
 

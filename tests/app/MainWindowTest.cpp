@@ -78,10 +78,12 @@ TEST_F(MainWindowTest, EveryComponentCarriesItsName) {
                          "File1",        "PopupMenu1",  "PopupMenu2",      "PopupMenu3",
                          "OpenDialog1",  "SaveDialog1", "SaveDialog2"};
   for (const char* name : names) EXPECT_NE(Find(name), nullptr) << name;
-  for (const CoinComponents& coin : kCoinTabs)
-    for (const char* name : {coin.tabSheet, coin.panel, coin.nameLabel, coin.lockButton,
-                             coin.addressEdit, coin.banner, coin.menuItem})
-      EXPECT_NE(Find(name), nullptr) << name;
+  for (const Coin& coin : kCoins) {
+    const CoinComponents& c = coin.components;
+    for (std::string_view name :
+         {c.tabSheet, c.panel, c.nameLabel, c.lockButton, c.addressEdit, c.banner, c.menuItem})
+      EXPECT_NE(Find(std::string(name).c_str()), nullptr) << name;
+  }
   EXPECT_EQ(form->windowTitle(), "Korvane Trelio v1.01");
 }
 
@@ -185,7 +187,7 @@ TEST_F(MainWindowTest, LayoutAtItsDesignSizes) {
 
   ASSERT_EQ(form->PageControl1->count(), kCoinCount);
   for (int i = 0; i < kCoinCount; ++i) {
-    EXPECT_EQ(form->PageControl1->tabText(i), QString::fromUtf8(kCoinTabs[i].caption));
+    EXPECT_EQ(form->PageControl1->tabText(i).toStdString(), CoinAtTab(i).name);
     EXPECT_FALSE(form->PageControl1->tabIcon(i).isNull());
   }
   const CoinPanel* bitcoin = form->Coins[0].Panel;
@@ -302,7 +304,7 @@ TEST_F(MainWindowTest, ApplySortOptionsShowsTheStateAndTheTwinsFollow) {
   EXPECT_TRUE(form->Sortinginorderbylastpayout2->isChecked());
   EXPECT_FALSE(form->Defaultsorting1->isChecked());
   EXPECT_TRUE(form->Ascendingorder2->isChecked());
-  EXPECT_EQ(form->SortDescription.toStdString(), LoadResString(msgSortedAscLastPayout));
+  EXPECT_EQ(form->SortDescription.toStdU16String(), MessageText(msgSortedAscLastPayout));
 }
 
 TEST_F(MainWindowTest, ShowHiddenButtonAndMenuItemMirrorEachOther) {

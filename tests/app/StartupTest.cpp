@@ -24,8 +24,8 @@ using StartupTest = StartedWindowTest;
 
 // The tab of a coin by its name.
 int Tab(const char* caption) {
-  for (int i = 0; i < kCoinCount; ++i)
-    if (std::string_view(kCoinTabs[i].caption) == caption) return i;
+  for (const Coin& coin : kCoins)
+    if (coin.name == caption) return coin.tab;
   return -1;
 }
 

@@ -6,8 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/core/settings/CoinTable.h"
-#include "app/core/settings/DefaultReferrals.h"
+#include "app/core/coins/CoinTable.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace trelio {

@@ -27,7 +27,7 @@ TEST_F(BrowsingSelectionTest, FieldLoadingFillsDetailsAndRemembersTheRow) {
   EXPECT_EQ(view.EditText(DetailEdit::Input), "wallet");
   EXPECT_EQ(view.addSaveMode, AddSaveMode::Save);
   EXPECT_TRUE(view.locked);
-  EXPECT_EQ(view.waitText, "b (wait 5 min.)");
+  EXPECT_EQ(view.waitText, u"b (wait 5 min.)");
   EXPECT_EQ(browsing.LastItemUrl().at("bitcoin"), "http://b.example/claim?r=old");
 
   // The rebuild selects the remembered row again.
@@ -37,7 +37,7 @@ TEST_F(BrowsingSelectionTest, FieldLoadingFillsDetailsAndRemembersTheRow) {
 
   Click(0);
   EXPECT_FALSE(view.locked);
-  EXPECT_EQ(view.waitText, "a");
+  EXPECT_EQ(view.waitText, u"a");
 }
 
 TEST_F(BrowsingSelectionTest, WithoutFieldLoadingTheEditsStay) {

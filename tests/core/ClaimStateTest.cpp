@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/core/text/Messages.h"
+#include "app/platform/CodePage.h"
 
 namespace trelio {
 namespace {
@@ -78,7 +79,7 @@ TEST(ClaimStateComplete, MakeIncompletedClearsBothFields) {
   MakeIncompleted(item);
   EXPECT_EQ(item[fCompleted], "");
   EXPECT_EQ(item[fTimestamp], "");
-  EXPECT_EQ(ItemWaitText(item, 1700000001), "Moon");
+  EXPECT_EQ(ItemWaitText(item, 1700000001), u"Moon");
 }
 
 TEST(ClaimStateExpire, ExpiresOnceTheIntervalHasPassed) {
@@ -162,42 +163,44 @@ TEST(ClaimStateWait, ShowsTheStartedMinutesLeft) {
   struct Case {
     Row row;
     uint32_t now;
-    const char* want;
+    const char16_t* want;
   } cases[] = {
-      {{"1", "", "1700000000", "5"}, end - 250, "Moon (wait 5 min.)"},
-      {{"1", "", "1700000000", "5"}, end - 300, "Moon (wait 6 min.)"},
-      {{"1", "", "1700000000", "5"}, end - 299, "Moon (wait 5 min.)"},
-      {{"1", "", "1700000000", "5"}, end - 60, "Moon (wait 2 min.)"},
-      {{"1", "", "1700000000", "5"}, end - 59, "Moon (wait 1 min.)"},
-      {{"1", "", "1700000000", "5"}, end, "Moon (wait 1 min.)"},
-      {{"1", "", "1700000000", "5"}, end + 1, "Moon"},
-      {{"1", "1", "1700000000", "5"}, end - 250, "Moon"},
-      {{"", "-", "1700000000", "5"}, end - 250, "Moon"},
+      {{"1", "", "1700000000", "5"}, end - 250, u"Moon (wait 5 min.)"},
+      {{"1", "", "1700000000", "5"}, end - 300, u"Moon (wait 6 min.)"},
+      {{"1", "", "1700000000", "5"}, end - 299, u"Moon (wait 5 min.)"},
+      {{"1", "", "1700000000", "5"}, end - 60, u"Moon (wait 2 min.)"},
+      {{"1", "", "1700000000", "5"}, end - 59, u"Moon (wait 1 min.)"},
+      {{"1", "", "1700000000", "5"}, end, u"Moon (wait 1 min.)"},
+      {{"1", "", "1700000000", "5"}, end + 1, u"Moon"},
+      {{"1", "1", "1700000000", "5"}, end - 250, u"Moon"},
+      {{"", "-", "1700000000", "5"}, end - 250, u"Moon"},
       // Only the Timestamp and own interval count: a new item waits too, and
       // a no-pay interval is not shown.
-      {{"", "", "1700000000", "5"}, end - 250, "Moon (wait 5 min.)"},
-      {{"1", "", "1700000000", "5", "1"}, end + 1, "Moon"},
-      {{"", "", "", ""}, 1, "Moon"},
-      {{"", "", "", ""}, 0, "Moon (wait 1 min.)"},
-      {{"1", "", "1700000000", "x"}, 1700000000, "Moon (wait 1 min.)"},
-      {{"1", "", "4294967295", "60"}, UINT32_MAX, "Moon (wait 61 min.)"},
+      {{"", "", "1700000000", "5"}, end - 250, u"Moon (wait 5 min.)"},
+      {{"1", "", "1700000000", "5", "1"}, end + 1, u"Moon"},
+      {{"", "", "", ""}, 1, u"Moon"},
+      {{"", "", "", ""}, 0, u"Moon (wait 1 min.)"},
+      {{"1", "", "1700000000", "x"}, 1700000000, u"Moon (wait 1 min.)"},
+      {{"1", "", "4294967295", "60"}, UINT32_MAX, u"Moon (wait 61 min.)"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(ItemWaitText(MakeItem(c.row), c.now), c.want) << c.row.timestamp << " " << c.now;
 }
 
 TEST(ClaimStateWait, TakesTheWordsOfTheActiveLanguage) {
-  SetMessageLookup([](uint16_t id) -> std::string {
-    if (id == msgWait) return "\xE6\xE4\xE0\xF2\xFC";  // cp1251 "ждать"
-    if (id == msgMin) return "\xEC\xE8\xED.";
-    return "?";
+  SetMessageLookup([](uint16_t id) -> EncodedText {
+    if (id == msgWait) return {"\xE6\xE4\xE0\xF2\xFC", 1251};  // "ждать"
+    if (id == msgMin) return {"\xEC\xE8\xED.", 1251};
+    return {"?", 1251};
   });
   FaucetItem item = MakeItem({"1", "", "1000", "5"});
-  item[fName] = std::string("\xCB\xF3\xED\xE0\0!", 6);
-  const std::string text = ItemWaitText(item, 1000);
+  // The name is index text in the system code page, the words are in the
+  // language's: each is decoded with its own.
+  item[fName] = std::string("\xE9t\xE9\0!", 5);
+  const std::u16string text = ItemWaitText(item, 1000);
   SetMessageLookup({});
-  constexpr char want[] = "\xCB\xF3\xED\xE0\0! (\xE6\xE4\xE0\xF2\xFC 6 \xEC\xE8\xED.)";
-  EXPECT_EQ(text, std::string(want, sizeof want - 1));
+  EXPECT_EQ(text, AnsiToUtf16(item[fName], 0) +
+                      u" (\u0436\u0434\u0430\u0442\u044C 6 \u043C\u0438\u043D.)");
 }
 
 }  // namespace

@@ -71,38 +71,38 @@ TEST_F(FaucetListTest, ListsTheShownRowsOfTheCoin) {
 TEST_F(FaucetListTest, EmptyIndexGivesAnEmptyList) {
   const FaucetList list = Build("bitcoin", true, {4, 1, 1});
   EXPECT_TRUE(list.items.empty());
-  EXPECT_EQ(list.countText, "0 items");
+  EXPECT_EQ(list.countText, u"0 items");
   EXPECT_TRUE(list.reselect.empty());
 }
 
 TEST_F(FaucetListTest, CountTextEndsInTheSortText) {
   for (int i = 0; i < 12; ++i) Add("bitcoin", "f" + std::to_string(i), std::to_string(i));
   EXPECT_EQ(Build("bitcoin", false, {4, 1, 1}).countText,
-            "12 items sorted in descending order by last payout");
+            u"12 items sorted in descending order by last payout");
   const FaucetList byPosition = Build("bitcoin", false, {0, 1, 1});
-  EXPECT_EQ(byPosition.countText, "12 items ");
-  EXPECT_EQ(byPosition.sortDescription, "");
+  EXPECT_EQ(byPosition.countText, u"12 items ");
+  EXPECT_EQ(byPosition.sortDescription, u"");
   EXPECT_EQ(Build("bitcoin", false, {2, 0, 1}).sortDescription,
-            "sorted in ascending alphabetical order");
+            u"sorted in ascending alphabetical order");
 }
 
 TEST_F(FaucetListTest, CountWordFollowsTheCount) {
   struct Case {
     int count;
-    const char* want;
+    const char16_t* want;
   } cases[] = {
-      {0, "0 #65082"},     {1, "1 #65097"},     {2, "2 #65083 S"},   {4, "4 #65083 S"},
-      {5, "5 #65082 S"},   {11, "11 #65082 S"}, {14, "14 #65082 S"}, {21, "21 #65097 S"},
-      {22, "22 #65083 S"}, {24, "24 #65083 S"}, {25, "25 #65082 S"}, {30, "30 #65082 S"},
-      {31, "31 #65097 S"}, {-1, "-1 #65082"},
+      {0, u"0 #65082"},     {1, u"1 #65097"},     {2, u"2 #65083 S"},   {4, u"4 #65083 S"},
+      {5, u"5 #65082 S"},   {11, u"11 #65082 S"}, {14, u"14 #65082 S"}, {21, u"21 #65097 S"},
+      {22, u"22 #65083 S"}, {24, u"24 #65083 S"}, {25, u"25 #65082 S"}, {30, u"30 #65082 S"},
+      {31, u"31 #65097 S"}, {-1, u"-1 #65082"},
   };
-  SetMessageLookup([](uint16_t id) { return "#" + std::to_string(id); });
-  std::vector<std::string> texts;
-  for (const Case& c : cases) texts.push_back(ListCountText(c.count, "S"));
+  SetMessageLookup([](uint16_t id) { return EncodedText{"#" + std::to_string(id), 0}; });
+  std::vector<std::u16string> texts;
+  for (const Case& c : cases) texts.push_back(ListCountText(c.count, u"S"));
   SetMessageLookup({});
   for (size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(texts[i], cases[i].want) << cases[i].count;
-  EXPECT_EQ(ListCountText(21, "sorted"), "21 item sorted");
-  EXPECT_EQ(ListCountText(1, "sorted"), "1 item");
+  EXPECT_EQ(ListCountText(21, u"sorted"), u"21 item sorted");
+  EXPECT_EQ(ListCountText(1, u"sorted"), u"1 item");
 }
 
 TEST_F(FaucetListTest, TakesCoinAndReferralFromTheRequest) {
@@ -150,7 +150,7 @@ TEST_F(FaucetListTest, WorksWithoutOptionalInputs) {
   const FaucetList list = BuildFaucetList(index_, request, collator_);
   EXPECT_EQ(list.currentCoin, "");
   EXPECT_EQ(Names(list), std::vector<std::string>{"blank coin"});
-  EXPECT_EQ(list.countText, "1 item");
+  EXPECT_EQ(list.countText, u"1 item");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/core/index/InOutError.h"
-#include "app/core/payout/TextSplit.h"
+#include "app/core/text/TextSplit.h"
 #include "tests/support/IndexFolderTest.h"
 
 namespace trelio {

@@ -9,10 +9,10 @@
 namespace trelio {
 namespace {
 
-const std::string kUrlMissing = LoadResString(msgUrlNotEntered) + ".";
-const std::string kUrlKnown = LoadResString(msgUrlAlreadyExists) + ".";
-const std::string kNameMissing = LoadResString(msgNameNotEntered) + ".";
-const std::string kIntervalMissing = LoadResString(msgIntervalNotEntered) + ".";
+const std::u16string kUrlMissing = MessageText(msgUrlNotEntered) + u".";
+const std::u16string kUrlKnown = MessageText(msgUrlAlreadyExists) + u".";
+const std::u16string kNameMissing = MessageText(msgNameNotEntered) + u".";
+const std::u16string kIntervalMissing = MessageText(msgIntervalNotEntered) + u".";
 
 TEST(ItemEditsTest, RemoveSemicolonsDropsEveryOne) {
   EXPECT_EQ(RemoveSemicolons("a;b;;c;"), "abc");
@@ -25,10 +25,10 @@ TEST(ItemEditsTest, NewItemChecksJoinTheirMessagesByLfCr) {
   const auto inIndex = [&](const std::string& key) { return known.count(key) > 0; };
   const struct {
     ItemEdits edits;
-    std::string errors;
+    std::u16string errors;
     std::string interval;  // as the edit shows it afterwards
   } cases[] = {
-      {{"", "", "", ""}, kUrlMissing + "\n\r" + kNameMissing + "\n\r" + kIntervalMissing, ""},
+      {{"", "", "", ""}, kUrlMissing + u"\n\r" + kNameMissing + u"\n\r" + kIntervalMissing, ""},
       {{"?r=1", "n", "5", ""}, kUrlMissing, "5"},
       {{"http://known.io/?r=me", "", "", ""}, kUrlKnown, ""},
       {{"http://known.io/", "n", "x", ""}, kUrlKnown, "x"},
@@ -37,9 +37,9 @@ TEST(ItemEditsTest, NewItemChecksJoinTheirMessagesByLfCr) {
       {{"http://new.io/", "n", "", ""}, kIntervalMissing, ""},
       {{"http://new.io/", "n", "0", ""}, kIntervalMissing, "0"},
       {{"http://new.io/", "n", "5 min", ""}, kIntervalMissing, ""},
-      {{"http://new.io/", "", "abc", ""}, kNameMissing + "\n\r" + kIntervalMissing, ""},
-      {{"http://new.io/", "n", "-5", ""}, "", "-5"},
-      {{"http://new.io/", "n", "60", ""}, "", "60"},
+      {{"http://new.io/", "", "abc", ""}, kNameMissing + u"\n\r" + kIntervalMissing, ""},
+      {{"http://new.io/", "n", "-5", ""}, u"", "-5"},
+      {{"http://new.io/", "n", "60", ""}, u"", "60"},
   };
   for (const auto& c : cases) {
     const CheckedItem checked = CheckNewItem(c.edits, inIndex);
@@ -65,7 +65,7 @@ TEST(ItemEditsTest, NewItemKeepsItsQueryOnlyWithTheReferralPlaceholder) {
   };
   for (const auto& c : cases) {
     const CheckedItem checked = CheckNewItem({c.typed, "n", "5", ""}, nullptr);
-    EXPECT_EQ(checked.errors, "") << c.typed;
+    EXPECT_EQ(checked.errors, u"") << c.typed;
     EXPECT_EQ(checked.url, c.url) << c.typed;
     EXPECT_EQ(checked.key, c.key) << c.typed;
     EXPECT_EQ(checked.edits.url, c.key) << c.typed;
@@ -96,7 +96,7 @@ TEST(ItemEditsTest, NewRowTakesTheCheckedEdits) {
   index.Append();
   const CheckedItem checked =
       CheckNewItem({"http://a.io/?r={R}", "My;faucet", "60", "addr"}, nullptr);
-  ASSERT_EQ(checked.errors, "");
+  ASSERT_EQ(checked.errors, u"");
   const int r = AppendNewItem(index, "bitcoin", checked, true, 1700000000);
   ASSERT_EQ(r, 2);
   FaucetItem expected;
@@ -120,10 +120,10 @@ TEST(ItemEditsTest, SavingKeepsTheRowsUrlAndChecksNameAndInterval) {
   row[fName] = "old";
   row[fInput] = "old";
   CheckedItem checked = CheckSavedItem(row, {"http://typed.io/", "", "0", ""});
-  EXPECT_EQ(checked.errors, kNameMissing + "\n\r" + kIntervalMissing);
+  EXPECT_EQ(checked.errors, kNameMissing + u"\n\r" + kIntervalMissing);
   EXPECT_EQ(checked.edits.url, "http://a.io/");
   checked = CheckSavedItem(row, {"http://typed.io/", "New;name", "-5", ""});
-  ASSERT_EQ(checked.errors, "");
+  ASSERT_EQ(checked.errors, u"");
   StoreSavedItem(row, checked);
   EXPECT_EQ(row[fName], "Newname");
   EXPECT_EQ(row[fInterval], "-5");

@@ -28,6 +28,10 @@ TEST(PayoutAmountTest, ConvertsToWholeCoins) {
       {"150", "dogecoin", "0.0000015"},
       {"12.34", "dogecoin", "0.00000012"},
       {"2.5", "dogecoin", "2.5"},
+      // The Dogecoin rule goes by the exact key; any other text reads as most coins.
+      {"5", "Dogecoin", "0.00000005"},
+      {"5", "no such coin", "0.00000005"},
+      {"0.5", "", "0.5"},
       {"", "bitcoin", "0"},
       {"1.2.3", "bitcoin", "0"},
       {".", "dogecoin", "0"},

@@ -8,17 +8,17 @@ namespace {
 TEST(PluralWordTest, FollowsTheRussianRule) {
   struct Case {
     int64_t count;
-    const char* want;
+    const char16_t* want;
   } cases[] = {
-      {0, "many"},         {1, "one"},   {2, "few"},    {4, "few"},    {5, "many"},
-      {10, "many"},        {11, "many"}, {12, "many"},  {14, "many"},  {20, "many"},
-      {21, "one"},         {22, "few"},  {24, "few"},   {25, "many"},  {30, "many"},
-      {31, "one"},         {101, "one"}, {111, "many"}, {112, "many"}, {1002, "few"},
-      {1000001, "one"},    {-1, "many"}, {-2, "many"},  {-21, "many"}, {INT64_MIN, "many"},
-      {INT64_MAX, "many"},
+      {0, u"many"},         {1, u"one"},   {2, u"few"},    {4, u"few"},    {5, u"many"},
+      {10, u"many"},        {11, u"many"}, {12, u"many"},  {14, u"many"},  {20, u"many"},
+      {21, u"one"},         {22, u"few"},  {24, u"few"},   {25, u"many"},  {30, u"many"},
+      {31, u"one"},         {101, u"one"}, {111, u"many"}, {112, u"many"}, {1002, u"few"},
+      {1000001, u"one"},    {-1, u"many"}, {-2, u"many"},  {-21, u"many"}, {INT64_MIN, u"many"},
+      {INT64_MAX, u"many"},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(PluralWord(c.count, "one", "many", "few"), c.want) << c.count;
+    EXPECT_EQ(PluralWord(c.count, u"one", u"many", u"few"), c.want) << c.count;
 }
 
 }  // namespace

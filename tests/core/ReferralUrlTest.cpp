@@ -27,7 +27,7 @@ TEST(ReferralUrlTest, PutsTheReferralByTheFirstRuleThatApplies) {
       {"http://a.io/?x=1&R=a&r=b", "ME", "http://a.io/?x=1&r=ME&a&r=ME&b"},
       {"http://a.io/?ref=old", "ME", "http://a.io/?ref=ME&old"},
       {"http://a.io/?x&REF=a&ref=b", "ME", "http://a.io/?x&ref=ME&a&ref=ME&b"},
-      // "?r=" before "&ref=": rule 3 touches only "?r=".
+      // "?r=" before "&ref=": only the first kind of parameter found takes the referral.
       {"http://a.io/?r=1&ref=2", "ME", "http://a.io/?r=ME&1&ref=2"},
       // The presence tests are case-sensitive.
       {"http://a.io/?R=1", "ME", "http://a.io/?R=1"},

@@ -30,27 +30,27 @@ TEST(VersionCheckTest, NewerVersionIsAnnouncedOthersAreUpToDate) {
   struct Case {
     int32_t server;
     bool newer;
-    const char* text;
+    const char16_t* text;
   } const cases[] = {
-      {101, false, "Korvane Trelio is up to date."},
-      {0, false, "Korvane Trelio is up to date."},
-      {-5, false, "Korvane Trelio is up to date."},
-      {102, true, "Korvane Trelio version 1.02 available!"},
-      {1000, true, "Korvane Trelio version 10.00 available!"},
+      {101, false, u"Korvane Trelio is up to date."},
+      {0, false, u"Korvane Trelio is up to date."},
+      {-5, false, u"Korvane Trelio is up to date."},
+      {102, true, u"Korvane Trelio version 1.02 available!"},
+      {1000, true, u"Korvane Trelio version 10.00 available!"},
   };
   for (const Case& c : cases) {
     const VersionCheckResult r = VersionCheckResultFor(c.server);
     EXPECT_EQ(r.newer, c.newer) << c.server;
     EXPECT_EQ(c.newer ? r.buttonText : r.statusText, c.text) << c.server;
   }
-  EXPECT_EQ(VersionLabelText(), "version 1.01");
+  EXPECT_EQ(VersionLabelText(), u"version 1.01");
 }
 
 TEST(VersionCheckTest, TextsComeFromTheActiveLanguage) {
-  SetMessageLookup([](uint16_t id) { return "<" + std::to_string(id) + ">"; });
-  EXPECT_EQ(VersionCheckResultFor(102).buttonText, "Korvane Trelio <65134> 1.02 <65135>!");
-  EXPECT_EQ(VersionCheckResultFor(101).statusText, "Korvane Trelio <65104>.");
-  EXPECT_EQ(VersionLabelText(), "<65131> 1.01");
+  SetMessageLookup([](uint16_t id) { return EncodedText{"<" + std::to_string(id) + ">", 0}; });
+  EXPECT_EQ(VersionCheckResultFor(102).buttonText, u"Korvane Trelio <65134> 1.02 <65135>!");
+  EXPECT_EQ(VersionCheckResultFor(101).statusText, u"Korvane Trelio <65104>.");
+  EXPECT_EQ(VersionLabelText(), u"<65131> 1.01");
   SetMessageLookup({});
 }
 

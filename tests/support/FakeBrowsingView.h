@@ -36,7 +36,7 @@ class FakeBrowsingView : public BrowsingView {
   int lockChanges = 0;
   std::string coinAddress = "WALLET";
   std::vector<std::pair<std::string, ExternalOpen>> externalOpens;
-  std::string waitText;
+  std::u16string waitText;
 
   RecordedBrowser& Browser(BrowserWindow w) { return browsers[w == BrowserWindow::First ? 0 : 1]; }
   const RecordedBrowser& Browser(BrowserWindow w) const {
@@ -88,7 +88,7 @@ class FakeBrowsingView : public BrowsingView {
   void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) override {
     externalOpens.emplace_back(url, how);
   }
-  void ShowWaitText(const std::string& text) override { waitText = text; }
+  void ShowWaitText(const std::u16string& text) override { waitText = text; }
 };
 
 }  // namespace trelio::test

@@ -2,6 +2,7 @@
 
 #include "app/core/text/Messages.h"
 #include "app/core/text/Numbers.h"
+#include "app/platform/CodePage.h"
 
 namespace trelio {
 
@@ -19,18 +20,25 @@ int32_t ReadServerVersion(std::string_view body) {
   return static_cast<int32_t>(negative ? -value : value);
 }
 
-std::string VersionLabelText() {
-  return LoadResString(msgVersion) + " " + FormatVersion(kVersionNumber);
+namespace {
+
+// Version texts are ASCII digits and ".".
+std::u16string VersionText(int32_t version) { return AnsiToUtf16(FormatVersion(version), 0); }
+
+}  // namespace
+
+std::u16string VersionLabelText() {
+  return MessageText(msgVersion) + u" " + VersionText(kVersionNumber);
 }
 
 VersionCheckResult VersionCheckResultFor(int32_t serverVersion) {
   VersionCheckResult result;
   result.newer = serverVersion > kVersionNumber;
   if (result.newer) {
-    result.buttonText = "Korvane Trelio " + LoadResString(msgVersionAnnounce) + " " +
-                        FormatVersion(serverVersion) + " " + LoadResString(msgAvailable) + "!";
+    result.buttonText = u"Korvane Trelio " + MessageText(msgVersionAnnounce) + u" " +
+                        VersionText(serverVersion) + u" " + MessageText(msgAvailable) + u"!";
   } else {
-    result.statusText = "Korvane Trelio " + LoadResString(msgIsUpToDate) + ".";
+    result.statusText = u"Korvane Trelio " + MessageText(msgIsUpToDate) + u".";
   }
   return result;
 }

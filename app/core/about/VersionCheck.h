@@ -16,14 +16,15 @@ inline constexpr int32_t kVersionNumber = 101;
 // No digits give 0; digits beyond the 32-bit range are not taken.
 int32_t ReadServerVersion(std::string_view body);
 
-// "version" + " " + the program's version text, for the version label.
-std::string VersionLabelText();
+// "version" + " " + the program's version text, for the version label. The
+// texts for the screen are characters, message texts in the current language.
+std::u16string VersionLabelText();
 
 // What the box shows after a check that had an answer.
 struct VersionCheckResult {
-  bool newer = false;      // the server offers a newer version than ours
-  std::string statusText;  // Label4 when !newer: "Korvane Trelio is up to date."
-  std::string buttonText;  // SpeedButton3 when newer
+  bool newer = false;         // the server offers a newer version than ours
+  std::u16string statusText;  // Label4 when !newer: "Korvane Trelio is up to date."
+  std::u16string buttonText;  // SpeedButton3 when newer
 };
 VersionCheckResult VersionCheckResultFor(int32_t serverVersion);
 

@@ -93,7 +93,7 @@ class BrowsingView {
   virtual void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) = 0;
   // The current item's wait text into Panel2's caption and the first panel of
   // StatusBar1.
-  virtual void ShowWaitText(const std::string& text) = 0;
+  virtual void ShowWaitText(const std::u16string& text) = 0;
 };
 
 }  // namespace trelio

@@ -2,9 +2,10 @@
 
 #include <vector>
 
-#include "app/core/payout/TextSplit.h"
 #include "app/core/text/Messages.h"
 #include "app/core/text/Numbers.h"
+#include "app/core/text/TextSplit.h"
+#include "app/platform/CodePage.h"
 
 namespace trelio {
 namespace {
@@ -55,15 +56,14 @@ void ExpireCompletedItems(FaucetIndex& index, std::string_view noPayIntervals, u
   }
 }
 
-std::string ItemWaitText(const FaucetItem& item, uint32_t now) {
-  std::string text = item[fName];
+std::u16string ItemWaitText(const FaucetItem& item, uint32_t now) {
+  // The name is index text in the system code page.
+  std::u16string text = AnsiToUtf16(item[fName], 0);
   const int64_t end = TimestampOf(item) + SecondsOfMinutes(item[fInterval]);
   if (end >= int64_t(now) && item[fHidden].empty()) {
     const int64_t minutes = (end - int64_t(now)) / 60 + 1;
-    for (const std::string& part :
-         {std::string(" ("), LoadResString(msgWait), std::string(" "), std::to_string(minutes),
-          std::string(" "), LoadResString(msgMin), std::string(")")})
-      text += part;
+    text += u" (" + MessageText(msgWait) + u" " + AnsiToUtf16(std::to_string(minutes), 0) + u" " +
+            MessageText(msgMin) + u")";
   }
   return text;
 }

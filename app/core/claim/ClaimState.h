@@ -39,6 +39,6 @@ void ExpireCompletedItems(FaucetIndex& index, std::string_view noPayIntervals, u
 
 // The row's name, followed by " (wait N min.)" while a shown row waits on its
 // own interval, N the started minutes left.
-std::string ItemWaitText(const FaucetItem& item, uint32_t now);
+std::u16string ItemWaitText(const FaucetItem& item, uint32_t now);
 
 }  // namespace trelio

@@ -7,7 +7,7 @@
 #include "app/core/index/IndexLines.h"
 #include "app/core/index/IndexText.h"
 #include "app/core/index/UrlKey.h"
-#include "app/core/payout/TextSplit.h"
+#include "app/core/text/TextSplit.h"
 
 namespace trelio {
 namespace {

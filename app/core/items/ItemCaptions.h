@@ -10,13 +10,14 @@
 namespace trelio {
 
 // "New <tab caption> item" in the current language.
-std::string NewItemCaption(std::string_view tabCaption);
+std::u16string NewItemCaption(std::u16string_view tabCaption);
 
+// Texts for the screen: message texts with the faucet name as characters.
 struct ItemMenuCaptions {
-  std::string complete;       // "Complete" or, for a completed row, "Make incompleted"
-  std::string favorite;       // "Add to favorites" or "Delete from favorites"
-  std::string hide;           // "Hide" or, for a hidden row, "Show"
-  std::string browse;         // Browse "<name>"
+  std::u16string complete;    // "Complete" or, for a completed row, "Make incompleted"
+  std::u16string favorite;    // "Add to favorites" or "Delete from favorites"
+  std::u16string hide;        // "Hide" or, for a hidden row, "Show"
+  std::u16string browse;      // Browse "<name>"
   bool completeShown = true;  // a hidden row cannot be completed
 };
 

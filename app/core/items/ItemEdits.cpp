@@ -14,9 +14,9 @@ namespace {
 std::string FieldText(std::string_view text) { return WithoutUnsafeBytes(fName, text); }
 std::string UrlText(std::string_view text) { return WithoutUnsafeBytes(fUrl, text); }
 
-void AppendError(std::string& errors, MessageId id, bool onNewLine) {
-  if (onNewLine && !errors.empty()) errors += "\n\r";
-  errors += LoadResString(id) + ".";
+void AppendError(std::u16string& errors, MessageId id, bool onNewLine) {
+  if (onNewLine && !errors.empty()) errors += u"\n\r";
+  errors += MessageText(id) + u".";
 }
 
 // The name and interval checks shared by saving and adding.

@@ -33,8 +33,9 @@ struct CheckedItem {
   // Adding: the URL key.
   std::string key;
   // The text of the error box: each failed check's message and ".", lines
-  // joined by LF CR. Empty when the item may be stored.
-  std::string errors;
+  // joined by LF CR, as characters for the screen. Empty when the item may be
+  // stored.
+  std::u16string errors;
 };
 
 // Save mode: the URL edit goes back to the key of the row's Url; the name

@@ -14,12 +14,12 @@ bool IsListed(const FaucetItem& row, std::string_view coinKey, bool showHidden) 
   return row[fCurrency] == coinKey && row[fHidden] != "-" && (showHidden || row[fHidden] != "1");
 }
 
-std::string ListCountText(int count, std::string_view sortDescription) {
-  std::string text = std::to_string(count) + " " +
-                     PluralWord(count, LoadResString(msgItem), LoadResString(msgItemsPlural),
-                                LoadResString(msgItemsPlural2));
+std::u16string ListCountText(int count, std::u16string_view sortDescription) {
+  std::u16string text = AnsiToUtf16(std::to_string(count), 0) + u" " +
+                        PluralWord(count, MessageText(msgItem), MessageText(msgItemsPlural),
+                                   MessageText(msgItemsPlural2));
   if (count > 1) {
-    text += ' ';
+    text += u' ';
     text += sortDescription;
   }
   return text;

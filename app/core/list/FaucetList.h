@@ -37,8 +37,8 @@ struct FaucetList {
   std::string currentReferral;
   // The listed rows in list order; each item's text is its row's "Name".
   std::vector<FaucetItem*> items;
-  std::string sortDescription;
-  std::string countText;
+  std::u16string sortDescription;
+  std::u16string countText;
   // List positions whose "Url" is the coin's remembered one, in list order:
   // each is selected and made current in turn, the last one stays selected.
   std::vector<int> reselect;
@@ -49,7 +49,7 @@ struct FaucetList {
 bool IsListed(const FaucetItem& row, std::string_view coinKey, bool showHidden);
 
 // "12 items sorted in ...": the sort text only after more than one item.
-std::string ListCountText(int count, std::string_view sortDescription);
+std::u16string ListCountText(int count, std::u16string_view sortDescription);
 
 FaucetList BuildFaucetList(FaucetIndex& index, const FaucetListRequest& request,
                            const NameCollator& collator = NameCollator::ForUser());

@@ -10,7 +10,7 @@ int32_t SortKindFromChecked(const std::array<bool, 6>& checked) {
   return 0;
 }
 
-std::string SortDescription(const SortOptions& options) {
+std::u16string SortDescription(const SortOptions& options) {
   // Per kind 1 to 6: the descending text; the ascending one follows it.
   static constexpr MessageId kDescending[] = {
       msgSortedDescInterval,   msgSortedDescAlphabetical,  msgSortedDescTotalPayout,
@@ -19,7 +19,7 @@ std::string SortDescription(const SortOptions& options) {
   const int kind = options.Kind();
   if (kind == 0) return {};
   const int id = kDescending[kind - 1] + (options.Descending() ? 0 : 1);
-  return LoadResString(uint16_t(id));
+  return MessageText(uint16_t(id));
 }
 
 }  // namespace trelio

@@ -26,6 +26,6 @@ struct SortOptions {
 int32_t SortKindFromChecked(const std::array<bool, 6>& checked);
 
 // The sort text that ends the count text; empty for kind 0.
-std::string SortDescription(const SortOptions& options);
+std::u16string SortDescription(const SortOptions& options);
 
 }  // namespace trelio

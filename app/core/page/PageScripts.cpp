@@ -5,7 +5,7 @@
 
 #include "app/core/page/EmbeddedPageScripts.h"
 #include "app/core/page/JsString.h"
-#include "app/core/payout/TextSplit.h"
+#include "app/core/text/TextSplit.h"
 #include "app/platform/CodePage.h"
 
 namespace trelio {

@@ -1,5 +1,6 @@
 #include "app/core/payout/PayoutAmount.h"
 
+#include "app/core/coins/CoinTable.h"
 #include "app/core/text/Numbers.h"
 
 namespace trelio {
@@ -7,11 +8,11 @@ namespace trelio {
 long double AmountInCoins(std::string_view amountText, std::string_view coin) {
   constexpr long double kUnitsPerCoin = 100000000.0L;
   const long double v = DecimalOrZero(amountText);
-  bool inUnits;
-  if (coin == "dogecoin")
-    inUnits = v > 10;
-  else
-    inUnits = amountText.find('.') == std::string_view::npos || v > 1;
+  const int c = CoinOfKey(coin);
+  const AmountRule rule = c >= 0 ? kCoins[c].amountRule : AmountRule::kPointOrUpToOne;
+  const bool inUnits = rule == AmountRule::kUpToTen
+                           ? v > 10
+                           : amountText.find('.') == std::string_view::npos || v > 1;
   return inUnits ? v / kUnitsPerCoin : v;
 }
 

@@ -5,9 +5,8 @@
 
 namespace trelio {
 
-// An amount without a point, or above 1 with a point, is counted in
-// hundred-millionths; for "dogecoin" any amount above 10 is. A text that does
-// not read counts 0.
+// Read by the amount rule of the coin with that key (kPointOrUpToOne for a key
+// that is no coin's). A text that does not read counts 0.
 long double AmountInCoins(std::string_view amountText, std::string_view coin);
 
 }  // namespace trelio

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/core/payout/TextSplit.h"
+#include "app/core/text/TextSplit.h"
 
 namespace trelio {
 namespace {

@@ -1,6 +1,6 @@
 #include "app/core/payout/PayoutTemplates.h"
 
-#include "app/core/payout/TextSplit.h"
+#include "app/core/text/TextSplit.h"
 
 namespace trelio {
 

@@ -1,6 +1,8 @@
-// The user's settings as settings.ini holds them: the values, their defaults,
-// the adjustments made on reading, and reading and writing in the file's key
-// order. The window copies these plain values into its widgets and back.
+// The user's settings as settings.ini holds them: the values, and reading and
+// writing them in the file's key order with the adjustments made on reading.
+// The keys with their defaults are one table, kSettingsKeys in AppSettings.cpp:
+// a new setting is a member here and a row there. The window copies these
+// plain values into its widgets and back.
 #pragma once
 
 #include <array>
@@ -8,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "app/core/settings/CoinTable.h"
+#include "app/core/coins/CoinTable.h"
 #include "app/platform/IniFile.h"
 
 namespace trelio {
@@ -34,41 +36,47 @@ inline constexpr int32_t kMinLeftPanelWidth = 75;
 inline constexpr int32_t kMinTopPanelHeight = 32;
 inline constexpr int32_t kMaxTopPanelHeight = 100;
 
+// One text per coin, in the order of kCoins.
+using CoinTexts = std::array<std::string, kCoinCount>;
+
+// The values of settings.ini. The defaults of a file without a key, and the
+// key of each member, are in the table of keys in AppSettings.cpp; a value
+// made here holds zeros and empty texts until a file is read.
 struct AppSettings {
-  // [Addresses]: the wallet address of each coin of kCoins.
-  std::array<std::string, kCoinCount> addresses;
+  // [Addresses]: the wallet address of each coin.
+  CoinTexts addresses;
 
   // [Interface]
-  std::string language = "en";  // the language code, "en" or "ru"
-  int32_t page = 0;             // the active coin page, in tab order
-  WindowBounds bounds{};        // written only when not maximized
-  bool maximized = false;
-  int32_t leftPanelWidth = 202;
-  int32_t topPanelHeight = 101;
-  std::array<std::string, kCoinCount> tabs;   // exactly "1": the coin's tab is shown
-  std::array<std::string, kCoinCount> locks;  // exactly "1": the address edit is locked
+  std::string language;   // the language code, "en" or "ru"
+  int32_t page{};         // the active coin page, in tab order
+  WindowBounds bounds{};  // written only when not maximized
+  bool maximized{};
+  int32_t leftPanelWidth{};
+  int32_t topPanelHeight{};
+  CoinTexts tabs;   // exactly "1": the coin's tab is shown
+  CoinTexts locks;  // exactly "1": the address edit is locked
 
   // [List]
-  bool showHidden = false;
-  bool singleLineView = false;
-  int32_t sortBy = 4;
-  int32_t order = 1;
-  int32_t hiddenAlwaysBelow = 1;
+  bool showHidden{};
+  bool singleLineView{};
+  int32_t sortBy{};
+  int32_t order{};
+  int32_t hiddenAlwaysBelow{};
 
   // [Updating options], each 1 = on
-  int32_t updatingWithShowingHiddenItems = 0;
-  int32_t hidingBeforeUpdating = 0;
-  int32_t clearingBeforeUpdating = 0;
+  int32_t updatingWithShowingHiddenItems{};
+  int32_t hidingBeforeUpdating{};
+  int32_t clearingBeforeUpdating{};
 
   // [System]
-  int32_t featureBrowserEmulation = 11001;
+  int32_t featureBrowserEmulation{};
 
   // [Browsing options]
-  int32_t blockPopups = 1;  // greater than 0 = on
-  int32_t alwaysOnTop = 0;  // 1 = on
+  int32_t blockPopups{};  // greater than 0 = on
+  int32_t alwaysOnTop{};  // 1 = on
 
   // [Completing options]
-  int32_t processResultsWithoutPayment = 0;  // 1 = on
+  int32_t processResultsWithoutPayment{};  // 1 = on
 
   // [Parser]: "|"-separated phrase lists, lower-cased on reading, and the
   // ","-separated no-pay intervals, as read.
@@ -80,11 +88,11 @@ struct AppSettings {
 
   // [Ref]: the user's own referral of each coin; written back only when not
   // empty, never changed by the program.
-  std::array<std::string, kCoinCount> refs;
+  CoinTexts refs;
 
   // Formed after reading: refs[i] when it is not empty, else the coin's
   // built-in referral.
-  std::array<std::string, kCoinCount> effectiveReferrals;
+  CoinTexts effectiveReferrals;
 };
 
 // What the defaults and adjustments of reading depend on.

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/core/settings/CoinTable.h"
+#include "app/core/coins/CoinTable.h"
 
 namespace trelio {
 

@@ -1,7 +1,7 @@
 #include "app/core/settings/SettingsDialogRules.h"
 
-#include "app/core/payout/TextSplit.h"
 #include "app/core/text/Numbers.h"
+#include "app/core/text/TextSplit.h"
 
 namespace trelio {
 

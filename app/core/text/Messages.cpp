@@ -1,8 +1,10 @@
 #include "app/core/text/Messages.h"
 
+#include <memory>
 #include <mutex>
-#include <shared_mutex>
 #include <utility>
+
+#include "app/platform/CodePage.h"
 
 namespace trelio {
 namespace {
@@ -70,14 +72,20 @@ constexpr Entry kBuiltIn[] = {
     {65135, u"available"},
 };
 
-std::shared_mutex& LookupMutex() {
-  static std::shared_mutex m;
+std::mutex& LookupMutex() {
+  static std::mutex m;
   return m;
 }
 
-MessageLookup& ActiveLookup() {
-  static MessageLookup lookup;
+// Replaced whole on a change of language; each lookup holds its own reference.
+std::shared_ptr<const MessageLookup>& ActiveLookup() {
+  static std::shared_ptr<const MessageLookup> lookup;
   return lookup;
+}
+
+std::shared_ptr<const MessageLookup> CurrentLookup() {
+  std::lock_guard lock(LookupMutex());
+  return ActiveLookup();
 }
 
 }  // namespace
@@ -97,20 +105,34 @@ const std::vector<uint16_t>& ProgramMessageIds() {
   return ids;
 }
 
-// Lookups may come from worker threads while the language changes.
+// Lookups may come from worker threads while the language changes: each one
+// finishes on the lookup it started with.
 std::string LoadResString(uint16_t id) {
-  {
-    std::shared_lock lock(LookupMutex());
-    if (ActiveLookup()) return ActiveLookup()(id);
-  }
+  if (const std::shared_ptr<const MessageLookup> lookup = CurrentLookup())
+    return (*lookup)(id).bytes;
   std::string text;
   for (char16_t c : BuiltInMessage(id)) text += c < 0x80 ? char(c) : '?';
   return text;
 }
 
+std::u16string MessageText(uint16_t id) {
+  if (const std::shared_ptr<const MessageLookup> lookup = CurrentLookup()) {
+    const EncodedText text = (*lookup)(id);
+    return AnsiToUtf16(text.bytes, text.codePage);
+  }
+  return BuiltInMessage(id);
+}
+
 void SetMessageLookup(MessageLookup lookup) {
-  std::unique_lock lock(LookupMutex());
-  ActiveLookup() = std::move(lookup);
+  std::shared_ptr<const MessageLookup> next;
+  if (lookup) next = std::make_shared<const MessageLookup>(std::move(lookup));
+  std::shared_ptr<const MessageLookup> previous;
+  {
+    std::lock_guard lock(LookupMutex());
+    previous = std::exchange(ActiveLookup(), std::move(next));
+  }
+  // The previous lookup, and the language it holds, goes here unless a lookup
+  // in flight still holds it.
 }
 
 }  // namespace trelio

@@ -70,13 +70,26 @@ std::u16string BuiltInMessage(uint16_t id);
 // Every message of the program's own, in id order.
 const std::vector<uint16_t>& ProgramMessageIds();
 
-// The text shown for an id: the active language's when a lookup is installed,
-// else the built-in text (ASCII, so its bytes are the same in every code page).
+// 8-bit text with the code page it is written in.
+struct EncodedText {
+  std::string bytes;
+  int codePage = 0;
+};
+
+// The text of an id as 8-bit text: the active language's, in that language's
+// code page, when a lookup is installed; else the built-in text (ASCII, so its
+// bytes are the same in every code page).
 std::string LoadResString(uint16_t id);
 
+// The same text as characters, for the screen: the active language's 8-bit
+// text decoded with the code page it was made in, so it reads right whatever
+// the system's code page; a character that code page lacks stays its default
+// character.
+std::u16string MessageText(uint16_t id);
+
 // The language engine installs its lookup here; an empty function restores the
-// built-in texts.
-using MessageLookup = std::function<std::string(uint16_t id)>;
+// built-in texts. A lookup in flight keeps the function it started with alive.
+using MessageLookup = std::function<EncodedText(uint16_t id)>;
 void SetMessageLookup(MessageLookup lookup);
 
 }  // namespace trelio

@@ -1,6 +1,8 @@
-#include "app/widgets/ListRowStyle.h"
+#include "app/core/list/ListRowStyle.h"
 
 #include <gtest/gtest.h>
+
+#include "app/platform/CodePage.h"
 
 namespace trelio {
 namespace {
@@ -89,7 +91,7 @@ TEST(ListRowStyleTest, FavoriteMovesTheText) {
   EXPECT_EQ(ChooseRowStyle(Row("", "", "", ""), {}).textOffset, 0);
 }
 
-std::string Minutes(int n) { return n == 1 || n == 21 ? "minute" : "minutes"; }
+std::u16string Minutes(int n) { return n == 1 || n == 21 ? u"minute" : u"minutes"; }
 
 struct ExtraCase {
   int sortKind;
@@ -97,26 +99,26 @@ struct ExtraCase {
   const char* interval;
   const char* lastPayout;
   const char* suffix;
-  const char* secondLine;
+  const char16_t* secondLine;
   bool hasSecondLine;
 };
 
 TEST(ListRowStyleTest, ExtraTextBySortKindAndView) {
   const ExtraCase cases[] = {
-      {1, false, "1", "", "", "1 minute", true},
-      {1, false, "21", "", "", "21 minute", true},
-      {1, false, "5", "", "", "5 minutes", true},
-      {1, false, "60m", "", "", "60m minutes", true},
-      {1, false, "0", "", "", "0", false},
-      {1, false, "", "", "", "", false},
-      {1, true, "60", "", " (60)", "", false},
-      {1, true, "0", "", "", "", false},
-      {4, false, "60", "0.00012", "", "+0.00012", true},
-      {4, false, "60", "0", "", "0", false},
-      {4, true, "60", "0.00012", " +0.00012", "", false},
-      {4, true, "60", "abc", " +abc", "", false},
-      {0, false, "60", "0.1", "", "", false},
-      {2, true, "60", "0.1", "", "", false},
+      {1, false, "1", "", "", u"1 minute", true},
+      {1, false, "21", "", "", u"21 minute", true},
+      {1, false, "5", "", "", u"5 minutes", true},
+      {1, false, "60m", "", "", u"60m minutes", true},
+      {1, false, "0", "", "", u"0", false},
+      {1, false, "", "", "", u"", false},
+      {1, true, "60", "", " (60)", u"", false},
+      {1, true, "0", "", "", u"", false},
+      {4, false, "60", "0.00012", "", u"+0.00012", true},
+      {4, false, "60", "0", "", u"0", false},
+      {4, true, "60", "0.00012", " +0.00012", u"", false},
+      {4, true, "60", "abc", " +abc", u"", false},
+      {0, false, "60", "0.1", "", u"", false},
+      {2, true, "60", "0.1", "", u"", false},
   };
   for (const ExtraCase& c : cases) {
     FaucetItem row;
@@ -137,7 +139,7 @@ TEST(ListRowStyleTest, EachPayoutKindReadsItsOwnField) {
   row[fAveragePayout] = "6";
   for (int kind = 3; kind <= 6; ++kind)
     EXPECT_EQ(ComposeRowExtraText(row, kind, false, Minutes).secondLine,
-              "+" + std::to_string(kind));
+              u"+" + AnsiToUtf16(std::to_string(kind), 0));
 }
 
 }  // namespace

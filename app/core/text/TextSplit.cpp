@@ -1,4 +1,4 @@
-#include "app/core/payout/TextSplit.h"
+#include "app/core/text/TextSplit.h"
 
 namespace trelio {
 

@@ -36,13 +36,13 @@ RowStyle ChooseRowStyle(const FaucetItem& row, const RowState& state);
 
 // The text beside the name (single-line view) or under it (two-line view).
 struct RowExtraText {
-  std::string nameSuffix;  // appended to the name
-  std::string secondLine;  // drawn only when hasSecondLine
+  std::string nameSuffix;     // appended to the name
+  std::u16string secondLine;  // drawn only when hasSecondLine
   bool hasSecondLine = false;
 };
 
 // minutesWord(n): the word for n minutes in the current language.
-using MinutesWord = std::function<std::string(int n)>;
+using MinutesWord = std::function<std::u16string(int n)>;
 RowExtraText ComposeRowExtraText(const FaucetItem& row, int sortKind, bool singleLine,
                                  const MinutesWord& minutesWord);
 

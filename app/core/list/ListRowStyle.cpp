@@ -1,6 +1,7 @@
-#include "app/widgets/ListRowStyle.h"
+#include "app/core/list/ListRowStyle.h"
 
 #include "app/core/text/Numbers.h"
+#include "app/platform/CodePage.h"
 
 namespace trelio {
 
@@ -72,15 +73,17 @@ RowExtraText ComposeRowExtraText(const FaucetItem& row, int sortKind, bool singl
     if (payout && Shown(*payout)) extra.nameSuffix = " +" + *payout;
     return extra;
   }
+  // Index fields are text in the system code page; the minutes word is a
+  // message text.
   if (sortKind == 1) {
-    extra.secondLine = interval;
-    if (Shown(interval))
-      extra.secondLine = interval + " " + minutesWord(IntOrLeadingDigits(interval));
+    extra.secondLine = AnsiToUtf16(interval, 0);
+    if (Shown(interval)) extra.secondLine += u" " + minutesWord(IntOrLeadingDigits(interval));
+    extra.hasSecondLine = Shown(interval);
   } else if (payout) {
-    extra.secondLine = *payout;
-    if (Shown(*payout)) extra.secondLine = "+" + *payout;
+    extra.secondLine = AnsiToUtf16(*payout, 0);
+    if (Shown(*payout)) extra.secondLine = u"+" + extra.secondLine;
+    extra.hasSecondLine = Shown(*payout);
   }
-  extra.hasSecondLine = Shown(extra.secondLine);
   return extra;
 }
 

@@ -1,0 +1,82 @@
+# Fails when a source file includes across the layers the wrong way:
+#   hashes, app/platform, app/core: no Qt header at all;
+#   localisation: no Qt Widgets header;
+#   each layer: nothing from the layers above it (hashes <- platform <- core
+#   <- localisation <- app), and app/widgets nothing from app/window.
+#
+#   cmake -DSOURCE_ROOT=<tree> -DQT_INCLUDE_ROOT=<.../qt6> -P CheckIncludes.cmake
+#
+# With -DEXPECTED=<file> it instead compares the violations found with the
+# lines of that file, so the check itself can be tested on a small tree.
+
+if(NOT SOURCE_ROOT OR NOT QT_INCLUDE_ROOT)
+  message(FATAL_ERROR "SOURCE_ROOT and QT_INCLUDE_ROOT must be given")
+endif()
+
+get_filename_component(SOURCE_ROOT ${SOURCE_ROOT} ABSOLUTE)
+set(app_only "app/browser/|app/program/|app/threads/|app/widgets/|app/window/")
+# folder | what it may not include (quoted project paths) | Qt rule
+set(kt_layers
+    "hashes|app/|localisation/|none"
+    "app/platform|app/core/|localisation/|${app_only}|none"
+    "app/core|localisation/|${app_only}|none"
+    "localisation|${app_only}|widgets"
+    "app/widgets|app/window/|any")
+
+# The Qt module folder of a header in angle brackets, or "" when it is not Qt's.
+function(kt_qt_module header out)
+  set(module "")
+  if(header MATCHES "^(Qt[A-Za-z]+)/")
+    set(module ${CMAKE_MATCH_1})
+  elseif(header MATCHES "^Q[A-Za-z0-9_]+(\\.h)?$")
+    file(GLOB hits LIST_DIRECTORIES false "${QT_INCLUDE_ROOT}/Qt*/${header}")
+    if(hits)
+      list(GET hits 0 hit)
+      get_filename_component(dir ${hit} DIRECTORY)
+      get_filename_component(module ${dir} NAME)
+    endif()
+  endif()
+  set(${out} ${module} PARENT_SCOPE)
+endfunction()
+
+set(found)
+foreach(layer ${kt_layers})
+  string(REPLACE "|" ";" parts "${layer}")
+  list(POP_FRONT parts folder)
+  list(POP_BACK parts qt_rule)
+  list(JOIN parts "|" banned)
+  file(GLOB_RECURSE files RELATIVE ${SOURCE_ROOT} ${SOURCE_ROOT}/${folder}/*.h
+       ${SOURCE_ROOT}/${folder}/*.cpp)
+  list(SORT files)
+  foreach(file ${files})
+    file(STRINGS ${SOURCE_ROOT}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+    foreach(line ${includes})
+      if(line MATCHES "\"([^\"]+)\"")
+        set(header ${CMAKE_MATCH_1})
+        if(header MATCHES "^(${banned})")
+          list(APPEND found "${file}: ${header} is from a layer above ${folder}")
+        endif()
+      elseif(line MATCHES "<([^>]+)>" AND NOT qt_rule STREQUAL "any")
+        set(header ${CMAKE_MATCH_1})
+        kt_qt_module(${header} module)
+        if(module AND qt_rule STREQUAL "none")
+          list(APPEND found "${file}: <${header}> is a Qt header in ${folder}")
+        elseif(module MATCHES "Widgets$" AND qt_rule STREQUAL "widgets")
+          list(APPEND found "${file}: <${header}> is a Qt Widgets header in ${folder}")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(EXPECTED)
+  file(STRINGS ${EXPECTED} wanted)
+  if(NOT found STREQUAL wanted)
+    list(JOIN found "\n  " found_text)
+    list(JOIN wanted "\n  " wanted_text)
+    message(FATAL_ERROR "Found:\n  ${found_text}\nExpected:\n  ${wanted_text}")
+  endif()
+elseif(found)
+  list(JOIN found "\n  " text)
+  message(FATAL_ERROR "Includes against the layers:\n  ${text}")
+endif()

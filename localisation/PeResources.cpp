@@ -1,0 +1,176 @@
+#include "localisation/PeResources.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "app/platform/AsciiCase.h"
+
+namespace trelio {
+namespace {
+
+constexpr uint32_t kRcData = 10;
+// Larger files are not language modules; reading them whole is not worth it.
+constexpr std::streamoff kMaxModuleBytes = 64 << 20;
+
+// Little-endian reads that fail instead of reading past the end.
+struct Bytes {
+  std::span<const uint8_t> data;
+
+  bool Has(uint64_t offset, uint64_t size) const {
+    return offset <= data.size() && size <= data.size() - offset;
+  }
+  std::optional<uint16_t> U16(uint64_t at) const {
+    if (!Has(at, 2)) return std::nullopt;
+    return uint16_t(data[at] | data[at + 1] << 8);
+  }
+  std::optional<uint32_t> U32(uint64_t at) const {
+    if (!Has(at, 4)) return std::nullopt;
+    return uint32_t(data[at]) | uint32_t(data[at + 1]) << 8 | uint32_t(data[at + 2]) << 16 |
+           uint32_t(data[at + 3]) << 24;
+  }
+};
+
+// A directory entry: its name (text or id) and where it leads.
+struct DirEntry {
+  uint32_t name;
+  uint32_t target;
+  bool NamedByText() const { return (name & 0x80000000u) != 0; }
+  bool LeadsToDirectory() const { return (target & 0x80000000u) != 0; }
+  uint32_t Offset(uint32_t field) const { return field & 0x7FFFFFFFu; }
+};
+
+}  // namespace
+
+std::optional<PeModule> PeModule::Open(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  if (size < 0 || size > kMaxModuleBytes) return std::nullopt;
+  in.seekg(0);
+  std::vector<uint8_t> bytes(static_cast<size_t>(size));
+  if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
+  return FromBytes(std::move(bytes));
+}
+
+std::optional<PeModule> PeModule::FromBytes(std::vector<uint8_t> bytes) {
+  PeModule module(std::move(bytes));
+  if (!module.ReadHeaders()) return std::nullopt;
+  return module;
+}
+
+bool PeModule::ReadHeaders() {
+  const Bytes b{bytes_};
+  if (!b.Has(0, 64) || bytes_[0] != 'M' || bytes_[1] != 'Z') return false;
+  const uint32_t pe = *b.U32(0x3C);
+  if (b.U32(pe) != std::optional<uint32_t>(0x00004550)) return false;  // "PE\0\0"
+  const uint64_t coff = uint64_t(pe) + 4;
+  const std::optional<uint16_t> sections = b.U16(coff + 2);
+  const std::optional<uint16_t> optionalSize = b.U16(coff + 16);
+  if (!sections || !optionalSize) return false;
+  const uint64_t opt = coff + 20;
+  const std::optional<uint16_t> magic = b.U16(opt);
+  // PE32 and PE32+ differ in where the data directories start.
+  uint64_t countAt = 0;
+  if (magic == std::optional<uint16_t>(0x10B)) {
+    countAt = 92;
+  } else if (magic == std::optional<uint16_t>(0x20B)) {
+    countAt = 108;
+  } else {
+    return false;
+  }
+  const std::optional<uint32_t> dirCount = b.U32(opt + countAt);
+  const uint64_t resourceDir = countAt + 4 + 2 * 8;
+  if (!dirCount || *dirCount < 3 || resourceDir + 8 > *optionalSize) return false;
+  const std::optional<uint32_t> rva = b.U32(opt + resourceDir);
+  const uint64_t sectionTable = opt + *optionalSize;
+  if (!rva || *rva == 0 || !b.Has(sectionTable, uint64_t(*sections) * 40)) return false;
+  sectionTable_ = uint32_t(sectionTable);
+  sectionCount_ = *sections;
+  // The directory's stated size is not relied on (producers differ in what
+  // they count); its section's bytes bound it. It must hold at least its root.
+  const std::optional<std::span<const uint8_t>> directory = SectionBytesFrom(*rva);
+  if (!directory || directory->size() < 16) return false;
+  resourceStart_ = uint32_t(directory->data() - bytes_.data());
+  resourceSize_ = uint32_t(directory->size());
+  return true;
+}
+
+std::optional<std::span<const uint8_t>> PeModule::SectionBytesFrom(uint32_t rva) const {
+  const Bytes b{bytes_};
+  for (uint32_t i = 0; i < sectionCount_; ++i) {
+    const uint64_t at = uint64_t(sectionTable_) + uint64_t(i) * 40;
+    const uint32_t virtualSize = *b.U32(at + 8);
+    const uint32_t address = *b.U32(at + 12);
+    const uint32_t rawSize = *b.U32(at + 16);
+    const uint32_t rawStart = *b.U32(at + 20);
+    // Only the bytes the file holds for the section count; the rest of its
+    // memory image would be zeros.
+    const uint64_t held = virtualSize != 0 && virtualSize < rawSize ? virtualSize : rawSize;
+    if (rva < address || rva - address >= held) continue;
+    // A file cut short keeps what it still holds; what is gone is absent.
+    const uint64_t offset = uint64_t(rawStart) + (rva - address);
+    if (offset >= bytes_.size()) return std::nullopt;
+    const uint64_t length = std::min<uint64_t>(held - (rva - address), bytes_.size() - offset);
+    return std::span<const uint8_t>(bytes_).subspan(size_t(offset), size_t(length));
+  }
+  return std::nullopt;
+}
+
+std::optional<std::span<const uint8_t>> PeModule::FindRcData(std::string_view name) const {
+  const Bytes dir{std::span<const uint8_t>(bytes_).subspan(resourceStart_, resourceSize_)};
+
+  // The entries of the directory at an offset inside the resource directory.
+  auto entries = [&](uint32_t at) -> std::optional<std::vector<DirEntry>> {
+    const std::optional<uint16_t> named = dir.U16(uint64_t(at) + 12);
+    const std::optional<uint16_t> ids = dir.U16(uint64_t(at) + 14);
+    if (!named || !ids) return std::nullopt;
+    const uint64_t count = uint64_t(*named) + *ids;
+    if (!dir.Has(uint64_t(at) + 16, count * 8)) return std::nullopt;
+    std::vector<DirEntry> list;
+    for (uint64_t i = 0; i < count; ++i)
+      list.push_back({*dir.U32(at + 16 + i * 8), *dir.U32(at + 20 + i * 8)});
+    return list;
+  };
+  auto nameMatches = [&](const DirEntry& e) {
+    const uint32_t at = e.Offset(e.name);
+    const std::optional<uint16_t> length = dir.U16(at);
+    if (!length || *length != name.size() || !dir.Has(uint64_t(at) + 2, uint64_t(*length) * 2))
+      return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+      const uint16_t c = *dir.U16(at + 2 + i * 2);
+      if (c > 0x7F || AsciiUpper(char(c)) != AsciiUpper(name[i])) return false;
+    }
+    return true;
+  };
+
+  const std::optional<std::vector<DirEntry>> types = entries(0);
+  if (!types) return std::nullopt;
+  std::optional<uint32_t> namesDir;
+  for (const DirEntry& e : *types)
+    if (!e.NamedByText() && e.name == kRcData && e.LeadsToDirectory()) {
+      namesDir = e.Offset(e.target);
+      break;
+    }
+  if (!namesDir) return std::nullopt;
+  const std::optional<std::vector<DirEntry>> names = entries(*namesDir);
+  if (!names) return std::nullopt;
+  for (const DirEntry& e : *names) {
+    if (!e.NamedByText() || !nameMatches(e)) continue;
+    if (!e.LeadsToDirectory()) return std::nullopt;
+    // The first language of the name.
+    const std::optional<std::vector<DirEntry>> languages = entries(e.Offset(e.target));
+    if (!languages || languages->empty() || (*languages)[0].LeadsToDirectory()) return std::nullopt;
+    const uint32_t dataEntry = (*languages)[0].target;
+    const std::optional<uint32_t> rva = dir.U32(dataEntry);
+    const std::optional<uint32_t> size = dir.U32(uint64_t(dataEntry) + 4);
+    if (!rva || !size) return std::nullopt;
+    const std::optional<std::span<const uint8_t>> data = SectionBytesFrom(*rva);
+    if (!data || data->size() < *size) return std::nullopt;
+    return data->first(*size);
+  }
+  return std::nullopt;
+}
+
+}  // namespace trelio

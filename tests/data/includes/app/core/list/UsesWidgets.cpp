@@ -1,0 +1,3 @@
+#include <QtWidgets/QLabel>
+#include <vector>
+  #  include "app/widgets/Fonts.h"

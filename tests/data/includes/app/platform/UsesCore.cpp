@@ -1,0 +1,2 @@
+#include "app/core/text/Numbers.h"
+#include "hashes/Hashes.h"

@@ -1,0 +1,2 @@
+#include <QLabel>
+#include "app/widgets/CoinPanel.h"

@@ -1,0 +1,3 @@
+#include <QObject>
+#include <QString>
+#include "app/core/text/Messages.h"

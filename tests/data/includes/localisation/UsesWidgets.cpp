@@ -1,0 +1,2 @@
+#include <QWidget>
+#include "app/window/Unit1.h"

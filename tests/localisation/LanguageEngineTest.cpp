@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "app/core/text/Messages.h"
+#include "localisation/LcUnit.h"
+#include "tests/localisation/LcfTestSupport.h"
+
+namespace trelio {
+namespace {
+
+using test::BuildModule;
+using test::Bytes;
+using test::HeaderRecord;
+using test::ScratchFolder;
+using test::StringTable;
+
+const std::u16string kWaitRu = u"\u0436\u0434\u0430\u0442\u044C";  // "ждать"
+const std::string kWaitRu1251 = "\xE6\xE4\xE0\xF2\xFC";
+
+// A module file with English and Russian and two messages, the Russian
+// 65094 holding a character code page 1251 lacks.
+class LanguageEngine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const Bytes module =
+        BuildModule({{"LCHEADER", HeaderRecord({1033, 1049})},
+                     {"65093", StringTable({{u"wait"}, {kWaitRu}})},
+                     {"65094", StringTable({{u"min."}, {u"\u043C\u0438\u043D\u4E2D"}})}});
+    test::WriteBytes(path_, std::string(module.begin(), module.end()));
+  }
+  void TearDown() override { LcReleaseLanguage(); }
+
+  ScratchFolder folder_;
+  const std::string path_ = folder_ / "korvane-trelio.lcf";
+};
+
+TEST_F(LanguageEngine, LoadResultsAndWhatAnswersTheMessages) {
+  struct Step {
+    const char* what;
+    std::string file;
+    int32_t lcid;
+    int32_t result;
+    std::string wait;
+  };
+  const Step steps[] = {
+      {"Russian", path_, 1049, 1, kWaitRu1251},
+      {"a module that lacks the LCID", path_, 1031, 0, "wait"},
+      {"Russian again", path_, 1049, 1, kWaitRu1251},
+      {"no module: the previous language is gone too", folder_ / "none.lcf", 1049, -1, "wait"},
+      {"a folder is no module", folder_.path(), 1049, -1, "wait"},
+      {"English", path_, 1033, 1, "wait"},
+  };
+  for (const Step& s : steps) {
+    EXPECT_EQ(LcLoadLanguage(s.file, s.lcid, nullptr, 0), s.result) << s.what;
+    EXPECT_EQ(LoadResString(msgWait), s.wait) << s.what;
+    EXPECT_EQ(LcActiveLanguage() != nullptr, s.result == 1) << s.what;
+  }
+  LcReleaseLanguage();
+  EXPECT_EQ(LoadResString(msgWait), "wait");
+  EXPECT_FALSE(LcActiveLanguage());
+}
+
+TEST_F(LanguageEngine, ActiveLanguageRemembersItsSelection) {
+  ASSERT_EQ(LcLoadLanguage(path_, 1049, nullptr, 42), 1);
+  const std::shared_ptr<const TLcf> active = LcActiveLanguage();
+  ASSERT_TRUE(active);
+  EXPECT_EQ(active->SelectedLcid, 1049);
+  EXPECT_EQ(active->Column, 1);
+  EXPECT_EQ(active->Slot, 1);
+  EXPECT_EQ(active->CodePage, 1251);
+  EXPECT_EQ(active->UserData, 42);
+  EXPECT_TRUE(active->HeaderIsFirstForm);
+}
+
+// The screen gets characters: Russian reads as Russian whatever the system
+// code page; a character 1251 lacks is its default character.
+TEST_F(LanguageEngine, MessageTextIsDecodedWithTheLanguagesCodePage) {
+  EXPECT_EQ(MessageText(msgWait), u"wait");
+  ASSERT_EQ(LcLoadLanguage(path_, 1049, nullptr, 0), 1);
+  EXPECT_EQ(MessageText(msgWait), kWaitRu);
+  EXPECT_EQ(MessageText(msgMin), u"\u043C\u0438\u043D?");
+  EXPECT_EQ(LoadResString(msgMin), "\xEC\xE8\xED?");
+  // Without a translation: the built-in text, through the same code page.
+  EXPECT_EQ(MessageText(msgHintInputField), BuiltInMessage(msgHintInputField));
+}
+
+TEST(LanguageCodePage, OnlyWhatTheCodePageLacksChanges) {
+  EXPECT_EQ(LcThroughCodePage(u"\u0416\u00E9\u4E2D\u20AC", 1251), u"\u0416??\u20AC");
+  EXPECT_EQ(LcThroughCodePage(u"\u0416\u00E9\u20AC", 1252), u"?\u00E9\u20AC");
+  EXPECT_EQ(LcWideToCodePage(u"", 1251), "");
+}
+
+TEST(LanguageModulePath, ReplacesTheExtension) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"/usr/bin/korvane-trelio", "/usr/bin/korvane-trelio.lcf"},
+      {"/opt/kt/Project1.exe", "/opt/kt/Project1.lcf"},
+      {"/opt/k.t/program", "/opt/k.t/program.lcf"},
+      {"program.x.y", "program.x.lcf"},
+  };
+  for (const auto& [program, module] : cases) EXPECT_EQ(LcModulePathFor(program), module);
+}
+
+// Lookups on several threads while the window thread switches languages:
+// each lookup finishes with the old or the new language, never a closed one.
+TEST_F(LanguageEngine, SwitchingIsSafeAgainstLookupsInFlight) {
+  std::atomic<bool> stop{false};
+  std::atomic<int> lookups{0};
+  std::atomic<int> wrong{0};
+  std::vector<std::thread> readers;
+  for (int t = 0; t < 4; ++t)
+    readers.emplace_back([&] {
+      while (!stop.load()) {
+        const std::string wait = LoadResString(msgWait);
+        const std::u16string min = MessageText(msgMin);
+        if (wait != "wait" && wait != kWaitRu1251) ++wrong;
+        if (min != u"min." && min != u"\u043C\u0438\u043D?") ++wrong;
+        ++lookups;
+      }
+    });
+  const std::string missing = folder_ / "missing.lcf";
+  for (int i = 0; i < 300; ++i) {
+    LcLoadLanguage(i % 3 == 2 ? missing : path_, i % 2 ? 1033 : 1049, nullptr, 0);
+    // Let the readers run between switches, without deciding on time.
+    const int seen = lookups.load();
+    while (lookups.load() < seen + 4) std::this_thread::yield();
+  }
+  stop = true;
+  for (std::thread& t : readers) t.join();
+  EXPECT_EQ(wrong.load(), 0);
+}
+
+}  // namespace
+}  // namespace trelio
