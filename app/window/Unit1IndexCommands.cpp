@@ -90,7 +90,7 @@ void TForm1::Updateindex1Click() {
   ForgetItemsForIndexChange();
   ApplySortOptions();
   StatusBar2->SetPanelText(
-      0, AnsiToQString(ListCountText(ListBox1->count(), QStringToAnsi(SortDescription))));
+      0, Utf16ToQString(ListCountText(ListBox1->count(), QStringToUtf16(SortDescription))));
   // The download: the dialog closes when it is done, failed or cancelled, and
   // leaves index.tmp2 only after a success.
   if (OKBottomDlg) OKBottomDlg->exec();
