@@ -46,7 +46,7 @@ class EmbeddedBrowser : public QObject {
 
   virtual bool CanGoBack() const = 0;
   virtual bool CanGoForward() const = 0;
-  // Empty while the browser has no page.
+  // As loaded, percent-encoded; empty while the browser has no page.
   virtual QString MainFrameUrl() const = 0;
 
   virtual void Show() = 0;

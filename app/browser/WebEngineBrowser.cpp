@@ -15,6 +15,13 @@
 #include <QWebEngineView>
 
 namespace trelio {
+namespace {
+
+// A URL as it was loaded: QUrl's display form decodes "%20" and "%C3%A9", and
+// a faucet's address, kept encoded in the index, would no longer match it.
+QString UrlText(const QUrl& url) { return url.toString(QUrl::FullyEncoded); }
+
+}  // namespace
 
 class WebEngineBrowser::Page : public QWebEnginePage {
  public:
@@ -36,8 +43,8 @@ class WebEngineBrowser::Page : public QWebEnginePage {
 WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, int identifier)
     : profile_(profile),
       identifier_(identifier),
-      documentReadyMarker_(QStringLiteral("korvane-trelio-document-ready:") +
-                           QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+      documentMarker_(QStringLiteral("korvane-trelio-document-available:") +
+                      QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
 
 WebEngineBrowser::~WebEngineBrowser() { Close(); }
 
@@ -46,15 +53,18 @@ bool WebEngineBrowser::CreateBrowser(QWidget* parent) {
   page_ = new Page(profile_, this);
 
   // Document available in the main frame: a script of our own world runs in
-  // the main frame once the document is parsed (inputs and title present),
-  // before the load ends, and logs a marker that only we know.
+  // the main frame as soon as its document object exists, before the page's
+  // own scripts, and logs a marker that only we know. Waiting for the parsed
+  // document instead would never come for a page held up by a blocking
+  // script or one that keeps streaming; the insertion script started here
+  // retries until the page's inputs exist.
   QWebEngineScript ready;
-  ready.setName(QStringLiteral("korvane-trelio-document-ready"));
-  ready.setInjectionPoint(QWebEngineScript::DocumentReady);
+  ready.setName(QStringLiteral("korvane-trelio-document-available"));
+  ready.setInjectionPoint(QWebEngineScript::DocumentCreation);
   ready.setWorldId(QWebEngineScript::ApplicationWorld);
   ready.setRunsOnSubFrames(false);
   ready.setSourceCode(QStringLiteral("console.log(%1);")
-                          .arg(QStringLiteral("\"") + documentReadyMarker_ + QStringLiteral("\"")));
+                          .arg(QStringLiteral("\"") + documentMarker_ + QStringLiteral("\"")));
   page_->scripts().insert(ready);
 
   connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::OnLoadingChanged);
@@ -108,9 +118,7 @@ bool WebEngineBrowser::CanGoBack() const { return page_ && page_->history()->can
 bool WebEngineBrowser::CanGoForward() const { return page_ && page_->history()->canGoForward(); }
 
 // The page's URL is the main frame's; empty before the first load.
-QString WebEngineBrowser::MainFrameUrl() const {
-  return page_ ? page_->url().toString() : QString();
-}
+QString WebEngineBrowser::MainFrameUrl() const { return page_ ? UrlText(page_->url()) : QString(); }
 
 void WebEngineBrowser::Show() {
   if (view_) view_->show();
@@ -134,7 +142,7 @@ void WebEngineBrowser::Close() {
 // which Qt WebEngine raises for the main frame only: sub-frame loads raise
 // nothing, so every load end here is the main frame's.
 void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
-  const QString url = info.url().toString();
+  const QString url = UrlText(info.url());
   switch (info.status()) {
     case QWebEngineLoadingInfo::LoadStartedStatus:
       emit LoadingStateChange(identifier_, true, CanGoBack(), CanGoForward());
@@ -167,7 +175,7 @@ void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
 // its own that the user (or the page, by window.close) can close. Pop-ups
 // of a pop-up get the same decision.
 void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request) {
-  if (PopupCancelled(request.requestedUrl().toString())) return;
+  if (PopupCancelled(UrlText(request.requestedUrl()))) return;
   auto* view = new QWebEngineView();
   view->setAttribute(Qt::WA_DeleteOnClose);
   auto* page = new QWebEnginePage(profile_, view);
@@ -185,7 +193,7 @@ void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request)
 
 void WebEngineBrowser::OnConsoleMessage(int level, const QString& message, int line,
                                         const QString& source) {
-  if (message == documentReadyMarker_) {
+  if (message == documentMarker_) {
     emit DocumentAvailableInMainFrame(identifier_);
     return;
   }

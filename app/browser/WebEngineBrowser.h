@@ -52,14 +52,14 @@ class WebEngineBrowser : public EmbeddedBrowser {
 
   void OnLoadingChanged(const QWebEngineLoadingInfo& info);
   void OnNewWindowRequested(QWebEngineNewWindowRequest& request);
-  // From the page's console; the marker of the document-ready script becomes
+  // From the page's console; the marker of the document script becomes
   // its own event and is not passed on.
   void OnConsoleMessage(int level, const QString& message, int line, const QString& source);
 
   QWebEngineProfile* profile_;
   int identifier_;
-  // Logged by the document-ready script; random, so a page cannot fake it.
-  QString documentReadyMarker_;
+  // Logged by the document script in its own world; random, so a page cannot fake it.
+  QString documentMarker_;
   Page* page_ = nullptr;
   QPointer<QWebEngineView> view_;
   std::vector<QPointer<QWebEngineView>> popups_;

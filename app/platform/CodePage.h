@@ -9,8 +9,9 @@ namespace trelio {
 // The single-byte Windows code pages 874 and 1250 to 1258 are known. Code page
 // 0, and any code page not known here, stands for SystemAnsiCodePage().
 
-// Bytes of the code page to UTF-16; bytes the code page does not define map
-// to U+FFFD.
+// Bytes of the code page to UTF-16. A byte from 0x80 to 0x9F that the code
+// page does not define maps to the C1 control character of its value (and
+// back); other undefined bytes (none in 1251 and 1252) map to U+FFFD.
 std::u16string AnsiToUtf16(std::string_view bytes, int codePage);
 // UTF-16 to the code page, one byte per character; characters it lacks
 // (a surrogate pair counts as one character, a lone surrogate too) become "?".

@@ -47,6 +47,11 @@ void ReadDecodeTable(int codePage, std::array<char16_t, 256>& table) {
 std::unique_ptr<CodePageTables> Build(int codePage) {
   auto t = std::make_unique<CodePageTables>();
   ReadDecodeTable(codePage, t->toUtf16);
+  // A byte the code page leaves undefined stands for the C1 control character
+  // of the same value, as on Windows, so that text nobody edited crosses to
+  // the widgets and back unchanged. No code page defines a byte as one.
+  for (int b = 0x80; b < 0xA0; ++b)
+    if (t->toUtf16[b] == 0xFFFD) t->toUtf16[b] = char16_t(b);
   // Downwards, so that a character two bytes share maps to the lower byte.
   for (int b = 255; b >= 0; --b) t->toAnsi[t->toUtf16[b]] = uint8_t(b);
   for (int b = 0; b < 256; ++b) {

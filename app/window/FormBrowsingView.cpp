@@ -126,8 +126,8 @@ void FormBrowsingView::SetItemLock(bool locked) {
   form_.SpeedButton5->setEnabled(true);
 }
 
-std::string FormBrowsingView::ActiveCoinAddress() const {
-  return QStringToAnsi(form_.GetActiveCoinAddress());
+std::string FormBrowsingView::CoinAddress(std::string_view coin) const {
+  return QStringToAnsi(form_.CoinAddress(AnsiToQString(coin)));
 }
 
 void FormBrowsingView::OpenInDefaultBrowser(const std::string& url, ExternalOpen how) {

@@ -45,7 +45,7 @@ class FormBrowsingView : public BrowsingView {
   void SetAddSaveMode(AddSaveMode mode) override;
   void SetNavButtonEnabled(NavButton b, bool enabled) override;
   void SetItemLock(bool locked) override;
-  std::string ActiveCoinAddress() const override;
+  std::string CoinAddress(std::string_view coin) const override;
 
   void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) override;
   void ShowWaitText(const std::u16string& text) override;

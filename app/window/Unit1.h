@@ -366,6 +366,9 @@ class TForm1 : public QMainWindow {
   // The wallet address of the active coin tab; empty when its caption is not
   // a coin.
   QString GetActiveCoinAddress() const;
+  // The wallet address of the coin whose key (its lower-cased caption) is
+  // coin; empty when coin is not a coin key.
+  QString CoinAddress(const QString& coin) const;
 
   // Browser events.
   void ChromiumLoadStart(int browserId, bool mainFrame, const QString& url);

@@ -97,10 +97,13 @@ void TForm1::ChromiumDetectInterval(EmbeddedBrowser& browser) {
 }
 
 QString TForm1::GetActiveCoinAddress() const {
-  const int coin =
-      CoinOfKey(PageControl1->tabText(PageControl1->currentIndex()).toLower().toStdString());
-  if (coin < 0) return {};
-  return Coins[static_cast<size_t>(kCoins[static_cast<size_t>(coin)].tab)]
+  return CoinAddress(PageControl1->tabText(PageControl1->currentIndex()).toLower());
+}
+
+QString TForm1::CoinAddress(const QString& coin) const {
+  const int row = CoinOfKey(coin.toStdString());
+  if (row < 0) return {};
+  return Coins[static_cast<size_t>(kCoins[static_cast<size_t>(row)].tab)]
       .Panel->AddressEdit->text();
 }
 

@@ -164,9 +164,13 @@ void TForm1::ApplyEditLock(int tab, bool toggle) {
   if (toggle) edit->setReadOnly(!edit->isReadOnly());
   const bool locked = edit->isReadOnly();
   panel->LockButton->setIcon(ImageList2.Image(locked ? 0 : 1));
+  const QColor colour = locked ? kLockedBackground : QColor(Qt::white);
   QPalette p = edit->palette();
-  p.setColor(QPalette::Base, locked ? kLockedBackground : QColor(Qt::white));
+  p.setColor(QPalette::Base, colour);
   edit->setPalette(p);
+  // The tab row's style sheet governs the edit's drawing, and over it a
+  // palette colour is not drawn: the edit's own style sheet is.
+  edit->setStyleSheet(QStringLiteral("QLineEdit { background: %1; }").arg(colour.name()));
 }
 
 void TForm1::ToggleCoinTab(int tab) {

@@ -146,6 +146,55 @@ TEST_F(BrowsingWebEngineTest, ThePageTextOfACompletedFaucetGivesItsPayout) {
   }
 }
 
+// Pages that never finish loading, as ad-heavy faucets often do, get the
+// address and report their title while they are still loading.
+TEST_F(BrowsingWebEngineTest, APageThatNeverFinishesLoadingGetsTheAddress) {
+  const QString adr = QString::fromUtf8(DemoWindow::kAddress);
+  struct Case {
+    const char* path;
+    const char* title;
+  } const cases[] = {
+      {"/demo/slow/endless.html", "Demo Endless Faucet"},
+      {"/demo/slow/blocking-script.html", "Demo Slow Script Faucet"},
+  };
+  const int position = w.PositionOf("btc-claim");
+  FaucetItem& row = w.Row("btc-claim");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    row[fUrl] = w.demo.Url(c.path);
+    row[fInput] = "";
+    w.form->ListBox1->SetItemIndex(position);
+    w.form->ToolButton2Click();
+    EXPECT_TRUE(test::WaitUntil(
+        [&] { return w.TextInputs(Active(), ActiveRecorder()) == "address=" + adr; }, 30000));
+    EXPECT_TRUE(WaitForText(w.form->Edit5, c.title));
+    EXPECT_TRUE(WaitForText(w.form->Edit8, "address"));
+    EXPECT_TRUE(ActiveRecorder().loadEnds.filter("/demo/slow/").isEmpty()) << "still loading";
+  }
+}
+
+// A faucet address with a blank and an accent stays percent-encoded as the
+// page's URL, so the page is recognised as the faucet's and its payout read.
+TEST_F(BrowsingWebEngineTest, AFaucetAtAPercentEncodedAddressGetsItsPayout) {
+  const int position = w.PositionOf("btc-claim");
+  FaucetItem& row = w.Row("btc-claim");
+  const std::string url = w.demo.Url("/demo/caf%C3%A9%20faucet.html");
+  row[fUrl] = url;
+  w.form->ListBox1->SetItemIndex(position);
+  w.form->ToolButton2Click();
+  ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd("faucet.html"));
+  EXPECT_EQ(Active().MainFrameUrl().toStdString(), url + "?r=" + w.form->CurrentReferral);
+  EXPECT_TRUE(WaitForText(w.form->Edit5, QString::fromUtf8("Demo Caf\u00e9 Faucet")));
+  EXPECT_EQ(w.form->Edit7->text().toStdString(), url);
+
+  Active().ExecuteJavaScript("document.forms[0].submit()");
+  ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd(QStringLiteral("?f=")));
+  w.form->CompleteCurrentItem();
+  EXPECT_EQ(row[fCompleted], "1");
+  EXPECT_TRUE(test::WaitUntil([&] { return row[fTotalPayout] == "0.00000777"; }, 30000))
+      << row[fTotalPayout];
+}
+
 // The road of a claim: browse the first faucet while the second preloads,
 // claim, move on: the first is completed with its payout, the second is shown
 // as preloaded, the third preloads.

@@ -337,6 +337,11 @@ TEST_F(MainWindowTest, CoinTabMenuNeverHidesTheLastTab) {
 
 TEST_F(MainWindowTest, LockButtonTogglesTheAddressEdit) {
   CoinPanel* panel = form->Coins[0].Panel;
+  // The colour drawn, past the end of the text: what the user sees.
+  const auto drawn = [panel] {
+    const QImage image = panel->AddressEdit->grab().toImage();
+    return image.pixelColor(image.width() - 3, image.height() / 2).name().toStdString();
+  };
   const QString text = QStringLiteral("1BoatSLRHtKNngkdXEeobR76b53LETtpyT");
   panel->AddressEdit->setText(text);
   const qint64 locked = form->ImageList2.Image(0).cacheKey();
@@ -345,12 +350,14 @@ TEST_F(MainWindowTest, LockButtonTogglesTheAddressEdit) {
   panel->LockButton->click();
   EXPECT_TRUE(panel->AddressEdit->isReadOnly());
   EXPECT_EQ(panel->AddressEdit->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+  EXPECT_EQ(drawn(), "#c0c0c0");
   EXPECT_EQ(panel->LockButton->icon().cacheKey(), locked);
   Release(panel->AddressEdit, Qt::RightButton);  // a locked edit selects all
   EXPECT_EQ(panel->AddressEdit->selectedText(), text);
   panel->LockButton->click();
   EXPECT_FALSE(panel->AddressEdit->isReadOnly());
   EXPECT_EQ(panel->AddressEdit->palette().color(QPalette::Base), QColor(Qt::white));
+  EXPECT_EQ(drawn(), "#ffffff");
   EXPECT_EQ(panel->AddressEdit->text(), text);
 }
 

@@ -225,6 +225,61 @@ TEST_F(BrowsingEventsTest, ConsoleLinesOfAHiddenWindowWaitForTheirRow) {
   EXPECT_EQ(view.EditText(DetailEdit::Name), "a");
 }
 
+// A page fills in the wallet of the coin it was opened for, whichever coin tab
+// is active when its events arrive: a claim there must pay to that coin.
+TEST_F(BrowsingEventsTest, APageGetsTheAddressOfItsOwnCoin) {
+  AddRows({{"a"}, {"b"}, {"c"}, {"d", "L"}});
+  view.wallets = {{"bitcoin", "BTC-WALLET"}, {"litecoin", "LTC-WALLET"}};
+  Rebuild();
+  browsing.ToolButton5Click();  // a in WebBrowser1, b preloading in WebBrowser2
+  ASSERT_EQ(browsing.PreloadedItem(), Row("b"));
+  const auto insertion = [](const std::string& wallet) {
+    return InsertAddressScript("", wallet, "adcopy_response", 0);
+  };
+  const auto switchTab = [&](const std::string& coin) {
+    browsing.ForgetCurrentItem();
+    Rebuild(coin);
+  };
+
+  // The Litecoin tab comes up while both Bitcoin pages are still loading.
+  switchTab("litecoin");
+  browsing.ChromiumDocumentAvailableInMainFrame(kSecond, "http://b.example/?r=REF");
+  browsing.ChromiumLoadEnd(kSecond, true, "http://b.example/?r=REF");
+  browsing.ChromiumLoadEnd(kFirst, true, "http://a.example/?r=REF");
+  EXPECT_EQ(Scripts(kSecond),
+            (std::vector<std::string>{insertion("BTC-WALLET"), insertion("BTC-WALLET")}));
+  EXPECT_EQ(Scripts(kFirst), std::vector<std::string>{insertion("BTC-WALLET")});
+
+  // A Litecoin faucet browsed in the active window gets the Litecoin wallet;
+  // the Bitcoin page left in the other window keeps its own.
+  DoubleClick(0);
+  ASSERT_EQ(browsing.BrowsedItem(), Row("d"));
+  Scripts(kFirst).clear();
+  Scripts(kSecond).clear();
+  browsing.ChromiumLoadEnd(kFirst, true, "http://d.example/?r=REF");
+  browsing.ChromiumLoadEnd(kSecond, true, "http://b.example/?r=REF");
+  EXPECT_EQ(Scripts(kFirst), std::vector<std::string>{insertion("LTC-WALLET")});
+  EXPECT_EQ(Scripts(kSecond), std::vector<std::string>{insertion("BTC-WALLET")});
+
+  // Back on the Bitcoin tab, the Litecoin page still gets the Litecoin wallet,
+  // also when Enter in the field spec edit asks for the insertion.
+  switchTab("bitcoin");
+  Scripts(kFirst).clear();
+  browsing.ChromiumLoadEnd(kFirst, true, "http://d.example/?r=REF");
+  browsing.Edit8KeyPress('\r');
+  EXPECT_EQ(Scripts(kFirst),
+            (std::vector<std::string>{insertion("LTC-WALLET"), insertion("LTC-WALLET")}));
+
+  // A typed URL is opened for the coin listed at that moment.
+  switchTab("litecoin");
+  view.SetEditText(DetailEdit::Url, "http://typed.example/");
+  browsing.ToolButton6Click();
+  switchTab("bitcoin");
+  Scripts(kFirst).clear();
+  browsing.ChromiumLoadEnd(kFirst, true, "http://typed.example/?r=REF");
+  EXPECT_EQ(Scripts(kFirst), std::vector<std::string>{insertion("LTC-WALLET")});
+}
+
 TEST_F(BrowsingEventsTest, PageTextIsCreditedToTheRowThatAskedUnlessTheListWasRebuilt) {
   const std::u16string text = u"0.00001234 BTC was sent to your address";
   BrowseA();

@@ -109,6 +109,13 @@ TEST(ListRowStyleTest, ExtraTextBySortKindAndView) {
       {1, false, "21", "", "", u"21 minute", true},
       {1, false, "5", "", "", u"5 minutes", true},
       {1, false, "60m", "", "", u"60m minutes", true},
+      // n as the list's interval key reads it: the digits before a bad
+      // character, without their sign; a whole number with its sign.
+      {1, false, "-21x", "", "", u"-21x minute", true},
+      {1, false, "+21x", "", "", u"+21x minute", true},
+      {1, false, " 1x", "", "", u" 1x minute", true},
+      {1, false, "-21", "", "", u"-21 minutes", true},
+      {1, false, "x21", "", "", u"x21 minutes", true},
       {1, false, "0", "", "", u"0", false},
       {1, false, "", "", "", u"", false},
       {1, true, "60", "", " (60)", u"", false},

@@ -36,7 +36,8 @@ TEST(PageScriptsTest, TemplatesAreBuiltInWithTheirFixedNames) {
     EXPECT_TRUE(Contains(insert, literal)) << literal;
   EXPECT_TRUE(Contains(detect, "function korvaneTrelioDetectInterval"));
   EXPECT_TRUE(Contains(detect, "\"KorvaneTrelio#I: \""));
-  EXPECT_EQ(TitleQueryScript(), "console.log(\"KorvaneTrelio#T: \" + document.title);");
+  EXPECT_TRUE(Contains(TitleQueryScript(), "\"KorvaneTrelio#T: \" + document.title"));
+  EXPECT_EQ(TitleQueryScript().find('\n'), std::string_view::npos);
   EXPECT_TRUE(IsAscii(insert));
   EXPECT_TRUE(IsAscii(detect));
   EXPECT_TRUE(EmbeddedPageScript("missing.js").empty());
@@ -227,6 +228,39 @@ TEST_F(PageScriptsNodeTest, InsertionFollowsTheSpec) {
     EXPECT_EQ(Run(InsertAddressScript(c.spec, adr, "adcopy_response", 1252), c.inputs), c.expected)
         << c.label;
   }
+}
+
+// The document is announced before it is parsed; the title query waits for
+// the title while the page is still loading, at most a minute.
+TEST_F(PageScriptsNodeTest, TitleQueryWaitsForTheTitleWhileThePageLoads) {
+  const auto run = [](const std::string& title, const std::string& readyState,
+                      const std::string& later) {
+    const std::string page =
+        "var logs = [], waits = 0, pending = null;\n"
+        "var console = {log: function (s) { logs.push(String(s)); }};\n"
+        "function setTimeout(f, ms) { var a = [].slice.call(arguments, 2); waits++;\n"
+        "  pending = function () { f.apply(null, a); }; }\n"
+        "var document = {title: \"" +
+        title + "\", readyState: \"" + readyState + "\"};\n";
+    // After the first look the page gets its title (when later is set), then
+    // every pending wait runs.
+    const std::string drive = "\ndocument.title = \"" + later +
+                              "\";\n"
+                              "while (pending) { var p = pending; pending = null; p(); }\n"
+                              "process.stdout.write(waits + \" \" + logs.join(\"|\"));\n";
+    const std::string path = TempPath();
+    std::ofstream(path, std::ios::binary) << page << TitleQueryScript() << drive;
+    FILE* node = popen(("node " + path + " 2>&1").c_str(), "r");
+    std::string output;
+    for (int c; node && (c = fgetc(node)) != EOF;) output += char(c);
+    if (node) pclose(node);
+    std::remove(path.c_str());
+    return output;
+  };
+  EXPECT_EQ(run("Faucet", "loading", "Faucet"), "0 KorvaneTrelio#T: Faucet");
+  EXPECT_EQ(run("", "loading", "Faucet"), "1 KorvaneTrelio#T: Faucet");
+  EXPECT_EQ(run("", "interactive", ""), "0 KorvaneTrelio#T: ");
+  EXPECT_EQ(run("", "loading", ""), "240 KorvaneTrelio#T: ");
 }
 
 TEST_F(PageScriptsNodeTest, IntervalComesFromTheNumberBeforeTheFirstMinutes) {

@@ -68,9 +68,34 @@ TEST(CodePageTest, CharactersTheCodePageLacksBecomeQuestionMarks) {
   for (const auto& c : cases) EXPECT_EQ(Utf16ToAnsi(c.utf16, c.codePage), c.ansi) << c.codePage;
 }
 
-TEST(CodePageTest, UndefinedBytesDecodeToReplacementCharacter) {
-  EXPECT_EQ(AnsiToUtf16(Bytes({0x98}), 1251), u"\uFFFD");
-  EXPECT_EQ(AnsiToUtf16(Bytes({0x81}), 1252), u"\uFFFD");
+// A byte the code page leaves undefined stands for the control character of
+// the same value, so text nobody edited comes back byte for byte.
+TEST(CodePageTest, UndefinedBytesAreTheControlCharactersOfTheirValue) {
+  const struct {
+    int codePage;
+    std::string ansi;
+    std::u16string utf16;
+  } cases[] = {
+      {1251, Bytes({0x98}), u"\u0098"},
+      {1252, Bytes({0x81, 0x8D, 0x8F, 0x90, 0x9D}), u"\u0081\u008D\u008F\u0090\u009D"},
+      {1250, Bytes({0x81, 0x83, 0x88, 0x90, 0x98}), u"\u0081\u0083\u0088\u0090\u0098"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(AnsiToUtf16(c.ansi, c.codePage), c.utf16) << c.codePage;
+    EXPECT_EQ(Utf16ToAnsi(c.utf16, c.codePage), c.ansi) << c.codePage;
+  }
+  // A control character whose byte the code page defines is lacking.
+  EXPECT_EQ(Utf16ToAnsi(u"\u0081\u0098", 1251), "?" + Bytes({0x98}));
+}
+
+TEST(CodePageTest, EveryByteRoundTripsInTheSystemCodePages) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += char(b);
+  for (int cp : {1251, 1252}) {
+    const std::u16string wide = AnsiToUtf16(all, cp);
+    EXPECT_EQ(wide.find(u'\uFFFD'), std::u16string::npos) << cp;
+    EXPECT_EQ(Utf16ToAnsi(wide, cp), all) << cp;
+  }
 }
 
 TEST(CodePageTest, ChangesCaseByTheCodePagesRules) {

@@ -2,8 +2,10 @@
 // every request, and a loaded page is there at once.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -34,7 +36,8 @@ class FakeBrowsingView : public BrowsingView {
   std::map<NavButton, bool> navEnabled;
   bool locked = false;
   int lockChanges = 0;
-  std::string coinAddress = "WALLET";
+  // The wallet addresses of the coin tabs: "WALLET" for a coin not in the map.
+  std::map<std::string, std::string, std::less<>> wallets;
   std::vector<std::pair<std::string, ExternalOpen>> externalOpens;
   std::u16string waitText;
 
@@ -84,7 +87,10 @@ class FakeBrowsingView : public BrowsingView {
     locked = isLocked;
     ++lockChanges;
   }
-  std::string ActiveCoinAddress() const override { return coinAddress; }
+  std::string CoinAddress(std::string_view coin) const override {
+    const auto it = wallets.find(coin);
+    return it == wallets.end() ? "WALLET" : it->second;
+  }
   void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) override {
     externalOpens.emplace_back(url, how);
   }

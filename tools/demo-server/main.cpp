@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 
+#include "tools/demo-server/AwkwardPages.h"
 #include "tools/demo-server/DemoSite.h"
 #include "tools/demo-server/IndexDownloads.h"
 #include "tools/demo-server/VersionAndPages.h"
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
   versionAndPages.Install(server);
   trelio::demo::IndexDownloads indexDownloads(site);
   indexDownloads.Install(server);
+  trelio::demo::InstallAwkwardPages(server);
   std::cout << "Listening on 127.0.0.1:" << bound << "\n"
             << "Start the program with KORVANE_TRELIO_SERVER=127.0.0.1:" << bound << std::endl;
   return server.listen_after_bind() ? EXIT_SUCCESS : EXIT_FAILURE;

@@ -103,7 +103,7 @@ void BrowsingController::ListBox1DblClick() {
     preloaded_ = nullptr;
   } else {
     ShowActiveOnly();
-    view_.LoadUrl(ActiveBrowser(), url);
+    LoadPage(ActiveBrowser(), url, (*row)[fCurrency]);
     view_.SetNavButtonEnabled(NavButton::Refresh, true);
   }
   // Browsing the browsed row again keeps its preload.
@@ -165,7 +165,7 @@ void BrowsingController::ToolButton6Click() {
     view_.OpenInDefaultBrowser(url, ExternalOpen::Now);
   } else {
     view_.ShowBrowser(w);
-    view_.LoadUrl(w, url);
+    LoadPage(w, url, currentCoin_);
     view_.SetNavButtonEnabled(NavButton::Refresh, true);
   }
 }

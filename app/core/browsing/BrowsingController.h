@@ -92,6 +92,9 @@ class BrowsingController {
   int FindQualifying(Search search);
   void BrowseFound();
   void Preload();
+  // Loads a page for a coin: the faucet row's, or the listed one's for a typed
+  // URL. Its address insertions fill in that coin's wallet.
+  void LoadPage(BrowserWindow w, const std::string& url, const std::string& coin);
   void InsertAddress(BrowserWindow w, std::string_view spec);
   std::string SpecFor(BrowserWindow w) const;
   void ShowKeptFieldReports();
@@ -121,6 +124,8 @@ class BrowsingController {
     bool canGoForward = false;
   };
   std::array<NavState, 2> navState_{};
+  // The coin each window's page was loaded for; empty for none loaded yet.
+  std::array<std::string, 2> pageCoin_{};
   // The field a hidden window's page reported, per window, for its page.
   std::array<std::string, 2> keptFieldReport_{};
 };

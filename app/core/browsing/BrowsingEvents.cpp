@@ -16,9 +16,20 @@ int Index(BrowserWindow w) { return w == BrowserWindow::First ? 0 : 1; }
 
 }  // namespace
 
+void BrowsingController::LoadPage(BrowserWindow w, const std::string& url,
+                                  const std::string& coin) {
+  pageCoin_[Index(w)] = coin;
+  view_.LoadUrl(w, url);
+}
+
+// The wallet of the coin the page was opened for, not of the tab that happens
+// to be active when its events arrive: a preloaded or hidden page of another
+// coin would get a wallet that its claim then pays to.
 void BrowsingController::InsertAddress(BrowserWindow w, std::string_view spec) {
-  view_.RunScript(w, InsertAddressScript(spec, view_.ActiveCoinAddress(),
-                                         settings_.ignoreFieldNames, kSystemCodePage));
+  const std::string& coin = pageCoin_[Index(w)];
+  const std::string address = view_.CoinAddress(coin.empty() ? currentCoin_ : coin);
+  view_.RunScript(w,
+                  InsertAddressScript(spec, address, settings_.ignoreFieldNames, kSystemCodePage));
 }
 
 // The preloaded row's own spec for its page in the inactive window, and the

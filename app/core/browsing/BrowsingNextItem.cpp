@@ -75,7 +75,7 @@ void BrowsingController::Preload() {
   const int found = FindQualifying(Search::Preload);
   if (found < 0) return;
   FaucetItem* row = view_.EntryRow(found);
-  view_.LoadUrl(InactiveBrowser(), AddReferral((*row)[fUrl], currentReferral_));
+  LoadPage(InactiveBrowser(), AddReferral((*row)[fUrl], currentReferral_), (*row)[fCurrency]);
   preloaded_ = row;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "app/core/index/FaucetItem.h"
 
@@ -86,9 +87,9 @@ class BrowsingView {
   // LockForUpdate := locked, the lock glyph to match, "Lock for update"
   // (SpeedButton5) enabled.
   virtual void SetItemLock(bool locked) = 0;
-  // The wallet address of the active coin tab; empty when its caption is not
-  // a coin.
-  virtual std::string ActiveCoinAddress() const = 0;
+  // The wallet address of the coin tab of a coin key; empty when coin is not
+  // one.
+  virtual std::string CoinAddress(std::string_view coin) const = 0;
 
   virtual void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) = 0;
   // The current item's wait text into Panel2's caption and the first panel of

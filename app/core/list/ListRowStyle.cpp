@@ -1,6 +1,6 @@
 #include "app/core/list/ListRowStyle.h"
 
-#include "app/core/text/Numbers.h"
+#include "app/core/list/ListOrder.h"
 #include "app/platform/CodePage.h"
 
 namespace trelio {
@@ -77,7 +77,8 @@ RowExtraText ComposeRowExtraText(const FaucetItem& row, int sortKind, bool singl
   // message text.
   if (sortKind == 1) {
     extra.secondLine = AnsiToUtf16(interval, 0);
-    if (Shown(interval)) extra.secondLine += u" " + minutesWord(IntOrLeadingDigits(interval));
+    // n as the sort by interval reads it, so "-21x" says "minute" like 21.
+    if (Shown(interval)) extra.secondLine += u" " + minutesWord(ListIntegerField(interval));
     extra.hasSecondLine = Shown(interval);
   } else if (payout) {
     extra.secondLine = AnsiToUtf16(*payout, 0);

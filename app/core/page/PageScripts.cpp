@@ -56,8 +56,13 @@ std::string InsertAddressScript(std::string_view spec, std::string_view address,
 
 std::string_view DetectIntervalScript() { return EmbeddedPageScript("detect-interval.js"); }
 
+// The document is announced as soon as it exists, before its title may have
+// been parsed: while the page is loading without a title yet, look again
+// every quarter of a second, at most for a minute.
 std::string_view TitleQueryScript() {
-  return "console.log(\"KorvaneTrelio#T: \" + document.title);";
+  return "(function korvaneTrelioGetTitle(n) { if (document.title === \"\" && "
+         "document.readyState === \"loading\" && n > 0) setTimeout(korvaneTrelioGetTitle, 250, "
+         "n - 1); else console.log(\"KorvaneTrelio#T: \" + document.title); })(240);";
 }
 
 }  // namespace trelio

@@ -21,7 +21,8 @@ std::string InsertAddressScript(std::string_view spec, std::string_view address,
 // The interval-detection script.
 std::string_view DetectIntervalScript();
 
-// The one-line script that reports the document title.
+// The one-line script that reports the document title, once there is one or
+// the document has been parsed.
 std::string_view TitleQueryScript();
 
 }  // namespace trelio
