@@ -4,6 +4,7 @@
 
 #include "app/browser/WebEngineRuntime.h"
 #include "app/program/Application.h"
+#include "app/program/FirstPaint.h"
 #include "app/program/SessionEndSignals.h"
 #include "app/widgets/Fonts.h"
 #include "app/widgets/Pictures.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
 
     SessionEndSignals sessionEnd([&form1] { form1.close(); });
     QObject::connect(&form1, &TForm1::Closed, &app, &QCoreApplication::quit);
+    ExitOnFirstPaintWhenAsked(form1);
     form1.show();
     try {
       result = Application::exec();

@@ -22,6 +22,7 @@
 #include "app/threads/ExecuteThread.h"
 #include "app/threads/RecoveryWriter.h"
 #include "app/widgets/FaucetListDrawing.h"
+#include "app/widgets/FileDialogComponent.h"
 #include "app/widgets/Pictures.h"
 #include "app/window/StartupOptions.h"
 #include "app/window/WindowPrompts.h"
@@ -29,7 +30,6 @@
 
 class QAction;
 class QActionGroup;
-class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -189,9 +189,10 @@ class TForm1 : public QMainWindow {
   // Coin tab menu.
   QMenu* PopupMenu3 = nullptr;
 
-  QFileDialog* OpenDialog1 = nullptr;
-  QFileDialog* SaveDialog1 = nullptr;
-  QFileDialog* SaveDialog2 = nullptr;
+  // Each makes its dialog when it is first shown.
+  FileDialogComponent* OpenDialog1 = nullptr;
+  FileDialogComponent* SaveDialog1 = nullptr;
+  FileDialogComponent* SaveDialog2 = nullptr;
 
   ImageList ImageList1, ImageList2, ImageList3, ImageList4, ImageList5;
   QPixmap BannerBitmap;  // "fh"
@@ -450,7 +451,7 @@ class TForm1 : public QMainWindow {
   // keeps a freed row.
   void RunIndexCommand(const std::function<bool()>& command);
   // Shows the save dialog with its file name; false when cancelled.
-  bool ChooseSaveFile(QFileDialog* dialog, QString& fileName, const char* firstName);
+  bool ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, const char* firstName);
   // --- end of item editing ---
 
   // --- The index download ---

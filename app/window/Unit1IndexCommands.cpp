@@ -76,10 +76,10 @@ void TForm1::RunIndexCommand(const std::function<bool()>& command) {
   RebuildList();
 }
 
-bool TForm1::ChooseSaveFile(QFileDialog* dialog, QString& fileName, const char* firstName) {
+bool TForm1::ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, const char* firstName) {
   if (fileName.isEmpty()) fileName = QString::fromUtf8(firstName);
-  dialog->selectFile(fileName);
-  const std::optional<QString> chosen = Prompts.chooseFile(*dialog);
+  dialog->Dialog().selectFile(fileName);
+  const std::optional<QString> chosen = Prompts.chooseFile(dialog->Dialog());
   if (!chosen) return false;
   fileName = *chosen;
   return true;
@@ -112,7 +112,7 @@ void TForm1::IdHTTP1Work(int64_t countSoFar) {
 }
 
 void TForm1::Load2Click() {
-  const std::optional<QString> chosen = Prompts.chooseFile(*OpenDialog1);
+  const std::optional<QString> chosen = Prompts.chooseFile(OpenDialog1->Dialog());
   if (!chosen) return;
   if (StringGrid1.RowCount() > 1 && !Prompts.confirm(this, Question(msgConfirmUpdateIndex))) return;
   ForgetItemsForIndexChange();

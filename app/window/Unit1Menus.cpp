@@ -183,18 +183,15 @@ void TForm1::CreateListMenus() {
 }
 
 void TForm1::CreateDialogs() {
-  OpenDialog1 = new QFileDialog(this);
-  OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
-  OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+  OpenDialog1 =
+      new FileDialogComponent(this, QStringLiteral("OpenDialog1"), QFileDialog::AcceptOpen);
   OpenDialog1->setFileMode(QFileDialog::ExistingFile);
   OpenDialog1->setNameFilters({QStringLiteral("Comma separated values (CSV) files (*.csv)"),
                                QStringLiteral("All files (*)")});
-  SaveDialog1 = new QFileDialog(this);
-  SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
-  SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-  SaveDialog2 = new QFileDialog(this);
-  SaveDialog2->setObjectName(QStringLiteral("SaveDialog2"));
-  SaveDialog2->setAcceptMode(QFileDialog::AcceptSave);
+  SaveDialog1 =
+      new FileDialogComponent(this, QStringLiteral("SaveDialog1"), QFileDialog::AcceptSave);
+  SaveDialog2 =
+      new FileDialogComponent(this, QStringLiteral("SaveDialog2"), QFileDialog::AcceptSave);
 }
 
 void TForm1::ReadSortOptions() {
