@@ -4,11 +4,13 @@
 
 #include "app/browser/WebEngineRuntime.h"
 #include "app/program/Application.h"
+#include "app/program/FirstPaint.h"
 #include "app/program/SessionEndSignals.h"
 #include "app/widgets/Fonts.h"
 #include "app/widgets/Pictures.h"
 #include "app/window/Unit1.h"
 #include "app/window/Unit2.h"
+#include "app/window/Unit3.h"
 #include "app/window/Unit4.h"
 #include "localisation/LcUnit.h"
 
@@ -32,10 +34,12 @@ int main(int argc, char** argv) {
     // The windows in their order; they go in the reverse one.
     TForm1 form1(runtime);
     TAboutBox aboutBox(form1);
+    TOKBottomDlg okBottomDlg(form1);
     TOKBottomDlg1 okBottomDlg1(form1);
 
     SessionEndSignals sessionEnd([&form1] { form1.close(); });
     QObject::connect(&form1, &TForm1::Closed, &app, &QCoreApplication::quit);
+    ExitOnFirstPaintWhenAsked(form1);
     form1.show();
     try {
       result = Application::exec();

@@ -4,8 +4,11 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "app/core/index/FaucetItem.h"
 #include "app/core/index/FileBytes.h"
@@ -30,10 +33,11 @@ inline std::string BenchUrl(int i) {
   }
 }
 
-inline void FillBenchIndex(FaucetIndex& index, int rows) {
+// Rows of faucets first .. first + rows - 1.
+inline void FillBenchIndex(FaucetIndex& index, int rows, int first = 0) {
   static const char* const coins[] = {"bitcoin", "litecoin", "dogecoin", "ethereum classic",
                                       "tron"};
-  for (int i = 0; i < rows; ++i) {
+  for (int i = first; i < first + rows; ++i) {
     FaucetItem& item = index.Append();
     item[fCurrency] = coins[i % 5];
     item[fName] = "Faucet number " + std::to_string(i);
@@ -61,11 +65,11 @@ inline std::string BenchFolder() {
   return pattern;
 }
 
-// The bench index saved to a data folder of its own. Built once per program,
-// removed at exit.
+// A bench index saved to a data folder of its own. Built once per program and
+// size, removed at exit.
 struct SavedBenchIndex {
-  SavedBenchIndex() {
-    FillBenchIndex(index, kBenchRows);
+  explicit SavedBenchIndex(int rows, int first = 0) {
+    FillBenchIndex(index, rows, first);
     SaveIndex(state, state.files.csv, false);
     bytes = ReadWholeFile(state.files.csv);
   }
@@ -73,9 +77,11 @@ struct SavedBenchIndex {
   SavedBenchIndex(const SavedBenchIndex&) = delete;
   SavedBenchIndex& operator=(const SavedBenchIndex&) = delete;
 
-  static SavedBenchIndex& Get() {
-    static SavedBenchIndex saved;
-    return saved;
+  static SavedBenchIndex& Get(int rows = kBenchRows, int first = 0) {
+    static std::map<std::pair<int, int>, std::unique_ptr<SavedBenchIndex>> saved;
+    std::unique_ptr<SavedBenchIndex>& one = saved[{rows, first}];
+    if (!one) one = std::make_unique<SavedBenchIndex>(rows, first);
+    return *one;
   }
 
   std::string folder = BenchFolder();

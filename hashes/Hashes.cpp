@@ -1,5 +1,7 @@
 #include "hashes/Hashes.h"
 
+#include <algorithm>
+
 namespace trelio {
 
 uint32_t HashString(const std::string& key) {
@@ -29,16 +31,31 @@ void THash::ComputeBucketCount() {
 void THash::AllocBuckets() { Buckets.assign(BucketCount, {}); }
 
 THash::FoundKey THash::FindKey(const std::string& key) const {
+  // Keys within a bucket are distinct, so the index names the same entry a
+  // scan of the bucket from its start would find.
+  const uint64_t placeHash = KeyPlaceIndex::HashOf(key);
+  const KeyPlaceIndex::Place p = Places.Find(Buckets, key, placeHash);
+  if (p.bucket >= 0)
+    return {true, p.bucket, p.position, Buckets[p.bucket][p.position].Hash, placeHash};
+  // The empty key is never indexed, so it always comes here and is refused.
   const uint32_t hash = HashString(key);
-  const int32_t bucket = static_cast<int32_t>(hash & static_cast<uint32_t>(BucketMask));
-  const std::vector<THashItem>& items = Buckets[bucket];
-  for (size_t i = 0; i < items.size(); ++i) {
-    // Equal keys have equal hashes, so the stored hash only spares most of
-    // the text comparisons.
-    if (items[i].Hash == hash && items[i].Key == key)
-      return {true, bucket, static_cast<int32_t>(i), hash};
+  return {false, static_cast<int32_t>(hash & static_cast<uint32_t>(BucketMask)), -1, hash,
+          placeHash};
+}
+
+void THash::AddEntry(const FoundKey& where, int32_t slot, const std::string& key) {
+  std::vector<THashItem>& items = Buckets[where.bucket];
+  const KeyPlaceIndex::Place place{where.bucket, static_cast<int32_t>(items.size())};
+  if (static_cast<size_t>(slot) >= SlotPlaces.size())
+    SlotPlaces.resize(static_cast<size_t>(slot) + 1);
+  items.push_back({where.hash, slot, key});
+  try {
+    Places.Add(where.placeHash, place);
+  } catch (...) {
+    items.pop_back();
+    throw;
   }
-  return {false, bucket, -1, hash};
+  SlotPlaces[slot] = place;
 }
 
 int32_t THash::AllocIndex() {
@@ -59,9 +76,15 @@ void THash::Delete(const std::string& key) {
   const int32_t slot = items[f.position].ItemIndex;
   ClearValue(slot);
   FreeSlots.push_back(slot);
-  // Entry order within a bucket is not kept.
-  if (static_cast<size_t>(f.position) + 1 != items.size())
-    items[f.position] = std::move(items.back());
+  Places.Remove(f.placeHash, {f.bucket, f.position});
+  // Entry order within a bucket is not kept: the last entry fills the hole.
+  const int32_t last = static_cast<int32_t>(items.size()) - 1;
+  if (f.position != last) {
+    items[f.position] = std::move(items[last]);
+    Places.Move(KeyPlaceIndex::HashOf(items[f.position].Key), {f.bucket, last},
+                {f.bucket, f.position});
+    SlotPlaces[items[f.position].ItemIndex] = {f.bucket, f.position};
+  }
   items.pop_back();
   CompactIfNeeded();
 }
@@ -72,41 +95,42 @@ void THash::CompactIfNeeded() {
 
 void THash::Compact() {
   if (!AllowCompaction) return;
+  // The highest used slots move into the lowest free ones, one by one, until
+  // the two meet: the moves of a walk over every slot, found from the free
+  // slots alone, and only the entries of moved slots renumbered.
   const int32_t n = HighValueIndex() + 1;
-  std::vector<bool> isFree(n, false);
-  std::vector<int32_t> newSlot(n);
-  for (int32_t s = 0; s < n; ++s) newSlot[s] = s;
-  for (const int32_t slot : FreeSlots) isFree[slot] = true;
-
-  // Move the highest used slots into the lowest free ones.
-  int32_t i = 0;
+  std::vector<int32_t> free = FreeSlots;
+  std::sort(free.begin(), free.end());
+  size_t lowest = 0;           // the next free slot to fill
+  size_t above = free.size();  // free[above..] lie above j
   int32_t j = n - 1;
-  while (j > i) {
-    if (isFree[i]) {
-      while (j > i && isFree[j]) --j;
-      if (j > i) {
-        MoveValue(j, i);
-        isFree[i] = false;
-        isFree[j] = true;
-        newSlot[j] = i;
-      }
-    } else {
-      ++i;
+  while (lowest < free.size()) {
+    while (above > lowest && free[above - 1] == j) {
+      --above;
+      --j;
     }
+    const int32_t i = free[lowest];
+    if (j <= i) break;
+    MoveValue(j, i);
+    const KeyPlaceIndex::Place moved = SlotPlaces[j];
+    Buckets[moved.bucket][moved.position].ItemIndex = i;
+    SlotPlaces[i] = moved;
+    ++lowest;
+    --j;
   }
-  int32_t k = n - 1;
-  while (k >= 0 && isFree[k]) --k;
-  TrimValues(k + 1);
+  // Every used slot now lies below the count of used slots.
+  const int32_t used = n - static_cast<int32_t>(free.size());
+  TrimValues(used);
+  SlotPlaces.resize(static_cast<size_t>(used));
   FreeSlots.clear();
-
-  for (int32_t b = 0; b <= HighBucket; ++b)
-    for (THashItem& item : Buckets[b]) item.ItemIndex = newSlot[item.ItemIndex];
 }
 
 void THash::Clear() {
   ClearValues();
   FreeSlots.clear();
   for (std::vector<THashItem>& bucket : Buckets) bucket.clear();
+  Places.Clear();
+  SlotPlaces.clear();
 }
 
 int32_t THash::SlotOf(const std::string& key) const {

@@ -4,12 +4,18 @@
 // live in an array of the descendant, indexed by slot. Freed slots are kept on
 // a stack and reused last-freed first; the value array is compacted once
 // enough of them have gathered.
+//
+// The bucket layout is what callers observe; a key is found through a side
+// index from key to its place in its bucket, so a lookup does not depend on
+// the length of the bucket (the hash crowds realistic URL keys into a few).
 #pragma once
 
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "hashes/KeyPlaceIndex.h"
 
 namespace trelio {
 
@@ -66,9 +72,12 @@ class THash {
     bool found;
     int32_t bucket;
     int32_t position;
-    uint32_t hash;  // of the key, so that adding it need not hash it again
+    uint32_t hash;       // of the key, so that adding it need not hash it again
+    uint64_t placeHash;  // of the key in the index of places
   };
   FoundKey FindKey(const std::string& key) const;
+  // Appends an entry for an absent key at the end of the bucket FindKey named.
+  void AddEntry(const FoundKey& where, int32_t slot, const std::string& key);
   int32_t AllocIndex();
   void CompactIfNeeded();
   void Compact();
@@ -90,6 +99,11 @@ class THash {
  private:
   void ComputeBucketCount();
   void AllocBuckets();
+
+  // Where each key's entry is, and where the entry of each used slot is;
+  // kept in step with every change of Buckets and of the slots.
+  KeyPlaceIndex Places;
+  std::vector<KeyPlaceIndex::Place> SlotPlaces;
 };
 
 class TIntegerHash : public THash {

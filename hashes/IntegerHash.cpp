@@ -17,7 +17,7 @@ void TIntegerHash::SetItem(const std::string& key, int32_t value) {
   const int32_t slot = AllocIndex();
   if (slot > HighValueIndex()) Values.resize(static_cast<size_t>(slot) + 1);
   Values[slot] = value;
-  Buckets[f.bucket].push_back({f.hash, slot, key});
+  AddEntry(f, slot, key);
 }
 
 void TIntegerHash::ClearValue(int32_t slot) { Values[slot] = 0; }

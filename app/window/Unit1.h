@@ -22,6 +22,7 @@
 #include "app/threads/ExecuteThread.h"
 #include "app/threads/RecoveryWriter.h"
 #include "app/widgets/FaucetListDrawing.h"
+#include "app/widgets/FileDialogComponent.h"
 #include "app/widgets/Pictures.h"
 #include "app/window/StartupOptions.h"
 #include "app/window/WindowPrompts.h"
@@ -29,7 +30,6 @@
 
 class QAction;
 class QActionGroup;
-class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -53,6 +53,7 @@ class MyThread;
 class PanelStatusBar;
 class SyncGate;
 class TAboutBox;
+class TOKBottomDlg;
 class TOKBottomDlg1;
 
 // The controls of one coin's tab, made from the coin's row of kCoins.
@@ -189,9 +190,10 @@ class TForm1 : public QMainWindow {
   // Coin tab menu.
   QMenu* PopupMenu3 = nullptr;
 
-  QFileDialog* OpenDialog1 = nullptr;
-  QFileDialog* SaveDialog1 = nullptr;
-  QFileDialog* SaveDialog2 = nullptr;
+  // Each makes its dialog when it is first shown.
+  FileDialogComponent* OpenDialog1 = nullptr;
+  FileDialogComponent* SaveDialog1 = nullptr;
+  FileDialogComponent* SaveDialog2 = nullptr;
 
   ImageList ImageList1, ImageList2, ImageList3, ImageList4, ImageList5;
   QPixmap BannerBitmap;  // "fh"
@@ -454,8 +456,18 @@ class TForm1 : public QMainWindow {
   // keeps a freed row.
   void RunIndexCommand(const std::function<bool()>& command);
   // Shows the save dialog with its file name; false when cancelled.
-  bool ChooseSaveFile(QFileDialog* dialog, QString& fileName, const char* firstName);
+  bool ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, const char* firstName);
   // --- end of item editing ---
+
+  // --- The index download ---
+  // The update-progress dialog while it exists (it sets and clears this);
+  // without it "Update Index" downloads nothing.
+  TOKBottomDlg* OKBottomDlg = nullptr;
+  // Progress of the download of the dialog's latest showing, on the window
+  // thread: the length the server announced (0: none), then the bytes so far.
+  void IdHTTP1WorkBegin(int64_t expected);
+  void IdHTTP1Work(int64_t countSoFar);
+  // --- end of the index download ---
 
  signals:
   // The window has been closed; the program ends.

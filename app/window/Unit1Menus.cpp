@@ -69,9 +69,6 @@ void TForm1::CreateMainMenu() {
   File1->addSeparator();
   Exit1 = AddMenuItem(File1, "Exit1", QStringLiteral("Exit"), img.Image(4));
 
-  // Commands that come with their dialogs.
-  Updateindex1->setEnabled(false);
-
   ConnectClick(NewItem1, this, [this] { NewItem1Click(); });
   ConnectClick(Updateindex1, this, [this] { Updateindex1Click(); });
   ConnectClick(Load2, this, [this] { Load2Click(); });
@@ -183,18 +180,15 @@ void TForm1::CreateListMenus() {
 }
 
 void TForm1::CreateDialogs() {
-  OpenDialog1 = new QFileDialog(this);
-  OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
-  OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+  OpenDialog1 =
+      new FileDialogComponent(this, QStringLiteral("OpenDialog1"), QFileDialog::AcceptOpen);
   OpenDialog1->setFileMode(QFileDialog::ExistingFile);
   OpenDialog1->setNameFilters({QStringLiteral("Comma separated values (CSV) files (*.csv)"),
                                QStringLiteral("All files (*)")});
-  SaveDialog1 = new QFileDialog(this);
-  SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
-  SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-  SaveDialog2 = new QFileDialog(this);
-  SaveDialog2->setObjectName(QStringLiteral("SaveDialog2"));
-  SaveDialog2->setAcceptMode(QFileDialog::AcceptSave);
+  SaveDialog1 =
+      new FileDialogComponent(this, QStringLiteral("SaveDialog1"), QFileDialog::AcceptSave);
+  SaveDialog2 =
+      new FileDialogComponent(this, QStringLiteral("SaveDialog2"), QFileDialog::AcceptSave);
 }
 
 void TForm1::ReadSortOptions() {
@@ -296,8 +290,5 @@ void TForm1::Singlelineview1Click() {
   ListBox1->viewport()->update();
   SyncListOptionsMenu();
 }
-
-// Commands of the index and of the items, and the dialogs.
-void TForm1::Updateindex1Click() {}
 
 }  // namespace trelio

@@ -15,6 +15,7 @@
 #include "app/core/coins/CoinTable.h"
 #include "app/widgets/LcQtForm.h"
 #include "app/window/Unit2.h"
+#include "app/window/Unit3.h"
 #include "app/window/Unit4.h"
 #include "localisation/LcUnit.h"
 #include "localisation/pack/TranslationSource.h"
@@ -68,18 +69,23 @@ class LanguageEntriesTest : public WindowFixture {
   void SetUp() override {
     WindowFixture::SetUp();
     about = std::make_unique<TAboutBox>(*form);
+    progress = std::make_unique<TOKBottomDlg>(*form);
     settings = std::make_unique<TOKBottomDlg1>(*form);
-    windows = {
-        {"TFORM1", form.get()}, {"TABOUTBOX", about.get()}, {"TOKBOTTOMDLG1", settings.get()}};
+    windows = {{"TOKBOTTOMDLG", progress.get()},
+               {"TFORM1", form.get()},
+               {"TABOUTBOX", about.get()},
+               {"TOKBOTTOMDLG1", settings.get()}};
   }
   void TearDown() override {
     LcReleaseLanguage();
     about.reset();
+    progress.reset();
     settings.reset();
     WindowFixture::TearDown();
   }
 
   std::unique_ptr<TAboutBox> about;
+  std::unique_ptr<TOKBottomDlg> progress;
   std::unique_ptr<TOKBottomDlg1> settings;
   std::map<std::string, QWidget*> windows;
 };

@@ -17,6 +17,7 @@
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/Unit2.h"
+#include "app/window/Unit3.h"
 #include "app/window/Unit4.h"
 #include "localisation/LcUnit.h"
 #include "tests/localisation/LcfTestSupport.h"
@@ -44,6 +45,7 @@ class LanguageMenuTest : public StartedWindowTest {
   }
   void TearDown() override {
     about.reset();
+    progress.reset();
     settings.reset();
     StartedWindowTest::TearDown();
     LcReleaseLanguage();
@@ -59,6 +61,7 @@ class LanguageMenuTest : public StartedWindowTest {
   TForm1& StartAll() {
     TForm1& f = Start();
     about = std::make_unique<TAboutBox>(f);
+    progress = std::make_unique<TOKBottomDlg>(f);
     settings = std::make_unique<TOKBottomDlg1>(f);
     return f;
   }
@@ -75,6 +78,7 @@ class LanguageMenuTest : public StartedWindowTest {
   ScopedEnv env;
   QString module;
   std::unique_ptr<TAboutBox> about;
+  std::unique_ptr<TOKBottomDlg> progress;
   std::unique_ptr<TOKBottomDlg1> settings;
 };
 
@@ -174,6 +178,7 @@ TEST_F(LanguageMenuTest, DialogsTranslateOnceALanguage) {
   };
   const std::vector<Case> cases = {
       {about.get(), QStringLiteral("About Korvane Trelio"), Ru("О программе Korvane Trelio")},
+      {progress.get(), QStringLiteral("Update Progress"), Ru("Обновление индекса")},
       {settings.get(), QStringLiteral("Settings"), Ru("Настройки")},
   };
   form->N12->trigger();

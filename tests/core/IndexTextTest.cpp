@@ -72,6 +72,9 @@ TEST(IndexTextTest, LinesEndAtCrOrLfAndGoOnAfterTheNextLf) {
       {"a\rlost\nb\n", {"a", "b"}},
       {"a\rb\rc", {"a"}},
       {"a\n\n", {"a", ""}},
+      {"\n", {""}},
+      {"a\r", {"a"}},
+      {"\r\r\nb\rc\n\rd", {"", "b", ""}},
       {"a\r\nb\x1A"
        "c\r\nd\r\n",
        {"a", "b"}},

@@ -43,13 +43,14 @@ void LoadIndex(IndexState& state, const std::string& path, char separator) {
   IndexLineReader lines(bytes);
   std::string_view line;
   lines.Next(line);  // the header is not compared
+  std::string key;
   for (int r = 1; lines.Next(line); ++r) {
     FaucetItem& item = rows.Append();
     SplitIndexLine(line, separator, item);
     item[fPosition] = std::to_string(r);
     MigratePayoutsCount(item);
     NormalizePayoutDecimals(item, state.systemDecimalSeparator);
-    const std::string key = StripReferral(item[fUrl]);
+    key.assign(StripReferralView(item[fUrl]));
     if (!key.empty()) keys.SetItem(key, r);
   }
 

@@ -5,11 +5,19 @@
 namespace trelio {
 namespace {
 
-constexpr std::string_view kUnsafe("\r\n\x1A;", 4);
+// Bytes that would end a line, end the input or split a field.
+bool IsUnsafeByte(char c) { return c == '\r' || c == '\n' || c == '\x1A' || c == ';'; }
+
+// One pass over the bytes; find_first_of would search the set once per byte.
+bool HasUnsafeByte(std::string_view text) {
+  for (const char c : text)
+    if (IsUnsafeByte(c)) return true;
+  return false;
+}
 
 void AppendField(std::string& out, FaucetField field, std::string_view text) {
   std::string cleaned;
-  if (text.find_first_of(kUnsafe) != std::string_view::npos) {
+  if (HasUnsafeByte(text)) {
     cleaned = WithoutUnsafeBytes(field, text);
     text = cleaned;
   }
@@ -26,14 +34,13 @@ std::string WithoutUnsafeBytes(FaucetField field, std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (const char c : text) {
-    if (c == '\r' || c == '\n' || c == '\x1A') continue;
-    if (c == ';') {
+    if (!IsUnsafeByte(c)) {
+      out += c;
+    } else if (c == ';' && field == fUrl) {
       // Percent-encoding keeps a URL working; elsewhere the character is
       // dropped, as names already lose theirs when they are entered.
-      if (field == fUrl) out += "%3B";
-      continue;
+      out += "%3B";
     }
-    out += c;
   }
   return out;
 }

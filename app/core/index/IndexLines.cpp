@@ -1,5 +1,7 @@
 #include "app/core/index/IndexLines.h"
 
+#include <cstring>
+
 #include "app/core/index/IndexText.h"
 
 namespace trelio {
@@ -11,15 +13,14 @@ IndexLineReader::IndexLineReader(std::string_view bytes) : rest_(bytes) {
 
 bool IndexLineReader::Next(std::string_view& line) {
   if (rest_.empty()) return false;
-  const size_t end = rest_.find_first_of("\r\n");
-  if (end == std::string_view::npos) {
-    line = rest_;
-    rest_ = {};
-    return true;
-  }
-  line = rest_.substr(0, end);
-  const size_t lf = rest_.find('\n', end);
-  rest_ = lf == std::string_view::npos ? std::string_view() : rest_.substr(lf + 1);
+  // The LF first, then a CR only before it: each byte is looked at no more
+  // than twice, whatever the line ends are.
+  const char* const begin = rest_.data();
+  const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', rest_.size()));
+  const size_t lineSpan = lf ? static_cast<size_t>(lf - begin) : rest_.size();
+  const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', lineSpan));
+  line = rest_.substr(0, cr ? static_cast<size_t>(cr - begin) : lineSpan);
+  rest_ = lf ? rest_.substr(lineSpan + 1) : std::string_view();
   return true;
 }
 
@@ -31,8 +32,8 @@ void SplitIndexLine(std::string_view line, char separator, FaucetItem& item) {
       continue;
     }
     const size_t end = line.find(separator, start);
-    item.fields[f] =
-        StripQuotes(line.substr(start, end == std::string_view::npos ? end : end - start));
+    item.fields[f].assign(
+        StripQuotesView(line.substr(start, end == std::string_view::npos ? end : end - start)));
     start = end == std::string_view::npos ? end : end + 1;
   }
 }

@@ -11,11 +11,15 @@ namespace trelio {
 // Removes one enclosing pair of the quote character (the first character of
 // `quote`) from a text of at least two characters; otherwise the text as is.
 std::string StripQuotes(std::string_view text, std::string_view quote = "\"");
+// The same as a view into `text`.
+std::string_view StripQuotesView(std::string_view text, std::string_view quote = "\"");
 
 // Every occurrence of the system decimal separator becomes ".".
 std::string NormalizeDecimal(std::string_view text, char systemDecimalSeparator);
+void NormalizeDecimalInPlace(std::string& text, char systemDecimalSeparator);
 
-// NormalizeDecimal of the payout fields, Total Payout to Average payout.
+// NormalizeDecimal of the payout fields, Total Payout to Average payout, in
+// place.
 void NormalizePayoutDecimals(FaucetItem& item, char systemDecimalSeparator);
 
 }  // namespace trelio

@@ -2,12 +2,14 @@
 
 namespace trelio {
 
-std::string StripReferral(std::string_view url) {
+std::string_view StripReferralView(std::string_view url) {
   for (const std::string_view mark : {"?", "/ref/", "{R}"}) {
     const size_t at = url.find(mark);
-    if (at != std::string_view::npos) return std::string(url.substr(0, at));
+    if (at != std::string_view::npos) return url.substr(0, at);
   }
-  return std::string(url);
+  return url;
 }
+
+std::string StripReferral(std::string_view url) { return std::string(StripReferralView(url)); }
 
 }  // namespace trelio

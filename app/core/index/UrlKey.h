@@ -11,5 +11,7 @@ namespace trelio {
 // first "{R}"; otherwise the whole URL. Case-sensitive, nothing trimmed; the
 // key may be empty.
 std::string StripReferral(std::string_view url);
+// The same key as a view into `url`.
+std::string_view StripReferralView(std::string_view url);
 
 }  // namespace trelio

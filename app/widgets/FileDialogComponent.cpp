@@ -1,0 +1,48 @@
+#include "app/widgets/FileDialogComponent.h"
+
+namespace trelio {
+
+FileDialogComponent::FileDialogComponent(QWidget* owner, const QString& name,
+                                         QFileDialog::AcceptMode mode)
+    : QObject(owner), owner_(owner), acceptMode_(mode) {
+  setObjectName(name);
+}
+
+void FileDialogComponent::setFileMode(QFileDialog::FileMode mode) {
+  fileMode_ = mode;
+  if (dialog_) dialog_->setFileMode(mode);
+}
+
+void FileDialogComponent::setNameFilters(const QStringList& filters) {
+  nameFilters_ = filters;
+  if (dialog_) dialog_->setNameFilters(filters);
+}
+
+void FileDialogComponent::setOption(QFileDialog::Option option, bool on) {
+  optionsOn_.setFlag(option, on);
+  optionsOff_.setFlag(option, !on);
+  if (dialog_) dialog_->setOption(option, on);
+}
+
+bool FileDialogComponent::testOption(QFileDialog::Option option) const {
+  return dialog_ ? dialog_->testOption(option) : optionsOn_.testFlag(option);
+}
+
+QFileDialog& FileDialogComponent::Dialog() {
+  if (!dialog_) {
+    dialog_ = new QFileDialog(owner_);
+    dialog_->setAcceptMode(acceptMode_);
+    dialog_->setFileMode(fileMode_);
+    if (!nameFilters_.isEmpty()) dialog_->setNameFilters(nameFilters_);
+    const auto apply = [this](QFileDialog::Options options, bool on) {
+      const int bits = options.toInt();
+      for (int bit = 1; bit > 0 && bit <= bits; bit <<= 1)
+        if (bits & bit) dialog_->setOption(QFileDialog::Option(bit), on);
+    };
+    apply(optionsOn_, true);
+    apply(optionsOff_, false);
+  }
+  return *dialog_;
+}
+
+}  // namespace trelio

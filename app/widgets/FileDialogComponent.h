@@ -1,0 +1,40 @@
+// A file dialog as a component of its window: it carries the dialog's name
+// and settings from the start, and makes the dialog itself the first time it
+// is needed, since most runs never open one and making one slows the start.
+#pragma once
+
+#include <QFileDialog>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+namespace trelio {
+
+class FileDialogComponent : public QObject {
+  Q_OBJECT
+
+ public:
+  // `owner` becomes the parent of this component and of the dialog.
+  FileDialogComponent(QWidget* owner, const QString& name, QFileDialog::AcceptMode mode);
+
+  void setFileMode(QFileDialog::FileMode mode);
+  void setNameFilters(const QStringList& filters);
+  void setOption(QFileDialog::Option option, bool on = true);
+  // An option never set reads as off, as on a new QFileDialog.
+  bool testOption(QFileDialog::Option option) const;
+
+  // The dialog with every setting made so far; made on the first call.
+  QFileDialog& Dialog();
+  bool IsMade() const { return !dialog_.isNull(); }
+
+ private:
+  QWidget* owner_;
+  QFileDialog::AcceptMode acceptMode_;
+  QFileDialog::FileMode fileMode_ = QFileDialog::AnyFile;
+  QStringList nameFilters_;
+  QFileDialog::Options optionsOn_;
+  QFileDialog::Options optionsOff_;
+  QPointer<QFileDialog> dialog_;
+};
+
+}  // namespace trelio

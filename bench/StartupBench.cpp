@@ -1,0 +1,130 @@
+// The program from its start to the first paint of its window with a
+// 3,000-row index, against a program that only shows one QWebEngineView.
+// Both run offscreen, in turn, each as a whole process; the figure to read
+// is the ratio of the two minima.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+#include "app/program/FirstPaint.h"
+#include "bench/IndexBenchData.h"
+
+extern char** environ;
+
+namespace trelio {
+namespace {
+
+constexpr int kStartupRows = 3000;
+
+// A data folder with the index, and the environment that points there.
+struct StartupFolder {
+  StartupFolder() {
+    const std::string data = folder + "/Korvane Trelio";
+    std::filesystem::create_directories(data);
+    std::filesystem::copy_file(bench::SavedBenchIndex::Get(kStartupRows).state.files.csv,
+                               data + "/index.csv");
+    for (char** e = environ; *e; ++e) {
+      const std::string entry = *e;
+      const std::string name = entry.substr(0, entry.find('='));
+      if (name != "QT_QPA_PLATFORM" && name != "XDG_DATA_HOME" && name != "XDG_CONFIG_HOME" &&
+          name != kExitOnFirstPaintVariable)
+        env.push_back(entry);
+    }
+    env.push_back("QT_QPA_PLATFORM=offscreen");
+    env.push_back("XDG_DATA_HOME=" + folder);
+    env.push_back("XDG_CONFIG_HOME=" + folder + "/config");
+    env.push_back(std::string(kExitOnFirstPaintVariable) + "=1");
+  }
+  ~StartupFolder() { std::filesystem::remove_all(folder); }
+
+  std::string folder = bench::BenchFolder();
+  std::vector<std::string> env;
+};
+
+// Seconds from the start of `program` until it ended after its first paint;
+// negative when it failed or took longer than a minute.
+double RunToFirstPaint(const std::string& program, const StartupFolder& where) {
+  std::vector<char*> envp;
+  for (const std::string& e : where.env) envp.push_back(const_cast<char*>(e.c_str()));
+  envp.push_back(nullptr);
+  const std::string out = where.folder + "/stdout";
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addchdir_np(&actions, where.folder.c_str());
+  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) return -1;
+
+  // A program that never paints is stopped after a minute.
+  std::mutex mutex;
+  std::condition_variable ended;
+  bool done = false;
+  std::thread watchdog([&] {
+    std::unique_lock lock(mutex);
+    if (!ended.wait_for(lock, std::chrono::minutes(1), [&] { return done; })) kill(pid, SIGKILL);
+  });
+  int status = 0;
+  waitpid(pid, &status, 0);
+  const auto end = std::chrono::steady_clock::now();
+  {
+    std::lock_guard lock(mutex);
+    done = true;
+  }
+  ended.notify_one();
+  watchdog.join();
+
+  std::stringstream printed;
+  printed << std::ifstream(out).rdbuf();
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+      printed.str().find("first paint") == std::string::npos)
+    return -1;
+  return std::chrono::duration<double>(end - start).count();
+}
+
+void BM_StartToFirstPaint(benchmark::State& s) {
+  StartupFolder where;
+  // Once each first, so that both start from a warm file cache.
+  if (RunToFirstPaint(KT_PROGRAM, where) < 0 || RunToFirstPaint(KT_MINIMAL_WEBVIEW, where) < 0) {
+    s.SkipWithError("a program did not reach its first paint");
+    return;
+  }
+  std::vector<double> program, baseline;
+  for (auto _ : s) {
+    const double a = RunToFirstPaint(KT_PROGRAM, where);
+    const double b = RunToFirstPaint(KT_MINIMAL_WEBVIEW, where);
+    if (a < 0 || b < 0) {
+      s.SkipWithError("a program did not reach its first paint");
+      return;
+    }
+    program.push_back(a);
+    baseline.push_back(b);
+    s.SetIterationTime(a);
+  }
+  const double programMin = *std::min_element(program.begin(), program.end());
+  const double baselineMin = *std::min_element(baseline.begin(), baseline.end());
+  s.counters["program_min_ms"] = programMin * 1e3;
+  s.counters["webview_min_ms"] = baselineMin * 1e3;
+  s.counters["ratio_of_minima"] = programMin / baselineMin;
+}
+BENCHMARK(BM_StartToFirstPaint)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace trelio
