@@ -48,7 +48,12 @@ UpdThread::UpdThread(std::string url, std::string savePath, QObject* receiver, H
   HttpGlobalInit();
 }
 
-UpdThread::~UpdThread() { Abandon(); }
+// Waits here, while the object is still whole: a thread that has only just
+// started would otherwise run its body on an object already half taken down.
+UpdThread::~UpdThread() {
+  Abandon();
+  WaitFor();
+}
 
 void UpdThread::Abandon() {
   Cancelled = true;
