@@ -91,5 +91,36 @@ TEST(AtomicFileTest, LeftoversOfProcessesThatAreGoneAreRemoved) {
   EXPECT_EQ(RemoveLeftoverTemporaryFiles(dir.path() + "/missing", {"index.csv"}), 0);
 }
 
+// Until Commit the target keeps its old bytes and the new ones lie out of
+// sight; an uncommitted file leaves nothing behind.
+TEST(AtomicFileTest, StagedFileAppearsOnlyWhenCommitted) {
+  ScratchFolder dir;
+  const auto entries = [&] {
+    return std::distance(std::filesystem::directory_iterator(dir.path()), {});
+  };
+  WriteBytes(dir / "f", "old");
+  {
+    StagedFile file;
+    ASSERT_EQ(file.Write(dir / "f", "new").error, "");
+    EXPECT_EQ(ReadBytes(dir / "f"), "old");
+    EXPECT_EQ(entries(), 2);
+  }
+  EXPECT_EQ(ReadBytes(dir / "f"), "old");
+  EXPECT_EQ(entries(), 1);
+
+  StagedFile file;
+  ASSERT_EQ(file.Write(dir / "f", "").error, "");
+  ASSERT_EQ(file.Commit().error, "");
+  EXPECT_TRUE(std::filesystem::exists(dir / "f"));
+  EXPECT_EQ(ReadBytes(dir / "f"), "");
+  EXPECT_EQ(entries(), 1);
+
+  StagedFile nowhere;
+  EXPECT_FALSE(nowhere.Write(dir / "missing/f", "x").ok());
+  const Outcome committed = nowhere.Commit();
+  EXPECT_FALSE(committed.ok());
+  EXPECT_NE(committed.error.find("missing/f"), std::string::npos) << committed.error;
+}
+
 }  // namespace
 }  // namespace trelio
