@@ -25,13 +25,6 @@ std::string LowerName(std::string_view name) {
   return s;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  return true;
-}
-
 struct Line {
   size_t begin;
   size_t end;   // end of the content, before "\n" or "\r\n"
@@ -192,7 +185,7 @@ IniFile::KeyLine IniFile::FindKey(const Section& section, std::string_view key) 
     const size_t eq = eqInLine == npos ? npos : b + eqInLine;
     const size_t nameEnd = eq == npos ? line.end : eq;
     const std::string_view name = Trim(std::string_view(text_).substr(b, nameEnd - b));
-    if (!result.found && SameName(name, wanted)) {
+    if (!result.found && AsciiSameName(name, wanted)) {
       result.found = true;
       result.line = line;
       result.nameEnd = b + name.size();
