@@ -185,8 +185,17 @@ void TForm1::ToggleCoinTab(int tab) {
   w.MenuItem->setChecked(!w.MenuItem->isChecked());
   // Hiding the active tab makes another one active without a tab change.
   const QSignalBlocker quiet(PageControl1);
-  PageControl1->setTabVisible(tab, w.MenuItem->isChecked());
+  ShowCoinTab(tab, w.MenuItem->isChecked());
   RebuildList();
+}
+
+void TForm1::ShowCoinTab(int tab, bool shown) {
+  // The tab row's keys and wheel and the tab widget's Ctrl+Tab skip disabled
+  // tabs but not hidden ones; a hidden coin made current would show its page
+  // and draw its tab, which has no place in the row, at the row's top left.
+  // Hidden first: hiding the current tab moves on to a shown one.
+  PageControl1->setTabVisible(tab, shown);
+  PageControl1->setTabEnabled(tab, shown);
 }
 
 void TForm1::UpdateNewItemCaption() {

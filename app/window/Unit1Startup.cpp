@@ -184,7 +184,7 @@ void TForm1::RestoreWindowState() {
     for (int tab = 0; tab < kCoinCount; ++tab) {
       const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
       const bool shown = Settings.tabs[static_cast<size_t>(w.coin)] == "1";
-      PageControl1->setTabVisible(tab, shown);
+      ShowCoinTab(tab, shown);
       w.MenuItem->setChecked(shown);
     }
   }
