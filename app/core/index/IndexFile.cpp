@@ -60,7 +60,12 @@ void LoadIndex(IndexState& state, const std::string& path, char separator, std::
 }
 
 std::string IndexFileText(const FaucetIndex& index, char systemDecimalSeparator) {
+  // Made in one allocation: the fields, their separators and each line's end.
+  size_t size = 0;
+  for (int r = 0; r < index.RowCount(); ++r)
+    for (const std::string& field : index.Row(r).fields) size += field.size() + 1;
   std::string text;
+  text.reserve(size + size_t(index.RowCount()));
   for (int r = 0; r < index.RowCount(); ++r) {
     const FaucetItem& row = index.Row(r);
     if (row[fHidden] == "-") continue;
