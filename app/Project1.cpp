@@ -10,6 +10,7 @@
 #include "app/widgets/Pictures.h"
 #include "app/window/Unit1.h"
 #include "app/window/Unit2.h"
+#include "app/window/Unit3.h"
 #include "app/window/Unit4.h"
 #include "localisation/LcUnit.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     // The windows in their order; they go in the reverse one.
     TForm1 form1(runtime);
     TAboutBox aboutBox(form1);
+    TOKBottomDlg okBottomDlg(form1);
     TOKBottomDlg1 okBottomDlg1(form1);
 
     SessionEndSignals sessionEnd([&form1] { form1.close(); });

@@ -16,6 +16,8 @@
 
 namespace trelio {
 
+class LcForm;
+
 // Called by LcLoadLanguage for each language of the module in header order;
 // returning 0 stops the enumeration.
 using LcEnumLanguageProc = std::function<int32_t(int32_t lcid, intptr_t userData)>;
@@ -50,6 +52,11 @@ class TLcf {
   // compared without regard to case). A table with no entries is present.
   std::optional<std::vector<LcfEntry>> ReadClassTable(std::string_view className,
                                                       int32_t column) const;
+
+  // Writes the texts of a language into a window and its components; false
+  // when the language is not in the module or the window's own class has no
+  // table.
+  bool ApplyToForm(LcForm& form, int32_t lcid) const;
 
   const std::optional<LcfHeader>& Header() const { return header_; }
 

@@ -84,19 +84,50 @@ size_t OnBody(char* data, size_t size, size_t count, void* user) {
   return fine ? n : 0;
 }
 
-int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-  auto& t = *static_cast<Transfer*>(user);
-  if (t.progress.cancel && t.progress.cancel->load()) {
-    t.cancelled = true;
-    return 1;
-  }
-  return 0;
-}
-
 struct CurlDeleter {
   void operator()(CURL* c) const { curl_easy_cleanup(c); }
   void operator()(curl_slist* l) const { curl_slist_free_all(l); }
 };
+
+// CURL and CURLM are both void, so they need deleters of their own.
+struct CurlMultiDeleter {
+  void operator()(CURLM* m) const { curl_multi_cleanup(m); }
+};
+
+// How long the transfer may wait on a silent server before it looks at the
+// cancel flag again.
+constexpr int kCancelLookMs = 50;
+
+// Runs the transfer in a loop of our own rather than curl_easy_perform, whose
+// waits last up to a second: a cancel must end a transfer to a silent server
+// at once, for example when the program closes.
+CURLcode Perform(CURL* c, Transfer& t) {
+  std::unique_ptr<CURLM, CurlMultiDeleter> multi(curl_multi_init());
+  if (!multi || curl_multi_add_handle(multi.get(), c) != CURLM_OK) return CURLE_OUT_OF_MEMORY;
+  CURLcode result = CURLE_OK;
+  for (;;) {
+    if (t.progress.cancel && t.progress.cancel->load()) {
+      t.cancelled = true;
+      result = CURLE_ABORTED_BY_CALLBACK;
+      break;
+    }
+    int running = 0;
+    CURLMcode step = curl_multi_perform(multi.get(), &running);
+    if (step == CURLM_OK && running == 0) {
+      int left = 0;
+      while (CURLMsg* msg = curl_multi_info_read(multi.get(), &left))
+        if (msg->msg == CURLMSG_DONE) result = msg->data.result;
+      break;
+    }
+    if (step == CURLM_OK) step = curl_multi_poll(multi.get(), nullptr, 0, kCancelLookMs, nullptr);
+    if (step != CURLM_OK) {
+      result = step == CURLM_OUT_OF_MEMORY ? CURLE_OUT_OF_MEMORY : CURLE_RECV_ERROR;
+      break;
+    }
+  }
+  curl_multi_remove_handle(multi.get(), c);
+  return result;
+}
 
 }  // namespace
 
@@ -144,11 +175,8 @@ HttpResult HttpGet(const std::string& url, const HttpProgress& progress) {
     curl_easy_setopt(c, CURLOPT_HEADERDATA, &t);
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, OnBody);
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &t);
-    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, OnProgress);
-    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &t);
 
-    const CURLcode code = curl_easy_perform(c);
+    const CURLcode code = Perform(c, t);
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &result.status);
 
     if (!t.failure.empty()) {

@@ -18,8 +18,8 @@ struct HttpProgress {
   std::function<void(int64_t expected)> workBegin;
   // After each piece of the body: the number of body bytes received so far.
   std::function<void(int64_t countSoFar)> work;
-  // Polled while the transfer runs, also while the server is silent (at least
-  // about once a second); true ends the transfer.
+  // Looked at while the transfer runs, also while the server is silent (about
+  // every 50 ms); true ends the transfer.
   const std::atomic<bool>* cancel = nullptr;
 };
 

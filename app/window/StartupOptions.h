@@ -15,6 +15,9 @@ struct StartupOptions {
   // Where the "portable" marker and a first-run settings.ini lie; empty: the
   // folder of the executable.
   QString programFolder;
+  // The program file; the language module lies beside it. Empty: the running
+  // executable.
+  QString programFile;
   // Where a first-run "index.csv" is looked for; empty: the current folder.
   QString workingFolder;
   // The window bounds are tested against it; none: the primary screen.

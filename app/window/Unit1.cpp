@@ -70,7 +70,13 @@ EmbeddedBrowser* TForm1::BrowserById(int browserId) const {
 
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (event->spontaneous()) return;
+  // The first show may put up the modal download dialog: that waits until
+  // this window is on the screen and the event loop runs.
+  if (FirstShow && OKBottomDlg)
+    QMetaObject::invokeMethod(this, &TForm1::FormShow, Qt::QueuedConnection);
+  else
+    FormShow();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -37,6 +37,7 @@ class QPainter;
 class QPlainTextEdit;
 class QSplitter;
 class QTabWidget;
+class QTranslator;
 class QToolBar;
 class QToolButton;
 
@@ -52,6 +53,7 @@ class MyThread;
 class PanelStatusBar;
 class SyncGate;
 class TAboutBox;
+class TOKBottomDlg;
 class TOKBottomDlg1;
 
 // The controls of one coin's tab, made from the coin's row of kCoins.
@@ -234,6 +236,10 @@ class TForm1 : public QMainWindow {
   // loses a minute at most.
   void KeepIndexForRecovery();
   void ApplyLanguageSetting(const std::string& languageCode);
+  // Loads a language, translates the window, sets the menu marks, the
+  // language code, the composed hints, and refills the list.
+  void SwitchLanguage(int32_t lcid, const char* code, QAction* unchecked, QAction* checked);
+  void SetHints();
   // One expiry pass over the whole index at the current time.
   void ExpireCompletedItems();
   // The window side of a tick after the expiry: repaint, wait text.
@@ -453,6 +459,16 @@ class TForm1 : public QMainWindow {
   bool ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, const char* firstName);
   // --- end of item editing ---
 
+  // --- The index download ---
+  // The update-progress dialog while it exists (it sets and clears this);
+  // without it "Update Index" downloads nothing.
+  TOKBottomDlg* OKBottomDlg = nullptr;
+  // Progress of the download of the dialog's latest showing, on the window
+  // thread: the length the server announced (0: none), then the bytes so far.
+  void IdHTTP1WorkBegin(int64_t expected);
+  void IdHTTP1Work(int64_t countSoFar);
+  // --- end of the index download ---
+
  signals:
   // The window has been closed; the program ends.
   void Closed();
@@ -489,6 +505,9 @@ class TForm1 : public QMainWindow {
 
   std::unique_ptr<SyncGate> syncGate_;
   StartupOptions startup_;
+  // Qt's own texts in Russian while the Russian language is active; owned by
+  // the window, and out of the application again when it goes.
+  QTranslator* toolkitTexts_ = nullptr;
   // The widgets show the settings read at start-up, so writing them back
   // keeps what the file held.
   bool settingsRestored_ = false;

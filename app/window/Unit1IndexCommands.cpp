@@ -1,14 +1,21 @@
-// The index commands that need no download: the update from a file, the two
+// The index commands: the update from the server and from a file, the two
 // exports, clearing, and the first showing of the window.
 #include <QFile>
 #include <QFileDialog>
+#include <QProgressBar>
 #include <QToolButton>
+#include <algorithm>
+#include <climits>
 
 #include "app/core/index/IndexCommands.h"
 #include "app/core/index/IndexExport.h"
+#include "app/core/list/FaucetList.h"
 #include "app/core/text/Messages.h"
+#include "app/widgets/FaucetListBox.h"
+#include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/Unit1.h"
+#include "app/window/Unit3.h"
 
 namespace trelio {
 
@@ -17,6 +24,9 @@ namespace {
 QString Question(MessageId id) { return MessageQString(id) + QLatin1Char('?'); }
 
 std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// A progress bar counts in int.
+int BarCount(int64_t count) { return int(std::clamp<int64_t>(count, 0, INT_MAX)); }
 
 UpdatingOptions UpdatingOptionsOf(const AppSettings& s) {
   return {s.updatingWithShowingHiddenItems, s.hidingBeforeUpdating, s.clearingBeforeUpdating};
@@ -75,6 +85,32 @@ bool TForm1::ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, cons
   return true;
 }
 
+void TForm1::Updateindex1Click() {
+  if (StringGrid1.RowCount() > 1 && !Prompts.confirm(this, Question(msgConfirmUpdateIndex))) return;
+  ForgetItemsForIndexChange();
+  ApplySortOptions();
+  StatusBar2->SetPanelText(
+      0, Utf16ToQString(ListCountText(ListBox1->count(), QStringToUtf16(SortDescription))));
+  // The download: the dialog closes when it is done, failed or cancelled, and
+  // leaves index.tmp2 only after a success.
+  if (OKBottomDlg) OKBottomDlg->exec();
+  RunIndexCommand([&] {
+    UserTemplateLists user(Settings);
+    return UpdateIndexFromDownload(Index, Index.files.tmp2, UpdatingOptionsOf(Settings),
+                                   ServerTemplates, user.lists);
+  });
+}
+
+void TForm1::IdHTTP1WorkBegin(int64_t expected) {
+  if (!OKBottomDlg) return;
+  OKBottomDlg->ProgressBar1->setMaximum(BarCount(expected));
+  OKBottomDlg->ProgressBar1->setValue(0);
+}
+
+void TForm1::IdHTTP1Work(int64_t countSoFar) {
+  if (OKBottomDlg) OKBottomDlg->ProgressBar1->setValue(BarCount(countSoFar));
+}
+
 void TForm1::Load2Click() {
   const std::optional<QString> chosen = Prompts.chooseFile(OpenDialog1->Dialog());
   if (!chosen) return;
@@ -109,11 +145,12 @@ void TForm1::ClearIndex1Click() {
 void TForm1::FormShow() {
   if (!FirstShow) return;
   FirstShow = false;
-  // Nothing is browsed yet; the fallback load below replaces the rows.
-  Browsing->ForgetAllItems();
-  // The download of "Update Index" comes with its dialog; until then a first
-  // start without index.csv goes straight to the fallback file.
-  const auto updateIndex = [] {};
+  // Runs only without index.csv; the fallback load that may follow it
+  // replaces the rows as well.
+  const auto updateIndex = [this] {
+    Updateindex1Click();
+    Browsing->ForgetAllItems();
+  };
   RunIndexCommand([&] { return FirstShowIndex(Index, updateIndex, kIndexExportFileName); });
 }
 

@@ -69,9 +69,6 @@ void TForm1::CreateMainMenu() {
   File1->addSeparator();
   Exit1 = AddMenuItem(File1, "Exit1", QStringLiteral("Exit"), img.Image(4));
 
-  // Commands that come with their dialogs.
-  for (QAction* later : {Updateindex1, Language1->menuAction()}) later->setEnabled(false);
-
   ConnectClick(NewItem1, this, [this] { NewItem1Click(); });
   ConnectClick(Updateindex1, this, [this] { Updateindex1Click(); });
   ConnectClick(Load2, this, [this] { Load2Click(); });
@@ -293,10 +290,5 @@ void TForm1::Singlelineview1Click() {
   ListBox1->viewport()->update();
   SyncListOptionsMenu();
 }
-
-// Commands of the index and of the items, and the dialogs.
-void TForm1::Updateindex1Click() {}
-void TForm1::Language2Click() {}
-void TForm1::N12Click() {}
 
 }  // namespace trelio

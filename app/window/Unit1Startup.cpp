@@ -69,8 +69,8 @@ void TForm1::FormCreate() {
   FirstShow = true;
   // The version in the title, long-lived hints, the pictures.
   VersionText = AnsiToQString(FormatVersion(VersionNumber));
-  setWindowTitle(QStringLiteral("Korvane Trelio v") + VersionText);
-  QApplication::setApplicationDisplayName(windowTitle());
+  // The caption and the application title come with the composed hints.
+  SetHints();
   for (QWidget* w : findChildren<QWidget*>())
     if (!w->toolTip().isEmpty()) w->setToolTipDuration(60000);
   LoadBitmaps();
@@ -123,12 +123,6 @@ void TForm1::FormCreate() {
       },
       startup_.ticker);
   Ticker->Start();
-}
-
-void TForm1::ApplyLanguageSetting(const std::string& languageCode) {
-  // The language module comes with the language engine; until then the
-  // texts stay English and only the code is kept.
-  LanguageCode = languageCode == "ru" ? "ru" : "en";
 }
 
 void TForm1::RestoreWindowState() {

@@ -11,6 +11,7 @@
 #include "app/platform/MakerServer.h"
 #include "app/threads/VerThread.h"
 #include "app/widgets/Fonts.h"
+#include "app/widgets/LcQtForm.h"
 #include "app/widgets/Pictures.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/DialogPlacement.h"
@@ -89,8 +90,8 @@ void TAboutBox::CreateLayout() {
   SpeedButton3->setFont(Arial(13, true));
   connect(SpeedButton3, &QPushButton::clicked, this, [this] { SpeedButton3Click(); });
 
-  Label4 =
-      AddLabel(Panel1, "Label4", QString::fromLatin1(kCheckingForNewVersion), Arial(16), {48, 74});
+  checkingText_ = QString::fromLatin1(kCheckingForNewVersion);
+  Label4 = AddLabel(Panel1, "Label4", checkingText_, Arial(16), {48, 74});
 
   const QString home = QStringLiteral("menu-home-page");
   const QString bitcoin = QStringLiteral("coin-bitcoin");
@@ -162,7 +163,11 @@ void TAboutBox::showEvent(QShowEvent* event) {
 void TAboutBox::FormShow() {
   if (TranslatedLang != form_.LanguageCode) {
     TranslatedLang = form_.LanguageCode;
-    // The language engine translates the box here.
+    // The status line shows its design text while the box is translated, so
+    // the translation of that text is what every later showing starts from.
+    Label4->setText(checkingText_);
+    LcTranslateForm(this);
+    checkingText_ = Label4->text();
   }
   Label1->setText(Utf16ToQString(VersionLabelText()));
   Label1->adjustSize();
@@ -179,7 +184,7 @@ void TAboutBox::FormShow() {
 }
 
 void TAboutBox::ShowChecking() {
-  Label4->setText(QString::fromLatin1(kCheckingForNewVersion));
+  Label4->setText(checkingText_);
   Label4->adjustSize();
   Label4->show();
   SpeedButton3->hide();

@@ -72,6 +72,8 @@ class TAboutBox : public QDialog {
 
   TForm1& form_;
   std::vector<std::unique_ptr<VerThread>> checks_;
+  // "Checking for new version..." in the language the box was translated to.
+  QString checkingText_;
 };
 
 }  // namespace trelio

@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QTableWidget>
 
+#include "app/widgets/LcQtForm.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/DialogPlacement.h"
 #include "app/window/Unit1.h"
@@ -138,7 +139,7 @@ void TOKBottomDlg1::done(int result) {
 void TOKBottomDlg1::FormShow() {
   if (TranslatedLang != form_.LanguageCode) {
     TranslatedLang = form_.LanguageCode;
-    // The language engine translates the dialog here.
+    LcTranslateForm(this);
   }
   // The grid is made anew from the settings, so edits that were cancelled
   // are not seen again.

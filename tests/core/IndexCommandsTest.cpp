@@ -141,6 +141,19 @@ TEST_F(IndexCommandsTest, FirstShowUsesTheDownloadWhenItArrives) {
       state, [] {}, Path("none.csv")));
 }
 
+// Rows recovered after a crash stand in for the missing index.csv.
+TEST_F(IndexCommandsTest, FirstShowLeavesRowsWithoutIndexFileAlone) {
+  const std::string fallback = Path(kIndexExportFileName);
+  WriteBytes(fallback, kHeaderLine + "bitcoin;Exported;http://e.example/\r\n");
+  Add({"bitcoin", "Recovered", "http://r.example/"});
+  int updates = 0;
+  EXPECT_FALSE(FirstShowIndex(
+      state, [&] { ++updates; }, fallback));
+  EXPECT_EQ(updates, 0);
+  ASSERT_EQ(index.RowCount(), 2);
+  EXPECT_EQ(index.Row(1)[fName], "Recovered");
+}
+
 TEST_F(IndexCommandsTest, TheFiveFieldExportListsShownRowsOrAllButRemoved) {
   Add({"bitcoin", "Shown", "http://s.example/?a=1;b", "5", "1", "1", "", "17", "1"});
   Add({"dash", "Hidden", "http://h.example/", "6", "", "", "1"});

@@ -1,7 +1,9 @@
 // The language module the build makes beside the program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "app/core/text/Messages.h"
@@ -14,8 +16,11 @@ namespace {
 
 lcfpack::TranslationSources ReadSources() {
   lcfpack::TranslationSources sources;
-  for (const char* file : {"messages.txt", "windows.txt"})
-    lcfpack::ReadSourceFile(std::string(KT_LANG_SOURCES) + "/" + file, sources);
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(KT_LANG_SOURCES))
+    if (entry.path().extension() == ".txt") files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  for (const std::filesystem::path& file : files) lcfpack::ReadSourceFile(file.string(), sources);
   return sources;
 }
 

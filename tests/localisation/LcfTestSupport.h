@@ -55,15 +55,15 @@ struct Slot {
   int32_t offset = -1;  // -1: where the text lies
 };
 
-inline Bytes StringTable(const std::vector<Slot>& slots) {
+inline Bytes StringTable(const std::vector<Slot>& columnSlots) {
   Blob b;
-  int32_t next = int32_t(8 * slots.size());
-  for (const Slot& s : slots) {
+  int32_t next = int32_t(8 * columnSlots.size());
+  for (const Slot& s : columnSlots) {
     b.I32(s.offset == -1 ? next : s.offset);
     b.I32(s.length == -2 ? int32_t(2 * s.text.size()) : s.length);
     next += int32_t(2 * s.text.size());
   }
-  for (const Slot& s : slots) b.Wide(s.text);
+  for (const Slot& s : columnSlots) b.Wide(s.text);
   return b.bytes;
 }
 

@@ -86,5 +86,36 @@ TEST(AtomicFileTest, LeftoversOfProcessesThatAreGoneAreRemoved) {
   EXPECT_EQ(RemoveLeftoverTemporaryFiles(dir.path() + "/missing", {"index.csv"}), 0);
 }
 
+// Until Commit the target keeps its old bytes and the new ones lie out of
+// sight; an uncommitted file leaves nothing behind.
+TEST(AtomicFileTest, StagedFileAppearsOnlyWhenCommitted) {
+  ScratchFolder dir;
+  const auto entries = [&] {
+    return std::distance(std::filesystem::directory_iterator(dir.path()), {});
+  };
+  WriteBytes(dir / "f", "old");
+  {
+    StagedFile file;
+    ASSERT_TRUE(file.Write(dir / "f", "new"));
+    EXPECT_EQ(ReadBytes(dir / "f"), "old");
+    EXPECT_EQ(entries(), 2);
+  }
+  EXPECT_EQ(ReadBytes(dir / "f"), "old");
+  EXPECT_EQ(entries(), 1);
+
+  StagedFile file;
+  ASSERT_TRUE(file.Write(dir / "f", ""));
+  ASSERT_TRUE(file.Commit());
+  EXPECT_TRUE(std::filesystem::exists(dir / "f"));
+  EXPECT_EQ(ReadBytes(dir / "f"), "");
+  EXPECT_EQ(entries(), 1);
+
+  std::string error;
+  StagedFile nowhere;
+  EXPECT_FALSE(nowhere.Write(dir / "missing/f", "x", &error));
+  EXPECT_FALSE(nowhere.Commit(&error));
+  EXPECT_NE(error.find("missing/f"), std::string::npos) << error;
+}
+
 }  // namespace
 }  // namespace trelio

@@ -46,8 +46,6 @@ void NotFound(httplib::Response& res, const std::string& what) {
 DemoSite::DemoSite(std::string root, int port) : root_(std::move(root)), port_(port) {}
 
 void DemoSite::Install(httplib::Server& server) {
-  server.Get("/trelio/index.csv",
-             [this](const httplib::Request&, httplib::Response& res) { Index(res); });
   server.Get("/trelio/a.php",
              [this](const httplib::Request& req, httplib::Response& res) { Action(req, res); });
   server.Get("/trelio/a.php.log",
@@ -79,15 +77,13 @@ void DemoSite::ServeFile(const std::string& relative, const std::string& type,
   res.set_content(*content, type);
 }
 
-void DemoSite::Index(httplib::Response& res) const {
-  std::optional<std::string> read = ReadFile("index.csv");
-  if (!read) return NotFound(res, "index.csv");
-  std::string& index = *read;
-  if (port_ != kDefaultPort) {
-    ReplaceAll(index, "127.0.0.1:" + std::to_string(kDefaultPort),
+std::optional<std::string> DemoSite::IndexText() const {
+  std::optional<std::string> index = ReadFile("index.csv");
+  if (index && port_ != kDefaultPort) {
+    ReplaceAll(*index, "127.0.0.1:" + std::to_string(kDefaultPort),
                "127.0.0.1:" + std::to_string(port_));
   }
-  res.set_content(index, "text/csv");
+  return index;
 }
 
 void DemoSite::Action(const httplib::Request& req, httplib::Response& res) {

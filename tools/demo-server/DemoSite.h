@@ -1,5 +1,5 @@
-// What the demo server answers: the index and the item actions under
-// /trelio/ and the demo faucets under /demo/.
+// What the demo server answers: the item actions under /trelio/ (the index
+// through IndexDownloads) and the demo faucets under /demo/.
 #pragma once
 
 #include <httplib.h>
@@ -21,11 +21,15 @@ class DemoSite {
   DemoSite(std::string root, int port);
   void Install(httplib::Server& server);
 
+  int Port() const { return port_; }
+  // The shipped index.csv with its faucets' addresses on this server's port;
+  // none when the file cannot be read.
+  std::optional<std::string> IndexText() const;
+
  private:
   std::optional<std::string> ReadFile(const std::string& relative) const;
   void ServeFile(const std::string& relative, const std::string& type,
                  httplib::Response& res) const;
-  void Index(httplib::Response& res) const;
   void Action(const httplib::Request& req, httplib::Response& res);
   void ActionLog(httplib::Response& res) const;
   void ClaimResult(const std::string& faucet, httplib::Response& res) const;

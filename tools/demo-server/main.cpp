@@ -11,6 +11,7 @@
 
 #include "tools/demo-server/AwkwardPages.h"
 #include "tools/demo-server/DemoSite.h"
+#include "tools/demo-server/IndexDownloads.h"
 #include "tools/demo-server/VersionAndPages.h"
 
 namespace {
@@ -70,6 +71,8 @@ int main(int argc, char** argv) {
   site.Install(server);
   trelio::demo::VersionAndPages versionAndPages(root);
   versionAndPages.Install(server);
+  trelio::demo::IndexDownloads indexDownloads(site);
+  indexDownloads.Install(server);
   trelio::demo::InstallAwkwardPages(server);
   std::cout << "Listening on 127.0.0.1:" << bound << "\n"
             << "Start the program with KORVANE_TRELIO_SERVER=127.0.0.1:" << bound << std::endl;

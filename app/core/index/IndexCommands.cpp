@@ -48,6 +48,9 @@ void ClearIndex(IndexState& state) {
 
 bool FirstShowIndex(IndexState& state, const std::function<void()>& updateIndex,
                     const std::string& fallbackPath) {
+  // Rows without index.csv were recovered after a crash: they are the index,
+  // and neither a download nor the fallback may take their place.
+  if (state.index.RowCount() > 1) return false;
   if (!IsExistingFile(state.files.csv)) updateIndex();
   if (IsExistingFile(state.files.csv) || !IsExistingFile(fallbackPath)) return false;
   LoadIndex(state, fallbackPath);

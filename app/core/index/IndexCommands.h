@@ -34,7 +34,8 @@ bool UpdateIndexFromFile(IndexState& state, const std::string& chosenPath,
 // with backup.
 void ClearIndex(IndexState& state);
 
-// The first show of the main window: with no index.csv, runs `updateIndex`
+// The first show of the main window, when start-up found no index (rows
+// recovered after a crash count as one): with no index.csv, runs `updateIndex`
 // (the whole "Update Index" command); with still none, loads `fallbackPath`
 // (the five-field export in the working folder) when it exists and saves it as
 // index.csv with backup. True when the fallback was loaded.
