@@ -199,9 +199,10 @@ void TForm1::ShowCoinTab(int tab, bool shown) {
   // The tab row's keys and wheel and the tab widget's Ctrl+Tab skip disabled
   // tabs but not hidden ones; a hidden coin made current would show its page
   // and draw its tab, which has no place in the row, at the row's top left.
-  // Hidden first: hiding the current tab moves on to a shown one.
+  // Hidden first: hiding the current tab moves on to a shown one. Only the
+  // tab is disabled: its page and the controls on it stay as they are.
   PageControl1->setTabVisible(tab, shown);
-  PageControl1->setTabEnabled(tab, shown);
+  PageControl1->tabBar()->setTabEnabled(tab, shown);
 }
 
 void TForm1::UpdateNewItemCaption() {
