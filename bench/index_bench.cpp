@@ -23,19 +23,9 @@ void Processed(benchmark::State& s, const Fixture& f) {
   s.SetItemsProcessed(int64_t(s.iterations()) * s.range(0));
 }
 
-// As at start-up: into an empty index. Dropping the loaded one is not timed.
 void BM_LoadIndex(benchmark::State& s) {
   Fixture& f = Data(s);
-  for (auto _ : s) {
-    FaucetIndex index;
-    TIntegerHash map;
-    IndexState state{index, map, f.state.files, '.'};
-    LoadIndex(state, f.state.files.csv);
-    s.PauseTiming();
-    index = FaucetIndex();
-    map = TIntegerHash();
-    s.ResumeTiming();
-  }
+  bench::TimeLoadIntoEmptyIndex(s, f);
   Processed(s, f);
 }
 BENCHMARK(BM_LoadIndex)->Apply(Sizes);

@@ -30,19 +30,9 @@ void BM_MergeIndex(benchmark::State& s) {
 }
 BENCHMARK(BM_MergeIndex)->Unit(benchmark::kMillisecond);
 
-// Into an empty index, as at start-up.
 void BM_LoadIndex(benchmark::State& s) {
   Fixture& f = Loaded();
-  for (auto _ : s) {
-    FaucetIndex index;
-    TIntegerHash map;
-    IndexState state{index, map, f.state.files, '.'};
-    LoadIndex(state, f.state.files.csv);
-    s.PauseTiming();
-    index = FaucetIndex();
-    map = TIntegerHash();
-    s.ResumeTiming();
-  }
+  bench::TimeLoadIntoEmptyIndex(s, f);
   s.SetItemsProcessed(int64_t(s.iterations()) * bench::kBenchRows);
 }
 BENCHMARK(BM_LoadIndex)->Unit(benchmark::kMillisecond);

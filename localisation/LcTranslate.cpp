@@ -8,13 +8,6 @@
 namespace trelio {
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-  return true;
-}
-
 // Where a property path ends: a text property of an object, or an item of a
 // string list.
 struct PathEnd {
@@ -100,7 +93,7 @@ LcIndexedName LcParseIndexedName(std::string_view element) {
 }
 
 LcObject* LcFindTarget(std::string_view name, LcForm& form, std::shared_ptr<LcObject>& holder) {
-  if (SameName(name, form.Name())) return &form;
+  if (AsciiSameName(name, form.Name())) return &form;
   holder = form.FindComponent(name);
   return holder.get();
 }

@@ -16,4 +16,12 @@ inline std::string AsciiUpper(std::string_view s) {
   return out;
 }
 
+// Names compared without regard to the case of ASCII letters.
+constexpr bool AsciiSameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
+  return true;
+}
+
 }  // namespace trelio

@@ -20,10 +20,6 @@ std::string Reason(const char* what, const std::string& path, int err) {
   return std::string(what) + " \"" + path + "\": " + std::generic_category().message(err);
 }
 
-void SetError(std::string* error, std::string text) {
-  if (error) *error = std::move(text);
-}
-
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
@@ -84,8 +80,8 @@ pid_t TemporaryNameProcess(std::string_view name, std::string_view base) {
 }
 
 // Writes bytes into a new file beside target and returns its name, or an
-// empty name with error set.
-std::string WriteTemporary(const std::string& target, std::string_view bytes, std::string* error) {
+// empty name with the reason in error.
+std::string WriteTemporary(const std::string& target, std::string_view bytes, std::string& error) {
   static std::atomic<unsigned> counter{0};
   const std::string folder = FolderOf(target);
   const size_t slash = target.rfind('/');
@@ -99,7 +95,7 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, st
     if (fd < 0 && errno != EEXIST) break;
   }
   if (fd < 0) {
-    SetError(error, Reason("Cannot create a file in", folder, errno));
+    error = Reason("Cannot create a file in", folder, errno);
     return {};
   }
   struct stat old;
@@ -108,13 +104,13 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, st
     const int err = errno;
     close(fd);
     unlink(temp.c_str());
-    SetError(error, Reason("Cannot write", temp, err));
+    error = Reason("Cannot write", temp, err);
     return {};
   }
   if (close(fd) != 0) {
     const int err = errno;
     unlink(temp.c_str());
-    SetError(error, Reason("Cannot write", temp, err));
+    error = Reason("Cannot write", temp, err);
     return {};
   }
   return temp;
@@ -122,19 +118,22 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, st
 
 }  // namespace
 
-ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::string* error) {
-  bytes.clear();
+FileRead ReadFileBytes(const std::string& path) {
+  FileRead file;
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return ReadOutcome::kMissing;
-    SetError(error, Reason("Cannot read", path, errno));
-    return ReadOutcome::kFailed;
+    if (errno == ENOENT || errno == ENOTDIR) {
+      file.missing = true;
+      return file;
+    }
+    file.error = Reason("Cannot read", path, errno);
+    return file;
   }
   struct stat st;
   if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
     close(fd);
-    SetError(error, Reason("Cannot read", path, EISDIR));
-    return ReadOutcome::kFailed;
+    file.error = Reason("Cannot read", path, EISDIR);
+    return file;
   }
   char buffer[65536];
   for (;;) {
@@ -144,66 +143,62 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::stri
       if (errno == EINTR) continue;
       const int err = errno;
       close(fd);
-      bytes.clear();
-      SetError(error, Reason("Cannot read", path, err));
-      return ReadOutcome::kFailed;
+      file.bytes.clear();
+      file.error = Reason("Cannot read", path, err);
+      return file;
     }
-    bytes.append(buffer, size_t(n));
+    file.bytes.append(buffer, size_t(n));
   }
   close(fd);
-  return ReadOutcome::kRead;
+  return file;
 }
 
 StagedFile::~StagedFile() {
   if (!temp_.empty()) unlink(temp_.c_str());
 }
 
-bool StagedFile::Write(const std::string& path, std::string_view bytes, std::string* error) {
+Outcome StagedFile::Write(const std::string& path, std::string_view bytes) {
   if (!temp_.empty()) unlink(temp_.c_str());
   temp_.clear();
   path_ = path;
   target_ = ResolveTarget(path);
   struct stat st;
-  if (stat(target_.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-    SetError(error, Reason("Cannot write", path, EISDIR));
-    return false;
-  }
-  temp_ = WriteTemporary(target_, bytes, error);
-  return !temp_.empty();
+  if (stat(target_.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+    return {Reason("Cannot write", path, EISDIR)};
+  Outcome outcome;
+  temp_ = WriteTemporary(target_, bytes, outcome.error);
+  return outcome;
 }
 
-bool StagedFile::Commit(std::string* error) {
-  if (temp_.empty()) {
-    SetError(error, Reason("Cannot write", path_, EINVAL));
-    return false;
-  }
+Outcome StagedFile::Commit() {
+  if (temp_.empty()) return {Reason("Cannot write", path_, EINVAL)};
   const std::string temp = std::move(temp_);
   temp_.clear();
   if (rename(temp.c_str(), target_.c_str()) != 0) {
     const int err = errno;
     unlink(temp.c_str());
-    SetError(error, Reason("Cannot write", path_, err));
-    return false;
+    return {Reason("Cannot write", path_, err)};
   }
   SyncFolder(FolderOf(target_));
-  return true;
+  return {};
 }
 
-bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error) {
+Outcome WriteFileAtomic(const std::string& path, std::string_view bytes) {
   StagedFile staged;
-  return staged.Write(path, bytes, error) && staged.Commit(error);
+  Outcome outcome = staged.Write(path, bytes);
+  if (outcome.ok()) outcome = staged.Commit();
+  return outcome;
 }
 
-bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& existed,
-                      std::string* error) {
-  existed = false;
+FileCreation CreateFileAtomic(const std::string& path, std::string_view bytes) {
+  FileCreation creation;
   struct stat st;
   if (lstat(path.c_str(), &st) == 0) {
-    existed = true;
-    return true;
+    creation.existed = true;
+    return creation;
   }
-  const std::string temp = WriteTemporary(path, bytes, error);
-  if (temp.empty()) return false;
+  const std::string temp = WriteTemporary(path, bytes, creation.error);
+  if (temp.empty()) return creation;
   // A hard link appears complete or not at all and fails when the name is taken.
   int result = link(temp.c_str(), path.c_str());
   int err = result == 0 ? 0 : errno;
@@ -215,14 +210,14 @@ bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& exi
   unlink(temp.c_str());
   if (result != 0) {
     if (err == EEXIST || lstat(path.c_str(), &st) == 0) {
-      existed = true;
-      return true;
+      creation.existed = true;
+      return creation;
     }
-    SetError(error, Reason("Cannot write", path, err));
-    return false;
+    creation.error = Reason("Cannot write", path, err);
+    return creation;
   }
   SyncFolder(FolderOf(path));
-  return true;
+  return creation;
 }
 
 int RemoveLeftoverTemporaryFiles(const std::string& folder, const std::vector<std::string>& names) {

@@ -5,23 +5,30 @@
 #include <string_view>
 #include <vector>
 
+#include "app/platform/Outcome.h"
+
 namespace trelio {
 
-enum class ReadOutcome { kRead, kMissing, kFailed };
+struct [[nodiscard]] FileRead : Outcome {
+  std::string bytes;
+  bool missing = false;  // nothing lies at the path; not a failure
+};
 
-// Reads the whole file at path as bytes. kMissing when nothing lies at path (or
-// a folder on the way is missing); kFailed, with the reason in error, when
-// something lies there but cannot be read (a folder, no permission, ...).
-ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes,
-                          std::string* error = nullptr);
+// Reads the whole file at path as bytes. missing when nothing lies at path (or
+// a folder on the way is missing); failed, with the reason, when something
+// lies there but cannot be read (a folder, no permission, ...).
+FileRead ReadFileBytes(const std::string& path);
 
 // Replaces the file at path with bytes: a temporary file in the same folder is
 // written, flushed to disk and renamed over the target, so the target is always
 // either the old or the complete new file. A symbolic link at path is followed,
-// not replaced; an existing file keeps its permissions. Returns false with the
-// reason in error when it fails; the old file is then left as it was.
-[[nodiscard]] bool WriteFileAtomic(const std::string& path, std::string_view bytes,
-                                   std::string* error = nullptr);
+// not replaced; an existing file keeps its permissions. When it fails, the old
+// file is left as it was.
+Outcome WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+struct [[nodiscard]] FileCreation : Outcome {
+  bool existed = false;  // something lay at the path, so nothing was written
+};
 
 // The two halves of WriteFileAtomic, for a caller with work to do between
 // them: Write puts the bytes into a temporary file beside the target, flushed
@@ -35,9 +42,8 @@ class StagedFile {
   StagedFile(const StagedFile&) = delete;
   StagedFile& operator=(const StagedFile&) = delete;
 
-  [[nodiscard]] bool Write(const std::string& path, std::string_view bytes,
-                           std::string* error = nullptr);
-  [[nodiscard]] bool Commit(std::string* error = nullptr);
+  Outcome Write(const std::string& path, std::string_view bytes);
+  Outcome Commit();
 
  private:
   std::string path_;    // as the caller named it, for messages
@@ -46,9 +52,8 @@ class StagedFile {
 };
 
 // Like WriteFileAtomic, but never replaces anything that lies at path: then
-// nothing is written, existed is set and the result is true.
-[[nodiscard]] bool CreateFileAtomic(const std::string& path, std::string_view bytes, bool& existed,
-                                    std::string* error = nullptr);
+// nothing is written, existed is set and it succeeds.
+FileCreation CreateFileAtomic(const std::string& path, std::string_view bytes);
 
 // Removes what writes of a process that is gone left in folder: the files
 // ".<name>.~<process id>-<counter>" of the given names, exactly that pattern,

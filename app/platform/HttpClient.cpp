@@ -197,11 +197,8 @@ HttpResult HttpGet(const std::string& url, const HttpProgress& progress) {
     } else if (result.status < 200 || result.status > 299) {
       result.error =
           t.statusLine.empty() ? "HTTP error " + std::to_string(result.status) : t.statusLine;
-    } else {
-      result.ok = true;
     }
   } catch (const std::bad_alloc&) {
-    result.ok = false;
     result.error = "Out of memory";
   }
   return result;

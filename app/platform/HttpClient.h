@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "app/platform/Outcome.h"
+
 namespace trelio {
 
 // Everything here is optional. The callbacks run on the thread that called
@@ -23,18 +25,16 @@ struct HttpProgress {
   const std::atomic<bool>* cancel = nullptr;
 };
 
-struct HttpResult {
-  // A 2xx response was read to its end.
-  bool ok = false;
+// ok() when a 2xx response was read to its end. Otherwise error holds the
+// message text, e.g. "HTTP/1.1 404 Not Found" or the transport's own
+// description of a failed connection.
+struct [[nodiscard]] HttpResult : Outcome {
   // The cancel flag ended the transfer.
   bool cancelled = false;
   // The status of the response, 0 when none arrived.
   long status = 0;
   // The response body, also that of an error status.
   std::string body;
-  // When !ok: the message text, e.g. "HTTP/1.1 404 Not Found" or the
-  // transport's own description of a failed connection.
-  std::string error;
 };
 
 // Initialises the HTTP library once for the process. Call it before the

@@ -1,9 +1,8 @@
 #include "app/platform/IniFile.h"
 
+#include <cstddef>
+
 #include "app/platform/AsciiCase.h"
-
-#include <stdexcept>
-
 #include "app/platform/AtomicFile.h"
 
 namespace trelio {
@@ -24,13 +23,6 @@ std::string LowerName(std::string_view name) {
   std::string s(Trim(name));
   for (char& c : s) c = AsciiLower(c);
   return s;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  return true;
 }
 
 struct Line {
@@ -93,16 +85,17 @@ bool ReadDigits(std::string_view text, int base, uint64_t limit, uint64_t& magni
 
 int32_t FromBits(uint64_t magnitude) { return int32_t(uint32_t(magnitude)); }
 
-void CheckName(std::string_view name, bool isSection) {
+// Why the file cannot hold the name; empty when it can.
+std::string NameRefusal(std::string_view name, bool isSection) {
   const std::string_view n = Trim(name);
   bool ok = !n.empty() && n.find_first_of("\r\n") == npos;
   if (isSection)
     ok = ok && n.find(']') == npos;
   else
     ok = ok && n.find('=') == npos && n.front() != ';' && n.front() != '[';
-  if (!ok)
-    throw std::invalid_argument(std::string(isSection ? "INI section name" : "INI key name") +
-                                " cannot be stored: \"" + std::string(name) + "\"");
+  if (ok) return {};
+  return std::string(isSection ? "INI section name" : "INI key name") + " cannot be stored: \"" +
+         std::string(name) + "\"";
 }
 
 }  // namespace
@@ -139,11 +132,9 @@ struct IniFile::KeyLine {
 };
 
 IniFile IniFile::Load(std::string path) {
-  std::string bytes, error;
-  const ReadOutcome outcome = ReadWholeFile(path, bytes, &error);
-  IniFile ini =
-      FromBytes(outcome == ReadOutcome::kRead ? std::move(bytes) : std::string(), std::move(path));
-  if (outcome == ReadOutcome::kFailed) ini.loadError_ = std::move(error);
+  FileRead file = ReadFileBytes(path);
+  IniFile ini = FromBytes(file.ok() ? std::move(file.bytes) : std::string(), std::move(path));
+  ini.loadError_ = std::move(file.error);
   return ini;
 }
 
@@ -194,7 +185,7 @@ IniFile::KeyLine IniFile::FindKey(const Section& section, std::string_view key) 
     const size_t eq = eqInLine == npos ? npos : b + eqInLine;
     const size_t nameEnd = eq == npos ? line.end : eq;
     const std::string_view name = Trim(std::string_view(text_).substr(b, nameEnd - b));
-    if (!result.found && SameName(name, wanted)) {
+    if (!result.found && AsciiSameName(name, wanted)) {
       result.found = true;
       result.line = line;
       result.nameEnd = b + name.size();
@@ -239,8 +230,12 @@ void IniFile::Splice(size_t begin, size_t end, std::string_view with) {
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  CheckName(section, true);
-  CheckName(key, false);
+  std::string refusal = NameRefusal(section, true);
+  if (refusal.empty()) refusal = NameRefusal(key, false);
+  if (!refusal.empty()) {
+    if (writeError_.empty()) writeError_ = std::move(refusal);
+    return;
+  }
   std::string v(value);
   for (char& c : v)
     if (c == '\r' || c == '\n') c = ' ';
@@ -288,19 +283,14 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int32
   WriteString(section, key, std::to_string(value));
 }
 
-bool IniFile::Flush(std::string* error) {
-  if (!dirty_) return true;
-  if (!loadError_.empty()) {
-    if (error) *error = loadError_ + "; the file was left as it is";
-    return false;
-  }
-  if (path_.empty()) {
-    if (error) *error = "Cannot write an INI file without a path";
-    return false;
-  }
-  if (!WriteFileAtomic(path_, text_, error)) return false;
-  dirty_ = false;
-  return true;
+Outcome IniFile::Flush() {
+  if (!writeError_.empty()) return {writeError_};
+  if (!dirty_) return {};
+  if (!loadError_.empty()) return {loadError_ + "; the file was left as it is"};
+  if (path_.empty()) return {"Cannot write an INI file without a path"};
+  Outcome written = WriteFileAtomic(path_, text_);
+  if (written.ok()) dirty_ = false;
+  return written;
 }
 
 }  // namespace trelio

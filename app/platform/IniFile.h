@@ -19,6 +19,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/platform/Outcome.h"
+
 namespace trelio {
 
 // The private-profile reading of an integer value: "0x"/"0X" followed by
@@ -50,21 +52,21 @@ class IniFile {
   // The key's default when it is missing or does not read as an integer.
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const;
 
-  // Throws std::invalid_argument for a name that the file could not hold: an
-  // empty one, a line break in it, "]" in a section name, "=" in a key name or
-  // a key name beginning with ";" or "[". Line breaks in a value are written as
-  // blanks, so that a value cannot add lines of its own.
+  // A name that the file could not hold (an empty one, a line break in it, "]"
+  // in a section name, "=" in a key name or a key name beginning with ";" or
+  // "[") is not written: Flush then fails with the reason of the first such
+  // name and writes nothing. Line breaks in a value are written as blanks, so
+  // that a value cannot add lines of its own.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   // Written in decimal.
   void WriteInteger(std::string_view section, std::string_view key, int32_t value);
 
   // Writes the bytes to Path() when anything was written since loading: into
   // a temporary file in the same folder, flushed to disk, then renamed over the
-  // file, so the file is either the old or the complete new one. Returns false
-  // with the reason in error when it fails; the old file is then unchanged.
-  // Refuses to replace a file that existed but could not be read at Load, so
-  // its contents are not lost.
-  [[nodiscard]] bool Flush(std::string* error = nullptr);
+  // file, so the file is either the old or the complete new one. When it
+  // fails, the old file is unchanged. Refuses to replace a file that existed
+  // but could not be read at Load, so its contents are not lost.
+  Outcome Flush();
 
  private:
   struct Section {
@@ -82,6 +84,7 @@ class IniFile {
 
   std::string path_;
   std::string loadError_;
+  std::string writeError_;  // the first name refused by WriteString
   std::string text_;
   std::vector<Section> sections_;                   // the first section of each name, in file order
   std::unordered_map<std::string, size_t> byName_;  // lower-cased name -> sections_ entry

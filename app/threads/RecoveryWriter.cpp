@@ -39,10 +39,9 @@ void RecoveryWriter::Run() {
       job = std::move(*pending_);
       pending_.reset();
     }
-    std::string error;
     // The next change tries again; the window has nothing to show it on.
-    if (!WriteRecoveryFile(job.files, job.bytes, &error))
-      std::fprintf(stderr, "Korvane Trelio: %s\n", error.c_str());
+    const Outcome kept = WriteRecoveryFile(job.files, job.bytes);
+    if (!kept.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", kept.error.c_str());
   }
 }
 

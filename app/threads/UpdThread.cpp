@@ -70,7 +70,7 @@ void UpdThread::Execute() {
   const HttpResult result = HttpGet(url_, progress);
   if (abandoned_) return;
 
-  const std::string error = result.ok ? Store(result.body) : result.error;
+  const std::string error = result.ok() ? Store(result.body).error : result.error;
   if (!error.empty()) {
     ErrorMessage = error;
     if (!abandoned_) Synchronize([this] { ShowError(); });
@@ -78,20 +78,20 @@ void UpdThread::Execute() {
   if (!abandoned_) Synchronize([this] { CloseProgress(); });
 }
 
-std::string UpdThread::Store(const std::string& body) {
+Outcome UpdThread::Store(const std::string& body) {
   if (Cancelled) return {};
-  if (!CanBeIndexFile(body)) return std::string(kNotAnIndexFileMessage);
+  if (!CanBeIndexFile(body)) return {std::string(kNotAnIndexFileMessage)};
   // Written whole beside the target first, so no half-written file is ever
   // there to be merged.
   StagedFile file;
-  std::string error;
-  if (!file.Write(savePath_, body, &error)) return error;
+  Outcome stored = file.Write(savePath_, body);
+  if (!stored.ok()) return stored;
   // It takes its place on the window thread, where the showing closes: once
   // the dialog has gone, its download never leaves a file behind.
   Synchronize([&] {
-    if (!Cancelled) (void)file.Commit(&error);
+    if (!Cancelled) stored = file.Commit();
   });
-  return error;
+  return stored;
 }
 
 void UpdThread::ShowError() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "app/platform/Outcome.h"
 #include "app/threads/WorkerThread.h"
 
 class QObject;
@@ -50,7 +51,7 @@ class UpdThread : public WorkerThread {
  private:
   struct Progress;
   // The failure text, or "" when the body was stored or not wanted.
-  std::string Store(const std::string& body);
+  Outcome Store(const std::string& body);
   void ShowError();
   void CloseProgress();
 

@@ -27,7 +27,7 @@ void VerThread::Execute() {
   try {
     const HttpResult answer = HttpGet(url_, progress);
     if (Terminated()) return;
-    if (!answer.ok) {
+    if (!answer.ok()) {
       failed = true;
     } else if (!answer.body.empty()) {
       ServerVersion = ReadServerVersion(answer.body);

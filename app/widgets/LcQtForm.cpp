@@ -21,13 +21,6 @@
 namespace trelio {
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-  return true;
-}
-
 QString FromWide(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
 }
@@ -125,7 +118,7 @@ std::optional<LcQtProperty> FindProperty(QObject* o, std::string_view name) {
       binder = it->second;
     }
     for (LcQtProperty& p : binder(o))
-      if (SameName(p.name, name)) return std::move(p);
+      if (AsciiSameName(p.name, name)) return std::move(p);
   }
   return std::nullopt;
 }
@@ -225,7 +218,7 @@ bool IsOtherWindow(QObject* o) {
 QObject* FindOwned(QObject* parent, std::string_view name) {
   for (QObject* child : parent->children()) {
     if (IsOtherWindow(child)) continue;
-    if (SameName(child->objectName().toStdString(), name)) return child;
+    if (AsciiSameName(child->objectName().toStdString(), name)) return child;
     if (QObject* found = FindOwned(child, name)) return found;
   }
   return nullptr;
@@ -254,7 +247,7 @@ std::shared_ptr<LcObject> LcQtItem(std::vector<LcQtProperty> properties) {
   return std::make_shared<PropertyObject>(
       [properties = std::move(properties)](std::string_view name) -> std::optional<LcQtProperty> {
         for (const LcQtProperty& p : properties)
-          if (SameName(p.name, name)) return p;
+          if (AsciiSameName(p.name, name)) return p;
         return std::nullopt;
       });
 }

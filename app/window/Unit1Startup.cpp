@@ -161,10 +161,10 @@ void TForm1::RestoreWindowState() {
   Splitter2->setSizes({topHeight, std::max(height() - topHeight - Splitter2->handleWidth(), 1)});
   // The browser emulation value; this engine does not read it, so a
   // failure only goes to stderr.
-  std::string registryError;
-  if (!WriteBrowserEmulation(UserConfigFolder(), PathBytes(QCoreApplication::applicationFilePath()),
-                             Settings.featureBrowserEmulation, &registryError))
-    std::fprintf(stderr, "Korvane Trelio: %s\n", registryError.c_str());
+  const Outcome registry =
+      WriteBrowserEmulation(UserConfigFolder(), PathBytes(QCoreApplication::applicationFilePath()),
+                            Settings.featureBrowserEmulation);
+  if (!registry.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", registry.error.c_str());
   // Locks, tabs, lock glyphs, the update lock, addresses.
   for (const CoinWidgets& w : Coins)
     w.Panel->AddressEdit->setReadOnly(Settings.locks[static_cast<size_t>(w.coin)] == "1");
@@ -250,9 +250,9 @@ void TForm1::SaveShutdownIndex() {
     ReportShutdownError(SystemText(e.what()));
     // The recovery file then keeps what index.csv could not take, for the
     // next start.
-    std::string error;
-    if (!WriteRecoveryFile(Index.files, IndexFileText(StringGrid1, SystemDecimalSeparator), &error))
-      ReportShutdownError(SystemText(error));
+    const Outcome kept =
+        WriteRecoveryFile(Index.files, IndexFileText(StringGrid1, SystemDecimalSeparator));
+    if (!kept.ok()) ReportShutdownError(SystemText(kept.error));
   }
 }
 
@@ -261,7 +261,9 @@ void TForm1::SaveShutdownSettings() {
   std::string error;
   try {
     StoreWindowState();
-    if (SaveAppSettings(Files.settings, Settings, &error)) return;
+    const Outcome saved = SaveAppSettings(Files.settings, Settings);
+    if (saved.ok()) return;
+    error = saved.error;
   } catch (const std::exception& e) {
     error = e.what();
   }

@@ -1,6 +1,8 @@
 #include "localisation/pack/TranslationSource.h"
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -175,6 +177,16 @@ void ReadSourceFile(const std::string& path, TranslationSources& sources) {
   if (!in) throw SourceError(path + ": cannot be read");
   const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   ReadSourceText(text, path, sources);
+}
+
+TranslationSources ReadSourceFolder(const std::string& folder) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().extension() == ".txt") files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  TranslationSources sources;
+  for (const std::filesystem::path& file : files) ReadSourceFile(file.string(), sources);
+  return sources;
 }
 
 }  // namespace trelio::lcfpack

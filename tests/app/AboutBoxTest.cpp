@@ -11,6 +11,7 @@
 
 #include "app/threads/VerThread.h"
 #include "app/window/Unit2.h"
+#include "tests/support/window/OpenedUrls.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio {
@@ -46,17 +47,6 @@ class SilentPort {
  private:
   int fd_ = -1;
   int port_ = 0;
-};
-
-// Takes the URLs the desktop is asked to open instead of a web browser.
-class OpenedUrls : public QObject {
-  Q_OBJECT
-
- public:
-  QStringList urls;
-
- public slots:
-  void Open(const QUrl& url) { urls << url.toString(); }
 };
 
 class AboutBoxTest : public test::WindowFixture {
@@ -205,17 +195,7 @@ TEST_F(AboutBoxTest, ShownFromTheMenuAndClosedWithOk) {
 
 class AboutBoxLinksTest : public AboutBoxTest {
  protected:
-  void SetUp() override {
-    AboutBoxTest::SetUp();
-    for (const char* scheme : {"http", "https"})
-      QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &opened, "Open");
-  }
-  void TearDown() override {
-    for (const char* scheme : {"http", "https"})
-      QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    AboutBoxTest::TearDown();
-  }
-  OpenedUrls opened;
+  test::OpenedUrls opened;
 };
 
 TEST_F(AboutBoxLinksTest, ButtonsAndSiteNameOpenTheMakersPages) {
@@ -247,5 +227,3 @@ TEST_F(AboutBoxLinksTest, ButtonsAndSiteNameOpenTheMakersPages) {
 
 }  // namespace
 }  // namespace trelio
-
-#include "AboutBoxTest.moc"

@@ -6,6 +6,7 @@
 #include "app/platform/MakerServer.h"
 #include "app/widgets/CoinPanel.h"
 #include "tests/support/ScopedEnv.h"
+#include "tests/support/window/OpenedUrls.h"
 #include "tests/support/window/StartedWindow.h"
 
 namespace trelio {
@@ -14,29 +15,11 @@ namespace {
 using test::ScopedEnv;
 using test::StartedWindowTest;
 
-// Takes the URLs the desktop is asked to open instead of a web browser.
-class OpenedUrls : public QObject {
-  Q_OBJECT
-
- public:
-  QStringList urls;
-
- public slots:
-  void Open(const QUrl& url) { urls << url.toString(); }
-};
-
 class CoinLinksTest : public StartedWindowTest {
  protected:
   void SetUp() override {
     StartedWindowTest::SetUp();
-    for (const char* scheme : {"http", "https"})
-      QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &opened, "Open");
     Start();
-  }
-  void TearDown() override {
-    for (const char* scheme : {"http", "https"})
-      QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    StartedWindowTest::TearDown();
   }
   static void Click(QWidget* w) {
     QMouseEvent e(QEvent::MouseButtonRelease, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
@@ -45,7 +28,7 @@ class CoinLinksTest : public StartedWindowTest {
   }
 
   ScopedEnv env;
-  OpenedUrls opened;
+  test::OpenedUrls opened;
 };
 
 TEST_F(CoinLinksTest, CoinNameOpensItsProjectAndEveryBannerTheService) {
@@ -88,5 +71,3 @@ TEST_F(CoinLinksTest, HomePageAndFeedbackOpenTheMakersPages) {
 
 }  // namespace
 }  // namespace trelio
-
-#include "CoinLinksTest.moc"

@@ -24,15 +24,7 @@
 namespace trelio::test {
 namespace {
 
-lcfpack::TranslationSources ReadSources() {
-  lcfpack::TranslationSources sources;
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(KT_LANG_SOURCES))
-    if (entry.path().extension() == ".txt") files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  for (const std::filesystem::path& file : files) lcfpack::ReadSourceFile(file.string(), sources);
-  return sources;
-}
+lcfpack::TranslationSources ReadSources() { return lcfpack::ReadSourceFolder(KT_LANG_SOURCES); }
 
 // Every text a window shows and the engine may write, by object: captions,
 // titles, hints, tab texts and column titles.

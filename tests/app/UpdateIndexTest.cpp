@@ -36,10 +36,10 @@ class DemoIndexServer {
  public:
   void Mode(const std::string& mode) {
     const HttpResult r = HttpGet(demo.Url("/demo/index-mode?m=" + mode));
-    ASSERT_TRUE(r.ok) << r.error;
+    ASSERT_TRUE(r.ok()) << r.error;
   }
   // Lets the oldest "silent" request be answered, as the mode now says.
-  void Release() { ASSERT_TRUE(HttpGet(demo.Url("/demo/index-release")).ok); }
+  void Release() { ASSERT_TRUE(HttpGet(demo.Url("/demo/index-release")).ok()); }
   // Every index request the server received, each as its request line and
   // headers.
   std::vector<std::string> Requests() const {

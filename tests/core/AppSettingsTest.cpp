@@ -68,7 +68,7 @@ TEST(AppSettingsTest, HandEditedFileKeepsForeignLinesAndSettlesOnTheSecondRun) {
   EXPECT_FALSE(s.showHidden);
   EXPECT_EQ(s.rightPayoutTemplate, "was sent|has been added");
   EXPECT_EQ(s.noPayIntervals, "1440,,X");
-  ASSERT_TRUE(SaveAppSettings(dir / "settings.ini", s));
+  ASSERT_EQ(SaveAppSettings(dir / "settings.ini", s).error, "");
 
   const std::string first = ReadBytes(dir / "settings.ini");
   // Every line that is not one of ours, and every one of ours whose value did
@@ -112,7 +112,7 @@ TEST(AppSettingsTest, HandEditedFileKeepsForeignLinesAndSettlesOnTheSecondRun) {
 
   // A second run changes nothing.
   const AppSettings again = ReadAppSettings(IniFile::Load(dir / "settings.ini"), kFullHd);
-  ASSERT_TRUE(SaveAppSettings(dir / "settings.ini", again));
+  ASSERT_EQ(SaveAppSettings(dir / "settings.ini", again).error, "");
   EXPECT_EQ(ReadBytes(dir / "settings.ini"), first);
 }
 
@@ -319,13 +319,9 @@ TEST(AppSettingsTest, TemplatesAreLowerCasedInTheTextsCodePage) {
 
 TEST(AppSettingsTest, UnwritableSettingsFileIsReportedAndKept) {
   ScratchFolder dir;
-  std::string error;
-  EXPECT_FALSE(SaveAppSettings(dir / "missing/settings.ini", ReadText(""), &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(SaveAppSettings(dir / "missing/settings.ini", ReadText("")).ok());
   std::filesystem::create_directory(dir / "settings.ini");
-  error.clear();
-  EXPECT_FALSE(SaveAppSettings(dir / "settings.ini", ReadText(""), &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(SaveAppSettings(dir / "settings.ini", ReadText("")).ok());
   EXPECT_TRUE(std::filesystem::is_directory(dir / "settings.ini"));
 }
 

@@ -11,13 +11,11 @@ namespace {
 
 TEST(BrowserEmulationTest, ValueIsNamedAfterTheExecutablesFileName) {
   test::ScratchFolder dir;
-  std::string error;
-  ASSERT_TRUE(
-      WriteBrowserEmulation(dir.path(), "/opt/korvane trelio/bin/korvane-trelio", 11001, &error))
-      << error;
+  ASSERT_EQ(
+      WriteBrowserEmulation(dir.path(), "/opt/korvane trelio/bin/korvane-trelio", 11001).error, "");
   const IniFile store = IniFile::Load(RegistryStorePath(dir.path()));
   EXPECT_EQ(store.ReadInteger(kBrowserEmulationKeyPath, "korvane-trelio", 0), 11001);
-  EXPECT_FALSE(WriteBrowserEmulation("", "/bin/korvane-trelio", 11001, &error));
+  EXPECT_FALSE(WriteBrowserEmulation("", "/bin/korvane-trelio", 11001).ok());
 }
 
 }  // namespace

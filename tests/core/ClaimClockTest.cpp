@@ -17,7 +17,7 @@ using namespace std::chrono;
 LocalWallTime At(local_days day, int64_t us) { return day + microseconds{us}; }
 
 TEST(ClaimClock, RoundsToNearestSecondHalfToEven) {
-  const local_days d = local_days{2024y / 1 / 1};  // 1704067200
+  const local_days d = local_days{2024y / 1 / 1};  // 1704067200 seconds after 1970
   struct Case {
     int64_t us;
     uint32_t want;

@@ -190,7 +190,7 @@ TEST_F(PageScriptsNodeTest, HostileValuesArriveAsTheirLiteralText) {
   }
 }
 
-TEST_F(PageScriptsNodeTest, InsertionFollowsTheSpec) {
+TEST_F(PageScriptsNodeTest, InsertionFollowsTheFieldSetting) {
   const std::string adr = "ADR";
   const std::string v = "V " + Codes(u"ADR");
   const Input hidden{"h", "", "{display: \"none\", opacity: \"\"}"};

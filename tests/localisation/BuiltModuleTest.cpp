@@ -14,15 +14,7 @@
 namespace trelio {
 namespace {
 
-lcfpack::TranslationSources ReadSources() {
-  lcfpack::TranslationSources sources;
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(KT_LANG_SOURCES))
-    if (entry.path().extension() == ".txt") files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  for (const std::filesystem::path& file : files) lcfpack::ReadSourceFile(file.string(), sources);
-  return sources;
-}
+lcfpack::TranslationSources ReadSources() { return lcfpack::ReadSourceFolder(KT_LANG_SOURCES); }
 
 std::string RunCommand(const std::string& command) {
   std::string out;

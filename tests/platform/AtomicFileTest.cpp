@@ -20,33 +20,38 @@ using test::WriteBytes;
 
 TEST(AtomicFileTest, ReadTellsMissingFromUnreadable) {
   ScratchFolder dir;
-  std::string bytes, error;
   WriteBytes(dir / "f", std::string("a\0b", 3));
-  EXPECT_EQ(ReadWholeFile(dir / "f", bytes, &error), ReadOutcome::kRead);
-  EXPECT_EQ(bytes, std::string("a\0b", 3));
-  EXPECT_EQ(ReadWholeFile(dir / "none", bytes, &error), ReadOutcome::kMissing);
-  EXPECT_EQ(ReadWholeFile(dir / "f/below", bytes, &error), ReadOutcome::kMissing);
-  EXPECT_EQ(ReadWholeFile(dir.path(), bytes, &error), ReadOutcome::kFailed);
-  EXPECT_FALSE(error.empty());
+  const FileRead read = ReadFileBytes(dir / "f");
+  EXPECT_TRUE(read.ok() && !read.missing) << read.error;
+  EXPECT_EQ(read.bytes, std::string("a\0b", 3));
+  for (const std::string& missing : {dir / "none", dir / "f/below"}) {
+    const FileRead none = ReadFileBytes(missing);
+    EXPECT_TRUE(none.ok() && none.missing) << missing << ": " << none.error;
+  }
+  const FileRead folder = ReadFileBytes(dir.path());
+  EXPECT_FALSE(folder.ok());
+  EXPECT_FALSE(folder.missing);
 }
 
 TEST(AtomicFileTest, CreateNeverReplacesAnExistingFile) {
   ScratchFolder dir;
-  bool existed = true;
-  ASSERT_TRUE(CreateFileAtomic(dir / "new", "first", existed));
-  EXPECT_FALSE(existed);
+  FileCreation created = CreateFileAtomic(dir / "new", "first");
+  ASSERT_EQ(created.error, "");
+  EXPECT_FALSE(created.existed);
   EXPECT_EQ(ReadBytes(dir / "new"), "first");
-  ASSERT_TRUE(CreateFileAtomic(dir / "new", "second", existed));
-  EXPECT_TRUE(existed);
+  created = CreateFileAtomic(dir / "new", "second");
+  ASSERT_EQ(created.error, "");
+  EXPECT_TRUE(created.existed);
   EXPECT_EQ(ReadBytes(dir / "new"), "first");
   std::filesystem::create_symlink("nowhere", dir / "dangling");
-  ASSERT_TRUE(CreateFileAtomic(dir / "dangling", "third", existed));
-  EXPECT_TRUE(existed);
+  created = CreateFileAtomic(dir / "dangling", "third");
+  ASSERT_EQ(created.error, "");
+  EXPECT_TRUE(created.existed);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 
-  std::string error;
-  EXPECT_FALSE(CreateFileAtomic(dir / "missing/new", "x", existed, &error));
-  EXPECT_FALSE(error.empty());
+  created = CreateFileAtomic(dir / "missing/new", "x");
+  EXPECT_FALSE(created.ok());
+  EXPECT_FALSE(created.existed);
 }
 
 // A process that is gone: a child that has ended and been waited for.
@@ -96,7 +101,7 @@ TEST(AtomicFileTest, StagedFileAppearsOnlyWhenCommitted) {
   WriteBytes(dir / "f", "old");
   {
     StagedFile file;
-    ASSERT_TRUE(file.Write(dir / "f", "new"));
+    ASSERT_EQ(file.Write(dir / "f", "new").error, "");
     EXPECT_EQ(ReadBytes(dir / "f"), "old");
     EXPECT_EQ(entries(), 2);
   }
@@ -104,17 +109,17 @@ TEST(AtomicFileTest, StagedFileAppearsOnlyWhenCommitted) {
   EXPECT_EQ(entries(), 1);
 
   StagedFile file;
-  ASSERT_TRUE(file.Write(dir / "f", ""));
-  ASSERT_TRUE(file.Commit());
+  ASSERT_EQ(file.Write(dir / "f", "").error, "");
+  ASSERT_EQ(file.Commit().error, "");
   EXPECT_TRUE(std::filesystem::exists(dir / "f"));
   EXPECT_EQ(ReadBytes(dir / "f"), "");
   EXPECT_EQ(entries(), 1);
 
-  std::string error;
   StagedFile nowhere;
-  EXPECT_FALSE(nowhere.Write(dir / "missing/f", "x", &error));
-  EXPECT_FALSE(nowhere.Commit(&error));
-  EXPECT_NE(error.find("missing/f"), std::string::npos) << error;
+  EXPECT_FALSE(nowhere.Write(dir / "missing/f", "x").ok());
+  const Outcome committed = nowhere.Commit();
+  EXPECT_FALSE(committed.ok());
+  EXPECT_NE(committed.error.find("missing/f"), std::string::npos) << committed.error;
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ class DemoServerTest : public ::testing::Test {
 
 TEST_F(DemoServerTest, ServesTheShippedIndexWhoseFaucetsAndSitePagesAllAnswer) {
   const HttpResult index = HttpGet(ServerIndexUrl());
-  ASSERT_TRUE(index.ok) << index.error;
+  ASSERT_TRUE(index.ok()) << index.error;
 
   std::string shipped = test::ReadBytes(DemoServerProcess::Root() + "/index.csv");
   ASSERT_FALSE(shipped.empty());
@@ -88,14 +88,14 @@ TEST_F(DemoServerTest, ServesTheShippedIndexWhoseFaucetsAndSitePagesAllAnswer) {
 
   for (const std::string& path : paths) {
     const HttpResult page = HttpGet(demo.Url(path));
-    EXPECT_TRUE(page.ok) << path << ": " << page.error;
+    EXPECT_TRUE(page.ok()) << path << ": " << page.error;
     EXPECT_FALSE(page.body.empty()) << path;
   }
 }
 
 TEST_F(DemoServerTest, TellsTheVersionAsADecimalNumberFirst) {
   const HttpResult version = HttpGet(ServerVersionUrl());
-  ASSERT_TRUE(version.ok) << version.error;
+  ASSERT_TRUE(version.ok()) << version.error;
   EXPECT_TRUE(version.body.starts_with("101")) << version.body;
 }
 
@@ -114,7 +114,7 @@ TEST_F(DemoServerTest, VersionAnswersAsTheTestChooses) {
   };
   for (const Case& c : cases) {
     const HttpResult set = HttpGet(demo.Url(std::string("/demo/version?") + c.setting));
-    ASSERT_TRUE(set.ok) << c.setting << ": " << set.error;
+    ASSERT_TRUE(set.ok()) << c.setting << ": " << set.error;
     const HttpResult version = HttpGet(ServerVersionUrl());
     EXPECT_EQ(version.status, c.status) << c.setting;
     EXPECT_EQ(version.body, c.body) << c.setting;
@@ -135,7 +135,7 @@ TEST_F(DemoServerTest, EveryPageOfTheMakersSiteHasItsOwnPage) {
   };
   for (const auto& [path, title] : pages) {
     const HttpResult page = HttpGet(MakerServerUrl(path));
-    ASSERT_TRUE(page.ok) << path << ": " << page.error;
+    ASSERT_TRUE(page.ok()) << path << ": " << page.error;
     EXPECT_NE(page.body.find(std::string("<title>") + title + "</title>"), std::string::npos)
         << path;
   }
@@ -149,10 +149,10 @@ TEST_F(DemoServerTest, KeepsEveryItemActionQueryForReadingBack) {
   };
   for (const std::string& q : queries) {
     const HttpResult r = HttpGet(MakerServerUrl("/trelio/a.php?" + q));
-    EXPECT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(r.ok()) << r.error;
   }
   const HttpResult log = HttpGet(demo.Url("/trelio/a.php.log"));
-  ASSERT_TRUE(log.ok) << log.error;
+  ASSERT_TRUE(log.ok()) << log.error;
   EXPECT_EQ(log.body, queries[0] + "\n" + queries[1] + "\n" + queries[2] + "\n");
 }
 
@@ -172,7 +172,7 @@ TEST_F(DemoServerTest, ClaimsAnswerWithPayoutOrNoPayPhrases) {
     // instead of the form.
     const std::string page = std::string("/demo/") + c.faucet + ".html";
     const HttpResult r = HttpGet(demo.Url(page + "?f=" + c.faucet + "&address=1Demo"));
-    ASSERT_TRUE(r.ok) << c.faucet << ": " << r.error;
+    ASSERT_TRUE(r.ok()) << c.faucet << ": " << r.error;
     EXPECT_NE(r.body.find(c.phrase), std::string::npos) << c.faucet << ": " << r.body;
     EXPECT_EQ(r.body.find("<form"), std::string::npos) << c.faucet;
     EXPECT_NE(HttpGet(demo.Url(page)).body.find("<form action=\"" + page + "\""), std::string::npos)

@@ -68,7 +68,7 @@ class HttpClientTest : public ::testing::Test {
 TEST_F(HttpClientTest, SendsTheFixedRequestHeadersAndNothingElse) {
   server.Serve("/trelio/a.php", "OK");
   const HttpResult r = HttpGet(server.Url("/trelio/a.php?a=add&n=a%20b&l=http://x.example/f"));
-  ASSERT_TRUE(r.ok) << r.error;
+  ASSERT_TRUE(r.ok()) << r.error;
 
   const auto requests = server.Requests();
   ASSERT_EQ(requests.size(), 1u);
@@ -92,7 +92,7 @@ TEST_F(HttpClientTest, ReturnsTheBodyByteForByte) {
     const std::string path = "/body" + std::to_string(i);
     server.Serve(path, bodies[i], 200, "text/csv");
     const HttpResult r = HttpGet(server.Url(path));
-    EXPECT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(r.ok()) << r.error;
     EXPECT_EQ(r.status, 200);
     EXPECT_TRUE(r.error.empty());
     EXPECT_TRUE(r.body == bodies[i]) << "body " << i << " differs, size " << r.body.size();
@@ -112,12 +112,12 @@ TEST_F(HttpClientTest, AnyStatusOutside2xxIsAnErrorNamedByItsStatusLine) {
     const std::string path = "/status" + std::to_string(c.status);
     server.Serve(path, "page text", c.status);
     const HttpResult r = HttpGet(server.Url(path));
-    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.ok());
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.error, c.error);
   }
   const HttpResult missing = HttpGet(server.Url("/nothing/here"));
-  EXPECT_FALSE(missing.ok);
+  EXPECT_FALSE(missing.ok());
   EXPECT_EQ(missing.error, "HTTP/1.1 404 Not Found");
 }
 
@@ -131,7 +131,7 @@ TEST_F(HttpClientTest, DoesNotFollowRedirects) {
     const std::string path = "/old" + std::to_string(c.status);
     server.Redirect(path, server.Url("/new"), c.status);
     const HttpResult r = HttpGet(server.Url(path));
-    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.ok());
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.error, c.error);
   }
@@ -151,7 +151,7 @@ TEST_F(HttpClientTest, ReportsTheExpectedLengthFirstThenTheGrowingCount) {
     server.ServeStream(c.path, chunks, c.announceLength, std::chrono::milliseconds(2));
     ProgressLog log;
     const HttpResult r = HttpGet(server.Url(c.path), log.Callbacks());
-    ASSERT_TRUE(r.ok) << r.error;
+    ASSERT_TRUE(r.ok()) << r.error;
     EXPECT_EQ(static_cast<int64_t>(r.body.size()), total);
 
     ASSERT_GT(log.events.size(), 2u) << c.path;
@@ -176,7 +176,7 @@ TEST_F(HttpClientTest, CancelFlagEndsATransferWhileTheServerIsSilent) {
 
   const HttpResult r = HttpGet(server.Url("/slow"), p);
   server.ReleaseStreams();
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.ok());
   EXPECT_TRUE(r.cancelled);
   EXPECT_FALSE(r.error.empty());
   EXPECT_EQ(r.body, "first part");
@@ -188,7 +188,7 @@ TEST_F(HttpClientTest, CancelFlagSetBeforehandEndsTheTransfer) {
   HttpProgress p;
   p.cancel = &cancel;
   const HttpResult r = HttpGet(server.Url("/index.csv"), p);
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.ok());
   EXPECT_TRUE(r.cancelled);
 }
 
@@ -197,7 +197,7 @@ TEST_F(HttpClientTest, ACallbackThatThrowsEndsTheTransferWithItsText) {
   HttpProgress p;
   p.workBegin = [](int64_t) { throw std::runtime_error("no room for the progress"); };
   const HttpResult r = HttpGet(server.Url("/index.csv"), p);
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.ok());
   EXPECT_FALSE(r.cancelled);
   EXPECT_EQ(r.error, "no room for the progress");
 }
@@ -206,7 +206,7 @@ TEST(HttpClientFailureTest, RefusedConnectionIsAnErrorWithoutStatus) {
   RefusingPort port;
   const std::string url = "http://127.0.0.1:" + std::to_string(port.port()) + "/trelio/index.csv";
   const HttpResult r = HttpGet(url);
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.ok());
   EXPECT_FALSE(r.cancelled);
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.error.find("127.0.0.1"), std::string::npos) << r.error;
@@ -220,7 +220,7 @@ TEST_F(HttpClientTest, OnlyPlainHttpIsSpokenAndNoProxyIsUsed) {
        {"https://127.0.0.1:" + std::to_string(server.Port()) + "/x",
         "ftp://127.0.0.1:" + std::to_string(server.Port()) + "/x", std::string("not a url")}) {
     const HttpResult r = HttpGet(url);
-    EXPECT_FALSE(r.ok) << url;
+    EXPECT_FALSE(r.ok()) << url;
     EXPECT_FALSE(r.error.empty()) << url;
   }
   EXPECT_EQ(server.RequestCount(), 0u);
@@ -230,7 +230,7 @@ TEST_F(HttpClientTest, OnlyPlainHttpIsSpokenAndNoProxyIsUsed) {
   ScopedEnv env;
   env.Set("http_proxy", proxyUrl.c_str());
   const HttpResult r = HttpGet(server.Url("/trelio/version.txt"));
-  EXPECT_TRUE(r.ok) << r.error;
+  EXPECT_TRUE(r.ok()) << r.error;
   EXPECT_EQ(r.body, "101");
 }
 
@@ -247,7 +247,7 @@ TEST_F(HttpClientTest, ConcurrentGetsEachGetTheirOwnAnswer) {
   }
   for (auto& t : threads) t.join();
   for (int i = 0; i < kThreads; ++i) {
-    EXPECT_TRUE(results[i].ok) << results[i].error;
+    EXPECT_TRUE(results[i].ok()) << results[i].error;
     EXPECT_TRUE(results[i].body == PatternBody(1000 + i) + std::to_string(i)) << i;
   }
 }

@@ -319,11 +319,32 @@ TEST(IniFileTest, ValuesCannotAddLinesAndBadNamesAreRefused) {
   ini.WriteString("S", "Key", "one\r\n[Injected]\nEvil=1");
   EXPECT_EQ(ini.ReadString("S", "Key", ""), "one  [Injected] Evil=1");
   EXPECT_EQ(ini.ReadString("Injected", "Evil", "-"), "-");
-  EXPECT_THROW(ini.WriteString("S", "a=b", "1"), std::invalid_argument);
-  EXPECT_THROW(ini.WriteString("S", ";key", "1"), std::invalid_argument);
-  EXPECT_THROW(ini.WriteString("S", " ", "1"), std::invalid_argument);
-  EXPECT_THROW(ini.WriteString("S]", "k", "1"), std::invalid_argument);
-  EXPECT_THROW(ini.WriteString("S\n", "k", "1"), std::invalid_argument);
+
+  // A refused name writes nothing, and Flush names the first refused one
+  // without touching the file.
+  struct Case {
+    const char* section;
+    const char* key;
+    const char* error;
+  } const cases[] = {
+      {"S", "a=b", "INI key name cannot be stored: \"a=b\""},
+      {"S", ";key", "INI key name cannot be stored: \";key\""},
+      {"S", " ", "INI key name cannot be stored: \" \""},
+      {"S]", "k", "INI section name cannot be stored: \"S]\""},
+      {"S\n", "k", "INI section name cannot be stored: \"S\n\""},
+  };
+  ScratchFolder dir;
+  const std::string old = "[S]\nKey=1\n";
+  WriteBytes(dir / "settings.ini", old);
+  for (const Case& c : cases) {
+    IniFile refusing = IniFile::Load(dir / "settings.ini");
+    refusing.WriteString(c.section, c.key, "1");
+    EXPECT_EQ(refusing.Bytes(), old) << c.error;
+    refusing.WriteString("S", "Key", "2");
+    refusing.WriteString("S", "=second", "1");
+    EXPECT_EQ(refusing.Flush().error, c.error);
+    EXPECT_EQ(ReadBytes(dir / "settings.ini"), old);
+  }
 }
 
 TEST(IniFileTest, AnyBytesLoad) {
@@ -354,13 +375,12 @@ TEST(IniFileFlushTest, MissingFileReadsEmptyAndIsCreatedByTheFirstWrite) {
   IniFile untouched = IniFile::Load(dir / "none.ini");
   EXPECT_TRUE(untouched.LoadError().empty());
   EXPECT_EQ(untouched.ReadInteger("S", "K", 5), 5);
-  EXPECT_TRUE(untouched.Flush());
+  EXPECT_EQ(untouched.Flush().error, "");
   EXPECT_FALSE(std::filesystem::exists(dir / "none.ini"));
 
   IniFile ini = IniFile::Load(dir / "settings.ini");
   ini.WriteInteger("S", "K", 7);
-  std::string error;
-  ASSERT_TRUE(ini.Flush(&error)) << error;
+  ASSERT_EQ(ini.Flush().error, "");
   EXPECT_EQ(ReadBytes(dir / "settings.ini"), "[S]\nK=7\n");
   EXPECT_EQ(IniFile::Load(dir / "settings.ini").ReadInteger("s", "k", 0), 7);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
@@ -373,7 +393,7 @@ TEST(IniFileFlushTest, KeepsPermissionsAndFollowsSymbolicLinks) {
   std::filesystem::create_symlink("real.ini", dir / "settings.ini");
   IniFile ini = IniFile::Load(dir / "settings.ini");
   ini.WriteInteger("S", "K", 2);
-  ASSERT_TRUE(ini.Flush());
+  ASSERT_EQ(ini.Flush().error, "");
   EXPECT_TRUE(std::filesystem::is_symlink(dir / "settings.ini"));
   EXPECT_EQ(ReadBytes(dir / "real.ini"), "[S]\nK=2\n");
   struct stat st;
@@ -395,15 +415,13 @@ TEST(IniFileFlushTest, FailedWriteReportsAndKeepsTheOldFile) {
   rlimit small = saved;
   small.rlim_cur = 4096;
   setrlimit(RLIMIT_FSIZE, &small);
-  std::string error;
-  const bool flushed = ini.Flush(&error);
+  const Outcome flushed = ini.Flush();
   setrlimit(RLIMIT_FSIZE, &saved);
 
-  EXPECT_FALSE(flushed);
-  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(flushed.ok());
   EXPECT_EQ(ReadBytes(dir / "settings.ini"), old);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-  EXPECT_TRUE(ini.Flush(&error)) << error;  // the next attempt may succeed
+  EXPECT_EQ(ini.Flush().error, "");  // the next attempt may succeed
 }
 
 TEST(IniFileFlushTest, UnreadableOrUnreachableFilesAreReported) {
@@ -413,17 +431,15 @@ TEST(IniFileFlushTest, UnreadableOrUnreachableFilesAreReported) {
   EXPECT_FALSE(folder.LoadError().empty());
   EXPECT_EQ(folder.ReadString("S", "K", "d"), "d");
   folder.WriteString("S", "K", "v");
-  std::string error;
-  EXPECT_FALSE(folder.Flush(&error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(folder.Flush().error, folder.LoadError() + "; the file was left as it is");
   EXPECT_TRUE(std::filesystem::is_directory(dir / "settings.ini"));
 
   IniFile nowhere = IniFile::Load(dir / "missing/settings.ini");
   EXPECT_TRUE(nowhere.LoadError().empty());
   nowhere.WriteString("S", "K", "v");
-  error.clear();
-  EXPECT_FALSE(nowhere.Flush(&error));
-  EXPECT_NE(error.find("missing"), std::string::npos) << error;
+  const Outcome flushed = nowhere.Flush();
+  EXPECT_FALSE(flushed.ok());
+  EXPECT_NE(flushed.error.find("missing"), std::string::npos) << flushed.error;
 }
 
 }  // namespace

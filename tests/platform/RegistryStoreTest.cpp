@@ -20,16 +20,15 @@ TEST(RegistryStoreTest, WritesOneSectionPerKeyPathInTheConfigFolder) {
   const std::string config = dir / "config";  // does not exist yet
   EXPECT_EQ(RegistryStorePath(config), config + "/korvane-trelio/registry.ini");
 
-  std::string error;
-  ASSERT_TRUE(WriteRegistryInteger(config, kEmulationKey, "korvane-trelio", 11001, &error))
-      << error;
-  ASSERT_TRUE(WriteRegistryInteger(config, "software\\other", "x", -1, &error)) << error;
+  ASSERT_EQ(WriteRegistryInteger(config, kEmulationKey, "korvane-trelio", 11001).error, "");
+  ASSERT_EQ(WriteRegistryInteger(config, "software\\other", "x", -1).error, "");
   // Key paths and value names match without regard to case, as in the registry.
-  ASSERT_TRUE(WriteRegistryInteger(config,
-                                   "SOFTWARE\\MICROSOFT\\Internet Explorer\\Main\\"
-                                   "FeatureControl\\FEATURE_BROWSER_EMULATION",
-                                   "KORVANE-TRELIO", 12001, &error))
-      << error;
+  ASSERT_EQ(WriteRegistryInteger(config,
+                                 "SOFTWARE\\MICROSOFT\\Internet Explorer\\Main\\"
+                                 "FeatureControl\\FEATURE_BROWSER_EMULATION",
+                                 "KORVANE-TRELIO", 12001)
+                .error,
+            "");
   EXPECT_EQ(
       ReadBytes(RegistryStorePath(config)),
       std::string("[") + kEmulationKey + "]\nkorvane-trelio=12001\n[software\\other]\nx=-1\n");
@@ -37,21 +36,16 @@ TEST(RegistryStoreTest, WritesOneSectionPerKeyPathInTheConfigFolder) {
 
 TEST(RegistryStoreTest, FailuresAreReportedAndStoredValuesStay) {
   ScratchFolder dir;
-  std::string error;
-  EXPECT_FALSE(WriteRegistryInteger("", kEmulationKey, "korvane-trelio", 1, &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(WriteRegistryInteger("", kEmulationKey, "korvane-trelio", 1).error.empty());
 
-  ASSERT_TRUE(WriteRegistryInteger(dir.path(), kEmulationKey, "app", 1, &error)) << error;
+  ASSERT_EQ(WriteRegistryInteger(dir.path(), kEmulationKey, "app", 1).error, "");
   const std::string stored = ReadBytes(RegistryStorePath(dir.path()));
-  error.clear();
-  EXPECT_FALSE(WriteRegistryInteger(dir.path(), kEmulationKey, "a=b", 2, &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(WriteRegistryInteger(dir.path(), kEmulationKey, "a=b", 2).error,
+            "INI key name cannot be stored: \"a=b\"");
   EXPECT_EQ(ReadBytes(RegistryStorePath(dir.path())), stored);
 
   WriteBytes(dir / "file", "not a folder");
-  error.clear();
-  EXPECT_FALSE(WriteRegistryInteger(dir / "file", kEmulationKey, "app", 1, &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(WriteRegistryInteger(dir / "file", kEmulationKey, "app", 1).error.empty());
 }
 
 }  // namespace

@@ -13,28 +13,23 @@ namespace trelio {
 
 // The index code wants exceptions; the platform layer reports by value.
 std::string ReadWholeFile(const std::string& path) {
-  std::string bytes, error;
-  switch (ReadWholeFile(path, bytes, &error)) {
-    case ReadOutcome::kRead:
-      return bytes;
-    case ReadOutcome::kMissing:
-      throw EInOutError("Cannot open \"" + path + "\": " + std::strerror(ENOENT), path);
-    case ReadOutcome::kFailed:
-      break;
-  }
-  throw EInOutError(error, path);
+  FileRead file = ReadFileBytes(path);
+  if (file.missing)
+    throw EInOutError("Cannot open \"" + path + "\": " + std::strerror(ENOENT), path);
+  if (!file.ok()) throw EInOutError(file.error, path);
+  return std::move(file.bytes);
 }
 
 void ReplaceFileContents(const std::string& path, std::string_view bytes) {
-  std::string error;
-  if (!WriteFileAtomic(path, bytes, &error)) throw EInOutError(error, path);
+  const Outcome written = WriteFileAtomic(path, bytes);
+  if (!written.ok()) throw EInOutError(written.error, path);
 }
 
 bool CopyFileReplacing(const std::string& from, const std::string& to) noexcept {
   try {
-    std::string bytes;
-    if (ReadWholeFile(from, bytes) != ReadOutcome::kRead) return false;
-    return WriteFileAtomic(to, bytes);
+    const FileRead file = ReadFileBytes(from);
+    if (!file.ok() || file.missing) return false;
+    return WriteFileAtomic(to, file.bytes).ok();
   } catch (...) {
     return false;
   }

@@ -78,15 +78,16 @@ void SaveIndex(const IndexState& state, const std::string& path, bool backup) {
   // The new index is on disk before a backup moves: a save that cannot write
   // it (a full disk, a folder in the way) leaves all three files as they were.
   StagedFile staged;
-  std::string error;
-  if (!staged.Write(path, IndexFileText(state.index, state.systemDecimalSeparator), &error))
-    throw EInOutError(error, path);
+  const Outcome written =
+      staged.Write(path, IndexFileText(state.index, state.systemDecimalSeparator));
+  if (!written.ok()) throw EInOutError(written.error, path);
   if (backup) {
     const IndexFilePaths& f = state.files;
     if (IsExistingFile(f.bak)) CopyFileReplacing(f.bak, f.bak2);
     if (IsExistingFile(path)) CopyFileReplacing(path, f.bak);
   }
-  if (!staged.Commit(&error)) throw EInOutError(error, path);
+  const Outcome committed = staged.Commit();
+  if (!committed.ok()) throw EInOutError(committed.error, path);
 }
 
 }  // namespace trelio

@@ -24,8 +24,8 @@ std::optional<std::string> IndexRecovery::ChangedText(const IndexState& state) {
   return text;
 }
 
-bool WriteRecoveryFile(const IndexFilePaths& files, std::string_view bytes, std::string* error) {
-  return WriteFileAtomic(files.recovery, bytes, error);
+Outcome WriteRecoveryFile(const IndexFilePaths& files, std::string_view bytes) {
+  return WriteFileAtomic(files.recovery, bytes);
 }
 
 void RemoveRecoveryFile(const IndexFilePaths& files) { unlink(files.recovery.c_str()); }
@@ -39,9 +39,9 @@ bool RecoveryFileIsNewer(const IndexFilePaths& files) {
   if (!newer) return false;
   // A copy of what an index command had just saved adds nothing, and loading
   // it would only push index.bak out by a save of the same index.
-  std::string kept, saved;
-  return ReadWholeFile(files.recovery, kept) != ReadOutcome::kRead ||
-         ReadWholeFile(files.csv, saved) != ReadOutcome::kRead || kept != saved;
+  const FileRead kept = ReadFileBytes(files.recovery);
+  const FileRead saved = ReadFileBytes(files.csv);
+  return !kept.ok() || kept.missing || !saved.ok() || saved.missing || kept.bytes != saved.bytes;
 }
 
 }  // namespace trelio

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/core/index/IndexFile.h"
+#include "app/platform/Outcome.h"
 
 namespace trelio {
 
@@ -30,10 +31,8 @@ class IndexRecovery {
   std::string last_;
 };
 
-// Replaces the recovery file with bytes, whole or not at all. False with the
-// reason in error when it cannot.
-[[nodiscard]] bool WriteRecoveryFile(const IndexFilePaths& files, std::string_view bytes,
-                                     std::string* error = nullptr);
+// Replaces the recovery file with bytes, whole or not at all.
+Outcome WriteRecoveryFile(const IndexFilePaths& files, std::string_view bytes);
 
 // After a clean save of index.csv the recovery file has nothing more to tell.
 void RemoveRecoveryFile(const IndexFilePaths& files);

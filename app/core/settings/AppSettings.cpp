@@ -229,10 +229,10 @@ void WriteAppSettings(IniFile& ini, const AppSettings& s) {
   }
 }
 
-bool SaveAppSettings(const std::string& path, const AppSettings& settings, std::string* error) {
+Outcome SaveAppSettings(const std::string& path, const AppSettings& settings) {
   IniFile ini = IniFile::Load(path);
   WriteAppSettings(ini, settings);
-  return ini.Flush(error);
+  return ini.Flush();
 }
 
 }  // namespace trelio

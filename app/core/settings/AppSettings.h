@@ -122,10 +122,8 @@ AppSettings ReadAppSettings(const IniFile& ini, const SettingsEnvironment& envir
 void WriteAppSettings(IniFile& ini, const AppSettings& settings);
 
 // Writes the settings into the file at path as it is on disk now, then flushes
-// it. False with the reason in error when the file cannot be written; the file
-// on disk is then as before.
-[[nodiscard]] bool SaveAppSettings(const std::string& path, const AppSettings& settings,
-                                   std::string* error = nullptr);
+// it. When the file cannot be written, the file on disk is as before.
+Outcome SaveAppSettings(const std::string& path, const AppSettings& settings);
 
 // The screen tests of stored bounds: 0 <= left <= screen width - 200,
 // 0 <= top <= screen height - 200, width <= screen width and height <= screen

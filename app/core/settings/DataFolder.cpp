@@ -171,14 +171,14 @@ FirstRunCopy CopyFirstRunSettings(const DataFolderChoice& dataFolder,
   const std::string target = DataFilesIn(dataFolder.folder).settings;
   const std::string source = Join(programFolder, "settings.ini");
   if (AnythingAt(target) || !IsRegularFile(source)) return result;
-  std::string bytes;
-  if (ReadWholeFile(source, bytes, &result.error) != ReadOutcome::kRead) {
-    if (result.error.empty()) result.error = ErrorText("Cannot read", source, ENOENT);
+  const FileRead read = ReadFileBytes(source);
+  if (!read.ok() || read.missing) {
+    result.error = read.missing ? ErrorText("Cannot read", source, ENOENT) : read.error;
     return result;
   }
-  bool existed = false;
-  if (!CreateFileAtomic(target, bytes, existed, &result.error)) return result;
-  result.copied = !existed;
+  const FileCreation created = CreateFileAtomic(target, read.bytes);
+  result.error = created.error;
+  result.copied = created.ok() && !created.existed;
   return result;
 }
 

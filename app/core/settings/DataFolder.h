@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/core/index/IndexFile.h"
+#include "app/platform/Outcome.h"
 
 namespace trelio {
 
@@ -26,10 +27,10 @@ void RemoveInterruptedSaves(const DataFiles& files);
 // the program is portable when the joined text is exactly "1".
 bool IsPortableMarker(std::string_view bytes);
 
-struct DataFolderChoice {
-  std::string folder;  // without a trailing "/"; empty when error is set
+// Fails with why no usable data folder could be had.
+struct [[nodiscard]] DataFolderChoice : Outcome {
+  std::string folder;  // without a trailing "/"; empty when it failed
   bool portable = false;
-  std::string error;  // why no usable data folder could be had; empty on success
 };
 
 // With a file "portable" in the program folder that makes the program portable,
@@ -37,12 +38,11 @@ struct DataFolderChoice {
 // "/Korvane Trelio", created (with any missing parents) when it does not exist.
 // The folder must be one that can be read and written; an unreadable marker, an
 // unknown application-data folder, a folder that cannot be created, read or
-// written give error, so that no stored file is silently passed over.
+// written make it fail, so that no stored file is silently passed over.
 DataFolderChoice ChooseDataFolder(std::string_view programFolder, std::string_view appDataFolder);
 
-struct FirstRunCopy {
+struct [[nodiscard]] FirstRunCopy : Outcome {
   bool copied = false;
-  std::string error;  // empty when nothing went wrong
 };
 
 // First run: when not portable, the data folder holds no settings.ini and the

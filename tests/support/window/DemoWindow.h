@@ -61,7 +61,7 @@ class DemoWindow {
   // A first start in a working folder that holds the demo index.
   DemoWindow() {
     const HttpResult index = HttpGet(demo.Url("/trelio/index.csv"));
-    if (!index.ok) throw std::runtime_error("demo index: " + index.error);
+    if (!index.ok()) throw std::runtime_error("demo index: " + index.error);
     QFile file(folder.filePath(QStringLiteral("index.csv")));
     if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write index.csv");
     file.write(index.body.data(), static_cast<qint64>(index.body.size()));
