@@ -492,6 +492,7 @@ class TForm1 : public QMainWindow {
   void ConnectCoinControls();
   void SelectSortItem(QAction* item);
   void ToggleCoinTab(int tab);
+  void ShowCoinTab(int tab, bool shown);
   void OpenCoinHomePage(int tab);
   void CoinLabelReleased(int tab);
   void AddressEditReleased(int tab);

@@ -109,11 +109,7 @@ void TForm1::FormCreate() {
   // The index, under its header row.
   for (int f = 0; f < kFaucetFieldCount; ++f) StringGrid1.Row(0).fields[f] = kFaucetHeader[f];
   LoadStartupIndex();
-  if (!Files.folder.empty()) {
-    // What was loaded is on disk already.
-    if (IndexLoaded) indexRecovery_.Stored(IndexFileText(StringGrid1, SystemDecimalSeparator));
-    recoveryWriter_ = std::make_unique<RecoveryWriter>();
-  }
+  if (!Files.folder.empty()) recoveryWriter_ = std::make_unique<RecoveryWriter>();
 
   // The list of the active coin, both browsers hidden, the minute ticker running.
   RebuildList();
@@ -178,7 +174,7 @@ void TForm1::RestoreWindowState() {
     for (int tab = 0; tab < kCoinCount; ++tab) {
       const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
       const bool shown = Settings.tabs[static_cast<size_t>(w.coin)] == "1";
-      PageControl1->setTabVisible(tab, shown);
+      ShowCoinTab(tab, shown);
       w.MenuItem->setChecked(shown);
     }
   }
@@ -196,10 +192,12 @@ void TForm1::LoadStartupIndex() {
   const StartupIndex start = ChooseStartupIndex(Files, PathBytes(workingFolder));
   if (start.loadPath.empty()) {
     IndexLoaded = true;  // there is none yet: empty is what is stored
+    indexRecovery_.Stored(IndexFileText(StringGrid1, SystemDecimalSeparator));
     return;
   }
+  std::string loaded;
   try {
-    LoadIndex(Index, start.loadPath, ';');
+    LoadIndex(Index, start.loadPath, ';', &loaded);
   } catch (const EInOutError& e) {
     // The index stays empty and is not saved at exit, so the stored one is
     // kept for a start that can read it.
@@ -207,12 +205,17 @@ void TForm1::LoadStartupIndex() {
     return;
   }
   IndexLoaded = true;
-  if (!start.saveToDataFolder) return;
+  // What was loaded is on disk already, in the bytes just read.
+  if (!start.saveToDataFolder) {
+    indexRecovery_.Stored(std::move(loaded));
+    return;
+  }
   try {
     SaveIndex(Index, Files.index.csv, true);
   } catch (const EInOutError& e) {
     ShowErrorBox(SystemText(e.what()));
   }
+  indexRecovery_.Stored(IndexFileText(StringGrid1, SystemDecimalSeparator));
 }
 
 void TForm1::FormDestroy() {

@@ -1,8 +1,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
+#include <functional>
 
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/FaucetListBox.h"
@@ -99,6 +103,57 @@ TEST_F(CoinTabsTest, EachCoinsControlsActOnThatCoin) {
     EXPECT_EQ(hiddenTabs(), std::vector<int>{tab});
     w.MenuItem->trigger();
     EXPECT_TRUE(hiddenTabs().empty());
+  }
+}
+
+// The tab row's own keys and wheel, and the tab widget's Ctrl+Tab, pass over
+// hidden coins: a hidden coin made current would show its page and draw its
+// tab, which has no place in the row, over the row's top-left corner.
+TEST_F(CoinTabsTest, KeysAndWheelMoveOnlyBetweenShownTabs) {
+  TForm1& f = Start();  // first start: Bitcoin Gold, Bitcore and others hidden
+  QTabBar* bar = f.PageControl1->tabBar();
+  const auto key = [](QWidget* to, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    return [=] { QTest::keyClick(to, k, m); };
+  };
+  const auto wheel = [bar](int delta) {
+    return [=] {
+      const QPointF at(bar->tabRect(bar->currentIndex()).center());
+      QWheelEvent event(at, bar->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+      QCoreApplication::sendEvent(bar, &event);
+    };
+  };
+  // Above the tabs lies their margin: the row's top lines are one colour.
+  const auto plainTopLines = [bar] {
+    const QImage lines = bar->grab(QRect(0, 0, 120, 2)).toImage();
+    for (int y = 0; y < lines.height(); ++y)
+      for (int x = 0; x < lines.width(); ++x)
+        if (lines.pixel(x, y) != lines.pixel(0, 0)) return false;
+    return true;
+  };
+  QWidget* edit = f.Coins[10].Panel->AddressEdit;
+  const struct {
+    const char* what;
+    int from;
+    std::function<void()> act;
+    int to;
+  } cases[] = {
+      {"Ctrl+Tab", 10, key(f.PageControl1, Qt::Key_Tab, Qt::ControlModifier), 17},
+      {"Ctrl+Tab in the address", 10, key(edit, Qt::Key_Tab, Qt::ControlModifier), 17},
+      {"Ctrl+Tab from the last", 20, key(f.PageControl1, Qt::Key_Tab, Qt::ControlModifier), 0},
+      {"Ctrl+Shift+Tab", 17,
+       key(f.PageControl1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier), 10},
+      {"Right", 10, key(bar, Qt::Key_Right), 17},
+      {"Left", 17, key(bar, Qt::Key_Left), 10},
+      {"wheel down", 3, wheel(-120), 5},
+      {"wheel up", 5, wheel(120), 3},
+  };
+  for (const auto& c : cases) {
+    f.PageControl1->setCurrentIndex(c.from);
+    c.act();
+    EXPECT_EQ(f.PageControl1->currentIndex(), c.to) << c.what;
+    EXPECT_TRUE(f.PageControl1->isTabVisible(f.PageControl1->currentIndex())) << c.what;
+    EXPECT_TRUE(plainTopLines()) << c.what;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <string>
 
 #include "app/core/settings/DataFolder.h"
 #include "tests/support/IndexFolderTest.h"
@@ -42,6 +43,48 @@ TEST_F(IndexRecoveryTest, OnlyAChangedIndexIsHandedOutAndOnce) {
   // completed row by now.
   index.Row(1)[fCompleted] = "";
   EXPECT_TRUE(recovery.ChangedText(state));
+}
+
+// A start keeps the bytes it loaded as what is on disk, without writing the
+// index out again. A file this program saved needs no copy; one that the load
+// changed gets a copy once, and that copy loads to the same rows.
+TEST_F(IndexRecoveryTest, TheLoadedBytesStandForTheIndexOnDisk) {
+  // A row as this program writes it, with its place in the file.
+  const auto line = [](const std::string& name, int position, const char* end = "\r\n") {
+    return "bitcoin;" + name + ";http://" + name + ".example/;60;;;;1700000000;" +
+           std::to_string(position) + ";;0.5;0.5;;;0.5;0.5;1;;" + end;
+  };
+  const std::string lfHeader = kHeaderLine.substr(0, kHeaderLine.size() - 2) + "\n";
+  const struct {
+    const char* what;
+    std::string file;
+    bool copied;
+  } cases[] = {
+      {"saved by this program", kHeaderLine + line("one", 1) + line("two", 2), false},
+      {"lines ended by LF alone", lfHeader + line("one", 1, "\n"), true},
+      // A removed row is not written; the rows after it keep their numbers
+      // until the next load gives them their places.
+      {"saved after a removal", kHeaderLine + line("one", 1) + line("three", 3), true},
+  };
+  for (const auto& c : cases) {
+    WriteBytes(Path("index.csv"), c.file);
+    std::string loaded;
+    LoadIndex(state, Path("index.csv"), ';', &loaded);
+    EXPECT_EQ(loaded, c.file) << c.what;
+    IndexRecovery recovery;
+    recovery.Stored(std::move(loaded));
+    const std::optional<std::string> copy = recovery.ChangedText(state);
+    EXPECT_EQ(copy.has_value(), c.copied) << c.what;
+    EXPECT_FALSE(recovery.ChangedText(state)) << c.what;
+    if (!copy) continue;
+    EXPECT_EQ(*copy, IndexFileText(index, '.')) << c.what;
+    WriteBytes(Path("copy.csv"), *copy);
+    FaucetIndex again;
+    TIntegerHash againKeys;
+    IndexState reloaded{again, againKeys, {}, '.'};
+    LoadIndex(reloaded, Path("copy.csv"));
+    EXPECT_EQ(IndexFileText(again, '.'), *copy) << c.what;
+  }
 }
 
 TEST_F(IndexRecoveryTest, WritingTheRecoveryFileMovesNoBackup) {

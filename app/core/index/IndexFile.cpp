@@ -32,8 +32,8 @@ IndexFilePaths IndexFilePaths::InFolder(const std::string& dataFolder) {
           dataFolder + "/index.tmp", dataFolder + "/index.tmp2", dataFolder + "/index.recovery"};
 }
 
-void LoadIndex(IndexState& state, const std::string& path, char separator) {
-  const std::string bytes = ReadWholeFile(path);
+void LoadIndex(IndexState& state, const std::string& path, char separator, std::string* fileBytes) {
+  std::string bytes = ReadWholeFile(path);
 
   FaucetIndex rows;
   rows.Row(0) = state.index.Row(0);
@@ -56,10 +56,16 @@ void LoadIndex(IndexState& state, const std::string& path, char separator) {
 
   state.index = std::move(rows);
   state.urlRowMap = std::move(keys);
+  if (fileBytes) *fileBytes = std::move(bytes);
 }
 
 std::string IndexFileText(const FaucetIndex& index, char systemDecimalSeparator) {
+  // Made in one allocation: the fields, their separators and each line's end.
+  size_t size = 0;
+  for (int r = 0; r < index.RowCount(); ++r)
+    for (const std::string& field : index.Row(r).fields) size += field.size() + 1;
   std::string text;
+  text.reserve(size + size_t(index.RowCount()));
   for (int r = 0; r < index.RowCount(); ++r) {
     const FaucetItem& row = index.Row(r);
     if (row[fHidden] == "-") continue;

@@ -36,7 +36,9 @@ struct IndexState {
 // Replaces the index rows and the URL-key table with the rows of the file.
 // When the file cannot be opened or read, raises EInOutError and leaves both
 // as they were, so that a later save cannot write an empty index over it.
-void LoadIndex(IndexState& state, const std::string& path, char separator = ';');
+// With fileBytes, hands over the bytes it read.
+void LoadIndex(IndexState& state, const std::string& path, char separator = ';',
+               std::string* fileBytes = nullptr);
 
 // Writes every row not removed ("-") to the file, replacing it whole. With
 // `backup`, copies index.bak over index.bak2 and the file at `path` over

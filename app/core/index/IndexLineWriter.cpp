@@ -1,18 +1,27 @@
 #include "app/core/index/IndexLineWriter.h"
 
+#include <array>
+
 #include "app/core/index/IndexText.h"
 
 namespace trelio {
 namespace {
 
 // Bytes that would end a line, end the input or split a field.
-bool IsUnsafeByte(char c) { return c == '\r' || c == '\n' || c == '\x1A' || c == ';'; }
+constexpr bool IsUnsafeByte(char c) { return c == '\r' || c == '\n' || c == '\x1A' || c == ';'; }
 
-// One pass over the bytes; find_first_of would search the set once per byte.
+// One pass over the bytes, one table look-up each; find_first_of would
+// search the set once per byte.
+constexpr auto kUnsafeBytes = [] {
+  std::array<bool, 256> unsafe{};
+  for (int c = 0; c < 256; ++c) unsafe[size_t(c)] = IsUnsafeByte(static_cast<char>(c));
+  return unsafe;
+}();
+
 bool HasUnsafeByte(std::string_view text) {
-  for (const char c : text)
-    if (IsUnsafeByte(c)) return true;
-  return false;
+  bool unsafe = false;
+  for (const char c : text) unsafe |= kUnsafeBytes[static_cast<unsigned char>(c)];
+  return unsafe;
 }
 
 void AppendField(std::string& out, FaucetField field, std::string_view text) {

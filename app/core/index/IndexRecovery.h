@@ -17,6 +17,11 @@ namespace trelio {
 class IndexRecovery {
  public:
   // The index as it stands on disk now (loaded or saved), which needs no copy.
+  // The bytes of the file it was just loaded from will do, without writing
+  // the index out again: a file this program saved reads back to the same
+  // text. Where the load changed something (a file written elsewhere, rows
+  // renumbered), the first check hands out the index's text once more, which
+  // holds the same faucets.
   void Stored(std::string text) { last_ = std::move(text); }
   // The bytes of the index when they differ from the last ones stored or
   // handed out, which they then become; nothing when the index is unchanged.
