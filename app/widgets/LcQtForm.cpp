@@ -215,10 +215,24 @@ bool IsOtherWindow(QObject* o) {
   return w && w->isWindow() && !qobject_cast<QMenu*>(w);
 }
 
+// As AsciiSameName on the object name's UTF-8 bytes, without making them for
+// the usual ASCII name: every entry of a translation searches the whole tree.
+bool SameObjectName(const QString& objectName, std::string_view name) {
+  const qsizetype length = objectName.size();
+  for (qsizetype i = 0; i < length; ++i) {
+    const char16_t c = objectName[i].unicode();
+    if (c >= 0x80) return AsciiSameName(objectName.toStdString(), name);
+    if (static_cast<size_t>(i) >= name.size() ||
+        AsciiUpper(static_cast<char>(c)) != AsciiUpper(name[static_cast<size_t>(i)]))
+      return false;
+  }
+  return static_cast<size_t>(length) == name.size();
+}
+
 QObject* FindOwned(QObject* parent, std::string_view name) {
   for (QObject* child : parent->children()) {
     if (IsOtherWindow(child)) continue;
-    if (AsciiSameName(child->objectName().toStdString(), name)) return child;
+    if (SameObjectName(child->objectName(), name)) return child;
     if (QObject* found = FindOwned(child, name)) return found;
   }
   return nullptr;

@@ -99,5 +99,21 @@ TEST_F(QtFormTranslationTest, KeysReachTheirWidgetsAndNothingElse) {
   EXPECT_EQ(about->windowTitle(), QStringLiteral("About Korvane Trelio"));
 }
 
+// A key names a whole component, in any ASCII case: no prefix of a name and
+// no longer name reaches it.
+TEST_F(QtFormTranslationTest, KeysNameWholeComponents) {
+  auto* label = new QLabel(QStringLiteral("kept"), form.get());
+  label->setObjectName(QStringLiteral("NoteLabel"));
+  Load({{"TFORM1", ClassTable("TFORM1", {Ru("NoteLabe-Caption", u"Короче"),
+                                         Ru("NoteLabel1-Caption", u"Длиннее")})}});
+  LcTranslateForm(form.get());
+  EXPECT_EQ(label->text(), QStringLiteral("kept"));
+
+  LcReleaseLanguage();
+  Load({{"TFORM1", ClassTable("TFORM1", {Ru("nOTElABEL-Caption", u"Найдена")})}});
+  LcTranslateForm(form.get());
+  EXPECT_EQ(label->text(), Ru("Найдена"));
+}
+
 }  // namespace
 }  // namespace trelio::test
