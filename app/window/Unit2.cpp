@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/core/about/VersionCheck.h"
+#include "app/core/settings/LanguageSetting.h"
 #include "app/platform/MakerServer.h"
 #include "app/threads/VerThread.h"
 #include "app/widgets/Fonts.h"
@@ -161,8 +162,7 @@ void TAboutBox::showEvent(QShowEvent* event) {
 }
 
 void TAboutBox::FormShow() {
-  if (TranslatedLang != form_.LanguageCode) {
-    TranslatedLang = form_.LanguageCode;
+  if (TakeLanguageChange(TranslatedLang, form_.LanguageCode)) {
     // The status line shows its design text while the box is translated, so
     // the translation of that text is what every later showing starts from.
     Label4->setText(checkingText_);

@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "app/core/index/IndexDownload.h"
+#include "app/core/settings/LanguageSetting.h"
 #include "app/platform/MakerServer.h"
 #include "app/threads/UpdThread.h"
 #include "app/widgets/LcQtForm.h"
@@ -62,8 +63,7 @@ TOKBottomDlg::~TOKBottomDlg() {
 void TOKBottomDlg::FormCreate() { TranslatedLang.clear(); }
 
 void TOKBottomDlg::FormShow() {
-  if (form1_ && TranslatedLang != form1_->LanguageCode) {
-    TranslatedLang = form1_->LanguageCode;
+  if (form1_ && TakeLanguageChange(TranslatedLang, form1_->LanguageCode)) {
     LcTranslateForm(this);
   }
   StartDownload();

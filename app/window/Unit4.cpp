@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QTableWidget>
 
+#include "app/core/settings/LanguageSetting.h"
 #include "app/widgets/LcQtForm.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/DialogPlacement.h"
@@ -137,8 +138,7 @@ void TOKBottomDlg1::done(int result) {
 }
 
 void TOKBottomDlg1::FormShow() {
-  if (TranslatedLang != form_.LanguageCode) {
-    TranslatedLang = form_.LanguageCode;
+  if (TakeLanguageChange(TranslatedLang, form_.LanguageCode)) {
     LcTranslateForm(this);
   }
   // The grid is made anew from the settings, so edits that were cancelled

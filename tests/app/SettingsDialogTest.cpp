@@ -47,6 +47,16 @@ class SettingsDialogTest : public test::WindowFixture {
     return cells;
   }
   AppSettings& S() { return form->Settings; }
+  // The six options the boxes show, as stored (not only as the boxes read
+  // them: "Block pop-ups" 2 must stay 2).
+  void ExpectSameOptions(const AppSettings& before) {
+    EXPECT_EQ(S().blockPopups, before.blockPopups);
+    EXPECT_EQ(S().alwaysOnTop, before.alwaysOnTop);
+    EXPECT_EQ(S().updatingWithShowingHiddenItems, before.updatingWithShowingHiddenItems);
+    EXPECT_EQ(S().hidingBeforeUpdating, before.hidingBeforeUpdating);
+    EXPECT_EQ(S().clearingBeforeUpdating, before.clearingBeforeUpdating);
+    EXPECT_EQ(S().processResultsWithoutPayment, before.processResultsWithoutPayment);
+  }
 
   std::unique_ptr<TOKBottomDlg1> dialog;
 };
@@ -75,12 +85,7 @@ TEST_F(SettingsDialogTest, OkWithoutChangesKeepsTheOptionsAndNormalisesTheInterv
               QStringList({QStringLiteral("1440"), QStringLiteral("abc"), QStringLiteral("5")}));
     d.OKBtn->click();
   });
-  EXPECT_EQ(S().blockPopups, before.blockPopups);
-  EXPECT_EQ(S().alwaysOnTop, before.alwaysOnTop);
-  EXPECT_EQ(S().updatingWithShowingHiddenItems, before.updatingWithShowingHiddenItems);
-  EXPECT_EQ(S().hidingBeforeUpdating, before.hidingBeforeUpdating);
-  EXPECT_EQ(S().clearingBeforeUpdating, before.clearingBeforeUpdating);
-  EXPECT_EQ(S().processResultsWithoutPayment, before.processResultsWithoutPayment);
+  ExpectSameOptions(before);
   EXPECT_EQ(S().noPayTemplate, before.noPayTemplate);
   EXPECT_EQ(S().noPayIntervals, "1440,,5");
 }
@@ -102,12 +107,7 @@ TEST_F(SettingsDialogTest, CancelAndEscapeDiscardEverything) {
       SetCell(d, 1, "");
       close(d);
     });
-    EXPECT_EQ(S().blockPopups, before.blockPopups);
-    EXPECT_EQ(S().alwaysOnTop, before.alwaysOnTop);
-    EXPECT_EQ(S().updatingWithShowingHiddenItems, before.updatingWithShowingHiddenItems);
-    EXPECT_EQ(S().hidingBeforeUpdating, before.hidingBeforeUpdating);
-    EXPECT_EQ(S().clearingBeforeUpdating, before.clearingBeforeUpdating);
-    EXPECT_EQ(S().processResultsWithoutPayment, before.processResultsWithoutPayment);
+    ExpectSameOptions(before);
     EXPECT_EQ(S().noPayIntervals, "10,20");
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   }

@@ -15,4 +15,10 @@ std::string LanguageCodeOf(std::string_view setting) {
   return AsciiUpper(setting) == "RU" ? "ru" : "en";
 }
 
+bool TakeLanguageChange(std::string& translatedTo, const std::string& languageCode) {
+  if (translatedTo == languageCode) return false;
+  translatedTo = languageCode;
+  return true;
+}
+
 }  // namespace trelio

@@ -16,4 +16,9 @@ std::string DefaultLanguageCode(std::string_view abbreviatedLanguageName);
 // case, else "en".
 std::string LanguageCodeOf(std::string_view setting);
 
+// A dialog translates itself when it is shown in another language than the
+// one it was last translated to: true then, and translatedTo takes the code
+// (exact, case-sensitive comparison).
+bool TakeLanguageChange(std::string& translatedTo, const std::string& languageCode);
+
 }  // namespace trelio
