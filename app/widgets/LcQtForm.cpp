@@ -12,14 +12,27 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <functional>
 #include <map>
-#include <mutex>
 
 #include "app/platform/AsciiCase.h"
 #include "app/platform/CodePage.h"
+#include "app/widgets/PanelStatusBar.h"
 
 namespace trelio {
 namespace {
+
+// One named property of an object: a text (no setter: read-only) or an
+// object.
+struct LcQtProperty {
+  const char* name;
+  std::function<QString()> get;
+  std::function<void(const QString&)> set;
+  std::function<std::shared_ptr<LcObject>()> object;
+};
+
+// The properties a class adds, bound to one of its objects.
+using LcQtBinder = std::function<std::vector<LcQtProperty>(QObject*)>;
 
 QString FromWide(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
@@ -67,6 +80,14 @@ std::vector<LcQtProperty> ActionProperties(QObject* o) {
   };
 }
 
+// A string list held in a widget, a collection of items, an item of one.
+std::shared_ptr<LcObject> LcQtStringList(std::function<int()> count,
+                                         std::function<QString(int)> item,
+                                         std::function<void(int, const QString&)> replace);
+std::shared_ptr<LcObject> LcQtCollection(std::function<int()> count,
+                                         std::function<std::shared_ptr<LcObject>(int)> item);
+std::shared_ptr<LcObject> LcQtItem(std::vector<LcQtProperty> properties);
+
 // The column titles of a grid.
 std::vector<LcQtProperty> TableProperties(QObject* o) {
   QPointer<QTableWidget> table = static_cast<QTableWidget*>(o);
@@ -86,9 +107,25 @@ std::vector<LcQtProperty> TableProperties(QObject* o) {
   return {{"TitleCaptions", {}, {}, titles}};
 }
 
-struct Registry {
-  std::mutex mutex;
-  std::map<std::string, LcQtBinder, std::less<>> binders{
+// A status bar's panels: a collection whose items have a Text.
+std::vector<LcQtProperty> StatusBarProperties(QObject* o) {
+  auto* bar = static_cast<PanelStatusBar*>(o);
+  auto panels = [bar] {
+    return LcQtCollection(
+        [bar] { return bar->PanelCount(); },
+        [bar](int i) {
+          return LcQtItem({{"Text",
+                            [bar, i] { return bar->PanelText(i); },
+                            [bar, i](const QString& t) { bar->SetPanelText(i, t); },
+                            {}}});
+        });
+  };
+  return {{"Panels", {}, {}, panels}};
+}
+
+// The named properties each class adds, by its Qt class name.
+const std::map<std::string, LcQtBinder, std::less<>>& Binders() {
+  static const std::map<std::string, LcQtBinder, std::less<>> binders{
       {"QWidget", WidgetProperties},
       {"QLabel", TextProperty<QLabel, &QLabel::text, &QLabel::setText>("Caption")},
       {"QAbstractButton",
@@ -98,26 +135,17 @@ struct Registry {
       {"QMenu", TextProperty<QMenu, &QMenu::title, &QMenu::setTitle>("Caption")},
       {"QAction", ActionProperties},
       {"QTableWidget", TableProperties},
+      {"trelio::PanelStatusBar", StatusBarProperties},
   };
-};
-
-Registry& TheRegistry() {
-  static Registry registry;
-  return registry;
+  return binders;
 }
 
 // The property of that name, from the object's own class upwards.
 std::optional<LcQtProperty> FindProperty(QObject* o, std::string_view name) {
-  Registry& r = TheRegistry();
   for (const QMetaObject* m = o->metaObject(); m; m = m->superClass()) {
-    LcQtBinder binder;
-    {
-      std::lock_guard lock(r.mutex);
-      const auto it = r.binders.find(std::string_view(m->className()));
-      if (it == r.binders.end()) continue;
-      binder = it->second;
-    }
-    for (LcQtProperty& p : binder(o))
+    const auto it = Binders().find(std::string_view(m->className()));
+    if (it == Binders().end()) continue;
+    for (LcQtProperty& p : it->second(o))
       if (AsciiSameName(p.name, name)) return std::move(p);
   }
   return std::nullopt;
@@ -208,6 +236,26 @@ class CollectionObject : public PropertyObject {
   std::function<std::shared_ptr<LcObject>(int)> item_;
 };
 
+std::shared_ptr<LcObject> LcQtStringList(std::function<int()> count,
+                                         std::function<QString(int)> item,
+                                         std::function<void(int, const QString&)> replace) {
+  return std::make_shared<StringListObject>(std::move(count), std::move(item), std::move(replace));
+}
+
+std::shared_ptr<LcObject> LcQtCollection(std::function<int()> count,
+                                         std::function<std::shared_ptr<LcObject>(int)> item) {
+  return std::make_shared<CollectionObject>(std::move(count), std::move(item));
+}
+
+std::shared_ptr<LcObject> LcQtItem(std::vector<LcQtProperty> properties) {
+  return std::make_shared<PropertyObject>(
+      [properties = std::move(properties)](std::string_view name) -> std::optional<LcQtProperty> {
+        for (const LcQtProperty& p : properties)
+          if (AsciiSameName(p.name, name)) return p;
+        return std::nullopt;
+      });
+}
+
 // Another window of the program met below this one: its components are its
 // own. Menus are windows in Qt too, but belong to the window that made them.
 bool IsOtherWindow(QObject* o) {
@@ -239,32 +287,6 @@ QObject* FindOwned(QObject* parent, std::string_view name) {
 }
 
 }  // namespace
-
-void LcRegisterQtClass(const char* className, LcQtBinder binder) {
-  Registry& r = TheRegistry();
-  std::lock_guard lock(r.mutex);
-  r.binders[className] = std::move(binder);
-}
-
-std::shared_ptr<LcObject> LcQtStringList(std::function<int()> count,
-                                         std::function<QString(int)> item,
-                                         std::function<void(int, const QString&)> replace) {
-  return std::make_shared<StringListObject>(std::move(count), std::move(item), std::move(replace));
-}
-
-std::shared_ptr<LcObject> LcQtCollection(std::function<int()> count,
-                                         std::function<std::shared_ptr<LcObject>(int)> item) {
-  return std::make_shared<CollectionObject>(std::move(count), std::move(item));
-}
-
-std::shared_ptr<LcObject> LcQtItem(std::vector<LcQtProperty> properties) {
-  return std::make_shared<PropertyObject>(
-      [properties = std::move(properties)](std::string_view name) -> std::optional<LcQtProperty> {
-        for (const LcQtProperty& p : properties)
-          if (AsciiSameName(p.name, name)) return p;
-        return std::nullopt;
-      });
-}
 
 LcQtForm::LcQtForm(QWidget* window) : window_(window), self_(QtObject(window)) {}
 LcQtForm::~LcQtForm() = default;

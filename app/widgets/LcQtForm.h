@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,31 +16,6 @@ class QObject;
 class QWidget;
 
 namespace trelio {
-
-// One named property of an object: a text (no setter: read-only) or an
-// object.
-struct LcQtProperty {
-  const char* name;
-  std::function<QString()> get;
-  std::function<void(const QString&)> set;
-  std::function<std::shared_ptr<LcObject>()> object;
-};
-
-// The properties a class adds, bound to one of its objects.
-using LcQtBinder = std::function<std::vector<LcQtProperty>(QObject*)>;
-
-// Adds the properties of a class by its Qt class name ("QLabel",
-// "trelio::PanelStatusBar"); a class of the program registers its own.
-void LcRegisterQtClass(const char* className, LcQtBinder binder);
-
-// A string list held in a Qt widget, and a collection of items.
-std::shared_ptr<LcObject> LcQtStringList(std::function<int()> count,
-                                         std::function<QString(int)> item,
-                                         std::function<void(int, const QString&)> replace);
-std::shared_ptr<LcObject> LcQtCollection(std::function<int()> count,
-                                         std::function<std::shared_ptr<LcObject>(int)> item);
-// An item of a collection with its own text properties.
-std::shared_ptr<LcObject> LcQtItem(std::vector<LcQtProperty> properties);
 
 // A window: its components are its descendants by object name, menu actions
 // included, but not what lies inside another window of the program (a dialog

@@ -23,8 +23,6 @@ namespace trelio {
 
 namespace {
 
-QString Message(MessageId id) { return MessageQString(id); }
-
 ItemEdits DetailEdits(const TForm1& form) {
   return {QStringToAnsi(form.Edit7->text()), QStringToAnsi(form.Edit5->text()),
           QStringToAnsi(form.Edit6->text()), QStringToAnsi(form.Edit8->text())};
@@ -49,7 +47,7 @@ FaucetItem* Current(const TForm1& form) {
 
 void ShowAddMode(TForm1& form) {
   form.ToolButton15->setIcon(form.ImageList5.Image(4));
-  form.ToolButton15->setToolTip(Message(msgAddNewItem));
+  form.ToolButton15->setToolTip(MessageQString(msgAddNewItem));
 }
 
 }  // namespace
@@ -66,7 +64,7 @@ void TForm1::NewItem1Click() {
   const QString caption = Utf16ToQString(
       NewItemCaption(QStringToUtf16(PageControl1->tabText(PageControl1->currentIndex()))));
   const std::optional<QString> answer =
-      Prompts.input(this, caption, Message(msgInputUrlBelow), QString());
+      Prompts.input(this, caption, MessageQString(msgInputUrlBelow), QString());
   if (!answer || answer->isEmpty()) return;
   QString url = *answer;
   if (!url.contains(QLatin1String("http://")) && !url.contains(QLatin1String("https://")))
@@ -122,7 +120,7 @@ void TForm1::ToolButton15Click() {
 void TForm1::Remove1Click() {
   FaucetItem* row = Browsing->CurrentItem();
   if (!row) return;
-  const QString question = Message(msgConfirmRemoveItem) + QStringLiteral(" \"") +
+  const QString question = MessageQString(msgConfirmRemoveItem) + QStringLiteral(" \"") +
                            AnsiToQString((*row)[fName]) + QStringLiteral("\"?");
   if (!Prompts.confirm(this, question)) return;
   ResetEditor();

@@ -22,33 +22,9 @@ namespace {
 constexpr int32_t kLcidEnglish = 1033;
 constexpr int32_t kLcidRussian = 1049;
 
-QString Text(MessageId id) { return MessageQString(id); }
-
 // Two lines of a hint: line feed first, then carriage return.
 QString TwoLines(MessageId first, MessageId second) {
-  return Text(first) + QStringLiteral("\n\r") + Text(second);
-}
-
-// A status bar's panels are a collection whose items have a Text.
-void RegisterStatusBarPanels() {
-  static const bool registered = [] {
-    LcRegisterQtClass("trelio::PanelStatusBar", [](QObject* o) {
-      auto* bar = static_cast<PanelStatusBar*>(o);
-      auto panels = [bar] {
-        return LcQtCollection(
-            [bar] { return bar->PanelCount(); },
-            [bar](int i) {
-              return LcQtItem({{"Text",
-                                [bar, i] { return bar->PanelText(i); },
-                                [bar, i](const QString& t) { bar->SetPanelText(i, t); },
-                                {}}});
-            });
-      };
-      return std::vector<LcQtProperty>{{"Panels", {}, {}, panels}};
-    });
-    return true;
-  }();
-  (void)registered;
+  return MessageQString(first) + QStringLiteral("\n\r") + MessageQString(second);
 }
 
 }  // namespace
@@ -76,7 +52,6 @@ void TForm1::SwitchLanguage(int32_t lcid, const char* code, QAction* unchecked, 
       delete qtTexts;
     }
   }
-  RegisterStatusBarPanels();
   LcTranslateForm(this);
   unchecked->setChecked(false);
   checked->setChecked(true);
@@ -101,8 +76,9 @@ void TForm1::SetHints() {
   Edit6->setToolTip(TwoLines(msgHintInterval, msgHintIntervalEnterKey));
   Edit8->setToolTip(TwoLines(msgHintInputField, msgHintInputEnterKey));
   ToolBar1->setToolTip(TwoLines(msgHintListToolbarRightClick, msgHintListToolbarDoubleClick));
-  for (CoinWidgets& coin : Coins) coin.Panel->Banner->setToolTip(Text(msgFaucetsMicropayments));
-  for (CoinWidgets& coin : Coins) coin.Panel->setToolTip(Text(msgYourWalletAddress));
+  for (CoinWidgets& coin : Coins)
+    coin.Panel->Banner->setToolTip(MessageQString(msgFaucetsMicropayments));
+  for (CoinWidgets& coin : Coins) coin.Panel->setToolTip(MessageQString(msgYourWalletAddress));
   UpdateNewItemCaption();
   setWindowTitle(QStringLiteral("Korvane Trelio v") + VersionText);
   QApplication::setApplicationDisplayName(windowTitle());
