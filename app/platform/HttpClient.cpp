@@ -5,9 +5,10 @@
 
 #include <exception>
 #include <memory>
-#include <mutex>
 #include <new>
 #include <string_view>
+
+#include "app/platform/CurlLibrary.h"
 
 namespace trelio {
 namespace {
@@ -16,7 +17,9 @@ constexpr const char* kUserAgent = "Mozilla/3.0 (compatible; Indy Library)";
 
 // State one transfer shares with its callbacks.
 struct Transfer {
-  Transfer(CURL* c, const HttpProgress& p, HttpResult& r) : curl(c), progress(p), result(r) {}
+  Transfer(const CurlFunctions& f, CURL* c, const HttpProgress& p, HttpResult& r)
+      : fn(f), curl(c), progress(p), result(r) {}
+  const CurlFunctions& fn;
   CURL* curl;
   const HttpProgress& progress;
   HttpResult& result;
@@ -64,11 +67,11 @@ size_t OnHeader(char* data, size_t size, size_t count, void* user) {
     }
     if (!TrimLineEnd(line).empty() || t.begun) return;
     long code = 0;
-    curl_easy_getinfo(t.curl, CURLINFO_RESPONSE_CODE, &code);
+    t.fn.easy_getinfo(t.curl, CURLINFO_RESPONSE_CODE, &code);
     if (code < 200) return;  // an interim 1xx response; the real one follows
     t.begun = true;
     curl_off_t length = -1;
-    curl_easy_getinfo(t.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+    t.fn.easy_getinfo(t.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
     if (t.progress.workBegin) t.progress.workBegin(length > 0 ? length : 0);
   });
   return fine ? n : 0;
@@ -85,13 +88,15 @@ size_t OnBody(char* data, size_t size, size_t count, void* user) {
 }
 
 struct CurlDeleter {
-  void operator()(CURL* c) const { curl_easy_cleanup(c); }
-  void operator()(curl_slist* l) const { curl_slist_free_all(l); }
+  const CurlFunctions* fn;
+  void operator()(CURL* c) const { fn->easy_cleanup(c); }
+  void operator()(curl_slist* l) const { fn->slist_free_all(l); }
 };
 
 // CURL and CURLM are both void, so they need deleters of their own.
 struct CurlMultiDeleter {
-  void operator()(CURLM* m) const { curl_multi_cleanup(m); }
+  const CurlFunctions* fn;
+  void operator()(CURLM* m) const { fn->multi_cleanup(m); }
 };
 
 // How long the transfer may wait on a silent server before it looks at the
@@ -102,8 +107,9 @@ constexpr int kCancelLookMs = 50;
 // waits last up to a second: a cancel must end a transfer to a silent server
 // at once, for example when the program closes.
 CURLcode Perform(CURL* c, Transfer& t) {
-  std::unique_ptr<CURLM, CurlMultiDeleter> multi(curl_multi_init());
-  if (!multi || curl_multi_add_handle(multi.get(), c) != CURLM_OK) return CURLE_OUT_OF_MEMORY;
+  const CurlFunctions& fn = t.fn;
+  std::unique_ptr<CURLM, CurlMultiDeleter> multi(fn.multi_init(), CurlMultiDeleter{&fn});
+  if (!multi || fn.multi_add_handle(multi.get(), c) != CURLM_OK) return CURLE_OUT_OF_MEMORY;
   CURLcode result = CURLE_OK;
   for (;;) {
     if (t.progress.cancel && t.progress.cancel->load()) {
@@ -112,72 +118,74 @@ CURLcode Perform(CURL* c, Transfer& t) {
       break;
     }
     int running = 0;
-    CURLMcode step = curl_multi_perform(multi.get(), &running);
+    CURLMcode step = fn.multi_perform(multi.get(), &running);
     if (step == CURLM_OK && running == 0) {
       int left = 0;
-      while (CURLMsg* msg = curl_multi_info_read(multi.get(), &left))
+      while (CURLMsg* msg = fn.multi_info_read(multi.get(), &left))
         if (msg->msg == CURLMSG_DONE) result = msg->data.result;
       break;
     }
-    if (step == CURLM_OK) step = curl_multi_poll(multi.get(), nullptr, 0, kCancelLookMs, nullptr);
+    if (step == CURLM_OK) step = fn.multi_poll(multi.get(), nullptr, 0, kCancelLookMs, nullptr);
     if (step != CURLM_OK) {
       result = step == CURLM_OUT_OF_MEMORY ? CURLE_OUT_OF_MEMORY : CURLE_RECV_ERROR;
       break;
     }
   }
-  curl_multi_remove_handle(multi.get(), c);
+  fn.multi_remove_handle(multi.get(), c);
   return result;
 }
 
 }  // namespace
 
-void HttpGlobalInit() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
+void HttpGlobalInit() { (void)Curl(); }
 
 HttpResult HttpGet(const std::string& url, const HttpProgress& progress) {
   HttpResult result;
   try {
-    HttpGlobalInit();
-    std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+    const CurlLibrary& lib = Curl();
+    if (!lib.ok()) {
+      result.error = lib.error;
+      return result;
+    }
+    const CurlFunctions& fn = lib.fn;
+    std::unique_ptr<CURL, CurlDeleter> curl(fn.easy_init(), CurlDeleter{&fn});
     if (!curl) {
       result.error = "Cannot create an HTTP connection";
       return result;
     }
     curl_slist* raw = nullptr;
     for (const char* h : {"Accept: text/html, */*", "Content-Type: text/html"}) {
-      curl_slist* next = curl_slist_append(raw, h);
+      curl_slist* next = fn.slist_append(raw, h);
       if (!next) {
-        curl_slist_free_all(raw);
+        fn.slist_free_all(raw);
         throw std::bad_alloc();
       }
       raw = next;
     }
-    std::unique_ptr<curl_slist, CurlDeleter> headers(raw);
+    std::unique_ptr<curl_slist, CurlDeleter> headers(raw, CurlDeleter{&fn});
 
-    Transfer t(curl.get(), progress, result);
+    Transfer t(fn, curl.get(), progress, result);
     char errorText[CURL_ERROR_SIZE] = {};
     CURL* c = curl.get();
-    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
-    curl_easy_setopt(c, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http");
-    curl_easy_setopt(c, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(c, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
-    curl_easy_setopt(c, CURLOPT_USERAGENT, kUserAgent);
-    curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
-    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(c, CURLOPT_TIMEOUT, 0L);
-    curl_easy_setopt(c, CURLOPT_PROXY, "");       // ignore proxy variables of the environment
-    curl_easy_setopt(c, CURLOPT_COOKIEFILE, "");  // cookies accepted for this transfer
-    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, OnHeader);
-    curl_easy_setopt(c, CURLOPT_HEADERDATA, &t);
-    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, OnBody);
-    curl_easy_setopt(c, CURLOPT_WRITEDATA, &t);
+    fn.easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
+    fn.easy_setopt(c, CURLOPT_URL, url.c_str());
+    fn.easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http");
+    fn.easy_setopt(c, CURLOPT_HTTPGET, 1L);
+    fn.easy_setopt(c, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+    fn.easy_setopt(c, CURLOPT_USERAGENT, kUserAgent);
+    fn.easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
+    fn.easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
+    fn.easy_setopt(c, CURLOPT_TIMEOUT, 0L);
+    fn.easy_setopt(c, CURLOPT_PROXY, "");       // ignore proxy variables of the environment
+    fn.easy_setopt(c, CURLOPT_COOKIEFILE, "");  // cookies accepted for this transfer
+    fn.easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    fn.easy_setopt(c, CURLOPT_HEADERFUNCTION, OnHeader);
+    fn.easy_setopt(c, CURLOPT_HEADERDATA, &t);
+    fn.easy_setopt(c, CURLOPT_WRITEFUNCTION, OnBody);
+    fn.easy_setopt(c, CURLOPT_WRITEDATA, &t);
 
     const CURLcode code = Perform(c, t);
-    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &result.status);
+    fn.easy_getinfo(c, CURLINFO_RESPONSE_CODE, &result.status);
 
     if (!t.failure.empty()) {
       result.error = t.failure;
@@ -185,9 +193,9 @@ HttpResult HttpGet(const std::string& url, const HttpProgress& progress) {
       result.cancelled = true;
       result.error = "Transfer cancelled";
     } else if (code != CURLE_OK) {
-      result.error = errorText[0] ? std::string(TrimLineEnd(errorText)) : curl_easy_strerror(code);
+      result.error = errorText[0] ? std::string(TrimLineEnd(errorText)) : fn.easy_strerror(code);
       long osError = 0;
-      curl_easy_getinfo(c, CURLINFO_OS_ERRNO, &osError);
+      fn.easy_getinfo(c, CURLINFO_OS_ERRNO, &osError);
       if (osError != 0) {
         // "Couldn't connect to server" alone does not say that it refused.
         char text[256];

@@ -27,7 +27,8 @@ struct HttpProgress {
 
 // ok() when a 2xx response was read to its end. Otherwise error holds the
 // message text, e.g. "HTTP/1.1 404 Not Found" or the transport's own
-// description of a failed connection.
+// description of a failed connection, or why the HTTP library cannot be
+// loaded.
 struct [[nodiscard]] HttpResult : Outcome {
   // The cancel flag ended the transfer.
   bool cancelled = false;
@@ -37,8 +38,8 @@ struct [[nodiscard]] HttpResult : Outcome {
   std::string body;
 };
 
-// Initialises the HTTP library once for the process. Call it before the
-// first worker thread starts; HttpGet calls it too, so forgetting is safe.
+// Loads and initialises the HTTP library once for the process; safe to call
+// from any thread, any number of times. HttpGet calls it too.
 void HttpGlobalInit();
 
 // One GET with its own connection. Never throws.
