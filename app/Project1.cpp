@@ -40,6 +40,13 @@ int main(int argc, char** argv) {
     SessionEndSignals sessionEnd([&form1] { form1.close(); });
     QObject::connect(&form1, &TForm1::Closed, &app, &QCoreApplication::quit);
     ExitOnFirstPaintWhenAsked(form1);
+    // The browser engine starts once the window is on the screen: its start
+    // takes longer than building the window, and no page shows before the
+    // user picks a faucet.
+    AfterFirstPaint(form1, [&runtime] {
+      runtime.StartEngine();
+      ExitOnEngineStartWhenAsked();
+    });
     form1.show();
     try {
       result = Application::exec();

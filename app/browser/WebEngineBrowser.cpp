@@ -40,8 +40,8 @@ class WebEngineBrowser::Page : public QWebEnginePage {
   WebEngineBrowser* owner_;
 };
 
-WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, int identifier)
-    : profile_(profile),
+WebEngineBrowser::WebEngineBrowser(ProfileSource profile, int identifier)
+    : profileSource_(std::move(profile)),
       identifier_(identifier),
       documentMarker_(QStringLiteral("korvane-trelio-document-available:") +
                       QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
@@ -49,7 +49,19 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, int identifier)
 WebEngineBrowser::~WebEngineBrowser() { Close(); }
 
 bool WebEngineBrowser::CreateBrowser(QWidget* parent) {
-  if (page_ || !profile_) return page_ != nullptr;
+  if (view_ || closed_) return view_ != nullptr;
+  view_ = new QWebEngineView(parent);
+  view_->hide();
+  return true;
+}
+
+void WebEngineBrowser::StartPage() { EnsurePage(); }
+
+bool WebEngineBrowser::EnsurePage() {
+  if (page_) return true;
+  if (!view_ || closed_) return false;
+  profile_ = profileSource_ ? profileSource_() : nullptr;
+  if (!profile_) return false;
   page_ = new Page(profile_, this);
 
   // Document available in the main frame: a script of our own world runs in
@@ -70,43 +82,42 @@ bool WebEngineBrowser::CreateBrowser(QWidget* parent) {
   connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::OnLoadingChanged);
   connect(page_, &QWebEnginePage::newWindowRequested, this,
           &WebEngineBrowser::OnNewWindowRequested);
-
-  view_ = new QWebEngineView(parent);
   view_->setPage(page_);
-  view_->hide();
   return true;
 }
+
+bool WebEngineBrowser::Initialized() const { return !view_.isNull(); }
 
 QWidget* WebEngineBrowser::View() const { return view_.data(); }
 
 // A typed address without a scheme is taken as the engine's address bar
 // would take it, rather than failing as a relative URL.
 void WebEngineBrowser::LoadUrl(const QString& url) {
-  if (page_) page_->load(QUrl::fromUserInput(url));
+  if (EnsurePage()) page_->load(QUrl::fromUserInput(url));
 }
 
 void WebEngineBrowser::GoBack() {
-  if (page_) page_->triggerAction(QWebEnginePage::Back);
+  if (EnsurePage()) page_->triggerAction(QWebEnginePage::Back);
 }
 
 void WebEngineBrowser::GoForward() {
-  if (page_) page_->triggerAction(QWebEnginePage::Forward);
+  if (EnsurePage()) page_->triggerAction(QWebEnginePage::Forward);
 }
 
 void WebEngineBrowser::Reload() {
-  if (page_) page_->triggerAction(QWebEnginePage::Reload);
+  if (EnsurePage()) page_->triggerAction(QWebEnginePage::Reload);
 }
 
 // Runs in the main frame's page world, like a script of the page; it returns
 // at once and its output comes back only as console lines.
 void WebEngineBrowser::ExecuteJavaScript(const QString& script) {
-  if (page_) page_->runJavaScript(script);
+  if (EnsurePage()) page_->runJavaScript(script);
 }
 
 // The main frame's text: toPlainText answers later on the window thread; the
 // request number goes back with it. A page closed meanwhile answers nothing.
 void WebEngineBrowser::RetrieveText(quint64 request) {
-  if (!page_) return;
+  if (!EnsurePage()) return;
   QPointer<WebEngineBrowser> self(this);
   page_->toPlainText([self, request](const QString& text) {
     if (self && self->page_) emit self->TextResultAvailable(self->identifier_, request, text);
@@ -121,7 +132,7 @@ bool WebEngineBrowser::CanGoForward() const { return page_ && page_->history()->
 QString WebEngineBrowser::MainFrameUrl() const { return page_ ? UrlText(page_->url()) : QString(); }
 
 void WebEngineBrowser::Show() {
-  if (view_) view_->show();
+  if (EnsurePage()) view_->show();
 }
 
 void WebEngineBrowser::Hide() {
@@ -131,6 +142,7 @@ void WebEngineBrowser::Hide() {
 bool WebEngineBrowser::IsVisible() const { return view_ && !view_->isHidden(); }
 
 void WebEngineBrowser::Close() {
+  closed_ = true;
   for (auto& popup : popups_) delete popup.data();
   popups_.clear();
   delete view_.data();

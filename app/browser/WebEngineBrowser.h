@@ -3,6 +3,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "app/browser/EmbeddedBrowser.h"
@@ -15,17 +16,27 @@ class QWebEngineNewWindowRequest;
 
 namespace trelio {
 
+// The view is made by CreateBrowser; its page, and with the first page the
+// engine itself, only when a request needs it or StartPage is called: the
+// engine's start takes longer than building the whole main window.
 class WebEngineBrowser : public EmbeddedBrowser {
   Q_OBJECT
 
  public:
-  WebEngineBrowser(QWebEngineProfile* profile, int identifier);
+  // Gives the engine's profile, starting the engine on the first call; null
+  // once the engine has gone.
+  using ProfileSource = std::function<QWebEngineProfile*()>;
+
+  WebEngineBrowser(ProfileSource profile, int identifier);
   ~WebEngineBrowser() override;
 
   int Identifier() const override { return identifier_; }
   bool CreateBrowser(QWidget* parent) override;
-  bool Initialized() const override { return page_ != nullptr; }
+  bool Initialized() const override;
   QWidget* View() const override;
+
+  // Gives the view its page now, starting the engine if it has not started.
+  void StartPage();
 
   void LoadUrl(const QString& url) override;
   void GoBack() override;
@@ -43,7 +54,7 @@ class WebEngineBrowser : public EmbeddedBrowser {
   bool IsVisible() const override;
 
   // Deletes the pop-up windows, the view and the page; afterwards every
-  // request does nothing. The runtime calls it before it drops its profile.
+  // request does nothing and no page is made. The runtime calls it before it drops its profile.
   void Close();
 
  private:
@@ -56,7 +67,12 @@ class WebEngineBrowser : public EmbeddedBrowser {
   // its own event and is not passed on.
   void OnConsoleMessage(int level, const QString& message, int line, const QString& source);
 
-  QWebEngineProfile* profile_;
+  // The page, made at the first need; false when there is none to make.
+  bool EnsurePage();
+
+  ProfileSource profileSource_;
+  QWebEngineProfile* profile_ = nullptr;
+  bool closed_ = false;
   int identifier_;
   // Logged by the document script in its own world; random, so a page cannot fake it.
   QString documentMarker_;

@@ -38,10 +38,21 @@ QWebEngineProfile* WebEngineRuntime::Profile() {
 }
 
 std::unique_ptr<EmbeddedBrowser> WebEngineRuntime::MakeBrowser() {
-  auto window = std::make_unique<WebEngineBrowser>(Profile(), nextIdentifier_++);
+  auto window = std::make_unique<WebEngineBrowser>([this] { return Profile(); }, nextIdentifier_++);
+  // After the engine has gone a window can have no page, so no view either.
+  if (shutDown_) {
+    window->Close();
+    return window;
+  }
   std::erase_if(windows_, [](const QPointer<WebEngineBrowser>& w) { return w.isNull(); });
   windows_.emplace_back(window.get());
   return window;
+}
+
+void WebEngineRuntime::StartEngine() {
+  if (!Profile()) return;
+  for (auto& window : windows_)
+    if (window) window->StartPage();
 }
 
 void WebEngineRuntime::Shutdown() {

@@ -32,7 +32,13 @@ class WebEngineRuntime : public EmbeddedBrowserFactory {
   // False when the engine cannot start; it says why in a message box.
   bool StartMainProcess();
 
+  // The windows' views come at once; the engine starts with the first page
+  // a request needs, or here.
   std::unique_ptr<EmbeddedBrowser> MakeBrowser() override;
+  // Starts the engine and gives every window made so far its page, so that
+  // the first request does not wait for the start.
+  void StartEngine();
+  bool EngineStarted() const { return profile_ != nullptr; }
 
   // Closes every browser window made here (their pages and views go first),
   // then drops the profile. Windows left over do nothing afterwards.

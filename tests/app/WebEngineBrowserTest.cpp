@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineView>
 #include <QWidget>
 #include <QtTest/QTest>
 
@@ -80,8 +83,13 @@ class WebEngineBrowserTest : public ::testing::Test {
 };
 
 TEST_F(WebEngineBrowserTest, LoadsAPageRunsScriptsAndGivesItsText) {
+  // The view comes at once; the engine starts with the first request.
+  EXPECT_NE(browser->View(), nullptr);
+  EXPECT_FALSE(runtime.EngineStarted());
   EXPECT_TRUE(browser->MainFrameUrl().isEmpty());
+  EXPECT_FALSE(runtime.EngineStarted());
   browser->LoadUrl(url);
+  EXPECT_TRUE(runtime.EngineStarted());
   ASSERT_TRUE(WaitFor("idle")) << events.join(" | ").toStdString();
   EXPECT_EQ(endUrl, url);
   EXPECT_EQ(browser->MainFrameUrl(), url);
@@ -145,6 +153,26 @@ TEST_F(WebEngineBrowserTest, PopupDecisionCancelsOrOpens) {
       QStringLiteral("console.log('second ' + (window.open('about:blank#two') !== null))"));
   ASSERT_TRUE(WaitFor("console second true"));
   EXPECT_EQ(QApplication::topLevelWidgets().size(), windows + 1);
+}
+
+// Started ahead of any request, the engine gives the views their pages, the
+// document script included, so the first request finds them ready.
+TEST_F(WebEngineBrowserTest, AStartedEngineGivesEveryViewItsPage) {
+  auto second = runtime.MakeBrowser();
+  ASSERT_TRUE(second->CreateBrowser(&host));
+  runtime.StartEngine();
+  ASSERT_TRUE(runtime.EngineStarted());
+  for (EmbeddedBrowser* b : {browser.get(), second.get()}) {
+    auto* view = qobject_cast<QWebEngineView*>(b->View());
+    ASSERT_NE(view, nullptr);
+    ASSERT_NE(view->page(), nullptr);
+    EXPECT_FALSE(view->page()
+                     ->scripts()
+                     .find(QStringLiteral("korvane-trelio-document-available"))
+                     .isEmpty());
+  }
+  browser->LoadUrl(url);
+  EXPECT_TRUE(WaitFor("document"));
 }
 
 TEST_F(WebEngineBrowserTest, AfterShutdownRequestsDoNothing) {
