@@ -2,31 +2,23 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <string>
 
+#include "tests/support/IndexFolderTest.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/window/EventLoopWait.h"
 
 namespace trelio {
 namespace {
 
+using test::kHeaderLine;
+using test::ReadBytes;
+using test::WriteBytes;
+
 constexpr int kStartTimeoutMs = 120000;
-
-std::string Read(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll().toStdString();
-}
-
-void Write(const QString& path, const std::string& bytes) {
-  QDir().mkpath(QFileInfo(path).path());
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  file.write(bytes.data(), qint64(bytes.size()));
-}
 
 // The program as a user starts it, on the offscreen platform, with this
 // test's own data and config folders (XDG_DATA_HOME, XDG_CONFIG_HOME).
@@ -53,7 +45,8 @@ class Program {
   // The window is up and a session-end signal closes it: the program
   // catches SIGTERM from then on.
   bool ClosesOnSessionEnd() const {
-    const std::string status = Read(QStringLiteral("/proc/%1/status").arg(process_.processId()));
+    const std::string status =
+        ReadBytes("/proc/" + std::to_string(process_.processId()) + "/status");
     const size_t at = status.find("SigCgt:");
     if (at == std::string::npos) return false;
     const unsigned long long caught = std::stoull(status.substr(at + 7), nullptr, 16);
@@ -71,33 +64,31 @@ class Program {
 };
 
 TEST(CrashRecoveryTest, AKilledProgramLosesNoClaimAndTheNextSaveKeepsThePreCrashIndex) {
-  const QString data = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Korvane Trelio");
+  const std::string data = qEnvironmentVariable("XDG_DATA_HOME").toStdString() + "/Korvane Trelio";
   QTemporaryDir work;
-  const QString csv = data + QStringLiteral("/index.csv");
-  const QString recovery = data + QStringLiteral("/index.recovery");
+  const std::string csv = data + "/index.csv";
+  const std::string recovery = data + "/index.recovery";
   // A claim of long ago: the first tick of the ticker, at the start, ends its
   // wait, which changes the index.
-  const std::string header =
-      "Currency;Name;Url;Interval;Input;Completed;Hidden;Timestamp;Position;Lock;"
-      "Total Payout;Last Payout;Last Payout 2;Last Payout 3;Moving average payout;"
-      "Average payout;Payouts count;No pay;Favorite\r\n";
-  const std::string preCrash = header +
+  const std::string preCrash = kHeaderLine +
                                "bitcoin;Claimed;http://claimed.example/;5;;1;;1000;1;;;;;;;;0;;\r\n"
                                "dash;Other;http://other.example/;60;;;;;2;;;;;;;;0;;\r\n";
   const std::string expired = "bitcoin;Claimed;http://claimed.example/;5;;;;;1;";
-  Write(csv, preCrash);
-  Write(data + QStringLiteral("/index.bak"), "previous\r\n");
+  std::filesystem::create_directories(data);
+  WriteBytes(csv, preCrash);
+  WriteBytes(data + "/index.bak", "previous\r\n");
+  ASSERT_EQ(ReadBytes(csv), preCrash);
 
   {
     Program first(work.path());
     ASSERT_TRUE(first.Started());
-    ASSERT_TRUE(test::WaitUntil([&] { return Read(recovery).find(expired) != std::string::npos; },
-                                kStartTimeoutMs))
+    ASSERT_TRUE(test::WaitUntil(
+        [&] { return ReadBytes(recovery).find(expired) != std::string::npos; }, kStartTimeoutMs))
         << "no recovery file with the change";
     first.Signal(SIGKILL);
     EXPECT_EQ(first.Finish(), -1);
   }
-  EXPECT_EQ(Read(csv), preCrash);
+  EXPECT_EQ(ReadBytes(csv), preCrash);
 
   {
     Program second(work.path());
@@ -107,11 +98,11 @@ TEST(CrashRecoveryTest, AKilledProgramLosesNoClaimAndTheNextSaveKeepsThePreCrash
     EXPECT_EQ(second.Finish(), 0);
   }
   // The change came back, and the save rotated the pre-crash file.
-  EXPECT_NE(Read(csv).find(expired), std::string::npos) << Read(csv);
-  EXPECT_NE(Read(csv).find("dash;Other;http://other.example/;60;"), std::string::npos);
-  EXPECT_EQ(Read(data + QStringLiteral("/index.bak")), preCrash);
-  EXPECT_EQ(Read(data + QStringLiteral("/index.bak2")), "previous\r\n");
-  EXPECT_FALSE(QFileInfo::exists(recovery));
+  EXPECT_NE(ReadBytes(csv).find(expired), std::string::npos) << ReadBytes(csv);
+  EXPECT_NE(ReadBytes(csv).find("dash;Other;http://other.example/;60;"), std::string::npos);
+  EXPECT_EQ(ReadBytes(data + "/index.bak"), preCrash);
+  EXPECT_EQ(ReadBytes(data + "/index.bak2"), "previous\r\n");
+  EXPECT_FALSE(std::filesystem::exists(recovery));
 }
 
 }  // namespace
