@@ -14,6 +14,7 @@
 #include "app/window/Unit3.h"
 #include "tests/support/DemoServerProcess.h"
 #include "tests/support/window/ModalScript.h"
+#include "tests/support/window/StartedWindow.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
@@ -69,6 +70,15 @@ class UpdateIndexTest : public WindowFixture {
   std::string Tmp2() const { return form->Index.files.tmp2; }
   QString Status() const { return form->StatusBar2->PanelText(0); }
   bool RequestsArrived(size_t n) const { return server.Requests().size() >= n; }
+  // Shows the dialog and clicks "Cancel" once the server has had n index
+  // requests; the download goes on.
+  UpdThread* CancelOnRequest(size_t n) {
+    ModalScript cancel;
+    cancel.Then([&] { return RequestsArrived(n) && dialog->isVisible(); },
+                [&] { dialog->Button1->click(); });
+    dialog->exec();
+    return dialog->DownloadThread;
+  }
 
   DemoIndexServer server;
   std::unique_ptr<TOKBottomDlg> dialog;
@@ -184,11 +194,7 @@ TEST_F(UpdateIndexTest, CancelClosesAtOnceAndTheTransferEndingLaterWritesNothing
 
   // A transfer that fails after "Cancel" still tells so.
   server.Mode("silent");
-  ModalScript again;
-  again.Then([&] { return RequestsArrived(2) && dialog->isVisible(); },
-             [&] { dialog->Button1->click(); });
-  dialog->exec();
-  UpdThread* second = dialog->DownloadThread;
+  UpdThread* second = CancelOnRequest(2);
   server.Mode("500");
   server.Release();
   ASSERT_TRUE(WaitUntil([&] { return second->Finished(); }));
@@ -201,11 +207,7 @@ TEST_F(UpdateIndexTest, CancelClosesAtOnceAndTheTransferEndingLaterWritesNothing
 // closes that showing nor leaves a file for it.
 TEST_F(UpdateIndexTest, ALateEndOfACancelledDownloadLeavesTheNextShowingAlone) {
   server.Mode("silent");
-  ModalScript cancel;
-  cancel.Then([&] { return RequestsArrived(1) && dialog->isVisible(); },
-              [&] { dialog->Button1->click(); });
-  dialog->exec();
-  UpdThread* cancelled = dialog->DownloadThread;
+  UpdThread* cancelled = CancelOnRequest(1);
 
   bool openAfterItEnded = false;
   bool fileAfterItEnded = true;
@@ -335,41 +337,28 @@ TEST_F(UpdateIndexTest, ASuccessfulUpdateRotatesTheBackupsTwiceAndListsTheFaucet
 }
 
 // A first start: an empty data folder, no index anywhere, the demo server.
-class FirstStartTest : public ::testing::Test {
+class FirstStartTest : public StartedWindowTest {
  protected:
   void SetUp() override {
+    StartedWindowTest::SetUp();
     env.Set(kMakerServerVariable, server.demo.Host().c_str());
-    options.programFolder = QString::fromStdString(folders / "program");
-    options.workingFolder = QString::fromStdString(folders / "work");
-    options.screen = ScreenSize{1920, 1080};
-    fs::create_directories(folders / "program");
-    fs::create_directories(folders / "work");
-    dataFolder = qEnvironmentVariable("XDG_DATA_HOME").toStdString() + "/Korvane Trelio";
   }
   void TearDown() override {
     dialog.reset();
-    form.reset();
+    StartedWindowTest::TearDown();
   }
 
-  void Start() {
+  // Shows the window with the update dialog already there: the first show
+  // downloads the index.
+  void StartWithDialog() {
     form = std::make_unique<TForm1>(browsers, options);
     dialog = std::make_unique<TOKBottomDlg>(*form);
     form->show();
   }
-  std::vector<std::string> ListedNames() const {
-    std::vector<std::string> names;
-    for (int i = 0; i < form->ListBox1->count(); ++i)
-      names.push_back(form->ListBox1->item(i)->text().toStdString());
-    return names;
-  }
+  std::string DataFile(const char* name) const { return Data(name).toStdString(); }
 
   ScopedEnv env;
   DemoIndexServer server;
-  ScratchFolder folders;
-  StartupOptions options;
-  std::string dataFolder;
-  FakeBrowserFactory browsers;
-  std::unique_ptr<TForm1> form;
   std::unique_ptr<TOKBottomDlg> dialog;
 };
 
@@ -382,21 +371,19 @@ TEST_F(FirstStartTest, DownloadsAndListsTheDemoFaucetsWithTheDialogOnScreen) {
                 shownWhileDownloading = form->isVisible();
                 server.Release();
               });
-  Start();
+  StartWithDialog();
   ASSERT_TRUE(WaitUntil([&] { return !form->FirstShow && !dialog->isVisible(); }));
   EXPECT_TRUE(shownWhileDownloading);
-  EXPECT_EQ(Sorted(ListedNames()), Sorted(kDemoBitcoinFaucets));
-  EXPECT_NE(ReadBytes(dataFolder + "/index.csv").find("Demo Litecoin Faucet"), std::string::npos);
-  EXPECT_FALSE(fs::exists(dataFolder + "/index.tmp2"));
+  EXPECT_EQ(Sorted(ListedNames(*form)), Sorted(kDemoBitcoinFaucets));
+  EXPECT_NE(ReadBytes(DataFile("index.csv")).find("Demo Litecoin Faucet"), std::string::npos);
+  EXPECT_FALSE(fs::exists(DataFile("index.tmp2")));
 }
 
 // The program closes while the server never answers: the transfer is
 // abandoned, and the shutdown saves as always.
 TEST_F(FirstStartTest, ClosingWhileTheServerNeverAnswersEndsAndSaves) {
-  fs::create_directories(dataFolder);
-  WriteBytes(dataFolder + "/index.csv",
-             "Currency;Name;Url;Interval\r\nbitcoin;Moon;http://moon.example/;5\r\n");
-  Start();
+  Write(Data("index.csv"), "Currency;Name;Url;Interval\r\nbitcoin;Moon;http://moon.example/;5\r\n");
+  StartWithDialog();
   ASSERT_TRUE(WaitUntil([&] { return !form->FirstShow; }));
   server.Mode("silent");
   form->Prompts.confirm = [](QWidget*, const QString&) { return true; };
@@ -409,9 +396,9 @@ TEST_F(FirstStartTest, ClosingWhileTheServerNeverAnswersEndsAndSaves) {
   form->close();
   dialog.reset();  // would wait for the silent server for ever
   form.reset();
-  EXPECT_NE(ReadBytes(dataFolder + "/index.csv").find("bitcoin;Moon;"), std::string::npos);
-  EXPECT_TRUE(fs::exists(dataFolder + "/settings.ini"));
-  EXPECT_FALSE(fs::exists(dataFolder + "/index.tmp2"));
+  EXPECT_NE(ReadBytes(DataFile("index.csv")).find("bitcoin;Moon;"), std::string::npos);
+  EXPECT_TRUE(fs::exists(DataFile("settings.ini")));
+  EXPECT_FALSE(fs::exists(DataFile("index.tmp2")));
 }
 
 }  // namespace

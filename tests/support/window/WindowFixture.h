@@ -26,6 +26,14 @@
 
 namespace trelio::test {
 
+// The texts of the list's entries, top to bottom.
+inline std::vector<std::string> ListedNames(const TForm1& form) {
+  std::vector<std::string> names;
+  for (int i = 0; i < form.ListBox1->count(); ++i)
+    names.push_back(form.ListBox1->item(i)->text().toStdString());
+  return names;
+}
+
 class WindowFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -79,12 +87,7 @@ class WindowFixture : public ::testing::Test {
     return -1;
   }
 
-  std::vector<std::string> ListedNames() const {
-    std::vector<std::string> names;
-    for (int i = 0; i < form->ListBox1->count(); ++i)
-      names.push_back(form->ListBox1->item(i)->text().toStdString());
-    return names;
-  }
+  std::vector<std::string> ListedNames() const { return test::ListedNames(*form); }
 
   // The queries of the first n requests to the server, sorted: the reports
   // travel on threads of their own, in no fixed order.
