@@ -2,8 +2,7 @@
 // from fixed files, compared byte for byte with the files kept in
 // tests/data/stored: the window's reading of its widgets back into the
 // settings, per coin, shows here too.
-#include <QFile>
-
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/window/StartedWindow.h"
 
 namespace trelio {
@@ -13,10 +12,8 @@ using test::StartedWindowTest;
 
 using StoredFilesWindowTest = StartedWindowTest;
 
-std::string Stored(const char* name) {
-  QFile file(QStringLiteral(KT_TEST_DATA "/stored/") + QString::fromLatin1(name));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll().toStdString();
+std::string Stored(const std::string& name) {
+  return test::ReadBytes(KT_TEST_DATA "/stored/" + name);
 }
 
 TEST_F(StoredFilesWindowTest, StartAndExitWriteTheFilesByteForByteAsBefore) {
