@@ -6,8 +6,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -108,9 +106,9 @@ struct Resource {
 
 enum class PeKind { Pe32Plus, Pe32 };
 
-inline Bytes ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+inline Bytes FileBytes(const std::string& path) {
+  const std::string bytes = ReadBytes(path);
+  return Bytes(bytes.begin(), bytes.end());
 }
 
 // A resource-only module of these RCDATA resources, made by windres and ld.
@@ -133,10 +131,10 @@ inline Bytes BuildModule(const std::vector<Resource>& resources, PeKind kind = P
                          " -o '" + (dir / "m.lcf") + "' '" + (dir / "m.o") + "'";
   EXPECT_EQ(std::system(windres.c_str()), 0) << windres;
   EXPECT_EQ(std::system(ld.c_str()), 0) << ld;
-  return ReadFileBytes(dir / "m.lcf");
+  return FileBytes(dir / "m.lcf");
 }
 
 // The module the build made beside the program.
-inline Bytes BuiltModuleBytes() { return ReadFileBytes(KT_LANGUAGE_MODULE); }
+inline Bytes BuiltModuleBytes() { return FileBytes(KT_LANGUAGE_MODULE); }
 
 }  // namespace trelio::test
