@@ -19,12 +19,11 @@
 #include "app/window/Unit4.h"
 #include "localisation/LcUnit.h"
 #include "localisation/pack/TranslationSource.h"
+#include "tests/localisation/LcfTestSupport.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
 namespace {
-
-lcfpack::TranslationSources ReadSources() { return lcfpack::ReadSourceFolder(KT_LANG_SOURCES); }
 
 // Every text a window shows and the engine may write, by object: captions,
 // titles, hints, tab texts and column titles.

@@ -14,8 +14,6 @@
 namespace trelio {
 namespace {
 
-lcfpack::TranslationSources ReadSources() { return lcfpack::ReadSourceFolder(KT_LANG_SOURCES); }
-
 std::string RunCommand(const std::string& command) {
   std::string out;
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
@@ -31,7 +29,7 @@ class BuiltModule : public ::testing::Test {
 };
 
 TEST_F(BuiltModule, EveryMessageReadsBackInEachLanguage) {
-  const lcfpack::TranslationSources sources = ReadSources();
+  const lcfpack::TranslationSources sources = test::ReadSources();
   ASSERT_EQ(sources.lcids, (std::vector<int32_t>{1033, 1049}));
   for (size_t column = 0; column < sources.lcids.size(); ++column) {
     std::vector<int32_t> listed;

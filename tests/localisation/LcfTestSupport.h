@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "localisation/pack/TranslationSource.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace trelio::test {
@@ -136,5 +137,10 @@ inline Bytes BuildModule(const std::vector<Resource>& resources, PeKind kind = P
 
 // The module the build made beside the program.
 inline Bytes BuiltModuleBytes() { return FileBytes(KT_LANGUAGE_MODULE); }
+
+// The translation sources the build made it from.
+inline lcfpack::TranslationSources ReadSources() {
+  return lcfpack::ReadSourceFolder(KT_LANG_SOURCES);
+}
 
 }  // namespace trelio::test
