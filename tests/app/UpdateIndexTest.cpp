@@ -1,6 +1,4 @@
 // "Update Index" and its dialog against the demo server over real HTTP.
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <QProgressBar>
 #include <QPushButton>
@@ -13,6 +11,7 @@
 #include "app/widgets/PanelStatusBar.h"
 #include "app/window/Unit3.h"
 #include "tests/support/DemoServerProcess.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/window/ModalScript.h"
 #include "tests/support/window/StartedWindow.h"
 #include "tests/support/window/WindowFixture.h"
@@ -292,16 +291,12 @@ TEST_F(UpdateIndexTest, AnEmptyBodyGivesAnEmptyDownloadFile) {
 TEST_F(UpdateIndexTest, TheDownloadFileIsWrittenWholeOrNotAtAll) {
   WriteBytes(Tmp2(), "earlier download");
   server.Mode("large");
-  struct rlimit old;
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  const sighandler_t oldSignal = signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 100000;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  form->StatusBar2->SetPanelText(0, "before");
-  dialog->exec();
-  setrlimit(RLIMIT_FSIZE, &old);
-  signal(SIGXFSZ, oldSignal);
+  {
+    const FileSizeLimit limit(100000);
+    ASSERT_TRUE(limit.Set());
+    form->StatusBar2->SetPanelText(0, "before");
+    dialog->exec();
+  }
 
   EXPECT_TRUE(Status().startsWith("Cannot write")) << Status().toStdString();
   const std::string stored = ReadBytes(Tmp2());

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "app/core/index/InOutError.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/IndexFolderTest.h"
 
 namespace trelio {
@@ -259,23 +260,9 @@ TEST_F(IndexFileTest, AFailedSaveMovesNoBackup) {
   // A file size limit stands in for a full disk: the backups are small, the
   // index is not.
   const auto underFileSizeLimit = [&] {
-    const auto savedSignal = signal(SIGXFSZ, SIG_IGN);
-    rlimit saved;
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 16 * 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto restore = [&] {
-      setrlimit(RLIMIT_FSIZE, &saved);
-      signal(SIGXFSZ, savedSignal);
-    };
-    try {
-      SaveIndex(state, f.csv, true);
-    } catch (...) {
-      restore();
-      throw;
-    }
-    restore();
+    const test::FileSizeLimit limit(16 * 1024);
+    ASSERT_TRUE(limit.Set());
+    SaveIndex(state, f.csv, true);
   };
   const auto folderInTheWay = [&] {
     std::filesystem::remove(f.csv);

@@ -1,8 +1,6 @@
 #include "app/platform/IniFile.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -11,6 +9,7 @@
 #include <random>
 #include <stdexcept>
 
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace trelio {
@@ -409,14 +408,11 @@ TEST(IniFileFlushTest, FailedWriteReportsAndKeepsTheOldFile) {
   ini.WriteString("S", "K", std::string(100000, 'x'));
 
   // A file size limit makes the write of the temporary file fail part-way.
-  signal(SIGXFSZ, SIG_IGN);
-  rlimit saved;
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const Outcome flushed = ini.Flush();
-  setrlimit(RLIMIT_FSIZE, &saved);
+  const Outcome flushed = [&] {
+    const test::FileSizeLimit limit(4096);
+    EXPECT_TRUE(limit.Set());
+    return ini.Flush();
+  }();
 
   EXPECT_FALSE(flushed.ok());
   EXPECT_EQ(ReadBytes(dir / "settings.ini"), old);
