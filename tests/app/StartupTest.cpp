@@ -1,5 +1,4 @@
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QFileDialog>
@@ -12,6 +11,7 @@
 #include "app/program/SessionEndSignals.h"
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/FaucetListBox.h"
+#include "tests/support/EndedProcess.h"
 #include "tests/support/window/EventLoopWait.h"
 #include "tests/support/window/StartedWindow.h"
 
@@ -194,9 +194,7 @@ TEST_F(StartupTest, IndexOfTheWorkingFolderIsLoadedAndKeptInTheDataFolder) {
 }
 
 TEST_F(StartupTest, TemporaryFilesOfAKilledSaveAreRemovedAtStart) {
-  const pid_t gone = fork();
-  if (gone == 0) _exit(0);
-  waitpid(gone, nullptr, 0);
+  const pid_t gone = test::EndedProcess();
   const QString leftover = Data(".index.csv.~") + QString::number(gone) + QStringLiteral("-4");
   const QString ours = Data(".index.csv.~") + QString::number(getpid()) + QStringLiteral("-4");
   Write(Data("index.csv"), IndexCsv({"bitcoin;Moon;http://moon.example/;5"}));

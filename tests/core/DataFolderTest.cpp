@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "tests/support/EndedProcess.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace trelio {
@@ -104,9 +102,7 @@ TEST(DataFolderTest, FilePaths) {
 TEST(DataFolderTest, TemporaryFilesOfInterruptedSavesAreRemoved) {
   ScratchFolder dir;
   const DataFiles f = DataFilesIn(dir.path());
-  const pid_t gone = fork();
-  if (gone == 0) _exit(0);
-  waitpid(gone, nullptr, 0);
+  const pid_t gone = test::EndedProcess();
   std::vector<std::string> leftovers;
   for (const std::string* file : {&f.index.csv, &f.index.bak, &f.index.bak2, &f.index.tmp,
                                   &f.index.tmp2, &f.index.recovery, &f.settings}) {

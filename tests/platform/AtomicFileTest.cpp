@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "tests/support/EndedProcess.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace trelio {
@@ -54,17 +54,9 @@ TEST(AtomicFileTest, CreateNeverReplacesAnExistingFile) {
   EXPECT_FALSE(created.existed);
 }
 
-// A process that is gone: a child that has ended and been waited for.
-pid_t EndedProcess() {
-  const pid_t pid = fork();
-  if (pid == 0) _exit(0);
-  waitpid(pid, nullptr, 0);
-  return pid;
-}
-
 TEST(AtomicFileTest, LeftoversOfProcessesThatAreGoneAreRemoved) {
   ScratchFolder dir;
-  const std::string gone = std::to_string(EndedProcess());
+  const std::string gone = std::to_string(test::EndedProcess());
   const std::string alive = std::to_string(getpid());
   const std::vector<std::string> removed = {
       ".index.csv.~" + gone + "-0", ".settings.ini.~" + gone + "-17", ".index.bak.~" + gone + "-3"};
