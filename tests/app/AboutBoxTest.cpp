@@ -125,7 +125,7 @@ TEST_F(AboutBoxTest, NoConnectionAddsFailedOnceAndEachShowingStartsAfresh) {
     box->hide();
   }
   // After a newer version was found, the next showing checks again.
-  env.Set(kMakerServerVariable, ("127.0.0.1:" + std::to_string(server.Port())).c_str());
+  env.Set(kMakerServerVariable, server.Host().c_str());
   server.Serve("/trelio/version.txt", "102");
   ShowAndWait();
   EXPECT_TRUE(ButtonShown());
@@ -155,7 +155,7 @@ TEST_F(AboutBoxTest, ACheckLeftBehindByANewShowingWritesNothing) {
   box->show();
   VerThread* const first = box->VersionThread;
   box->hide();
-  env.Set(kMakerServerVariable, ("127.0.0.1:" + std::to_string(server.Port())).c_str());
+  env.Set(kMakerServerVariable, server.Host().c_str());
   server.Serve("/trelio/version.txt", "101");
   ShowAndWait();
   EXPECT_NE(box->VersionThread, first);
@@ -221,8 +221,7 @@ TEST_F(AboutBoxLinksTest, ButtonsAndSiteNameOpenTheMakersPages) {
   expected << QString::fromStdString(server.Url("/trelio.php"))
            << QString::fromStdString(server.Url("/mail.php"));
   EXPECT_EQ(opened.urls, expected);
-  EXPECT_EQ(box->Label3->text(),
-            QString::fromStdString("127.0.0.1:" + std::to_string(server.Port())));
+  EXPECT_EQ(box->Label3->text(), QString::fromStdString(server.Host()));
 }
 
 }  // namespace

@@ -179,8 +179,10 @@ TestHttpServer::~TestHttpServer() {
 
 int TestHttpServer::Port() const { return state_->port; }
 
+std::string TestHttpServer::Host() const { return "127.0.0.1:" + std::to_string(state_->port); }
+
 std::string TestHttpServer::Url(std::string_view pathAndQuery) const {
-  std::string url = "http://127.0.0.1:" + std::to_string(state_->port);
+  std::string url = "http://" + Host();
   url += pathAndQuery;
   return url;
 }

@@ -34,6 +34,8 @@ class TestHttpServer {
   TestHttpServer& operator=(const TestHttpServer&) = delete;
 
   int Port() const;
+  // "127.0.0.1:<port>".
+  std::string Host() const;
   // "http://127.0.0.1:<port>" + pathAndQuery.
   std::string Url(std::string_view pathAndQuery) const;
 

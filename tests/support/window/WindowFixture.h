@@ -38,7 +38,7 @@ class WindowFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     server.Serve("/trelio/a.php", "ok");
-    env.Set(kMakerServerVariable, ("127.0.0.1:" + std::to_string(server.Port())).c_str());
+    env.Set(kMakerServerVariable, server.Host().c_str());
     form = std::make_unique<TForm1>(browsers);
     form->Index.files = IndexFilePaths::InFolder(data.path());
     form->Prompts.confirm = [this](QWidget*, const QString& question) {
