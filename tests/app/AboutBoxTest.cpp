@@ -4,13 +4,13 @@
 
 #include <QDesktopServices>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
 #include "app/threads/VerThread.h"
 #include "app/window/Unit2.h"
+#include "tests/support/window/MouseRelease.h"
 #include "tests/support/window/OpenedUrls.h"
 #include "tests/support/window/WindowFixture.h"
 
@@ -210,10 +210,7 @@ TEST_F(AboutBoxLinksTest, ButtonsAndSiteNameOpenTheMakersPages) {
     button->click();
     expected << QString::fromStdString(server.Url(path));
   }
-  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(3, 3),
-                      box->Label3->mapToGlobal(QPointF(3, 3)), Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
-  QCoreApplication::sendEvent(box->Label3, &release);
+  test::Release(box->Label3);
   expected << QString::fromStdString(server.Url("/"));
   // The main menu's two open the same pages the same way.
   form->HomePage1->trigger();

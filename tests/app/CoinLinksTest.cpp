@@ -1,11 +1,11 @@
 #include <QDesktopServices>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QUrl>
 
 #include "app/platform/MakerServer.h"
 #include "app/widgets/CoinPanel.h"
 #include "tests/support/ScopedEnv.h"
+#include "tests/support/window/MouseRelease.h"
 #include "tests/support/window/OpenedUrls.h"
 #include "tests/support/window/StartedWindow.h"
 
@@ -20,11 +20,6 @@ class CoinLinksTest : public StartedWindowTest {
   void SetUp() override {
     StartedWindowTest::SetUp();
     Start();
-  }
-  static void Click(QWidget* w) {
-    QMouseEvent e(QEvent::MouseButtonRelease, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
-                  Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
   }
 
   ScopedEnv env;
@@ -41,13 +36,13 @@ TEST_F(CoinLinksTest, CoinNameOpensItsProjectAndEveryBannerTheService) {
   };
   for (const auto& [tab, url] : cases) {
     opened.urls.clear();
-    Click(form->Coins[tab].Panel->NameLabel);
+    test::Release(form->Coins[tab].Panel->NameLabel);
     EXPECT_EQ(opened.urls, QStringList{QString::fromLatin1(url)}) << tab;
   }
   QStringList pages;
   for (int tab = 0; tab < kCoinCount; ++tab) {
     opened.urls.clear();
-    Click(form->Coins[tab].Panel->NameLabel);
+    test::Release(form->Coins[tab].Panel->NameLabel);
     ASSERT_EQ(opened.urls.size(), 1) << tab;
     pages << opened.urls[0];
   }
@@ -55,7 +50,7 @@ TEST_F(CoinLinksTest, CoinNameOpensItsProjectAndEveryBannerTheService) {
   EXPECT_EQ(pages.size(), kCoinCount);
 
   opened.urls.clear();
-  for (int tab : {0, 20}) Click(form->Coins[tab].Panel->Banner);
+  for (int tab : {0, 20}) test::Release(form->Coins[tab].Panel->Banner);
   ASSERT_EQ(opened.urls.size(), 2);
   EXPECT_EQ(opened.urls[0], opened.urls[1]);
   EXPECT_TRUE(QUrl(opened.urls[0]).query().startsWith("r=")) << opened.urls[0].toStdString();

@@ -1,5 +1,4 @@
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
@@ -11,6 +10,7 @@
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/PanelStatusBar.h"
+#include "tests/support/window/MouseRelease.h"
 #include "tests/support/window/StartedWindow.h"
 
 namespace trelio {
@@ -91,10 +91,7 @@ TEST_F(CoinTabsTest, EachCoinsControlsActOnThatCoin) {
     EXPECT_EQ(lockedTabs(), std::vector<int>{tab});
     // A release over the locked edit selects its text, ready to be copied.
     w.Panel->AddressEdit->setText("address");
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(3, 3),
-                        w.Panel->AddressEdit->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.Panel->AddressEdit, &release);
+    test::Release(w.Panel->AddressEdit);
     EXPECT_EQ(w.Panel->AddressEdit->selectedText(), "address") << tab;
     w.Panel->LockButton->click();
     EXPECT_TRUE(lockedTabs().empty());

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabBar>
@@ -21,12 +20,14 @@
 #include "app/widgets/PanelStatusBar.h"
 #include "app/window/Unit1.h"
 #include "tests/support/window/FakeBrowser.h"
+#include "tests/support/window/MouseRelease.h"
 
 namespace trelio {
 namespace {
 
 using test::FakeBrowser;
 using test::FakeBrowserFactory;
+using test::Release;
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -50,11 +51,6 @@ class MainWindowTest : public ::testing::Test {
     QStringList captions;
     for (const QAction* a : menu->actions()) captions << (a->isSeparator() ? "-" : a->text());
     return captions;
-  }
-  static void Release(QWidget* w, Qt::MouseButton button, QPoint at = {3, 3}) {
-    QMouseEvent e(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), button, Qt::NoButton,
-                  Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
   }
   template <class T = QObject>
   T* Find(const char* name) {
