@@ -1,7 +1,6 @@
 #include "tools/demo-server/VersionAndPages.h"
 
-#include <fstream>
-#include <iterator>
+#include <chrono>
 
 namespace trelio::demo {
 namespace {
@@ -38,7 +37,7 @@ constexpr std::chrono::hours kLongestHold{1};
 
 }  // namespace
 
-VersionAndPages::VersionAndPages(std::string root) : root_(std::move(root)) {}
+VersionAndPages::VersionAndPages(const DemoSite& site) : site_(site) {}
 
 VersionAndPages::~VersionAndPages() {
   {
@@ -54,12 +53,7 @@ void VersionAndPages::Install(httplib::Server& server) {
   server.Get("/demo/version",
              [this](const httplib::Request& req, httplib::Response& res) { SetVersion(req, res); });
   server.Get("/", [this](const httplib::Request&, httplib::Response& res) {
-    std::ifstream in(root_ + "/pages/site.html", std::ios::binary);
-    if (!in) {
-      res.status = 404;
-      return res.set_content("pages/site.html not found\n", "text/plain");
-    }
-    res.set_content(std::string(std::istreambuf_iterator<char>(in), {}), "text/html");
+    site_.ServeFile("pages/site.html", "text/html", res);
   });
   for (const SitePage& page : kSitePages) {
     server.Get(page.path, [&page](const httplib::Request&, httplib::Response& res) {
@@ -77,14 +71,8 @@ void VersionAndPages::Version(httplib::Response& res) {
     return res.set_content("Changed while waiting\n", "text/plain");
   }
   switch (mode_) {
-    case Mode::file: {
-      std::ifstream in(root_ + "/version.txt", std::ios::binary);
-      if (!in) {
-        res.status = 404;
-        return res.set_content("version.txt not found\n", "text/plain");
-      }
-      return res.set_content(std::string(std::istreambuf_iterator<char>(in), {}), "text/plain");
-    }
+    case Mode::file:
+      return site_.ServeFile("version.txt", "text/plain", res);
     case Mode::text:
       return res.set_content(text_, "text/plain");
     case Mode::fail:
