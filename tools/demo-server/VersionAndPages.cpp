@@ -1,6 +1,8 @@
 #include "tools/demo-server/VersionAndPages.h"
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
 
 namespace trelio::demo {
 namespace {
@@ -30,6 +32,9 @@ std::string PageHtml(const SitePage& page) {
          page.path +
          ".</p>\n<p><a href=\"/\">The demo server's start page</a></p>\n</body>\n</html>\n";
 }
+
+// The names of the modes, in the order of VersionAndPages::Mode.
+constexpr const char* kModeNames[] = {"file", "text", "fail", "empty", "never"};
 
 // No answer is held longer than this, so a forgotten "never" cannot use up
 // the server's threads for good.
@@ -95,18 +100,13 @@ void VersionAndPages::SetVersion(const httplib::Request& req, httplib::Response&
       text_ = req.get_param_value("text");
     } else if (req.has_param("mode")) {
       const std::string mode = req.get_param_value("mode");
-      if (mode == "file") {
-        mode_ = Mode::file;
-      } else if (mode == "fail") {
-        mode_ = Mode::fail;
-      } else if (mode == "empty") {
-        mode_ = Mode::empty;
-      } else if (mode == "never") {
-        mode_ = Mode::never;
-      } else {
+      const auto* name = std::find(std::begin(kModeNames), std::end(kModeNames), mode);
+      // The text mode comes with its text only.
+      if (name == std::end(kModeNames) || mode == "text") {
         res.status = 400;
         return res.set_content("mode: file, fail, empty or never\n", "text/plain");
       }
+      mode_ = static_cast<Mode>(name - std::begin(kModeNames));
     }
     if (req.has_param("delay")) {
       const std::string delay = req.get_param_value("delay");
@@ -126,8 +126,7 @@ void VersionAndPages::SetVersion(const httplib::Request& req, httplib::Response&
 }
 
 std::string VersionAndPages::Describe() const {
-  static constexpr const char* kNames[] = {"file", "text", "fail", "empty", "never"};
-  std::string text = std::string("mode=") + kNames[static_cast<int>(mode_)];
+  std::string text = std::string("mode=") + kModeNames[static_cast<int>(mode_)];
   if (mode_ == Mode::text) text += "\ntext=" + text_;
   text += "\ndelay=" + std::to_string(delay_.count()) + "\n";
   return text;
