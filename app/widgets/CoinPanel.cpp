@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "app/widgets/Background.h"
 #include "app/widgets/Fonts.h"
 
 namespace trelio {
@@ -27,10 +28,7 @@ CoinPanel::CoinPanel(const Coin& coin, int number, QWidget* parent) : QFrame(par
   setObjectName(QString::fromLatin1(names.panel));
   setFixedHeight(kPanelHeight);
   setFrameShape(QFrame::NoFrame);
-  setAutoFillBackground(true);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-  setPalette(p);
+  FillBackground(this, QColor(0xC0, 0xC0, 0xC0));
 
   YourLabel = MakeLabel(this, QStringLiteral("YourLabel%1").arg(number), QStringLiteral("Your "));
   YourLabel->setGeometry(8, 8, 44, 22);
