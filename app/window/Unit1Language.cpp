@@ -76,9 +76,12 @@ void TForm1::SetHints() {
   Edit6->setToolTip(TwoLines(msgHintInterval, msgHintIntervalEnterKey));
   Edit8->setToolTip(TwoLines(msgHintInputField, msgHintInputEnterKey));
   ToolBar1->setToolTip(TwoLines(msgHintListToolbarRightClick, msgHintListToolbarDoubleClick));
-  for (CoinWidgets& coin : Coins)
-    coin.Panel->Banner->setToolTip(MessageQString(msgFaucetsMicropayments));
-  for (CoinWidgets& coin : Coins) coin.Panel->setToolTip(MessageQString(msgYourWalletAddress));
+  const QString banner = MessageQString(msgFaucetsMicropayments);
+  const QString wallet = MessageQString(msgYourWalletAddress);
+  for (CoinWidgets& coin : Coins) {
+    coin.Panel->Banner->setToolTip(banner);
+    coin.Panel->setToolTip(wallet);
+  }
   UpdateNewItemCaption();
   setWindowTitle(QStringLiteral("Korvane Trelio v") + VersionText);
   QApplication::setApplicationDisplayName(windowTitle());
