@@ -27,10 +27,10 @@ QString TwoLines(MessageId first, MessageId second) {
   return MessageQString(first) + QStringLiteral("\n\r") + MessageQString(second);
 }
 
-}  // namespace
-
 // Called for each language of the module; it keeps nothing.
 int32_t EnumLanguageProc(int32_t /*lcid*/, intptr_t /*userData*/) { return 1; }
+
+}  // namespace
 
 void TForm1::SwitchLanguage(int32_t lcid, const char* code, QAction* unchecked, QAction* checked) {
   const QString program = startup_.programFile.isEmpty() ? QCoreApplication::applicationFilePath()
