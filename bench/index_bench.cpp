@@ -33,11 +33,9 @@ BENCHMARK(BM_LoadIndex)->Apply(Sizes);
 // As compaction does: over a loaded index, whose rows it frees.
 void BM_ReloadIndex(benchmark::State& s) {
   Fixture& f = Data(s);
-  FaucetIndex index;
-  TIntegerHash map;
-  IndexState state{index, map, f.state.files, '.'};
-  LoadIndex(state, f.state.files.csv);
-  for (auto _ : s) LoadIndex(state, f.state.files.csv);
+  bench::IndexOverSaved loaded(f);
+  loaded.Load();
+  for (auto _ : s) loaded.Load();
   Processed(s, f);
 }
 BENCHMARK(BM_ReloadIndex)->Apply(Sizes);

@@ -46,16 +46,14 @@ void BM_MergeNewFaucets(benchmark::State& s) {
   TemplateLists server, user;
   for (auto _ : s) {
     s.PauseTiming();
-    FaucetIndex index;
-    TIntegerHash map;
-    IndexState state{index, map, base.state.files, '.'};
-    LoadIndex(state, base.state.files.csv);
+    bench::IndexOverSaved loaded(base);
+    loaded.Load();
     s.ResumeTiming();
-    MergeIndex(state, added.state.files.csv, ';', {}, server, user);
+    MergeIndex(loaded.state, added.state.files.csv, ';', {}, server, user);
     s.PauseTiming();
-    if (index.RowCount() != 10001 + rows) s.SkipWithError("the new faucets were not appended");
-    index = FaucetIndex();
-    map = TIntegerHash();
+    if (loaded.index.RowCount() != 10001 + rows)
+      s.SkipWithError("the new faucets were not appended");
+    loaded.Drop();
     s.ResumeTiming();
   }
   s.SetItemsProcessed(int64_t(s.iterations()) * rows);

@@ -158,7 +158,7 @@ bool TProps::LoadForm(int32_t column) {
 bool TProps::LoadClass(int32_t column, size_t chainIndex) {
   if (chainIndex > 0) LoadClass(column, chainIndex - 1);
   const std::optional<std::vector<LcfEntry>> entries =
-      language_.ReadClassTable(AsciiUpper(chain_[chainIndex]), column);
+      language_.ReadClassTable(chain_[chainIndex], column);
   if (!entries) return false;
   for (const LcfEntry& entry : *entries)
     Props.push_back(TProp{entry.component, entry.path, entry.text, entry.hasTranslation});

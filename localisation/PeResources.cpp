@@ -1,17 +1,18 @@
 #include "localisation/PeResources.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "app/platform/AsciiCase.h"
+#include "app/platform/AtomicFile.h"
 
 namespace trelio {
 namespace {
 
 constexpr uint32_t kRcData = 10;
 // Larger files are not language modules; reading them whole is not worth it.
-constexpr std::streamoff kMaxModuleBytes = 64 << 20;
+constexpr off_t kMaxModuleBytes = 64 << 20;
 
 // Little-endian reads that fail instead of reading past the end.
 struct Bytes {
@@ -43,15 +44,11 @@ struct DirEntry {
 }  // namespace
 
 std::optional<PeModule> PeModule::Open(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0 || size > kMaxModuleBytes) return std::nullopt;
-  in.seekg(0);
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
-  return FromBytes(std::move(bytes));
+  struct stat st;
+  if (stat(path.c_str(), &st) == 0 && st.st_size > kMaxModuleBytes) return std::nullopt;
+  const FileRead file = ReadFileBytes(path);
+  if (!file.ok() || file.missing) return std::nullopt;
+  return FromBytes(std::vector<uint8_t>(file.bytes.begin(), file.bytes.end()));
 }
 
 std::optional<PeModule> PeModule::FromBytes(std::vector<uint8_t> bytes) {

@@ -55,14 +55,12 @@ bool WebEngineBrowser::CreateBrowser(QWidget* parent) {
   return true;
 }
 
-void WebEngineBrowser::StartPage() { EnsurePage(); }
-
-bool WebEngineBrowser::EnsurePage() {
+bool WebEngineBrowser::StartPage() {
   if (page_) return true;
   if (!view_ || closed_) return false;
-  profile_ = profileSource_ ? profileSource_() : nullptr;
-  if (!profile_) return false;
-  page_ = new Page(profile_, this);
+  QWebEngineProfile* profile = profileSource_ ? profileSource_() : nullptr;
+  if (!profile) return false;
+  page_ = new Page(profile, this);
 
   // Document available in the main frame: a script of our own world runs in
   // the main frame as soon as its document object exists, before the page's
@@ -93,31 +91,31 @@ QWidget* WebEngineBrowser::View() const { return view_.data(); }
 // A typed address without a scheme is taken as the engine's address bar
 // would take it, rather than failing as a relative URL.
 void WebEngineBrowser::LoadUrl(const QString& url) {
-  if (EnsurePage()) page_->load(QUrl::fromUserInput(url));
+  if (StartPage()) page_->load(QUrl::fromUserInput(url));
 }
 
 void WebEngineBrowser::GoBack() {
-  if (EnsurePage()) page_->triggerAction(QWebEnginePage::Back);
+  if (StartPage()) page_->triggerAction(QWebEnginePage::Back);
 }
 
 void WebEngineBrowser::GoForward() {
-  if (EnsurePage()) page_->triggerAction(QWebEnginePage::Forward);
+  if (StartPage()) page_->triggerAction(QWebEnginePage::Forward);
 }
 
 void WebEngineBrowser::Reload() {
-  if (EnsurePage()) page_->triggerAction(QWebEnginePage::Reload);
+  if (StartPage()) page_->triggerAction(QWebEnginePage::Reload);
 }
 
 // Runs in the main frame's page world, like a script of the page; it returns
 // at once and its output comes back only as console lines.
 void WebEngineBrowser::ExecuteJavaScript(const QString& script) {
-  if (EnsurePage()) page_->runJavaScript(script);
+  if (StartPage()) page_->runJavaScript(script);
 }
 
 // The main frame's text: toPlainText answers later on the window thread; the
 // request number goes back with it. A page closed meanwhile answers nothing.
 void WebEngineBrowser::RetrieveText(quint64 request) {
-  if (!EnsurePage()) return;
+  if (!StartPage()) return;
   QPointer<WebEngineBrowser> self(this);
   page_->toPlainText([self, request](const QString& text) {
     if (self && self->page_) emit self->TextResultAvailable(self->identifier_, request, text);
@@ -132,7 +130,7 @@ bool WebEngineBrowser::CanGoForward() const { return page_ && page_->history()->
 QString WebEngineBrowser::MainFrameUrl() const { return page_ ? UrlText(page_->url()) : QString(); }
 
 void WebEngineBrowser::Show() {
-  if (EnsurePage()) view_->show();
+  if (StartPage()) view_->show();
 }
 
 void WebEngineBrowser::Hide() {
@@ -190,7 +188,7 @@ void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request)
   if (PopupCancelled(UrlText(request.requestedUrl()))) return;
   auto* view = new QWebEngineView();
   view->setAttribute(Qt::WA_DeleteOnClose);
-  auto* page = new QWebEnginePage(profile_, view);
+  auto* page = new QWebEnginePage(page_->profile(), view);
   view->setPage(page);
   connect(page, &QWebEnginePage::windowCloseRequested, view, &QWidget::close);
   connect(page, &QWebEnginePage::newWindowRequested, this, &WebEngineBrowser::OnNewWindowRequested);

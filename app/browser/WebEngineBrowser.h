@@ -36,7 +36,8 @@ class WebEngineBrowser : public EmbeddedBrowser {
   QWidget* View() const override;
 
   // Gives the view its page now, starting the engine if it has not started.
-  void StartPage();
+  // False when there is none to give: no view, or the engine has gone.
+  bool StartPage();
 
   void LoadUrl(const QString& url) override;
   void GoBack() override;
@@ -67,11 +68,7 @@ class WebEngineBrowser : public EmbeddedBrowser {
   // its own event and is not passed on.
   void OnConsoleMessage(int level, const QString& message, int line, const QString& source);
 
-  // The page, made at the first need; false when there is none to make.
-  bool EnsurePage();
-
   ProfileSource profileSource_;
-  QWebEngineProfile* profile_ = nullptr;
   bool closed_ = false;
   int identifier_;
   // Logged by the document script in its own world; random, so a page cannot fake it.

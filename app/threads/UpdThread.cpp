@@ -57,7 +57,6 @@ UpdThread::~UpdThread() {
 
 void UpdThread::Abandon() {
   Cancelled = true;
-  abandoned_ = true;
   Terminate();
 }
 
@@ -66,16 +65,16 @@ void UpdThread::Execute() {
   const std::shared_ptr<Progress> p = progress_;
   progress.workBegin = [p](int64_t expected) { Progress::WorkBegin(p, expected); };
   progress.work = [p](int64_t count) { Progress::Work(p, count); };
-  progress.cancel = &abandoned_;
+  progress.cancel = &TerminatedFlag();
   const HttpResult result = HttpGet(url_, progress);
-  if (abandoned_) return;
+  if (Terminated()) return;
 
   const std::string error = result.ok() ? Store(result.body).error : result.error;
   if (!error.empty()) {
     ErrorMessage = error;
-    if (!abandoned_) Synchronize([this] { ShowError(); });
+    if (!Terminated()) Synchronize([this] { ShowError(); });
   }
-  if (!abandoned_) Synchronize([this] { CloseProgress(); });
+  if (!Terminated()) Synchronize([this] { CloseProgress(); });
 }
 
 Outcome UpdThread::Store(const std::string& body) {

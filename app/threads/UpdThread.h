@@ -41,8 +41,8 @@ class UpdThread : public WorkerThread {
   // by the thread before ShowError.
   std::string ErrorMessage;
 
-  // Ends the transfer at once (at program end): nothing more is stored,
-  // reported or closed. The thread then ends promptly.
+  // Ends the transfer at once (at program end) through the stop flag: nothing
+  // more is stored, reported or closed. The thread then ends promptly.
   void Abandon();
 
  protected:
@@ -58,7 +58,6 @@ class UpdThread : public WorkerThread {
   const std::string url_;
   const std::string savePath_;
   std::shared_ptr<Progress> progress_;
-  std::atomic<bool> abandoned_{false};
 };
 
 }  // namespace trelio

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "app/widgets/Background.h"
 #include "app/widgets/Fonts.h"
 
 namespace trelio {
@@ -12,11 +13,6 @@ namespace {
 
 constexpr int kPanelHeight = 60;
 constexpr int kBannerWidth = 175;
-
-// Component names and captions of the coin table are ASCII.
-QString Name(std::string_view name) {
-  return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption) {
   auto* label = new QLabel(caption, parent);
@@ -29,18 +25,15 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption) 
 
 CoinPanel::CoinPanel(const Coin& coin, int number, QWidget* parent) : QFrame(parent) {
   const CoinComponents& names = coin.components;
-  setObjectName(Name(names.panel));
+  setObjectName(QString::fromLatin1(names.panel));
   setFixedHeight(kPanelHeight);
   setFrameShape(QFrame::NoFrame);
-  setAutoFillBackground(true);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-  setPalette(p);
+  FillBackground(this, QColor(0xC0, 0xC0, 0xC0));
 
   YourLabel = MakeLabel(this, QStringLiteral("YourLabel%1").arg(number), QStringLiteral("Your "));
   YourLabel->setGeometry(8, 8, 44, 22);
 
-  NameLabel = MakeLabel(this, Name(names.nameLabel), Name(coin.name));
+  NameLabel = MakeLabel(this, QString::fromLatin1(names.nameLabel), QString::fromLatin1(coin.name));
   QFont link = NameLabel->font();
   link.setUnderline(true);
   NameLabel->setFont(link);
@@ -58,20 +51,20 @@ CoinPanel::CoinPanel(const Coin& coin, int number, QWidget* parent) : QFrame(par
   AddressLabel->setGeometry(NameLabel->geometry().right() + 1 + blank, 8, 79, 22);
 
   LockButton = new QToolButton(this);
-  LockButton->setObjectName(Name(names.lockButton));
+  LockButton->setObjectName(QString::fromLatin1(names.lockButton));
   LockButton->setAutoRaise(true);
   LockButton->setIconSize({16, 16});
   LockButton->setGeometry(8, 32, 21, 21);
 
   AddressEdit = new QLineEdit(this);
-  AddressEdit->setObjectName(Name(names.addressEdit));
+  AddressEdit->setObjectName(QString::fromLatin1(names.addressEdit));
   AddressEdit->setFrame(false);
   AddressEdit->setFont(DesignFont(QStringLiteral("Courier New"), 19));
   AddressEdit->setMaxLength(32767);
   AddressEdit->setGeometry(32, 32, 500, 20);
 
   Banner = new QLabel(this);
-  Banner->setObjectName(Name(names.banner));
+  Banner->setObjectName(QString::fromLatin1(names.banner));
   Banner->setCursor(Qt::PointingHandCursor);
   Banner->setFixedSize(kBannerWidth, kPanelHeight);
 }

@@ -34,13 +34,8 @@ QFileDialog& FileDialogComponent::Dialog() {
     dialog_->setAcceptMode(acceptMode_);
     dialog_->setFileMode(fileMode_);
     if (!nameFilters_.isEmpty()) dialog_->setNameFilters(nameFilters_);
-    const auto apply = [this](QFileDialog::Options options, bool on) {
-      const int bits = options.toInt();
-      for (int bit = 1; bit > 0 && bit <= bits; bit <<= 1)
-        if (bits & bit) dialog_->setOption(QFileDialog::Option(bit), on);
-    };
-    apply(optionsOn_, true);
-    apply(optionsOff_, false);
+    // Options never set keep what a new dialog starts with.
+    dialog_->setOptions((dialog_->options() & ~optionsOff_) | optionsOn_);
   }
   return *dialog_;
 }

@@ -18,6 +18,7 @@
 #include "app/platform/AsciiCase.h"
 #include "app/platform/CodePage.h"
 #include "app/widgets/PanelStatusBar.h"
+#include "app/widgets/TextBridge.h"
 
 namespace trelio {
 namespace {
@@ -33,11 +34,6 @@ struct LcQtProperty {
 
 // The properties a class adds, bound to one of its objects.
 using LcQtBinder = std::function<std::vector<LcQtProperty>(QObject*)>;
-
-QString FromWide(std::u16string_view text) {
-  return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
-}
-std::u16string ToWide(const QString& text) { return text.toStdU16String(); }
 
 // A tab sheet's caption is the text of its tab.
 QTabWidget* TabsOf(QWidget* page) {
@@ -173,10 +169,10 @@ class PropertyObject : public LcObject {
   }
   std::u16string ReadText(std::string_view name) const override {
     const auto p = lookup_(name);
-    return p && p->get ? ToWide(p->get()) : std::u16string();
+    return p && p->get ? QStringToUtf16(p->get()) : std::u16string();
   }
   void WriteText(std::string_view name, std::u16string_view text) override {
-    if (const auto p = lookup_(name); p && p->set) p->set(FromWide(text));
+    if (const auto p = lookup_(name); p && p->set) p->set(Utf16ToQString(text));
   }
   std::shared_ptr<LcObject> ReadObject(std::string_view name) const override {
     const auto p = lookup_(name);
@@ -209,10 +205,10 @@ class StringListObject : public PropertyObject {
   // The items are Unicode: seen through the language's code page, so a
   // character the code page lacks differs as "?", as it would in 8 bits.
   std::string StringItem(int32_t i, int32_t codePage) const override {
-    return Utf16ToAnsi(ToWide(item_(i)), codePage);
+    return Utf16ToAnsi(QStringToUtf16(item_(i)), codePage);
   }
   void ReplaceStringItem(int32_t i, const std::string& bytes, int32_t codePage) override {
-    replace_(i, FromWide(AnsiToUtf16(bytes, codePage)));
+    replace_(i, Utf16ToQString(AnsiToUtf16(bytes, codePage)));
   }
 
  private:

@@ -51,9 +51,8 @@ ImageList CoinImages() {
   // A coin's picture is named after its key: "coin-bitcoin-cash".
   std::vector<QString> names;
   for (int coin : kCoinIconOrder) {
-    const std::string_view key = kCoins[coin].key;
     names.push_back(QStringLiteral("coin-") +
-                    QString::fromLatin1(key.data(), qsizetype(key.size())).replace(' ', '-'));
+                    QString::fromLatin1(kCoins[coin].key).replace(' ', '-'));
   }
   return MakeImageList({24, 24}, names);
 }

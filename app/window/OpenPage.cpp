@@ -7,9 +7,7 @@
 
 namespace trelio {
 
-void OpenPage(std::string_view url) {
-  ShellOpenUrl(QString::fromLatin1(url.data(), qsizetype(url.size())));
-}
+void OpenPage(std::string_view url) { ShellOpenUrl(QString::fromLatin1(url)); }
 
 void OpenMakerPage(std::string_view path) { OpenPage(MakerServerUrl(path)); }
 

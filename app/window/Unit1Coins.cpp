@@ -73,11 +73,6 @@ const CoinHandlers& HandlersOf(const Coin& coin) {
 // coin's does not compile.
 consteval int TabOf(std::string_view key) { return kCoins[CoinOfKey(key)].tab; }
 
-// Component names and captions of the coin table are ASCII.
-QString Name(std::string_view name) {
-  return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
-
 const QColor kLockedBackground(0xC0, 0xC0, 0xC0);
 
 }  // namespace
@@ -118,7 +113,7 @@ void TForm1::CreateCoinTabs() {
     w.coin = kCoinTabOrder[static_cast<size_t>(tab)];
     const Coin& coin = kCoins[static_cast<size_t>(w.coin)];
     w.TabSheet = new QWidget(pages);
-    w.TabSheet->setObjectName(Name(coin.components.tabSheet));
+    w.TabSheet->setObjectName(QString::fromLatin1(coin.components.tabSheet));
     auto* layout = new QVBoxLayout(w.TabSheet);
     layout->setContentsMargins(0, 0, 0, 0);
     w.Panel = new CoinPanel(coin, tab + 1, w.TabSheet);
@@ -128,7 +123,7 @@ void TForm1::CreateCoinTabs() {
       w.Panel->LockButton->setToolTip(QStringLiteral("Lock for edit"));
     layout->addWidget(w.Panel);
     layout->addStretch();
-    PageControl1->addTab(w.TabSheet, ImageList1.Image(coin.icon), Name(coin.name));
+    PageControl1->addTab(w.TabSheet, ImageList1.Image(coin.icon), QString::fromLatin1(coin.name));
 
     const auto handler = HandlersOf(coin).lockButton;
     connect(w.Panel->LockButton, &QToolButton::clicked, this,
@@ -147,7 +142,7 @@ void TForm1::CreateCoinMenu() {
   for (CoinWidgets& w : Coins) {
     const Coin& coin = kCoins[static_cast<size_t>(w.coin)];
     QAction* item = AddMenuItem(PopupMenu3, std::string(coin.components.menuItem).c_str(),
-                                Name(coin.name), {}, true);
+                                QString::fromLatin1(coin.name), {}, true);
     item->setChecked(true);
     w.MenuItem = item;
     const auto handler = HandlersOf(coin).menuItem;

@@ -12,6 +12,7 @@
 #include "app/core/index/UrlKey.h"
 #include "app/core/items/ItemCaptions.h"
 #include "app/core/items/ItemEdits.h"
+#include "app/core/items/NewItemUrl.h"
 #include "app/core/text/Messages.h"
 #include "app/platform/MakerServer.h"
 #include "app/threads/ActThread.h"
@@ -66,10 +67,7 @@ void TForm1::NewItem1Click() {
   const std::optional<QString> answer =
       Prompts.input(this, caption, MessageQString(msgInputUrlBelow), QString());
   if (!answer || answer->isEmpty()) return;
-  QString url = *answer;
-  if (!url.contains(QLatin1String("http://")) && !url.contains(QLatin1String("https://")))
-    url.prepend(QLatin1String("http://"));
-  Edit7->setText(url);
+  Edit7->setText(Utf16ToQString(NewItemUrl(QStringToUtf16(*answer))));
   Edit5->clear();
   Edit6->clear();
   Edit8->clear();

@@ -27,10 +27,10 @@ QString TwoLines(MessageId first, MessageId second) {
   return MessageQString(first) + QStringLiteral("\n\r") + MessageQString(second);
 }
 
-}  // namespace
-
 // Called for each language of the module; it keeps nothing.
 int32_t EnumLanguageProc(int32_t /*lcid*/, intptr_t /*userData*/) { return 1; }
+
+}  // namespace
 
 void TForm1::SwitchLanguage(int32_t lcid, const char* code, QAction* unchecked, QAction* checked) {
   const QString program = startup_.programFile.isEmpty() ? QCoreApplication::applicationFilePath()
@@ -76,9 +76,12 @@ void TForm1::SetHints() {
   Edit6->setToolTip(TwoLines(msgHintInterval, msgHintIntervalEnterKey));
   Edit8->setToolTip(TwoLines(msgHintInputField, msgHintInputEnterKey));
   ToolBar1->setToolTip(TwoLines(msgHintListToolbarRightClick, msgHintListToolbarDoubleClick));
-  for (CoinWidgets& coin : Coins)
-    coin.Panel->Banner->setToolTip(MessageQString(msgFaucetsMicropayments));
-  for (CoinWidgets& coin : Coins) coin.Panel->setToolTip(MessageQString(msgYourWalletAddress));
+  const QString banner = MessageQString(msgFaucetsMicropayments);
+  const QString wallet = MessageQString(msgYourWalletAddress);
+  for (CoinWidgets& coin : Coins) {
+    coin.Panel->Banner->setToolTip(banner);
+    coin.Panel->setToolTip(wallet);
+  }
   UpdateNewItemCaption();
   setWindowTitle(QStringLiteral("Korvane Trelio v") + VersionText);
   QApplication::setApplicationDisplayName(windowTitle());

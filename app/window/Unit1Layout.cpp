@@ -12,6 +12,7 @@
 
 #include "app/core/list/PluralWord.h"
 #include "app/core/text/Messages.h"
+#include "app/widgets/Background.h"
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/DetailPanel.h"
 #include "app/widgets/EditSplitter.h"
@@ -28,13 +29,6 @@ namespace {
 
 const QColor kGray(128, 128, 128);
 const QColor kSilver(192, 192, 192);
-
-void Fill(QWidget* w, const QColor& colour) {
-  w->setAutoFillBackground(true);
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, colour);
-  w->setPalette(p);
-}
 
 QSplitter* MakeSplitter(Qt::Orientation orientation, const char* name, QWidget* parent) {
   auto* splitter = new QSplitter(orientation, parent);
@@ -116,7 +110,7 @@ void TForm1::CreateLayout() {
   ImageList5 = DetailToolImages();
 
   Splitter2 = MakeSplitter(Qt::Vertical, "Splitter2", this);
-  Fill(Splitter2, kGray);
+  FillBackground(Splitter2, kGray);
   setCentralWidget(Splitter2);
 
   CreateCoinTabs();
@@ -124,7 +118,7 @@ void TForm1::CreateLayout() {
 
   Panel1 = new QWidget(Splitter2);
   Panel1->setObjectName(QStringLiteral("Panel1"));
-  Fill(Panel1, kGray);
+  FillBackground(Panel1, kGray);
   auto* panel1Layout = new QHBoxLayout(Panel1);
   panel1Layout->setContentsMargins(0, 0, 0, 0);
   Splitter1 = MakeSplitter(Qt::Horizontal, "Splitter1", Panel1);
@@ -148,7 +142,7 @@ void TForm1::CreateListColumn() {
   Panel3 = new QWidget();
   Panel3->setObjectName(QStringLiteral("Panel3"));
   Panel3->setMinimumWidth(75);
-  Fill(Panel3, Qt::white);
+  FillBackground(Panel3, Qt::white);
   auto* layout = new QVBoxLayout(Panel3);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);

@@ -135,9 +135,7 @@ void TForm1::RestoreWindowState() {
   ApplySortOptions();
   SyncListOptionsMenu();
   // Update options, already brought into line on reading.
-  Hidingbeforeupdate1->setChecked(Settings.hidingBeforeUpdating == 1);
-  Updatingwithshowinghiddenitems1->setChecked(Settings.updatingWithShowingHiddenItems == 1);
-  Clearingbeforeupdating1->setChecked(Settings.clearingBeforeUpdating == 1);
+  ShowUpdatingOptions();
   // Bounds that failed the screen tests came back as the designed ones.
   // Left and top place the frame, as the window system keeps them.
   resize(Settings.bounds.width, Settings.bounds.height);

@@ -11,6 +11,7 @@
 #include "app/core/settings/LanguageSetting.h"
 #include "app/platform/MakerServer.h"
 #include "app/threads/VerThread.h"
+#include "app/widgets/Background.h"
 #include "app/widgets/Fonts.h"
 #include "app/widgets/LcQtForm.h"
 #include "app/widgets/Pictures.h"
@@ -39,13 +40,6 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const Q
   return label;
 }
 
-void Fill(QWidget* w, const QColor& colour) {
-  w->setAutoFillBackground(true);
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, colour);
-  w->setPalette(p);
-}
-
 }  // namespace
 
 TAboutBox::TAboutBox(TForm1& form) : QDialog(&form), form_(form) {
@@ -66,13 +60,13 @@ TAboutBox::~TAboutBox() {
 void TAboutBox::CreateLayout() {
   setWindowTitle(QStringLiteral("About Korvane Trelio"));
   SetFixedClientSize(*this, {369, 418});
-  Fill(this, QColor(192, 192, 192));
+  FillBackground(this, QColor(192, 192, 192));
   setFont(SansSerifFont(11));
 
   Panel1 = new QWidget(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setGeometry(8, 8, 353, 337);
-  Fill(Panel1, Qt::white);
+  FillBackground(Panel1, Qt::white);
 
   ProgramIcon = new QLabel(Panel1);
   ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));

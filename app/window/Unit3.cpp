@@ -85,9 +85,8 @@ void TOKBottomDlg::StartDownload() {
   handlers.showError = [this](const std::string& message) {
     if (destroying_ || !form1_) return;
     PanelStatusBar* bar = form1_->StatusBar2;
-    const QString separator = QString::fromLatin1(kDownloadErrorSeparator.data(),
-                                                  qsizetype(kDownloadErrorSeparator.size()));
-    bar->SetPanelText(0, SystemText(message) + separator + bar->PanelText(0));
+    bar->SetPanelText(
+        0, SystemText(message) + QString::fromLatin1(kDownloadErrorSeparator) + bar->PanelText(0));
   };
   // A download ends only its own showing, never a later one.
   handlers.closeProgress = [this, latest] {

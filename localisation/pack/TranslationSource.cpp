@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/platform/AsciiCase.h"
+#include "app/platform/AtomicFile.h"
 
 namespace trelio::lcfpack {
 namespace {
@@ -173,10 +172,10 @@ void ReadSourceText(std::string_view text, const std::string& fileName,
 }
 
 void ReadSourceFile(const std::string& path, TranslationSources& sources) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw SourceError(path + ": cannot be read");
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  ReadSourceText(text, path, sources);
+  const FileRead file = ReadFileBytes(path);
+  if (file.missing) throw SourceError(path + ": cannot be read");
+  if (!file.ok()) throw SourceError(file.error);
+  ReadSourceText(file.bytes, path, sources);
 }
 
 TranslationSources ReadSourceFolder(const std::string& folder) {

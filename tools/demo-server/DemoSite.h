@@ -25,11 +25,12 @@ class DemoSite {
   // The shipped index.csv with its faucets' addresses on this server's port;
   // none when the file cannot be read.
   std::optional<std::string> IndexText() const;
+  // The file of the root folder, read at every request; 404 when it is missing.
+  void ServeFile(const std::string& relative, const std::string& type,
+                 httplib::Response& res) const;
 
  private:
   std::optional<std::string> ReadFile(const std::string& relative) const;
-  void ServeFile(const std::string& relative, const std::string& type,
-                 httplib::Response& res) const;
   void Action(const httplib::Request& req, httplib::Response& res);
   void ActionLog(httplib::Response& res) const;
   void ClaimResult(const std::string& faucet, httplib::Response& res) const;

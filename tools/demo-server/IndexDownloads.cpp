@@ -60,11 +60,10 @@ IndexDownloads::IndexDownloads(const DemoSite& site) : site_(site) {
 }
 
 void IndexDownloads::Install(httplib::Server& server) {
-  const auto index = [this](const httplib::Request& req, httplib::Response& res) {
+  server.Get("/trelio/index.csv", [this](const httplib::Request& req, httplib::Response& res) {
     Record(req);
-    Answer(req, res);
-  };
-  server.Get("/trelio/index.csv", index);
+    Answer(res);
+  });
   server.Get(kMovedPath, [this](const httplib::Request& req, httplib::Response& res) {
     Record(req);
     AnswerAs("normal", res);
@@ -89,7 +88,7 @@ void IndexDownloads::Record(const httplib::Request& req) {
   requests_.push_back(std::move(text));
 }
 
-void IndexDownloads::Answer(const httplib::Request&, httplib::Response& res) {
+void IndexDownloads::Answer(httplib::Response& res) {
   std::string mode;
   {
     std::lock_guard lock(mutex_);

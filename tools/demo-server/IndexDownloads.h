@@ -40,7 +40,7 @@ class IndexDownloads {
 
  private:
   void Record(const httplib::Request& req);
-  void Answer(const httplib::Request& req, httplib::Response& res);
+  void Answer(httplib::Response& res);
   void AnswerAs(const std::string& mode, httplib::Response& res);
   void WaitForRelease();
   void SetMode(const httplib::Request& req, httplib::Response& res);

@@ -1,6 +1,7 @@
 #include "tools/demo-server/VersionAndPages.h"
 
-#include <fstream>
+#include <algorithm>
+#include <chrono>
 #include <iterator>
 
 namespace trelio::demo {
@@ -32,13 +33,16 @@ std::string PageHtml(const SitePage& page) {
          ".</p>\n<p><a href=\"/\">The demo server's start page</a></p>\n</body>\n</html>\n";
 }
 
+// The names of the modes, in the order of VersionAndPages::Mode.
+constexpr const char* kModeNames[] = {"file", "text", "fail", "empty", "never"};
+
 // No answer is held longer than this, so a forgotten "never" cannot use up
 // the server's threads for good.
 constexpr std::chrono::hours kLongestHold{1};
 
 }  // namespace
 
-VersionAndPages::VersionAndPages(std::string root) : root_(std::move(root)) {}
+VersionAndPages::VersionAndPages(const DemoSite& site) : site_(site) {}
 
 VersionAndPages::~VersionAndPages() {
   {
@@ -54,12 +58,7 @@ void VersionAndPages::Install(httplib::Server& server) {
   server.Get("/demo/version",
              [this](const httplib::Request& req, httplib::Response& res) { SetVersion(req, res); });
   server.Get("/", [this](const httplib::Request&, httplib::Response& res) {
-    std::ifstream in(root_ + "/pages/site.html", std::ios::binary);
-    if (!in) {
-      res.status = 404;
-      return res.set_content("pages/site.html not found\n", "text/plain");
-    }
-    res.set_content(std::string(std::istreambuf_iterator<char>(in), {}), "text/html");
+    site_.ServeFile("pages/site.html", "text/html", res);
   });
   for (const SitePage& page : kSitePages) {
     server.Get(page.path, [&page](const httplib::Request&, httplib::Response& res) {
@@ -77,14 +76,8 @@ void VersionAndPages::Version(httplib::Response& res) {
     return res.set_content("Changed while waiting\n", "text/plain");
   }
   switch (mode_) {
-    case Mode::file: {
-      std::ifstream in(root_ + "/version.txt", std::ios::binary);
-      if (!in) {
-        res.status = 404;
-        return res.set_content("version.txt not found\n", "text/plain");
-      }
-      return res.set_content(std::string(std::istreambuf_iterator<char>(in), {}), "text/plain");
-    }
+    case Mode::file:
+      return site_.ServeFile("version.txt", "text/plain", res);
     case Mode::text:
       return res.set_content(text_, "text/plain");
     case Mode::fail:
@@ -107,18 +100,13 @@ void VersionAndPages::SetVersion(const httplib::Request& req, httplib::Response&
       text_ = req.get_param_value("text");
     } else if (req.has_param("mode")) {
       const std::string mode = req.get_param_value("mode");
-      if (mode == "file") {
-        mode_ = Mode::file;
-      } else if (mode == "fail") {
-        mode_ = Mode::fail;
-      } else if (mode == "empty") {
-        mode_ = Mode::empty;
-      } else if (mode == "never") {
-        mode_ = Mode::never;
-      } else {
+      const auto* name = std::find(std::begin(kModeNames), std::end(kModeNames), mode);
+      // The text mode comes with its text only.
+      if (name == std::end(kModeNames) || mode == "text") {
         res.status = 400;
         return res.set_content("mode: file, fail, empty or never\n", "text/plain");
       }
+      mode_ = static_cast<Mode>(name - std::begin(kModeNames));
     }
     if (req.has_param("delay")) {
       const std::string delay = req.get_param_value("delay");
@@ -138,8 +126,7 @@ void VersionAndPages::SetVersion(const httplib::Request& req, httplib::Response&
 }
 
 std::string VersionAndPages::Describe() const {
-  static constexpr const char* kNames[] = {"file", "text", "fail", "empty", "never"};
-  std::string text = std::string("mode=") + kNames[static_cast<int>(mode_)];
+  std::string text = std::string("mode=") + kModeNames[static_cast<int>(mode_)];
   if (mode_ == Mode::text) text += "\ntext=" + text_;
   text += "\ndelay=" + std::to_string(delay_.count()) + "\n";
   return text;

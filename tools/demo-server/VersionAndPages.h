@@ -9,6 +9,8 @@
 #include <mutex>
 #include <string>
 
+#include "tools/demo-server/DemoSite.h"
+
 namespace trelio::demo {
 
 // GET /demo/version sets how /trelio/version.txt answers, and tells it:
@@ -20,7 +22,7 @@ namespace trelio::demo {
 //   &delay=3000      (with any of them) the answer comes after 3000 ms
 class VersionAndPages {
  public:
-  explicit VersionAndPages(std::string root);
+  explicit VersionAndPages(const DemoSite& site);
   // Ends the answers being held back.
   ~VersionAndPages();
   void Install(httplib::Server& server);
@@ -31,7 +33,7 @@ class VersionAndPages {
   void SetVersion(const httplib::Request& req, httplib::Response& res);
   std::string Describe() const;  // the mutex held
 
-  std::string root_;
+  const DemoSite& site_;
   mutable std::mutex mutex_;
   std::condition_variable changed_;
   Mode mode_ = Mode::file;

@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   }
   trelio::demo::DemoSite site(root, bound);
   site.Install(server);
-  trelio::demo::VersionAndPages versionAndPages(root);
+  trelio::demo::VersionAndPages versionAndPages(site);
   versionAndPages.Install(server);
   trelio::demo::IndexDownloads indexDownloads(site);
   indexDownloads.Install(server);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/core/index/FaucetItem.h"
 #include "hashes/Hashes.h"
@@ -21,6 +22,10 @@ struct IndexFilePaths {
   std::string recovery;
 
   static IndexFilePaths InFolder(const std::string& dataFolder);
+  // Every path above.
+  std::vector<const std::string*> All() const {
+    return {&csv, &bak, &bak2, &tmp, &tmp2, &recovery};
+  }
 };
 
 // The main window's index and what its files need.

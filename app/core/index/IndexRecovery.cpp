@@ -1,8 +1,8 @@
 #include "app/core/index/IndexRecovery.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include "app/core/index/FileBytes.h"
 #include "app/platform/AtomicFile.h"
 
 namespace trelio {
@@ -28,7 +28,7 @@ Outcome WriteRecoveryFile(const IndexFilePaths& files, std::string_view bytes) {
   return WriteFileAtomic(files.recovery, bytes);
 }
 
-void RemoveRecoveryFile(const IndexFilePaths& files) { unlink(files.recovery.c_str()); }
+void RemoveRecoveryFile(const IndexFilePaths& files) { DeleteFileIfPresent(files.recovery); }
 
 bool RecoveryFileIsNewer(const IndexFilePaths& files) {
   timespec recovery{}, csv{};

@@ -16,20 +16,10 @@ int32_t Penalty(const FaucetItem& row, const SortOptions& options) {
 
 int32_t FavouritePenalty(const FaucetItem& row) { return row[fFavorite].empty() ? 10 : 0; }
 
-// The fields a payout kind sorts by; kinds without one sort by "0".
+// The field a payout kind sorts by; kinds without one sort by "0".
 long double PayoutValue(const FaucetItem& row, int kind) {
-  switch (kind) {
-    case 3:
-      return DecimalOrZero(row[fTotalPayout]);
-    case 4:
-      return DecimalOrZero(row[fLastPayout]);
-    case 5:
-      return DecimalOrZero(row[fMovingAveragePayout]);
-    case 6:
-      return DecimalOrZero(row[fAveragePayout]);
-    default:
-      return 0;
-  }
+  const std::optional<FaucetField> field = PayoutSortField(kind);
+  return field ? DecimalOrZero(row[*field]) : 0;
 }
 
 // 32-bit signed sum that wraps like the machine arithmetic it stands for.
@@ -41,6 +31,21 @@ int Order(const T& a, const T& b) {
 }
 
 }  // namespace
+
+std::optional<FaucetField> PayoutSortField(int sortKind) {
+  switch (sortKind) {
+    case 3:
+      return fTotalPayout;
+    case 4:
+      return fLastPayout;
+    case 5:
+      return fMovingAveragePayout;
+    case 6:
+      return fAveragePayout;
+    default:
+      return std::nullopt;
+  }
+}
 
 int32_t ListIntegerField(std::string_view text) {
   const WholeNumber n = ReadWholeNumber(text);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,10 @@ namespace trelio {
 // the text does not read entirely the digits before the first bad character
 // without their sign; 0 when there are none.
 int32_t ListIntegerField(std::string_view text);
+
+// The payout field that sort kinds 3 to 6 sort by and show; none for the
+// other kinds.
+std::optional<FaucetField> PayoutSortField(int sortKind);
 
 struct ListSortKey {
   FaucetItem* row = nullptr;

@@ -28,21 +28,6 @@ uint32_t Background(const RowState& s) {
 bool Set(const std::string& field) { return !field.empty(); }
 bool Shown(const std::string& field) { return !field.empty() && field != "0"; }
 
-const std::string* PayoutField(const FaucetItem& row, int sortKind) {
-  switch (sortKind) {
-    case 3:
-      return &row[fTotalPayout];
-    case 4:
-      return &row[fLastPayout];
-    case 5:
-      return &row[fMovingAveragePayout];
-    case 6:
-      return &row[fAveragePayout];
-    default:
-      return nullptr;
-  }
-}
-
 }  // namespace
 
 RowStyle ChooseRowStyle(const FaucetItem& row, const RowState& state) {
@@ -67,7 +52,8 @@ RowExtraText ComposeRowExtraText(const FaucetItem& row, int sortKind, bool singl
                                  const MinutesWord& minutesWord) {
   RowExtraText extra;
   const std::string& interval = row[fInterval];
-  const std::string* payout = PayoutField(row, sortKind);
+  const std::optional<FaucetField> payoutField = PayoutSortField(sortKind);
+  const std::string* payout = payoutField ? &row[*payoutField] : nullptr;
   if (singleLine) {
     if (sortKind == 1 && Shown(interval)) extra.nameSuffix = " (" + interval + ")";
     if (payout && Shown(*payout)) extra.nameSuffix = " +" + *payout;

@@ -124,11 +124,10 @@ DataFiles DataFilesIn(std::string_view folder) {
 }
 
 void RemoveInterruptedSaves(const DataFiles& files) {
+  std::vector<const std::string*> paths = files.index.All();
+  paths.push_back(&files.settings);
   std::vector<std::string> names;
-  for (const std::string* path :
-       {&files.index.csv, &files.index.bak, &files.index.bak2, &files.index.tmp, &files.index.tmp2,
-        &files.index.recovery, &files.settings})
-    names.push_back(path->substr(path->rfind('/') + 1));
+  for (const std::string* path : paths) names.push_back(path->substr(path->rfind('/') + 1));
   RemoveLeftoverTemporaryFiles(files.folder, names);
 }
 
