@@ -57,9 +57,12 @@ int32_t TLcf::OpenBytes(std::vector<uint8_t> bytes, int32_t lcid,
 }
 
 int32_t TLcf::Select(int32_t lcid, const LcEnumLanguageProc& callback) {
-  std::optional<ResourceBytes> bytes = module_->FindRcData("LCHEADER");
-  HeaderIsFirstForm = bytes.has_value();
-  if (!bytes) bytes = module_->FindRcData("LCHEADE2");
+  // The second form is only for a module without the first: a first one that
+  // cannot be loaded leaves the module without a usable header.
+  PeModule::RcDataLookup header = module_->LookUpRcData("LCHEADER");
+  HeaderIsFirstForm = header.exists;
+  if (!header.exists) header = module_->LookUpRcData("LCHEADE2");
+  const std::optional<ResourceBytes> bytes = header.bytes;
   if (!bytes) return -1;
   header_ = ReadLcfHeader(*bytes, HeaderIsFirstForm);
   if (!header_) return -1;

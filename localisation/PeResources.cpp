@@ -116,6 +116,10 @@ std::optional<std::span<const uint8_t>> PeModule::SectionBytesFrom(uint32_t rva)
 }
 
 std::optional<std::span<const uint8_t>> PeModule::FindRcData(std::string_view name) const {
+  return LookUpRcData(name).bytes;
+}
+
+PeModule::RcDataLookup PeModule::LookUpRcData(std::string_view name) const {
   const Bytes dir{std::span<const uint8_t>(bytes_).subspan(resourceStart_, resourceSize_)};
 
   // The entries of the directory at an offset inside the resource directory.
@@ -143,31 +147,34 @@ std::optional<std::span<const uint8_t>> PeModule::FindRcData(std::string_view na
   };
 
   const std::optional<std::vector<DirEntry>> types = entries(0);
-  if (!types) return std::nullopt;
+  if (!types) return {};
   std::optional<uint32_t> namesDir;
   for (const DirEntry& e : *types)
     if (!e.NamedByText() && e.name == kRcData && e.LeadsToDirectory()) {
       namesDir = e.Offset(e.target);
       break;
     }
-  if (!namesDir) return std::nullopt;
+  if (!namesDir) return {};
   const std::optional<std::vector<DirEntry>> names = entries(*namesDir);
-  if (!names) return std::nullopt;
+  if (!names) return {};
   for (const DirEntry& e : *names) {
     if (!e.NamedByText() || !nameMatches(e)) continue;
-    if (!e.LeadsToDirectory()) return std::nullopt;
+    if (!e.LeadsToDirectory()) return {};
     // The first language of the name.
     const std::optional<std::vector<DirEntry>> languages = entries(e.Offset(e.target));
-    if (!languages || languages->empty() || (*languages)[0].LeadsToDirectory()) return std::nullopt;
+    if (!languages || languages->empty() || (*languages)[0].LeadsToDirectory()) return {};
+    // Found; what follows is loading it.
+    RcDataLookup found;
+    found.exists = true;
     const uint32_t dataEntry = (*languages)[0].target;
     const std::optional<uint32_t> rva = dir.U32(dataEntry);
     const std::optional<uint32_t> size = dir.U32(uint64_t(dataEntry) + 4);
-    if (!rva || !size) return std::nullopt;
+    if (!rva || !size) return found;
     const std::optional<std::span<const uint8_t>> data = SectionBytesFrom(*rva);
-    if (!data || data->size() < *size) return std::nullopt;
-    return data->first(*size);
+    if (data && data->size() >= *size) found.bytes = data->first(*size);
+    return found;
   }
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace trelio

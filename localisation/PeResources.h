@@ -24,6 +24,14 @@ class PeModule {
   // when there is none or its bytes do not lie wholly inside the file.
   std::optional<std::span<const uint8_t>> FindRcData(std::string_view name) const;
 
+  // The same, telling a resource that is not there from one that is there but
+  // cannot be loaded (its bytes lie outside the file).
+  struct RcDataLookup {
+    bool exists = false;
+    std::optional<std::span<const uint8_t>> bytes;
+  };
+  RcDataLookup LookUpRcData(std::string_view name) const;
+
  private:
   explicit PeModule(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
   bool ReadHeaders();

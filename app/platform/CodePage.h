@@ -6,8 +6,10 @@
 
 namespace trelio {
 
-// The single-byte Windows code pages 874 and 1250 to 1258 are known. Code page
-// 0, and any code page not known here, stands for SystemAnsiCodePage().
+// The single-byte code pages that iconv has are known by their Windows number
+// (866, 1250 to 1258, 20866, 28591, ...; the list is in CodePageTables.cpp).
+// Code page 0, and any other (multi-byte ones among them), stands for
+// SystemAnsiCodePage().
 
 // Bytes of the code page to UTF-16. A byte from 0x80 to 0x9F that the code
 // page does not define maps to the C1 control character of its value (and

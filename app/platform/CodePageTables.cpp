@@ -12,21 +12,50 @@
 namespace trelio {
 namespace {
 
-constexpr int kKnown[] = {874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258};
-constexpr int kKnownCount = sizeof kKnown / sizeof kKnown[0];
+// The single-byte code pages by their Windows number, with iconv's name.
+struct SingleByte {
+  int codePage;
+  const char* iconvName;
+};
 
-int KnownSlot(int codePage) {
-  for (int i = 0; i < kKnownCount; ++i)
-    if (kKnown[i] == codePage) return i;
+constexpr SingleByte kSingleByte[] = {
+    {37, "IBM037"},          {437, "CP437"},          {500, "IBM500"},
+    {737, "CP737"},          {775, "CP775"},          {850, "CP850"},
+    {852, "CP852"},          {855, "CP855"},          {857, "CP857"},
+    {858, "CP858"},          {860, "CP860"},          {861, "CP861"},
+    {862, "CP862"},          {863, "CP863"},          {864, "CP864"},
+    {865, "CP865"},          {866, "CP866"},          {869, "CP869"},
+    {874, "WINDOWS-874"},    {875, "IBM875"},         {1026, "IBM1026"},
+    {1047, "IBM1047"},       {1140, "IBM1140"},       {1141, "IBM1141"},
+    {1142, "IBM1142"},       {1143, "IBM1143"},       {1144, "IBM1144"},
+    {1145, "IBM1145"},       {1146, "IBM1146"},       {1147, "IBM1147"},
+    {1148, "IBM1148"},       {1149, "IBM1149"},       {1250, "WINDOWS-1250"},
+    {1251, "WINDOWS-1251"},  {1252, "WINDOWS-1252"},  {1253, "WINDOWS-1253"},
+    {1254, "WINDOWS-1254"},  {1255, "WINDOWS-1255"},  {1256, "WINDOWS-1256"},
+    {1257, "WINDOWS-1257"},  {1258, "WINDOWS-1258"},  {10000, "MACINTOSH"},
+    {10007, "MAC-CYRILLIC"}, {10017, "MACUKRAINIAN"}, {10029, "MAC-CENTRALEUROPE"},
+    {10079, "MAC-IS"},       {20127, "ASCII"},        {20866, "KOI8-R"},
+    {20880, "IBM880"},       {21866, "KOI8-U"},       {28591, "ISO-8859-1"},
+    {28592, "ISO-8859-2"},   {28593, "ISO-8859-3"},   {28594, "ISO-8859-4"},
+    {28595, "ISO-8859-5"},   {28596, "ISO-8859-6"},   {28597, "ISO-8859-7"},
+    {28598, "ISO-8859-8"},   {28599, "ISO-8859-9"},   {28603, "ISO-8859-13"},
+    {28605, "ISO-8859-15"},
+};
+
+constexpr size_t kSingleByteCount = sizeof kSingleByte / sizeof kSingleByte[0];
+
+// The position of a code page in kSingleByte, or -1.
+int Slot(int codePage) {
+  for (size_t i = 0; i < kSingleByteCount; ++i)
+    if (kSingleByte[i].codePage == codePage) return int(i);
   return -1;
 }
 
 // iconv decodes one byte at a time; converters that hold a character back to
 // combine it with the next (1255, 1258) give it up on the flush.
-void ReadDecodeTable(int codePage, std::array<char16_t, 256>& table) {
+void ReadDecodeTable(const char* iconvName, std::array<char16_t, 256>& table) {
   for (int b = 0; b < 256; ++b) table[b] = b < 128 ? char16_t(b) : char16_t(0xFFFD);
-  const std::string name = "WINDOWS-" + std::to_string(codePage);
-  iconv_t cd = iconv_open("UTF-16LE", name.c_str());
+  iconv_t cd = iconv_open("UTF-16LE", iconvName);
   if (cd == iconv_t(-1)) return;  // ASCII only, rather than nothing
   for (int b = 0; b < 256; ++b) {
     char in = char(b);
@@ -44,9 +73,9 @@ void ReadDecodeTable(int codePage, std::array<char16_t, 256>& table) {
   iconv_close(cd);
 }
 
-std::unique_ptr<CodePageTables> Build(int codePage) {
+std::unique_ptr<CodePageTables> Build(const SingleByte& codePage) {
   auto t = std::make_unique<CodePageTables>();
-  ReadDecodeTable(codePage, t->toUtf16);
+  ReadDecodeTable(codePage.iconvName, t->toUtf16);
   // A byte the code page leaves undefined stands for the C1 control character
   // of the same value, as on Windows, so that text nobody edited crosses to
   // the widgets and back unchanged. No code page defines a byte as one.
@@ -66,12 +95,13 @@ std::unique_ptr<CodePageTables> Build(int codePage) {
 }  // namespace
 
 const CodePageTables& TablesOf(int codePage) {
-  static std::once_flag once[kKnownCount];
-  static std::unique_ptr<CodePageTables> tables[kKnownCount];
-  int slot = KnownSlot(codePage);
-  if (slot < 0) slot = KnownSlot(SystemAnsiCodePage());
-  if (slot < 0) slot = KnownSlot(1252);
-  std::call_once(once[slot], [slot] { tables[slot] = Build(kKnown[slot]); });
+  // Each table is built on first use: one is 66 KB and most runs need two.
+  static std::once_flag once[kSingleByteCount];
+  static std::unique_ptr<CodePageTables> tables[kSingleByteCount];
+  int slot = Slot(codePage);
+  if (slot < 0) slot = Slot(SystemAnsiCodePage());
+  if (slot < 0) slot = Slot(1252);
+  std::call_once(once[slot], [slot] { tables[slot] = Build(kSingleByte[slot]); });
   return *tables[slot];
 }
 

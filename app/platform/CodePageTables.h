@@ -16,7 +16,8 @@ struct CodePageTables {
   bool Encodes(char16_t c) const { return c != 0xFFFD && toUtf16[toAnsi[c]] == c; }
 };
 
-// Thread-safe; unknown code pages and 0 give the tables of SystemAnsiCodePage().
+// Thread-safe; code pages not known (CodePage.h) and 0 give the tables of
+// SystemAnsiCodePage().
 const CodePageTables& TablesOf(int codePage);
 
 }  // namespace trelio

@@ -18,7 +18,8 @@ constexpr int kLocaleInfoBufferChars = 19;
 std::string GetLocaleInformation(int type);
 
 // The default ANSI code page of a Windows locale identifier: 1049 -> 1251,
-// 1033 -> 1252; 1252 for an identifier not in the table.
+// 1033 -> 1252, 1041 -> 932; 0 for an identifier that names no locale and for
+// a locale written only in Unicode (1081 Hindi).
 int LocaleDefaultAnsiCodePage(int lcid);
 
 }  // namespace trelio

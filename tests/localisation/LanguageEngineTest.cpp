@@ -4,8 +4,10 @@
 #include <thread>
 
 #include "app/core/text/Messages.h"
+#include "app/platform/CodePage.h"
 #include "localisation/LcUnit.h"
 #include "tests/localisation/LcfTestSupport.h"
+#include "tests/support/ScopedEnv.h"
 
 namespace trelio {
 namespace {
@@ -90,6 +92,59 @@ TEST(LanguageCodePage, OnlyWhatTheCodePageLacksChanges) {
   EXPECT_EQ(LcThroughCodePage(u"\u0416\u00E9\u4E2D\u20AC", 1251), u"\u0416??\u20AC");
   EXPECT_EQ(LcThroughCodePage(u"\u0416\u00E9\u20AC", 1252), u"?\u00E9\u20AC");
   EXPECT_EQ(LcWideToCodePage(u"", 1251), "");
+}
+
+// The locale data's code page, 0 where there is none to read: an identifier
+// that names no locale, and locales written only in Unicode.
+TEST(LanguageCodePage, LocaleCodePageIsTheLocalesOwnOrZero) {
+  const std::pair<int32_t, int32_t> cases[] = {
+      {1049, 1251}, {1033, 1252}, {1041, 932},     {2052, 936},  {4100, 936},  {1028, 950},
+      {3076, 950},  {1042, 949},  {3098, 1251},    {2074, 1250}, {1068, 1254}, {2092, 1251},
+      {1054, 874},  {1066, 1258}, {0x10407, 1252}, {9999, 0},    {0, 0},       {1081, 0},
+      {1067, 0},    {1079, 0},    {0x7F7F, 0},     {-1, 0},
+  };
+  for (const auto& [lcid, codePage] : cases) EXPECT_EQ(LcLocaleCodePage(lcid), codePage) << lcid;
+}
+
+// Each single-byte code page converts as itself, whatever the system's.
+TEST(LanguageCodePage, SingleByteCodePagesConvertAsThemselves) {
+  test::ScopedEnv env;
+  env.Set("LC_ALL", "en_US.UTF-8");
+  const struct {
+    int32_t codePage;
+    std::u16string text;
+    std::string bytes;
+  } cases[] = {
+      {866, u"Привет Ёё", "\x8F\xE0\xA8\xA2\xA5\xE2 \xF0\xF1"},
+      {20866, u"Привет Ёё", "\xF0\xD2\xC9\xD7\xC5\xD4 \xB3\xA3"},
+      {21866, u"Їжак є", "\xB7\xD6\xC1\xCB \xA4"},
+      {28591, u"Café Я", "Caf\xE9 ?"},
+      {28595, u"Привет é", "\xBF\xE0\xD8\xD2\xD5\xE2 ?"},
+      {28605, u"€ Я", "\xA4 ?"},
+      {10007, u"Привет", "\x8F\xF0\xE8\xE2\xE5\xF2"},
+      {1251, u"Привет é", "\xCF\xF0\xE8\xE2\xE5\xF2 ?"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LcWideToCodePage(c.text, c.codePage), c.bytes) << c.codePage;
+    EXPECT_EQ(LcThroughCodePage(c.text, c.codePage), AnsiToUtf16(c.bytes, c.codePage))
+        << c.codePage;
+  }
+  EXPECT_EQ(LcThroughCodePage(u"Привет", 866), u"Привет");
+  EXPECT_EQ(LcThroughCodePage(u"Привет", 20866), u"Привет");
+}
+
+// A module whose second-form header names the code page: the messages come in
+// it, and read back as what was written.
+TEST(LanguageCodePage, MessagesComeInTheCodePageTheHeaderNames) {
+  ScratchFolder folder;
+  const std::string path = folder / "korvane-trelio.lcf";
+  const Bytes module = BuildModule(
+      {{"LCHEADE2", HeaderRecord({1049}, 0, {866})}, {"65093", StringTable({{kWaitRu}})}});
+  test::WriteBytes(path, std::string(module.begin(), module.end()));
+  ASSERT_EQ(LcLoadLanguage(path, 1049, nullptr, 0), 1);
+  EXPECT_EQ(LoadResString(msgWait), "\xA6\xA4\xA0\xE2\xEC");
+  EXPECT_EQ(MessageText(msgWait), kWaitRu);
+  LcReleaseLanguage();
 }
 
 TEST(LanguageModulePath, ReplacesTheExtension) {

@@ -105,25 +105,49 @@ TEST(PeResources, PatchedHeadersPointingOutsideAreRefused) {
   }
 }
 
+// Points the data entry of the resource at `bytes` (found by its RVA range and
+// size) past the file; false when no such entry was found.
+bool MakeUnloadable(Bytes& module, std::span<const uint8_t> bytes) {
+  const uint32_t size = uint32_t(bytes.size());
+  for (size_t at = 0; at + 12 <= module.size(); ++at)
+    if (U32At(module, at + 4) == size && U32At(module, at + 8) == 0 &&
+        U32At(module, at) >= 0x1000 && U32At(module, at) < 0x3000) {
+      PutU32(module, at + 4, 0x7FFFFFFF);
+      return true;
+    }
+  return false;
+}
+
 // A data entry whose bytes lie past the file makes only that resource absent.
 TEST(PeResources, DataEntryPastTheFileIsAbsent) {
   Bytes b = SmallModule(PeKind::Pe32Plus);
   const std::optional<PeModule> m = PeModule::FromBytes(b);
-  const std::span<const uint8_t> form = *m->FindRcData("TFORM1");
-  // The data entry (RVA, size) just before the bytes' address is found by its size field.
-  const uint32_t size = uint32_t(form.size());
-  bool patched = false;
-  for (size_t at = 0; at + 8 <= b.size() && !patched; ++at)
-    if (U32At(b, at + 4) == size && U32At(b, at + 8) == 0 && U32At(b, at) >= 0x1000 &&
-        U32At(b, at) < 0x3000) {
-      PutU32(b, at + 4, 0x7FFFFFFF);
-      patched = true;
-    }
-  ASSERT_TRUE(patched);
+  ASSERT_TRUE(MakeUnloadable(b, *m->FindRcData("TFORM1")));
   const std::optional<PeModule> p = PeModule::FromBytes(b);
   ASSERT_TRUE(p);
   EXPECT_FALSE(p->FindRcData("TFORM1"));
   EXPECT_TRUE(p->FindRcData("65131"));
+  // The name is still there: the resource exists but cannot be loaded.
+  EXPECT_TRUE(p->LookUpRcData("TFORM1").exists);
+  EXPECT_FALSE(p->LookUpRcData("TFORM1").bytes);
+  EXPECT_FALSE(p->LookUpRcData("TFORM2").exists);
+}
+
+// A first-form header that exists but cannot be loaded makes the module
+// unusable; the second form is only for a module without the first.
+TEST(PeResources, UnloadableFirstHeaderIsNotReplacedByTheSecond) {
+  Bytes b = BuildModule({{"LCHEADE2", test::HeaderRecord({1033, 1049}, 0, {1252, 1251})},
+                         {"LCHEADER", test::HeaderRecord({1049})}});
+  TLcf whole;
+  ASSERT_EQ(whole.OpenBytes(b, 1049, nullptr), 1);
+  ASSERT_TRUE(whole.HeaderIsFirstForm);
+  const std::optional<PeModule> m = PeModule::FromBytes(b);
+  ASSERT_TRUE(MakeUnloadable(b, *m->FindRcData("LCHEADER")));
+  ASSERT_FALSE(PeModule::FromBytes(b)->FindRcData("LCHEADER"));
+  ASSERT_TRUE(PeModule::FromBytes(b)->FindRcData("LCHEADE2"));
+  TLcf damaged;
+  EXPECT_EQ(damaged.OpenBytes(b, 1049, nullptr), -1);
+  EXPECT_EQ(damaged.OpenBytes(b, 1033, nullptr), -1);
 }
 
 // Every way of reading the module, as the engine does; whether it opened.

@@ -31,6 +31,9 @@ TEST(CodePageTest, ConvertsKnownCharactersBothWays) {
       {1250, Bytes({0xA3, 0xB3, 0x8A}), u"ŁłŠ"},
       {1253, Bytes({0xC1, 0xE1}), u"Αα"},
       {1254, Bytes({0xDD, 0xFD}), u"İı"},
+      {866, Bytes({0x8F, 0xE0, 0xA8, 0xF0}), u"ПриЁ"},
+      {20866, Bytes({0xF0, 0xD2, 0xC9, 0xB3}), u"ПриЁ"},
+      {28591, Bytes({0xE9, 0x80}), u"é\u0080"},
       {1252, std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
       {1251, "", u""},
   };
