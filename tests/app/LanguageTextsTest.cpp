@@ -35,11 +35,11 @@ TEST_P(LanguageTextsTest, RussianMessagesReadAsRussian) {
   AddRow("Plain", "http://plain.example/");
   form->RebuildList();
   EXPECT_EQ(form->StatusBar2->PanelText(0),
-            QString::fromUtf8("2 крана отсортировано по убыванию последней выплаты"));
+            QString::fromUtf8("2 крана — сортировка по убыванию последней выплаты"));
 
   Select(PositionOf(cafe));
   form->Nocompleted1->trigger();
-  EXPECT_EQ(form->Panel2->Caption(), shownName + QString::fromUtf8(" (ждать 61 мин.)"));
+  EXPECT_EQ(form->Panel2->Caption(), shownName + QString::fromUtf8(" (ещё 61 мин.)"));
   QTest::mouseClick(form->ListBox1->viewport(), Qt::RightButton, Qt::NoModifier,
                     form->ListBox1->visualItemRect(form->ListBox1->item(0)).center());
   EXPECT_EQ(form->Load1->text(), QString::fromUtf8("Открыть \"") + shownName + "\"");
