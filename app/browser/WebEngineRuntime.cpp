@@ -7,6 +7,8 @@
 #include <QWebEngineProfile>
 
 #include "app/browser/WebEngineBrowser.h"
+#include "app/core/text/Messages.h"
+#include "app/widgets/TextBridge.h"
 
 namespace trelio {
 
@@ -16,8 +18,8 @@ QString WebEngineRuntime::MissingRuntime() {
     process = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) +
               QStringLiteral("/QtWebEngineProcess");
   if (QFileInfo(process).isExecutable()) return {};
-  return QStringLiteral("The embedded browser cannot start: its helper program %1 is missing.")
-      .arg(process);
+  return MessageQString(msgBrowserHelperMissing) + QStringLiteral(" \"") + process +
+         QStringLiteral("\".");
 }
 
 WebEngineRuntime::WebEngineRuntime() = default;

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "app/core/text/Messages.h"
 #include "app/widgets/TextBridge.h"
 
 namespace trelio {
@@ -15,7 +16,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& e) {
     ShowException(AnsiToQString(e.what()));
   } catch (...) {
-    ShowException(QStringLiteral("Unknown error"));
+    ShowException(MessageQString(msgUnknownError));
   }
   return false;
 }

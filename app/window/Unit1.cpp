@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 
+#include "app/core/text/Messages.h"
 #include "app/core/text/Numbers.h"
 #include "app/program/Application.h"
 #include "app/threads/WorkerThread.h"
@@ -43,7 +44,7 @@ TForm1::TForm1(EmbeddedBrowserFactory& browsers, StartupOptions options, QWidget
     // what was done.
     ShowErrorBox(AnsiToQString(e.what()));
   } catch (...) {
-    ShowErrorBox(QStringLiteral("Unknown error"));
+    ShowErrorBox(MessageQString(msgUnknownError));
   }
   created_ = true;
 }

@@ -6,7 +6,10 @@
 #include <QTimer>
 #include <stdexcept>
 
+#include "app/browser/WebEngineRuntime.h"
 #include "app/program/SessionEndSignals.h"
+#include "localisation/LcUnit.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/window/EventLoopWait.h"
 
 namespace trelio {
@@ -36,6 +39,27 @@ TEST(ApplicationTest, AnErrorInAnEventHandlerIsShownAndTheLoopGoesOn) {
   EXPECT_TRUE(test::WaitUntil([&] { return later; }));
   EXPECT_EQ(shown, QStringList({"Index file is damaged.", "Unknown error."}));
   App().SetErrorBox({});
+}
+
+// The program's own texts come from the language: an error without words of
+// its own, and the browser's missing helper.
+TEST(ApplicationTest, ProgramTextsAreInTheActiveLanguage) {
+  ASSERT_EQ(LcLoadLanguage(KT_LANGUAGE_MODULE, 1049, nullptr, 0), 1);
+  QStringList shown;
+  App().SetErrorBox([&](const QString& text) { shown << text; });
+  bool later = false;
+  QTimer::singleShot(0, [] { throw 7; });
+  QTimer::singleShot(1, [&] { later = true; });
+  EXPECT_TRUE(test::WaitUntil([&] { return later; }));
+  App().SetErrorBox({});
+  test::ScopedEnv env;
+  env.Set("QTWEBENGINEPROCESS_PATH", "/nonexistent/QtWebEngineProcess");
+  const QString missing = WebEngineRuntime::MissingRuntime();
+  LcReleaseLanguage();
+  EXPECT_EQ(shown, QStringList({QString::fromUtf8("Неизвестная ошибка.")}));
+  EXPECT_EQ(missing, QString::fromUtf8("Встроенный браузер не может запуститься: нет его "
+                                       "вспомогательной программы "
+                                       "\"/nonexistent/QtWebEngineProcess\"."));
 }
 
 TEST(SessionEndSignalsTest, EachSignalRunsTheActionOnTheWindowThread) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/core/text/Messages.h"
 #include "tests/support/EndedProcess.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -83,6 +84,25 @@ TEST(DataFolderTest, UnusableDataFolderIsAnError) {
   EXPECT_NE(choice.error, "");
   EXPECT_EQ(choice.folder, "");
   EXPECT_EQ(ReadBytes(dir / "Korvane Trelio"), "a file where the folder should be");
+}
+
+// The reasons are message texts of the active language, as UTF-8 with the
+// path and the system's words.
+TEST(DataFolderTest, ReasonsAreInTheActiveLanguage) {
+  SetMessageLookup([](uint16_t id) -> EncodedText {
+    if (id == msgDataFolderUnknown) return {"\xCD\xE5\xF2", 1251};       // "Нет"
+    if (id == msgCannotCreateDataFolder) return {"\xC1\xE5\xE7", 1251};  // "Без"
+    return {"?", 1251};
+  });
+  ScratchFolder dir;
+  const DataFolderChoice unknown = ChooseDataFolder(dir.path(), "");
+  WriteBytes(dir / "Korvane Trelio", "a file where the folder should be");
+  const DataFolderChoice blocked = ChooseDataFolder(dir / "program", dir.path());
+  SetMessageLookup({});
+  EXPECT_EQ(unknown.error, "Нет");
+  EXPECT_EQ(blocked.error.rfind("Без \"" + (dir / "Korvane Trelio") + "\": ", 0), 0u)
+      << blocked.error;
+  EXPECT_GT(blocked.error.size(), ("Без \"" + (dir / "Korvane Trelio") + "\": ").size());
 }
 
 TEST(DataFolderTest, FilePaths) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/core/index/IndexRecovery.h"
+#include "app/core/text/Messages.h"
 #include "app/platform/AtomicFile.h"
 
 namespace trelio {
@@ -106,10 +107,10 @@ bool ReadMarker(const std::string& path, bool& portable, std::string& error) {
 std::string CheckUsable(const std::string& folder) {
   struct stat st;
   if (stat(folder.c_str(), &st) != 0)
-    return ErrorText("Cannot open the data folder", folder, errno);
-  if (!S_ISDIR(st.st_mode)) return ErrorText("Cannot open the data folder", folder, ENOTDIR);
+    return ErrorText(MessageUtf8(msgCannotOpenDataFolder), folder, errno);
+  if (!S_ISDIR(st.st_mode)) return ErrorText(MessageUtf8(msgCannotOpenDataFolder), folder, ENOTDIR);
   if (access(folder.c_str(), R_OK | W_OK | X_OK) != 0)
-    return ErrorText("Cannot read and write the data folder", folder, errno);
+    return ErrorText(MessageUtf8(msgCannotReadWriteDataFolder), folder, errno);
   return {};
 }
 
@@ -144,9 +145,7 @@ DataFolderChoice ChooseDataFolder(std::string_view programFolder, std::string_vi
     folder = WithoutTrailingSlash(programFolder);
   } else {
     if (appDataFolder.empty()) {
-      choice.error =
-          "Cannot choose the data folder: the per-user application-data folder is "
-          "not known";
+      choice.error = MessageUtf8(msgDataFolderUnknown);
       return choice;
     }
     folder = Join(appDataFolder, "Korvane Trelio");
@@ -154,7 +153,8 @@ DataFolderChoice ChooseDataFolder(std::string_view programFolder, std::string_vi
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
-      choice.error = "Cannot create the data folder \"" + folder + "\": " + ec.message();
+      choice.error =
+          MessageUtf8(msgCannotCreateDataFolder) + " \"" + folder + "\": " + ec.message();
       return choice;
     }
   }

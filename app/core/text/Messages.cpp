@@ -4,6 +4,8 @@
 #include <mutex>
 #include <utility>
 
+#include <unicode/ustring.h>
+
 #include "app/platform/CodePage.h"
 
 namespace trelio {
@@ -70,6 +72,12 @@ constexpr Entry kBuiltIn[] = {
     {65133, u"Faucets micropayments service"},
     {65134, u"version"},
     {65135, u"available"},
+    {65200, u"Cannot open the data folder"},
+    {65201, u"Cannot read and write the data folder"},
+    {65202, u"Cannot choose the data folder: the per-user application-data folder is not known"},
+    {65203, u"Cannot create the data folder"},
+    {65204, u"Unknown error"},
+    {65205, u"The embedded browser cannot start: its helper program is missing"},
 };
 
 std::mutex& LookupMutex() {
@@ -121,6 +129,17 @@ std::u16string MessageText(uint16_t id) {
     return AnsiToUtf16(text.bytes, text.codePage);
   }
   return BuiltInMessage(id);
+}
+
+std::string MessageUtf8(uint16_t id) {
+  const std::u16string text = MessageText(id);
+  std::string out(text.size() * 3, '\0');
+  int32_t length = 0;
+  UErrorCode status = U_ZERO_ERROR;
+  u_strToUTF8WithSub(out.data(), int32_t(out.size()), &length, text.data(), int32_t(text.size()),
+                     0xFFFD, nullptr, &status);
+  out.resize(U_SUCCESS(status) ? size_t(length) : 0);
+  return out;
 }
 
 void SetMessageLookup(MessageLookup lookup) {

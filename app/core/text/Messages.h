@@ -62,6 +62,13 @@ enum MessageId : uint16_t {
   msgFaucetsMicropayments = 65133,
   msgVersionAnnounce = 65134,
   msgAvailable = 65135,
+  // The program's own texts beyond those above.
+  msgCannotOpenDataFolder = 65200,
+  msgCannotReadWriteDataFolder = 65201,
+  msgDataFolderUnknown = 65202,
+  msgCannotCreateDataFolder = 65203,
+  msgUnknownError = 65204,
+  msgBrowserHelperMissing = 65205,
 };
 
 // The built-in English text of an id, as UTF-16; empty for an unknown id.
@@ -86,6 +93,10 @@ std::string LoadResString(uint16_t id);
 // the system's code page; a character that code page lacks stays its default
 // character.
 std::u16string MessageText(uint16_t id);
+
+// The same text as UTF-8, for reasons composed with the system's own words
+// (paths, the error texts of the C library), which are UTF-8 text.
+std::string MessageUtf8(uint16_t id);
 
 // The language engine installs its lookup here; an empty function restores the
 // built-in texts. A lookup in flight keeps the function it started with alive.
