@@ -13,9 +13,14 @@ void FileDialogComponent::setFileMode(QFileDialog::FileMode mode) {
   if (dialog_) dialog_->setFileMode(mode);
 }
 
-void FileDialogComponent::setNameFilters(const QStringList& filters) {
-  nameFilters_ = filters;
-  if (dialog_) dialog_->setNameFilters(filters);
+void FileDialogComponent::SetFilter(const QString& filter) {
+  filter_ = filter;
+  // Qt shows a file kind as "description (patterns)".
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  nameFilters_.clear();
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+    nameFilters_ << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+  if (dialog_) dialog_->setNameFilters(nameFilters_);
 }
 
 void FileDialogComponent::setOption(QFileDialog::Option option, bool on) {

@@ -18,7 +18,10 @@ class FileDialogComponent : public QObject {
   FileDialogComponent(QWidget* owner, const QString& name, QFileDialog::AcceptMode mode);
 
   void setFileMode(QFileDialog::FileMode mode);
-  void setNameFilters(const QStringList& filters);
+  // The file kinds it offers, as pairs of a description and its patterns,
+  // every part ended by "|" but the last: "CSV files|*.csv|All files|*".
+  void SetFilter(const QString& filter);
+  QString Filter() const { return filter_; }
   void setOption(QFileDialog::Option option, bool on = true);
   // An option never set reads as off, as on a new QFileDialog.
   bool testOption(QFileDialog::Option option) const;
@@ -31,6 +34,7 @@ class FileDialogComponent : public QObject {
   QWidget* owner_;
   QFileDialog::AcceptMode acceptMode_;
   QFileDialog::FileMode fileMode_ = QFileDialog::AnyFile;
+  QString filter_;
   QStringList nameFilters_;
   QFileDialog::Options optionsOn_;
   QFileDialog::Options optionsOff_;

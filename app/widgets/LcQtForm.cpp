@@ -17,6 +17,7 @@
 
 #include "app/platform/AsciiCase.h"
 #include "app/platform/CodePage.h"
+#include "app/widgets/FileDialogComponent.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"
 
@@ -132,6 +133,9 @@ const std::map<std::string, LcQtBinder, std::less<>>& Binders() {
       {"QAction", ActionProperties},
       {"QTableWidget", TableProperties},
       {"trelio::PanelStatusBar", StatusBarProperties},
+      {"trelio::FileDialogComponent",
+       TextProperty<FileDialogComponent, &FileDialogComponent::Filter,
+                    &FileDialogComponent::SetFilter>("Filter")},
   };
   return binders;
 }

@@ -183,8 +183,7 @@ void TForm1::CreateDialogs() {
   OpenDialog1 =
       new FileDialogComponent(this, QStringLiteral("OpenDialog1"), QFileDialog::AcceptOpen);
   OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-  OpenDialog1->setNameFilters({QStringLiteral("Comma separated values (CSV) files (*.csv)"),
-                               QStringLiteral("All files (*)")});
+  OpenDialog1->SetFilter(QStringLiteral("Comma separated values (CSV) files|*.csv|All files|*"));
   SaveDialog1 =
       new FileDialogComponent(this, QStringLiteral("SaveDialog1"), QFileDialog::AcceptSave);
   SaveDialog2 =

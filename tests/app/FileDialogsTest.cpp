@@ -3,6 +3,8 @@
 #include <QFileDialog>
 
 #include "app/core/index/IndexExport.h"
+#include "app/widgets/LcQtForm.h"
+#include "localisation/LcUnit.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
@@ -71,6 +73,29 @@ TEST_F(FileDialogsTest, SettingsMadeLaterReachAMadeDialog) {
   form->SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
   form->Save1Click();
   EXPECT_TRUE(shown[1].confirmsOverwrite);
+}
+
+// The open dialog's filter is a window text: in Russian its file kinds are
+// Russian, before the dialog is made and after.
+TEST_F(FileDialogsTest, FilterFollowsTheLanguage) {
+  auto translate = [this](int32_t lcid) {
+    ASSERT_EQ(LcLoadLanguage(KT_LANGUAGE_MODULE, lcid, nullptr, 0), 1);
+    LcTranslateForm(form.get());
+  };
+  translate(1049);
+  form->Load2Click();
+  translate(1033);
+  form->Load2Click();
+  translate(1049);
+  form->Load2Click();
+  LcReleaseLanguage();
+  ASSERT_EQ(shown.size(), 3u);
+  const QStringList russian = {QString::fromUtf8("Файлы CSV (*.csv)"),
+                               QString::fromUtf8("Все файлы (*)")};
+  EXPECT_EQ(shown[0].nameFilters, russian);
+  EXPECT_EQ(shown[1].nameFilters,
+            QStringList({"Comma separated values (CSV) files (*.csv)", "All files (*)"}));
+  EXPECT_EQ(shown[2].nameFilters, russian);
 }
 
 }  // namespace
