@@ -366,9 +366,6 @@ class TForm1 : public QMainWindow {
 
   // Page scripts; their answers come back as console lines.
   void EvalJs(EmbeddedBrowser& browser, const QString& script);
-  void ChromiumInsertAdr(EmbeddedBrowser& browser, const QString& spec);
-  void ChromiumGetTitle(EmbeddedBrowser& browser);
-  void ChromiumDetectInterval(EmbeddedBrowser& browser);
   // The wallet address of the active coin tab; empty when its caption is not
   // a coin.
   QString GetActiveCoinAddress() const;
@@ -489,7 +486,6 @@ class TForm1 : public QMainWindow {
   void CreateDialogs();
   void CreateBrowsers(EmbeddedBrowserFactory& browsers);
   void ConnectBrowser(EmbeddedBrowser& browser);
-  void ConnectCoinControls();
   void SelectSortItem(QAction* item);
   void ToggleCoinTab(int tab);
   void ShowCoinTab(int tab, bool shown);
