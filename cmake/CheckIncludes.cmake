@@ -2,7 +2,10 @@
 #   hashes, app/platform, app/core: no Qt header at all;
 #   localisation: no Qt Widgets header;
 #   each layer: nothing from the layers above it (hashes <- platform <- core
-#   <- localisation <- app), and app/widgets nothing from app/window.
+#   <- localisation <- app), and app/widgets, app/threads and app/browser
+#   nothing from app/window;
+#   everywhere: project headers by their path from the tree's root, never
+#   relative to the including file ("../x.h" slips past the rules above).
 #
 #   cmake -DSOURCE_ROOT=<tree> -DQT_INCLUDE_ROOT=<.../qt6> -P CheckIncludes.cmake
 #
@@ -21,7 +24,9 @@ set(kt_layers
     "app/platform|app/core/|localisation/|${app_only}|none"
     "app/core|localisation/|${app_only}|none"
     "localisation|${app_only}|widgets"
-    "app/widgets|app/window/|any")
+    "app/widgets|app/window/|any"
+    "app/threads|app/window/|any"
+    "app/browser|app/window/|any")
 
 # The Qt module folder of a header in angle brackets, or "" when it is not Qt's.
 function(kt_qt_module header out)
@@ -66,6 +71,27 @@ foreach(layer ${kt_layers})
         endif()
       endif()
     endforeach()
+  endforeach()
+endforeach()
+
+# Relative includes, in every source folder but the test data.
+set(files)
+foreach(folder hashes app localisation tools bench tests)
+  file(GLOB_RECURSE more RELATIVE ${SOURCE_ROOT} ${SOURCE_ROOT}/${folder}/*.h
+       ${SOURCE_ROOT}/${folder}/*.cpp)
+  list(APPEND files ${more})
+endforeach()
+list(FILTER files EXCLUDE REGEX "^tests/data/")
+list(SORT files)
+foreach(file ${files})
+  file(STRINGS ${SOURCE_ROOT}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line ${includes})
+    if(line MATCHES "\"([^\"]+)\"")
+      set(header ${CMAKE_MATCH_1})
+      if(header MATCHES "(^|/)\\.\\.?/")
+        list(APPEND found "${file}: ${header} is a relative include")
+      endif()
+    endif()
   endforeach()
 endforeach()
 

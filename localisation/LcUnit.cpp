@@ -112,10 +112,6 @@ std::string LcWideToCodePage(std::u16string_view text, int32_t codePage) {
   return Utf16ToAnsi(text, codePage);
 }
 
-std::u16string LcThroughCodePage(std::u16string_view text, int32_t codePage) {
-  return AnsiToUtf16(LcWideToCodePage(text, codePage), codePage);
-}
-
 std::u16string LoadOriginalString(uint16_t id) {
   std::u16string text = BuiltInMessage(id);
   if (text.size() > kOriginalStringBuffer - 1) text.resize(kOriginalStringBuffer - 1);

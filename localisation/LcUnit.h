@@ -79,10 +79,6 @@ int32_t LcLocaleCodePage(int32_t lcid);
 // Wide text to a code page, one byte per UTF-16 unit of a single-byte code
 // page; characters the code page lacks become its default character "?".
 std::string LcWideToCodePage(std::u16string_view text, int32_t codePage);
-// A translation as it shows once it has been through the code page, as an
-// 8-bit text property holds it: characters the code page lacks become its
-// default character, the others stay what they are on any system locale.
-std::u16string LcThroughCodePage(std::u16string_view text, int32_t codePage);
 // The built-in text of a message, at most 1023 UTF-16 units.
 std::u16string LoadOriginalString(uint16_t id);
 

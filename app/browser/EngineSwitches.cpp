@@ -35,8 +35,10 @@ bool NoGpu() {
 void WebEngineRuntime::PrepareProcess() {
   // The engine's start-up report; rules of the environment still win.
   QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
-  if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  // The engine's own switch for this (QTWEBENGINE_DISABLE_SANDBOX) has it
+  // tell every start that the user disabled the sandbox; Chromium's switch
+  // does the same silently.
+  if (geteuid() == 0) AppendToVariable("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox", ' ');
   AppendToVariable("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-background-networking", ' ');
   AppendToVariable("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-component-update", ' ');
   if (NoGpu()) AppendToVariable("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu", ' ');

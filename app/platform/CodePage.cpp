@@ -43,8 +43,4 @@ std::string AnsiLowerCase(std::string_view bytes, int codePage) {
   return MapBytes(bytes, TablesOf(codePage).lower);
 }
 
-std::string AnsiUpperCase(std::string_view bytes, int codePage) {
-  return MapBytes(bytes, TablesOf(codePage).upper);
-}
-
 }  // namespace trelio

@@ -20,7 +20,6 @@ std::u16string AnsiToUtf16(std::string_view bytes, int codePage);
 std::string Utf16ToAnsi(std::u16string_view text, int codePage);
 // Lower-case by the rules of the code page (Latin and Cyrillic letters alike).
 std::string AnsiLowerCase(std::string_view bytes, int codePage);
-std::string AnsiUpperCase(std::string_view bytes, int codePage);
 // The system ANSI code page: from the user's locale language, Russian-family
 // languages 1251, all others 1252.
 int SystemAnsiCodePage();

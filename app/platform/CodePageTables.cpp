@@ -85,9 +85,8 @@ std::unique_ptr<CodePageTables> Build(const SingleByte& codePage) {
   for (int b = 255; b >= 0; --b) t->toAnsi[t->toUtf16[b]] = uint8_t(b);
   for (int b = 0; b < 256; ++b) {
     const char16_t c = t->toUtf16[b];
-    const char16_t lo = UnicodeLower(c), up = UnicodeUpper(c);
+    const char16_t lo = UnicodeLower(c);
     t->lower[b] = t->Encodes(lo) ? t->toAnsi[lo] : uint8_t(b);
-    t->upper[b] = t->Encodes(up) ? t->toAnsi[up] : uint8_t(b);
   }
   return t;
 }

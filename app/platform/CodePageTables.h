@@ -11,7 +11,6 @@ struct CodePageTables {
   // toAnsi[c] is the byte for c only when toUtf16 of that byte is c again.
   std::array<uint8_t, 65536> toAnsi{};
   std::array<uint8_t, 256> lower{};
-  std::array<uint8_t, 256> upper{};
 
   bool Encodes(char16_t c) const { return c != 0xFFFD && toUtf16[toAnsi[c]] == c; }
 };

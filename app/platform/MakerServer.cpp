@@ -17,11 +17,14 @@ std::string MakerServerHost() {
   return std::string(host);
 }
 
-std::string MakerServerUrl(std::string_view path) {
-  std::string url = "http://" + MakerServerHost();
+std::string HttpUrl(std::string_view host, std::string_view path) {
+  std::string url = "http://";
+  url += host;
   url += path;
   return url;
 }
+
+std::string MakerServerUrl(std::string_view path) { return HttpUrl(MakerServerHost(), path); }
 
 std::string ServerIndexUrl() { return MakerServerUrl("/trelio/index.csv"); }
 

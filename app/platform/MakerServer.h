@@ -15,6 +15,8 @@ inline constexpr const char* kMakerServerVariable = "KORVANE_TRELIO_SERVER";
 std::string MakerServerHost();
 
 // "http://" + host + path; path starts with "/".
+std::string HttpUrl(std::string_view host, std::string_view path);
+// HttpUrl of the maker's server.
 std::string MakerServerUrl(std::string_view path);
 
 // The maker's pages that the about box and the main menu open in the web

@@ -36,30 +36,4 @@ char16_t UnicodeLower(char16_t c) {
   return c;
 }
 
-char16_t UnicodeUpper(char16_t c) {
-  if (In(c, u'a', u'z')) return c - 32;
-  if (In(c, 0x00E0, 0x00FE) && c != 0x00F7) return c - 32;
-  if (c == 0x00FF) return 0x0178;
-  if (In(c, 0x0101, 0x012F) && !Even(c)) return c - 1;
-  if (c == 0x0131) return u'I';
-  if (In(c, 0x0133, 0x0137) && !Even(c)) return c - 1;
-  if (In(c, 0x013A, 0x0148) && Even(c)) return c - 1;
-  if (In(c, 0x014B, 0x0177) && !Even(c)) return c - 1;
-  if (In(c, 0x017A, 0x017E) && Even(c)) return c - 1;
-  if (c == 0x01A1 || c == 0x01B0) return c - 1;
-  if (c == 0x03AC) return 0x0386;
-  if (In(c, 0x03AD, 0x03AF)) return c - 37;
-  if (c == 0x03CC) return 0x038C;
-  if (In(c, 0x03CD, 0x03CE)) return c - 63;
-  if (c == 0x03C2) return 0x03A3;  // final sigma
-  if (In(c, 0x03B1, 0x03CB)) return c - 32;
-  if (In(c, 0x0430, 0x044F)) return c - 32;
-  if (In(c, 0x0450, 0x045F)) return c - 80;
-  if ((In(c, 0x0461, 0x0481) || In(c, 0x048B, 0x04BF) || In(c, 0x04D1, 0x052F)) && !Even(c))
-    return c - 1;
-  if (c == 0x04CF) return 0x04C0;
-  if (In(c, 0x04C2, 0x04CE) && Even(c)) return c - 1;
-  return c;
-}
-
 }  // namespace trelio

@@ -5,6 +5,5 @@
 namespace trelio {
 
 char16_t UnicodeLower(char16_t c);
-char16_t UnicodeUpper(char16_t c);
 
 }  // namespace trelio

@@ -54,6 +54,11 @@ SyncGate::~SyncGate() {
   S().changed.notify_all();
 }
 
+size_t SyncGate::PendingCalls() {
+  std::lock_guard<std::mutex> hold(S().lock);
+  return S().waiting.size();
+}
+
 bool SyncGate::event(QEvent* e) {
   if (e->type() != kSyncEvent) return QObject::event(e);
   CheckSynchronize();
@@ -66,7 +71,6 @@ void SyncGate::CheckSynchronize() {
     Call* call = S().waiting.front();
     S().waiting.pop_front();
     hold.unlock();
-    bool ran = true;
     std::exception_ptr error;
     try {
       (*call->run)();
@@ -74,7 +78,7 @@ void SyncGate::CheckSynchronize() {
       error = std::current_exception();
     }
     hold.lock();
-    call->ran = ran;
+    call->ran = true;
     call->error = error;
     call->done = true;
     S().changed.notify_all();

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <atomic>
+#include <cstddef>
 #include <functional>
 #include <memory>
 
@@ -25,6 +26,8 @@ class SyncGate : public QObject {
 
   // Runs every waiting call now; the gate's thread only.
   static void CheckSynchronize();
+  // How many calls of worker threads wait for the gate's thread.
+  static size_t PendingCalls();
 
  protected:
   bool event(QEvent* e) override;

@@ -28,7 +28,6 @@ class FileDialogComponent : public QObject {
 
   // The dialog with every setting made so far; made on the first call.
   QFileDialog& Dialog();
-  bool IsMade() const { return !dialog_.isNull(); }
 
  private:
   QWidget* owner_;

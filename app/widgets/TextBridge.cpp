@@ -1,5 +1,7 @@
 #include "app/widgets/TextBridge.h"
 
+#include <QFile>
+
 #include "app/core/text/Messages.h"
 #include "app/platform/CodePage.h"
 
@@ -23,5 +25,9 @@ std::string QStringToAnsi(const QString& text) {
                                          static_cast<size_t>(text.size())),
                      0);
 }
+
+std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString SystemText(const std::string& text) { return QString::fromLocal8Bit(text); }
 
 }  // namespace trelio

@@ -19,4 +19,10 @@ std::u16string QStringToUtf16(const QString& text);
 // A message text in the current language.
 QString MessageQString(uint16_t id);
 
+// File names as the operating system takes them.
+std::string PathBytes(const QString& path);
+// Texts of the operating system and the HTTP library (paths, error reasons),
+// in the locale's encoding.
+QString SystemText(const std::string& text);
+
 }  // namespace trelio

@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/browser/EmbeddedBrowser.h"
 #include "app/core/about/VersionCheck.h"
@@ -203,6 +205,8 @@ class TForm1 : public QMainWindow {
   bool LockForUpdate = false;
   QString VersionText;
   QString SortDescription;
+  // Each item of the options pop-up menu with its twin in the main menu.
+  std::vector<std::pair<QAction*, QAction*>> OptionTwins;
 
   EmbeddedBrowser* ActiveBrowser() const;
   EmbeddedBrowser* InactiveBrowser() const;
@@ -250,6 +254,8 @@ class TForm1 : public QMainWindow {
   void RebuildList(const QString& coin = QString());
   void ReadSortOptions();
   void ApplySortOptions();
+  // The options menu's sort items, indexed by sort kind.
+  std::array<QAction*, 7> SortItems() const;
   void SyncListOptionsMenu();
   void SelectCurrentItem(bool loadFields);
   void ListBox1Click();
@@ -366,9 +372,6 @@ class TForm1 : public QMainWindow {
 
   // Page scripts; their answers come back as console lines.
   void EvalJs(EmbeddedBrowser& browser, const QString& script);
-  void ChromiumInsertAdr(EmbeddedBrowser& browser, const QString& spec);
-  void ChromiumGetTitle(EmbeddedBrowser& browser);
-  void ChromiumDetectInterval(EmbeddedBrowser& browser);
   // The wallet address of the active coin tab; empty when its caption is not
   // a coin.
   QString GetActiveCoinAddress() const;
@@ -489,7 +492,6 @@ class TForm1 : public QMainWindow {
   void CreateDialogs();
   void CreateBrowsers(EmbeddedBrowserFactory& browsers);
   void ConnectBrowser(EmbeddedBrowser& browser);
-  void ConnectCoinControls();
   void SelectSortItem(QAction* item);
   void ToggleCoinTab(int tab);
   void ShowCoinTab(int tab, bool shown);

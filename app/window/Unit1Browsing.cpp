@@ -82,20 +82,6 @@ void TForm1::EvalJs(EmbeddedBrowser& browser, const QString& script) {
   browser.ExecuteJavaScript(script);
 }
 
-void TForm1::ChromiumInsertAdr(EmbeddedBrowser& browser, const QString& spec) {
-  EvalJs(browser, AnsiToQString(InsertAddressScript(QStringToAnsi(spec),
-                                                    QStringToAnsi(GetActiveCoinAddress()),
-                                                    Settings.ignoreFieldNames, 0)));
-}
-
-void TForm1::ChromiumGetTitle(EmbeddedBrowser& browser) {
-  EvalJs(browser, AnsiToQString(TitleQueryScript()));
-}
-
-void TForm1::ChromiumDetectInterval(EmbeddedBrowser& browser) {
-  EvalJs(browser, AnsiToQString(DetectIntervalScript()));
-}
-
 QString TForm1::GetActiveCoinAddress() const {
   return CoinAddress(PageControl1->tabText(PageControl1->currentIndex()).toLower());
 }

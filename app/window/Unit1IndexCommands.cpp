@@ -23,8 +23,6 @@ namespace {
 
 QString Question(MessageId id) { return MessageQString(id) + QLatin1Char('?'); }
 
-std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
 // A progress bar counts in int.
 int BarCount(int64_t count) { return int(std::clamp<int64_t>(count, 0, INT_MAX)); }
 
@@ -118,19 +116,19 @@ void TForm1::Load2Click() {
   ForgetItemsForIndexChange();
   RunIndexCommand([&] {
     UserTemplateLists user(Settings);
-    return UpdateIndexFromFile(Index, FilePath(*chosen), UpdatingOptionsOf(Settings),
+    return UpdateIndexFromFile(Index, PathBytes(*chosen), UpdatingOptionsOf(Settings),
                                ServerTemplates, user.lists);
   });
 }
 
 void TForm1::Save1Click() {
   if (!ChooseSaveFile(SaveDialog1, SaveDialog1FileName, kIndexExportFileName)) return;
-  ExportIndexFields(StringGrid1, FilePath(SaveDialog1FileName), ToolButton1->isChecked());
+  ExportIndexFields(StringGrid1, PathBytes(SaveDialog1FileName), ToolButton1->isChecked());
 }
 
 void TForm1::SaveFullIndextofile1Click() {
   if (!ChooseSaveFile(SaveDialog2, SaveDialog2FileName, kFullIndexExportFileName)) return;
-  SaveIndex(Index, FilePath(SaveDialog2FileName), false);
+  SaveIndex(Index, PathBytes(SaveDialog2FileName), false);
 }
 
 void TForm1::ClearIndex1Click() {

@@ -100,8 +100,10 @@ void TForm1::CreateLayout() {
   setWindowTitle(QStringLiteral("Korvane Trelio"));
   setWindowIcon(Picture(QStringLiteral("korvane-trelio")));
   setFont(SansSerifFont(11));
-  setGeometry(212, 122, 830, 588);
-  setMinimumSize(830, 301);
+  setGeometry(kDesignedBounds.left, kDesignedBounds.top, kDesignedBounds.width,
+              kDesignedBounds.height);
+  // No narrower than designed.
+  setMinimumSize(kDesignedBounds.width, 301);
 
   ImageList1 = CoinImages();
   ImageList2 = LockImages();

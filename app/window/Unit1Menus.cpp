@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QToolButton>
+#include <algorithm>
+#include <vector>
 
 #include "app/core/list/ListRowStyle.h"
 #include "app/core/list/ListSortOptions.h"
@@ -17,7 +19,8 @@ namespace trelio {
 namespace {
 
 // Radio items keep their round mark; their handlers set the checks.
-QActionGroup* RadioGroup(QObject* parent, std::initializer_list<QAction*> items) {
+template <typename Items>
+QActionGroup* RadioGroup(QObject* parent, const Items& items) {
   auto* group = new QActionGroup(parent);
   group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   for (QAction* item : items) group->addAction(item);
@@ -166,17 +169,18 @@ void TForm1::CreateListMenus() {
     const auto handler = o.handler;
     ConnectClick(*o.popup, this, [this, handler] { (this->*handler)(); });
     ConnectClick(*o.twin, this, [this, handler] { (this->*handler)(); });
+    OptionTwins.emplace_back(*o.popup, *o.twin);
   }
   PopupMenu2->setDefaultAction(Refresh1);
-  RadioGroup(this, {Withoutsorting1, Sortinginorderbylastpayout1, Sortinginorderbymovedaverage1,
-                    Sortinginorderbyaveragepayout1, Sortinginorderbytotalpayout1,
-                    sortedinascendingorderbyinterval1, sortinginalphabeticalorder1});
-  RadioGroup(this,
-             {Defaultsorting1, Sortinginorderbylastpayout2, Sortinginorderbymovingaveragepayout1,
-              Sortinginorderbyaveragepayout2, Sortinginorderbytotalpayout2,
-              Sortinginorderbyinterval2, Sortinginalphabeticalorder2});
-  RadioGroup(this, {Ascendingorder1, Descendingorder1});
-  RadioGroup(this, {Ascendingorder2, Descendingorder2});
+  const std::array<QAction*, 7> sortItems = SortItems();
+  std::vector<QAction*> sortTwins;
+  for (const auto& [item, twin] : OptionTwins)
+    if (std::find(sortItems.begin(), sortItems.end(), item) != sortItems.end())
+      sortTwins.push_back(twin);
+  RadioGroup(this, sortItems);
+  RadioGroup(this, sortTwins);
+  RadioGroup(this, std::array{Ascendingorder1, Descendingorder1});
+  RadioGroup(this, std::array{Ascendingorder2, Descendingorder2});
 }
 
 void TForm1::CreateDialogs() {
@@ -190,25 +194,28 @@ void TForm1::CreateDialogs() {
       new FileDialogComponent(this, QStringLiteral("SaveDialog2"), QFileDialog::AcceptSave);
 }
 
+std::array<QAction*, 7> TForm1::SortItems() const {
+  return {Withoutsorting1,
+          sortedinascendingorderbyinterval1,
+          sortinginalphabeticalorder1,
+          Sortinginorderbytotalpayout1,
+          Sortinginorderbylastpayout1,
+          Sortinginorderbymovedaverage1,
+          Sortinginorderbyaveragepayout1};
+}
+
 void TForm1::ReadSortOptions() {
-  Settings.sortBy = SortKindFromChecked(
-      {sortedinascendingorderbyinterval1->isChecked(), sortinginalphabeticalorder1->isChecked(),
-       Sortinginorderbytotalpayout1->isChecked(), Sortinginorderbylastpayout1->isChecked(),
-       Sortinginorderbymovedaverage1->isChecked(), Sortinginorderbyaveragepayout1->isChecked()});
+  const std::array<QAction*, 7> items = SortItems();
+  std::array<bool, 6> checked{};
+  for (size_t kind = 1; kind < items.size(); ++kind) checked[kind - 1] = items[kind]->isChecked();
+  Settings.sortBy = SortKindFromChecked(checked);
   Settings.order = Descendingorder1->isChecked() ? 1 : 0;
   Settings.hiddenAlwaysBelow = Hiddenpointsalwaysbelow1->isChecked() ? 1 : 0;
 }
 
 void TForm1::ApplySortOptions() {
-  QAction* const kinds[] = {Withoutsorting1,
-                            sortedinascendingorderbyinterval1,
-                            sortinginalphabeticalorder1,
-                            Sortinginorderbytotalpayout1,
-                            Sortinginorderbylastpayout1,
-                            Sortinginorderbymovedaverage1,
-                            Sortinginorderbyaveragepayout1};
   const SortOptions options{Settings.sortBy, Settings.order, Settings.hiddenAlwaysBelow};
-  SelectSortItem(kinds[options.Kind()]);
+  SelectSortItem(SortItems()[options.Kind()]);
   SortDescription = Utf16ToQString(trelio::SortDescription(options));
   Ascendingorder1->setChecked(Settings.order != 1);
   Descendingorder1->setChecked(Settings.order == 1);
@@ -216,27 +223,12 @@ void TForm1::ApplySortOptions() {
 }
 
 void TForm1::SyncListOptionsMenu() {
-  const std::pair<QAction*, QAction*> twins[] = {
-      {Defaultsorting1, Withoutsorting1},
-      {Sortinginorderbylastpayout2, Sortinginorderbylastpayout1},
-      {Sortinginorderbytotalpayout2, Sortinginorderbytotalpayout1},
-      {Sortinginorderbyinterval2, sortedinascendingorderbyinterval1},
-      {Sortinginalphabeticalorder2, sortinginalphabeticalorder1},
-      {Sortinginorderbyaveragepayout2, Sortinginorderbyaveragepayout1},
-      {Sortinginorderbymovingaveragepayout1, Sortinginorderbymovedaverage1},
-      {Ascendingorder2, Ascendingorder1},
-      {Descendingorder2, Descendingorder1},
-      {Showhiddenitems2, Showhiddenitems1},
-      {Hiddenitemsalwaysbelow1, Hiddenpointsalwaysbelow1},
-      {Singlelineview2, Singlelineview1}};
-  for (const auto& [twin, item] : twins) twin->setChecked(item->isChecked());
+  for (const auto& [item, twin] : OptionTwins)
+    if (item->isCheckable()) twin->setChecked(item->isChecked());
 }
 
 void TForm1::SelectSortItem(QAction* item) {
-  for (QAction* kind : {Withoutsorting1, Sortinginorderbylastpayout1, Sortinginorderbymovedaverage1,
-                        Sortinginorderbyaveragepayout1, Sortinginorderbytotalpayout1,
-                        sortedinascendingorderbyinterval1, sortinginalphabeticalorder1})
-    kind->setChecked(kind == item);
+  for (QAction* kind : SortItems()) kind->setChecked(kind == item);
 }
 
 void TForm1::Refresh1Click() { RebuildList(); }

@@ -33,12 +33,6 @@ namespace trelio {
 
 namespace {
 
-std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-// Texts of the operating system (paths, error reasons) are in the locale's
-// encoding.
-QString SystemText(const std::string& text) { return QString::fromLocal8Bit(text); }
-
 QString OrDefault(const QString& folder, const QString& fallback) {
   return folder.isEmpty() ? fallback : folder;
 }
@@ -52,8 +46,8 @@ void ReportShutdownError(const QString& error) {
 }  // namespace
 
 void TForm1::FormCreate() {
-  // OLE has no counterpart here. The user's decimal separator is taken first;
-  // "." then holds for every number.
+  // The user's decimal separator is taken first; "." then holds for every
+  // number.
   SystemDecimalSeparator = TakeUserDecimalSeparator();
   Index.systemDecimalSeparator = SystemDecimalSeparator;
   // The browser events, then the two browsers.
@@ -226,7 +220,7 @@ void TForm1::FormDestroy() {
   }
   // A recovery write may not come after the save that makes it stale.
   if (recoveryWriter_) recoveryWriter_->Stop();
-  // Then the index and the settings are saved; OLE has no counterpart here.
+  // Then the index and the settings are saved.
   SaveShutdownIndex();
   SaveShutdownSettings();
 }

@@ -13,18 +13,11 @@
 #include "app/threads/UpdThread.h"
 #include "app/widgets/LcQtForm.h"
 #include "app/widgets/PanelStatusBar.h"
+#include "app/widgets/TextBridge.h"
 #include "app/window/DialogPlacement.h"
 #include "app/window/Unit1.h"
 
 namespace trelio {
-
-namespace {
-
-// Failure texts come from the HTTP library and the operating system, in the
-// locale's encoding.
-QString SystemText(const std::string& text) { return QString::fromLocal8Bit(text); }
-
-}  // namespace
 
 TOKBottomDlg::TOKBottomDlg(TForm1& form1)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

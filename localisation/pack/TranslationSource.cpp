@@ -1,8 +1,6 @@
 #include "localisation/pack/TranslationSource.h"
 
-#include <algorithm>
 #include <charconv>
-#include <filesystem>
 
 #include "app/platform/AsciiCase.h"
 #include "app/platform/AtomicFile.h"
@@ -176,16 +174,6 @@ void ReadSourceFile(const std::string& path, TranslationSources& sources) {
   if (file.missing) throw SourceError(path + ": cannot be read");
   if (!file.ok()) throw SourceError(file.error);
   ReadSourceText(file.bytes, path, sources);
-}
-
-TranslationSources ReadSourceFolder(const std::string& folder) {
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    if (entry.path().extension() == ".txt") files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  TranslationSources sources;
-  for (const std::filesystem::path& file : files) ReadSourceFile(file.string(), sources);
-  return sources;
 }
 
 }  // namespace trelio::lcfpack

@@ -36,8 +36,6 @@ class SourceError : public std::runtime_error {
 void ReadSourceText(std::string_view text, const std::string& fileName,
                     TranslationSources& sources);
 void ReadSourceFile(const std::string& path, TranslationSources& sources);
-// Every "*.txt" file of a folder, in name order, as the build reads them.
-TranslationSources ReadSourceFolder(const std::string& folder);
 
 // UTF-8 to UTF-16; nullopt for malformed input.
 std::optional<std::u16string> Utf8ToUtf16(std::string_view text);

@@ -22,12 +22,11 @@
 #include "localisation/LcUnit.h"
 #include "tests/localisation/LcfTestSupport.h"
 #include "tests/support/ScopedEnv.h"
+#include "tests/support/window/RussianText.h"
 #include "tests/support/window/StartedWindow.h"
 
 namespace trelio::test {
 namespace {
-
-QString Ru(const char* text) { return QString::fromUtf8(text); }
 
 QString Hint(MessageId first, MessageId second) {
   return MessageQString(first) + QStringLiteral("\n\r") + MessageQString(second);

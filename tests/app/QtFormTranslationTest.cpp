@@ -16,12 +16,13 @@
 #include "app/window/Unit4.h"
 #include "localisation/LcUnit.h"
 #include "tests/localisation/LcfTestSupport.h"
+#include "tests/support/window/RussianText.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
 namespace {
 
-QString Ru(const char* text) { return QString::fromUtf8(text); }
+using test::Ru;
 
 Entry Ru(const std::string& key, const std::u16string& russian) {
   return {key, {{u"", -1}, {russian}}};

@@ -3,6 +3,7 @@
 // tests/data/stored: the window's reading of its widgets back into the
 // settings, per coin, shows here too.
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/StoredFiles.h"
 #include "tests/support/window/StartedWindow.h"
 
 namespace trelio {
@@ -12,9 +13,7 @@ using test::StartedWindowTest;
 
 using StoredFilesWindowTest = StartedWindowTest;
 
-std::string Stored(const std::string& name) {
-  return test::ReadBytes(KT_TEST_DATA "/stored/" + name);
-}
+using test::Stored;
 
 TEST_F(StoredFilesWindowTest, StartAndExitWriteTheFilesByteForByteAsBefore) {
   Write(Data("settings.ini"), Stored("settings-input.ini"));

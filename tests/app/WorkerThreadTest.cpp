@@ -110,18 +110,16 @@ TEST_F(WorkerThreadTest, WithoutWindowTheCallIsRefusedAndNeverRuns) {
 }
 
 TEST_F(WorkerThreadTest, WindowGoingAwayReleasesAWaitingCallUnrun) {
-  std::atomic<bool> calling{false};
   bool ran = false;
   bool result = true;
   bool refusedLater = false;
   LambdaThread t([&](LambdaThread&) {
-    calling = true;
     result = LambdaThread::Synchronize([&] { ran = true; });
     refusedLater = !LambdaThread::Synchronize([&] { ran = true; });
   });
   t.Start();
-  while (!calling) QThread::yieldCurrentThread();
-  QThread::msleep(20);  // let the call queue up; it only matters that no event loop runs
+  // No event loop runs here, so the call stays queued until the gate goes.
+  while (SyncGate::PendingCalls() == 0) QThread::yieldCurrentThread();
   gate.reset();
   t.WaitFor();
   EXPECT_FALSE(result);

@@ -43,7 +43,15 @@ TEST(DataFolderTest, PortableMarkerRule) {
       {std::string("1\0", 2), false},
       {"1" + std::string(100000, '\n') + "x", false},
   };
-  for (const Case& c : cases) EXPECT_EQ(IsPortableMarker(c.bytes), c.portable) << c.bytes;
+  ScratchFolder dir;
+  const std::string program = dir / "program";
+  fs::create_directory(program);
+  for (const Case& c : cases) {
+    WriteBytes(program + "/portable", c.bytes);
+    const DataFolderChoice choice = ChooseDataFolder(program, dir / "share");
+    EXPECT_EQ(choice.error, "") << c.bytes;
+    EXPECT_EQ(choice.portable, c.portable) << c.bytes;
+  }
 }
 
 TEST(DataFolderTest, ChoosesTheProgramFolderOnlyWhenPortable) {

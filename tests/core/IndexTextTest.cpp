@@ -136,13 +136,30 @@ TEST(IndexTextTest, FieldsCannotBreakTheLineTheyAreWrittenTo) {
       {fName, "", ""},
   };
   for (const auto& c : cases) {
-    const std::string written = FieldForFile(c.field, c.text);
+    const FaucetField next = FaucetField(c.field + 1);
+    FaucetItem row;
+    row[c.field] = c.text;
+    row[next] = "next";
+    std::string line;
+    AppendIndexLine(line, row, kFaucetFieldCount, '.');
+    ASSERT_EQ(Lines(line).size(), 1u) << c.text;
+    line = Lines(line)[0];
+    // Every field but this one is empty or "next", so none holds a ";".
+    std::vector<std::string> fields;
+    for (size_t at = 0;;) {
+      const size_t end = line.find(';', at);
+      fields.push_back(line.substr(at, end - at));
+      if (end == std::string::npos) break;
+      at = end + 1;
+    }
+    ASSERT_EQ(fields.size(), size_t(kFaucetFieldCount)) << c.text;
+    const std::string& written = fields[c.field];
     EXPECT_EQ(written, c.written) << c.text;
     // What is written reads back as one field, as written before the quotes.
     FaucetItem back;
-    SplitIndexLine(written + ";next", ';', back);
-    EXPECT_EQ(back[fCurrency], StripQuotes(written)) << c.text;
-    EXPECT_EQ(back[fName], "next") << c.text;
+    SplitIndexLine(line, ';', back);
+    EXPECT_EQ(back[c.field], StripQuotes(written)) << c.text;
+    EXPECT_EQ(back[next], "next") << c.text;
   }
 }
 

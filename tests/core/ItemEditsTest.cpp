@@ -14,10 +14,15 @@ const std::u16string kUrlKnown = MessageText(msgUrlAlreadyExists) + u".";
 const std::u16string kNameMissing = MessageText(msgNameNotEntered) + u".";
 const std::u16string kIntervalMissing = MessageText(msgIntervalNotEntered) + u".";
 
-TEST(ItemEditsTest, RemoveSemicolonsDropsEveryOne) {
-  EXPECT_EQ(RemoveSemicolons("a;b;;c;"), "abc");
-  EXPECT_EQ(RemoveSemicolons(";;;"), "");
-  EXPECT_EQ(RemoveSemicolons(std::string("\0;\xff", 3)), std::string("\0\xff", 2));
+TEST(ItemEditsTest, SavedNamesLoseEverySemicolon) {
+  FaucetItem current;
+  current[fUrl] = "http://a.example/";
+  const struct {
+    std::string name, saved;
+  } cases[] = {
+      {"a;b;;c;", "abc"}, {";;;", ""}, {std::string("\0;\xff", 3), std::string("\0\xff", 2)}};
+  for (const auto& c : cases)
+    EXPECT_EQ(CheckSavedItem(current, {"", c.name, "5", ""}).edits.name, c.saved) << c.name;
 }
 
 TEST(ItemEditsTest, NewItemChecksJoinTheirMessagesByLfCr) {

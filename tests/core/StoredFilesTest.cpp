@@ -10,6 +10,7 @@
 #include "app/core/index/IndexMerge.h"
 #include "app/core/settings/AppSettings.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/StoredFiles.h"
 
 namespace trelio {
 namespace {
@@ -18,7 +19,7 @@ using test::ReadBytes;
 using test::ScratchFolder;
 using test::WriteBytes;
 
-std::string Stored(const std::string& name) { return ReadBytes(KT_TEST_DATA "/stored/" + name); }
+using test::Stored;
 
 TEST(StoredFilesTest, SettingsAreWrittenByteForByteAsBefore) {
   struct Case {

@@ -19,7 +19,6 @@ using test::ScratchFolder;
 using test::StringTable;
 
 const std::u16string kWaitRu = u"\u0436\u0434\u0430\u0442\u044C";  // "ждать"
-const std::string kWaitRu1251 = "\xE6\xE4\xE0\xF2\xFC";
 
 // A module file with English and Russian and two messages, the Russian
 // 65094 holding a character code page 1251 lacks.
@@ -44,23 +43,23 @@ TEST_F(LanguageEngine, LoadResultsAndWhatAnswersTheMessages) {
     std::string file;
     int32_t lcid;
     int32_t result;
-    std::string wait;
+    std::u16string wait;
   };
   const Step steps[] = {
-      {"Russian", path_, 1049, 1, kWaitRu1251},
-      {"a module that lacks the LCID", path_, 1031, 0, "wait"},
-      {"Russian again", path_, 1049, 1, kWaitRu1251},
-      {"no module: the previous language is gone too", folder_ / "none.lcf", 1049, -1, "wait"},
-      {"a folder is no module", folder_.path(), 1049, -1, "wait"},
-      {"English", path_, 1033, 1, "wait"},
+      {"Russian", path_, 1049, 1, kWaitRu},
+      {"a module that lacks the LCID", path_, 1031, 0, u"wait"},
+      {"Russian again", path_, 1049, 1, kWaitRu},
+      {"no module: the previous language is gone too", folder_ / "none.lcf", 1049, -1, u"wait"},
+      {"a folder is no module", folder_.path(), 1049, -1, u"wait"},
+      {"English", path_, 1033, 1, u"wait"},
   };
   for (const Step& s : steps) {
     EXPECT_EQ(LcLoadLanguage(s.file, s.lcid, nullptr, 0), s.result) << s.what;
-    EXPECT_EQ(LoadResString(msgWait), s.wait) << s.what;
+    EXPECT_EQ(MessageText(msgWait), s.wait) << s.what;
     EXPECT_EQ(LcActiveLanguage() != nullptr, s.result == 1) << s.what;
   }
   LcReleaseLanguage();
-  EXPECT_EQ(LoadResString(msgWait), "wait");
+  EXPECT_EQ(MessageText(msgWait), u"wait");
   EXPECT_FALSE(LcActiveLanguage());
 }
 
@@ -83,14 +82,13 @@ TEST_F(LanguageEngine, MessageTextIsDecodedWithTheLanguagesCodePage) {
   ASSERT_EQ(LcLoadLanguage(path_, 1049, nullptr, 0), 1);
   EXPECT_EQ(MessageText(msgWait), kWaitRu);
   EXPECT_EQ(MessageText(msgMin), u"\u043C\u0438\u043D?");
-  EXPECT_EQ(LoadResString(msgMin), "\xEC\xE8\xED?");
   // Without a translation: the built-in text, through the same code page.
   EXPECT_EQ(MessageText(msgHintInputField), BuiltInMessage(msgHintInputField));
 }
 
 TEST(LanguageCodePage, OnlyWhatTheCodePageLacksChanges) {
-  EXPECT_EQ(LcThroughCodePage(u"\u0416\u00E9\u4E2D\u20AC", 1251), u"\u0416??\u20AC");
-  EXPECT_EQ(LcThroughCodePage(u"\u0416\u00E9\u20AC", 1252), u"?\u00E9\u20AC");
+  EXPECT_EQ(LcWideToCodePage(u"\u0416\u00E9\u4E2D\u20AC", 1251), "\xC6??\x88");
+  EXPECT_EQ(LcWideToCodePage(u"\u0416\u00E9\u20AC", 1252), "?\xE9\x80");
   EXPECT_EQ(LcWideToCodePage(u"", 1251), "");
 }
 
@@ -126,11 +124,9 @@ TEST(LanguageCodePage, SingleByteCodePagesConvertAsThemselves) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(LcWideToCodePage(c.text, c.codePage), c.bytes) << c.codePage;
-    EXPECT_EQ(LcThroughCodePage(c.text, c.codePage), AnsiToUtf16(c.bytes, c.codePage))
-        << c.codePage;
   }
-  EXPECT_EQ(LcThroughCodePage(u"Привет", 866), u"Привет");
-  EXPECT_EQ(LcThroughCodePage(u"Привет", 20866), u"Привет");
+  for (const int codePage : {866, 20866})
+    EXPECT_EQ(AnsiToUtf16(LcWideToCodePage(u"Привет", codePage), codePage), u"Привет") << codePage;
 }
 
 // A module whose second-form header names the code page: the messages come in
@@ -142,7 +138,7 @@ TEST(LanguageCodePage, MessagesComeInTheCodePageTheHeaderNames) {
       {{"LCHEADE2", HeaderRecord({1049}, 0, {866})}, {"65093", StringTable({{kWaitRu}})}});
   test::WriteBytes(path, std::string(module.begin(), module.end()));
   ASSERT_EQ(LcLoadLanguage(path, 1049, nullptr, 0), 1);
-  EXPECT_EQ(LoadResString(msgWait), "\xA6\xA4\xA0\xE2\xEC");
+  EXPECT_EQ(LcActiveLanguage()->TranslateResString(msgWait), "\xA6\xA4\xA0\xE2\xEC");
   EXPECT_EQ(MessageText(msgWait), kWaitRu);
   LcReleaseLanguage();
 }
@@ -167,9 +163,9 @@ TEST_F(LanguageEngine, SwitchingIsSafeAgainstLookupsInFlight) {
   for (int t = 0; t < 4; ++t)
     readers.emplace_back([&] {
       while (!stop.load()) {
-        const std::string wait = LoadResString(msgWait);
+        const std::u16string wait = MessageText(msgWait);
         const std::u16string min = MessageText(msgMin);
-        if (wait != "wait" && wait != kWaitRu1251) ++wrong;
+        if (wait != u"wait" && wait != kWaitRu) ++wrong;
         if (min != u"min." && min != u"\u043C\u0438\u043D?") ++wrong;
         ++lookups;
       }

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -138,9 +140,16 @@ inline Bytes BuildModule(const std::vector<Resource>& resources, PeKind kind = P
 // The module the build made beside the program.
 inline Bytes BuiltModuleBytes() { return FileBytes(KT_LANGUAGE_MODULE); }
 
-// The translation sources the build made it from.
+// The translation sources the build made it from: every "*.txt" file of the
+// folder, in name order, as the build passes them to the packer.
 inline lcfpack::TranslationSources ReadSources() {
-  return lcfpack::ReadSourceFolder(KT_LANG_SOURCES);
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(KT_LANG_SOURCES))
+    if (entry.path().extension() == ".txt") files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  lcfpack::TranslationSources sources;
+  for (const std::filesystem::path& file : files) lcfpack::ReadSourceFile(file.string(), sources);
+  return sources;
 }
 
 }  // namespace trelio::test

@@ -115,30 +115,22 @@ TEST(CodePageTest, ChangesCaseByTheCodePagesRules) {
       {1253, Bytes({0xC1, 0xD9}), Bytes({0xE1, 0xF9})},  // Α Ω
       {1257, Bytes({0xC0}), Bytes({0xE0})},              // Ą
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(AnsiLowerCase(c.upper, c.codePage), c.lower) << c.codePage;
-    EXPECT_EQ(AnsiUpperCase(c.lower, c.codePage), c.upper) << c.codePage;
-  }
+  for (const auto& c : cases) EXPECT_EQ(AnsiLowerCase(c.upper, c.codePage), c.lower) << c.codePage;
 }
 
 TEST(CodePageTest, CaseChangesOnlyWhereTheCodePageHoldsTheOtherCase) {
   const struct {
     int codePage;
-    std::string text, lower, upper;
+    std::string text, lower;
   } cases[] = {
       // ß, ×, ÷, µ and ª have no other case in 1252.
-      {1252, Bytes({0xDF, 0xD7, 0xF7, 0xB5, 0xAA}), Bytes({0xDF, 0xD7, 0xF7, 0xB5, 0xAA}),
-       Bytes({0xDF, 0xD7, 0xF7, 0xB5, 0xAA})},
+      {1252, Bytes({0xDF, 0xD7, 0xF7, 0xB5, 0xAA}), Bytes({0xDF, 0xD7, 0xF7, 0xB5, 0xAA})},
       // №, an undefined byte, NUL, digits.
-      {1251, Bytes({0xB9, 0x98, 0x00, '1'}), Bytes({0xB9, 0x98, 0x00, '1'}),
-       Bytes({0xB9, 0x98, 0x00, '1'})},
-      // Dotted capital I and dotless small i pair with the ASCII letters.
-      {1254, Bytes({0xDD, 0xFD}), Bytes({'i', 0xFD}), Bytes({0xDD, 'I'})},
+      {1251, Bytes({0xB9, 0x98, 0x00, '1'}), Bytes({0xB9, 0x98, 0x00, '1'})},
+      // Dotted capital I pairs with the ASCII letter; dotless small i stays.
+      {1254, Bytes({0xDD, 0xFD}), Bytes({'i', 0xFD})},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(AnsiLowerCase(c.text, c.codePage), c.lower) << c.codePage;
-    EXPECT_EQ(AnsiUpperCase(c.text, c.codePage), c.upper) << c.codePage;
-  }
+  for (const auto& c : cases) EXPECT_EQ(AnsiLowerCase(c.text, c.codePage), c.lower) << c.codePage;
 }
 
 TEST(CodePageTest, SystemCodePageFollowsTheLocaleLanguage) {

@@ -95,7 +95,12 @@ class BrowsingController {
   // Loads a page for a coin: the faucet row's, or the listed one's for a typed
   // URL. Its address insertions fill in that coin's wallet.
   void LoadPage(BrowserWindow w, const std::string& url, const std::string& coin);
-  void InsertAddress(BrowserWindow w, std::string_view spec);
+  // The page scripts: the address insertion with an input field setting, the
+  // title query and the interval detection; their answers come back as
+  // console lines.
+  void ChromiumInsertAdr(BrowserWindow w, std::string_view spec);
+  void ChromiumGetTitle(BrowserWindow w);
+  void ChromiumDetectInterval(BrowserWindow w);
   std::string SpecFor(BrowserWindow w) const;
   void ShowKeptFieldReports();
   // The row's URL key, name, interval and input field spec into the edits.

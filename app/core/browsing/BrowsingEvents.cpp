@@ -25,11 +25,19 @@ void BrowsingController::LoadPage(BrowserWindow w, const std::string& url,
 // The wallet of the coin the page was opened for, not of the tab that happens
 // to be active when its events arrive: a preloaded or hidden page of another
 // coin would get a wallet that its claim then pays to.
-void BrowsingController::InsertAddress(BrowserWindow w, std::string_view spec) {
+void BrowsingController::ChromiumInsertAdr(BrowserWindow w, std::string_view spec) {
   const std::string& coin = pageCoin_[Index(w)];
   const std::string address = view_.CoinAddress(coin.empty() ? currentCoin_ : coin);
   view_.RunScript(w,
                   InsertAddressScript(spec, address, settings_.ignoreFieldNames, kSystemCodePage));
+}
+
+void BrowsingController::ChromiumGetTitle(BrowserWindow w) {
+  view_.RunScript(w, std::string(TitleQueryScript()));
+}
+
+void BrowsingController::ChromiumDetectInterval(BrowserWindow w) {
+  view_.RunScript(w, std::string(DetectIntervalScript()));
 }
 
 // The preloaded row's own spec for its page in the inactive window, and the
@@ -44,11 +52,11 @@ std::string BrowsingController::SpecFor(BrowserWindow w) const {
 void BrowsingController::ChromiumDocumentAvailableInMainFrame(BrowserWindow w,
                                                               std::string_view mainFrameUrl) {
   keptFieldReport_[Index(w)].clear();  // a new page reports anew
-  InsertAddress(w, SpecFor(w));
+  ChromiumInsertAdr(w, SpecFor(w));
   // The edits hold the row on show: the browsed page, navigating while
   // another row is selected, must not write its address over that row's.
   if (w != ActiveBrowser() || !view_.BrowserVisible(w)) return;
-  view_.RunScript(w, std::string(TitleQueryScript()));
+  ChromiumGetTitle(w);
   view_.SetEditText(DetailEdit::Url, StripReferral(mainFrameUrl));
 }
 
@@ -56,7 +64,7 @@ void BrowsingController::ChromiumLoadEnd(BrowserWindow w, bool isMainFrame,
                                          std::string_view frameUrl) {
   if (!isMainFrame || frameUrl == "about:blank") return;
   // Again at load end: the script fills only empty fields.
-  InsertAddress(w, SpecFor(w));
+  ChromiumInsertAdr(w, SpecFor(w));
 }
 
 // Back and forward act on the active window, so the buttons follow its
@@ -135,14 +143,14 @@ void BrowsingController::Edit5Click() {
   if (!view_.EditText(DetailEdit::Name).empty()) return;
   for (const BrowserWindow w : {BrowserWindow::First, BrowserWindow::Second}) {
     if (view_.BrowserVisible(w)) {
-      view_.RunScript(w, std::string(TitleQueryScript()));
+      ChromiumGetTitle(w);
       return;
     }
   }
 }
 
 void BrowsingController::Edit6KeyPress(char key) {
-  if (key == '\r') view_.RunScript(ActiveBrowser(), std::string(DetectIntervalScript()));
+  if (key == '\r') ChromiumDetectInterval(ActiveBrowser());
 }
 
 void BrowsingController::Edit7KeyPress(char key) {
@@ -150,7 +158,7 @@ void BrowsingController::Edit7KeyPress(char key) {
 }
 
 void BrowsingController::Edit8KeyPress(char key) {
-  if (key == '\r') InsertAddress(ActiveBrowser(), view_.EditText(DetailEdit::Input));
+  if (key == '\r') ChromiumInsertAdr(ActiveBrowser(), view_.EditText(DetailEdit::Input));
 }
 
 bool ChromiumBeforePopup(int blockPopups, bool ctrlDown) { return blockPopups > 0 && !ctrlDown; }

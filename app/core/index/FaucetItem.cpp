@@ -8,12 +8,6 @@ const std::array<std::string_view, kFaucetFieldCount> kFaucetHeader = {
     "Total Payout",   "Last Payout",   "Last Payout 2", "Last Payout 3", "Moving average payout",
     "Average payout", "Payouts count", "No pay",        "Favorite"};
 
-int FaucetIndex::RowOf(const FaucetItem* item) const {
-  for (size_t r = 0; r < rows_.size(); ++r)
-    if (&rows_[r] == item) return static_cast<int>(r);
-  return -1;
-}
-
 void FaucetIndex::Clear() {
   rows_.resize(1);
   for (int f = 0; f < kFaucetFieldCount; ++f) rows_[0].fields[f] = kFaucetHeader[f];

@@ -57,8 +57,6 @@ class FaucetIndex {
   int RowCount() const { return static_cast<int>(rows_.size()); }
   FaucetItem& Row(int r) { return rows_.at(r); }
   const FaucetItem& Row(int r) const { return rows_.at(r); }
-  // The row number of a reference into this index, or -1.
-  int RowOf(const FaucetItem* item) const;
 
   // Appends an empty row and returns it.
   FaucetItem& Append() { return rows_.emplace_back(); }

@@ -54,12 +54,6 @@ std::string WithoutUnsafeBytes(FaucetField field, std::string_view text) {
   return out;
 }
 
-std::string FieldForFile(FaucetField field, std::string_view text) {
-  std::string out;
-  AppendField(out, field, text);
-  return out;
-}
-
 void AppendIndexLine(std::string& out, const FaucetItem& row, int fieldCount,
                      char systemDecimalSeparator) {
   for (int f = 0; f < fieldCount; ++f) {

@@ -13,13 +13,10 @@ namespace trelio {
 // Url and is dropped elsewhere.
 std::string WithoutUnsafeBytes(FaucetField field, std::string_view text);
 
-// A field as it goes into a line: WithoutUnsafeBytes, and a text that begins
-// and ends with a double quote gets one more pair, which the reader takes off
-// again.
-std::string FieldForFile(FaucetField field, std::string_view text);
-
 // Appends fields 0 to fieldCount - 1 of `row` joined by ";" and ended by
-// CR LF; the payout fields (10 to 15) are written with "." as separator.
+// CR LF; the payout fields (10 to 15) are written with "." as separator. Each
+// field goes in through WithoutUnsafeBytes, and a text that begins and ends
+// with a double quote gets one more pair, which the reader takes off again.
 void AppendIndexLine(std::string& out, const FaucetItem& row, int fieldCount,
                      char systemDecimalSeparator);
 

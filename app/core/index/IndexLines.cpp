@@ -33,7 +33,7 @@ void SplitIndexLine(std::string_view line, char separator, FaucetItem& item) {
     }
     const size_t end = line.find(separator, start);
     item.fields[f].assign(
-        StripQuotesView(line.substr(start, end == std::string_view::npos ? end : end - start)));
+        StripQuotes(line.substr(start, end == std::string_view::npos ? end : end - start)));
     start = end == std::string_view::npos ? end : end + 1;
   }
 }

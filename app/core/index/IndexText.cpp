@@ -4,15 +4,11 @@
 
 namespace trelio {
 
-std::string_view StripQuotesView(std::string_view text, std::string_view quote) {
+std::string_view StripQuotes(std::string_view text, std::string_view quote) {
   if (quote.empty() || text.size() < 2 || text.front() != quote.front() ||
       text.back() != quote.front())
     return text;
   return text.substr(1, text.size() - 2);
-}
-
-std::string StripQuotes(std::string_view text, std::string_view quote) {
-  return std::string(StripQuotesView(text, quote));
 }
 
 void NormalizeDecimalInPlace(std::string& text, char systemDecimalSeparator) {

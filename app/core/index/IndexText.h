@@ -10,9 +10,8 @@ namespace trelio {
 
 // Removes one enclosing pair of the quote character (the first character of
 // `quote`) from a text of at least two characters; otherwise the text as is.
-std::string StripQuotes(std::string_view text, std::string_view quote = "\"");
-// The same as a view into `text`.
-std::string_view StripQuotesView(std::string_view text, std::string_view quote = "\"");
+// A view into `text`.
+std::string_view StripQuotes(std::string_view text, std::string_view quote = "\"");
 
 // Every occurrence of the system decimal separator becomes ".".
 std::string NormalizeDecimal(std::string_view text, char systemDecimalSeparator);

@@ -2,6 +2,7 @@
 
 #include "app/core/index/UrlKey.h"
 #include "app/core/items/UrlEncode.h"
+#include "app/platform/MakerServer.h"
 
 namespace trelio {
 namespace {
@@ -27,7 +28,7 @@ std::string_view ActionName(ItemAction action) {
 }  // namespace
 
 std::string ItemActionUrl(std::string_view server, ItemAction action, const FaucetItem& row) {
-  std::string url = "http://" + std::string(server) + "/trelio/a.php?a=";
+  std::string url = HttpUrl(server, "/trelio/a.php?a=");
   url += ActionName(action);
   const std::string key = UrlEncode(StripReferral(row[fUrl]));
   if (action == ItemAction::Add) {

@@ -31,14 +31,6 @@ void CheckNameAndInterval(CheckedItem& item) {
 
 }  // namespace
 
-std::string RemoveSemicolons(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text)
-    if (c != ';') out += c;
-  return out;
-}
-
 CheckedItem CheckSavedItem(const FaucetItem& current, ItemEdits edits) {
   CheckedItem item{std::move(edits), {}, {}, {}};
   item.url = current[fUrl];

@@ -11,9 +11,6 @@
 
 namespace trelio {
 
-// The text with every ";" removed (";" separates the fields of the index file).
-std::string RemoveSemicolons(std::string_view text);
-
 // The texts of the detail edits: URL, name, interval in minutes and address
 // input field spec.
 struct ItemEdits {

@@ -4,8 +4,8 @@
 
 namespace trelio {
 
-bool MayToggleCoinTab(const std::array<bool, kCoinCount>& shown, int coin) {
-  if (!shown[static_cast<size_t>(coin)]) return true;
+bool MayToggleCoinTab(const std::array<bool, kCoinCount>& shown, int tab) {
+  if (!shown[static_cast<size_t>(tab)]) return true;
   return std::count(shown.begin(), shown.end(), true) > 1;
 }
 

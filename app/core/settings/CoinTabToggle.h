@@ -7,7 +7,7 @@
 
 namespace trelio {
 
-// shown[i]: the tab of coin i (tab order) is shown. The last shown tab stays.
-bool MayToggleCoinTab(const std::array<bool, kCoinCount>& shown, int coin);
+// shown[i]: tab i (the coins' tab order) is shown. The last shown tab stays.
+bool MayToggleCoinTab(const std::array<bool, kCoinCount>& shown, int tab);
 
 }  // namespace trelio

@@ -132,11 +132,6 @@ void RemoveInterruptedSaves(const DataFiles& files) {
   RemoveLeftoverTemporaryFiles(files.folder, names);
 }
 
-bool IsPortableMarker(std::string_view bytes) {
-  MarkerScanner scanner;
-  return scanner.Feed(bytes) && scanner.Portable();
-}
-
 DataFolderChoice ChooseDataFolder(std::string_view programFolder, std::string_view appDataFolder) {
   DataFolderChoice choice;
   if (!ReadMarker(Join(programFolder, "portable"), choice.portable, choice.error)) return choice;

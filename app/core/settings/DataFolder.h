@@ -22,19 +22,16 @@ DataFiles DataFilesIn(std::string_view folder);
 // their process was killed part-way (that process being gone).
 void RemoveInterruptedSaves(const DataFiles& files);
 
-// The "portable" marker's rule: of each line (ended by CR LF, LF or CR) at most
-// its first 80 bytes are taken, the pieces are joined without separators, and
-// the program is portable when the joined text is exactly "1".
-bool IsPortableMarker(std::string_view bytes);
-
 // Fails with why no usable data folder could be had.
 struct [[nodiscard]] DataFolderChoice : Outcome {
   std::string folder;  // without a trailing "/"; empty when it failed
   bool portable = false;
 };
 
-// With a file "portable" in the program folder that makes the program portable,
-// the program folder; otherwise the per-user application-data folder +
+// With a file "portable" in the program folder that makes the program portable
+// (of each line, ended by CR LF, LF or CR, at most its first 80 bytes are
+// taken, the pieces are joined without separators, and the joined text is
+// exactly "1"), the program folder; otherwise the per-user application-data folder +
 // "/Korvane Trelio", created (with any missing parents) when it does not exist.
 // The folder must be one that can be read and written; an unreadable marker, an
 // unknown application-data folder, a folder that cannot be created, read or

@@ -115,14 +115,6 @@ const std::vector<uint16_t>& ProgramMessageIds() {
 
 // Lookups may come from worker threads while the language changes: each one
 // finishes on the lookup it started with.
-std::string LoadResString(uint16_t id) {
-  if (const std::shared_ptr<const MessageLookup> lookup = CurrentLookup())
-    return (*lookup)(id).bytes;
-  std::string text;
-  for (char16_t c : BuiltInMessage(id)) text += c < 0x80 ? char(c) : '?';
-  return text;
-}
-
 std::u16string MessageText(uint16_t id) {
   if (const std::shared_ptr<const MessageLookup> lookup = CurrentLookup()) {
     const EncodedText text = (*lookup)(id);

@@ -83,11 +83,6 @@ struct EncodedText {
   int codePage = 0;
 };
 
-// The text of an id as 8-bit text: the active language's, in that language's
-// code page, when a lookup is installed; else the built-in text (ASCII, so its
-// bytes are the same in every code page).
-std::string LoadResString(uint16_t id);
-
 // The same text as characters, for the screen: the active language's 8-bit
 // text decoded with the code page it was made in, so it reads right whatever
 // the system's code page; a character that code page lacks stays its default

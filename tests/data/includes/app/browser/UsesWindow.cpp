@@ -1,0 +1,2 @@
+#include "app/browser/EmbeddedBrowser.h"
+#include "app/window/FormBrowsingView.h"

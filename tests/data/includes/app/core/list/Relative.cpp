@@ -1,0 +1,3 @@
+#include "app/core/list/ListRowStyle.h"
+#include "../../widgets/Fonts.h"
+#include "./ListRowStyle.h"

@@ -1,0 +1,2 @@
+#include <QThread>
+#include "app/window/Unit1.h"
