@@ -70,6 +70,8 @@ constexpr Entry kBuiltIn[] = {
     {65133, u"Faucets micropayments service"},
     {65134, u"version"},
     {65135, u"available"},
+    {65240, u"The program is already running with the data folder"},
+    {65241, u"The index cannot be updated: there is no data folder to keep it in"},
 };
 
 std::mutex& LookupMutex() {

@@ -62,6 +62,8 @@ enum MessageId : uint16_t {
   msgFaucetsMicropayments = 65133,
   msgVersionAnnounce = 65134,
   msgAvailable = 65135,
+  msgAlreadyRunning = 65240,
+  msgNoDataFolderForIndex = 65241,
 };
 
 // The built-in English text of an id, as UTF-16; empty for an unknown id.
