@@ -33,6 +33,16 @@ int main(int argc, char** argv) {
   {
     // The windows in their order; they go in the reverse one.
     TForm1 form1(runtime);
+    if (form1.DataFolderTaken) {
+      // The error box is this program's only window; a session end closes it.
+      SessionEndSignals sessionEnd([] {
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+      });
+      form1.TellDataFolderTaken();
+      runtime.Shutdown();
+      LcReleaseLanguage();
+      return 0;
+    }
     TAboutBox aboutBox(form1);
     TOKBottomDlg okBottomDlg(form1);
     TOKBottomDlg1 okBottomDlg1(form1);

@@ -3,42 +3,23 @@
 // bytes handed over faster than they are written only the newest are kept.
 #pragma once
 
-#include <condition_variable>
-#include <mutex>
-#include <optional>
 #include <string>
-#include <thread>
 
 #include "app/core/index/IndexFile.h"
+#include "app/threads/BackgroundWriter.h"
 
 namespace trelio {
 
 class RecoveryWriter {
  public:
-  RecoveryWriter();
-  // Stop().
-  ~RecoveryWriter();
-  RecoveryWriter(const RecoveryWriter&) = delete;
-  RecoveryWriter& operator=(const RecoveryWriter&) = delete;
-
   // The index bytes for the recovery file of files.
   void Post(const IndexFilePaths& files, std::string bytes);
   // Waits for a write under way and drops bytes not yet begun: once it has
   // returned nothing more is written, so the file can be removed safely.
-  void Stop();
+  void Stop() { writer_.Stop(); }
 
  private:
-  struct Job {
-    IndexFilePaths files;
-    std::string bytes;
-  };
-  void Run();
-
-  std::mutex lock_;
-  std::condition_variable wake_;
-  std::optional<Job> pending_;
-  bool stop_ = false;
-  std::thread thread_;
+  BackgroundWriter writer_;
 };
 
 }  // namespace trelio

@@ -21,6 +21,8 @@
 #include "app/core/items/ItemActions.h"
 #include "app/core/settings/AppSettings.h"
 #include "app/core/settings/DataFolder.h"
+#include "app/platform/FolderLock.h"
+#include "app/threads/BackgroundWriter.h"
 #include "app/threads/ExecuteThread.h"
 #include "app/threads/RecoveryWriter.h"
 #include "app/widgets/FaucetListDrawing.h"
@@ -239,6 +241,19 @@ class TForm1 : public QMainWindow {
   // Each tick hands a changed index to the recovery file, so that a crash
   // loses a minute at most.
   void KeepIndexForRecovery();
+  // Each tick writes changed settings to settings.ini, for the same reason.
+  void KeepSettingsOnDisk();
+  // The settings as the window shows them now: the address edits, tabs and
+  // locks, the page, the panel sizes, the window's state and bounds.
+  AppSettings WindowSettings() const;
+  // Another program works on the data folder that this start chose: this
+  // one read and wrote nothing there, and only says so before it ends.
+  bool DataFolderTaken = false;
+  // Calls the program that holds the data folder, so that it comes to the
+  // front, and tells the user in the error box.
+  void TellDataFolderTaken();
+  // Where the window system lets a program do it.
+  void BringToFront();
   void ApplyLanguageSetting(const std::string& languageCode);
   // Loads a language, translates the window, sets the menu marks, the
   // language code, the composed hints, and refills the list.
@@ -500,7 +515,9 @@ class TForm1 : public QMainWindow {
   void AddressEditReleased(int tab);
 
   void RestoreWindowState();
-  void StoreWindowState();
+  // Takes the folder's lock and answers the calls of later starts; false
+  // when another program holds it.
+  bool HoldDataFolder(const DataFiles& files);
   void LoadStartupIndex();
   void SaveShutdownIndex();
   void SaveShutdownSettings();
@@ -515,6 +532,13 @@ class TForm1 : public QMainWindow {
   bool settingsRestored_ = false;
   IndexRecovery indexRecovery_;
   std::unique_ptr<RecoveryWriter> recoveryWriter_;
+  // The data folder, held from its choice to the end of the shutdown.
+  FolderLock folderLock_;
+  QString takenFolder_;  // the folder another program holds
+  // settings.ini as last written or read; empty writer: not kept on disk
+  // while running (no folder, or a file that could not be read).
+  std::string settingsWritten_;
+  std::unique_ptr<BackgroundWriter> settingsWriter_;
   std::unique_ptr<FormBrowsingView> browsingView_;
   FaucetListDelegate* listDelegate_ = nullptr;
   ListDrawResources listResources_;

@@ -84,6 +84,11 @@ bool TForm1::ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, cons
 }
 
 void TForm1::Updateindex1Click() {
+  // The download would have nowhere to go.
+  if (Index.files.tmp2.empty()) {
+    Prompts.error(this, MessageQString(msgNoDataFolderForIndex) + QLatin1Char('.'));
+    return;
+  }
   if (StringGrid1.RowCount() > 1 && !Prompts.confirm(this, Question(msgConfirmUpdateIndex))) return;
   ForgetItemsForIndexChange();
   ApplySortOptions();

@@ -16,6 +16,7 @@
 #include "app/core/index/InOutError.h"
 #include "app/core/list/ListRowStyle.h"
 #include "app/core/settings/BrowserEmulation.h"
+#include "app/core/settings/LanguageSetting.h"
 #include "app/core/text/Numbers.h"
 #include "app/platform/DecimalSeparator.h"
 #include "app/platform/IniFile.h"
@@ -77,6 +78,13 @@ void TForm1::FormCreate() {
     // Nothing is read from or written to a folder that cannot be used.
     ShowErrorBox(SystemText(folder.error));
   } else {
+    // One program per data folder: a second one reads and writes nothing
+    // there, not even the leftovers of the first one's saves.
+    if (!HoldDataFolder(DataFilesIn(folder.folder))) {
+      FirstShow = false;
+      ApplyLanguageSetting(DefaultLanguageCode(GetLocaleInformation(kLocaleSAbbrevLangName)));
+      return;
+    }
     Files = DataFilesIn(folder.folder);
     Index.files = Files.index;
     RemoveInterruptedSaves(Files);
@@ -96,6 +104,10 @@ void TForm1::FormCreate() {
   const IniFile ini = Files.settings.empty() ? IniFile() : IniFile::Load(Files.settings);
   Settings = ReadAppSettings(ini, environment,
                              [this](const std::string& code) { ApplyLanguageSetting(code); });
+  if (!Files.settings.empty() && ini.LoadError().empty()) {
+    settingsWritten_ = ini.Bytes();
+    settingsWriter_ = std::make_unique<BackgroundWriter>();
+  }
 
   // The list, update and window options, the coin tabs and their addresses.
   RestoreWindowState();
@@ -114,6 +126,7 @@ void TForm1::FormCreate() {
         ExpireCompletedItems();
         MyThreadTick();
         KeepIndexForRecovery();
+        KeepSettingsOnDisk();
       },
       startup_.ticker);
   Ticker->Start();
@@ -218,8 +231,10 @@ void TForm1::FormDestroy() {
     Ticker->WaitFor();
     Ticker.reset();
   }
-  // A recovery write may not come after the save that makes it stale.
+  // A recovery write may not come after the save that makes it stale, nor
+  // a settings write after the last one.
   if (recoveryWriter_) recoveryWriter_->Stop();
+  if (settingsWriter_) settingsWriter_->Stop();
   // Then the index and the settings are saved.
   SaveShutdownIndex();
   SaveShutdownSettings();
@@ -252,7 +267,7 @@ void TForm1::SaveShutdownSettings() {
   if (!settingsRestored_ || Files.settings.empty()) return;
   std::string error;
   try {
-    StoreWindowState();
+    Settings = WindowSettings();
     const Outcome saved = SaveAppSettings(Files.settings, Settings);
     if (saved.ok()) return;
     error = saved.error;
@@ -262,24 +277,26 @@ void TForm1::SaveShutdownSettings() {
   ReportShutdownError(SystemText(error));
 }
 
-void TForm1::StoreWindowState() {
+AppSettings TForm1::WindowSettings() const {
+  AppSettings s = Settings;
   for (int tab = 0; tab < kCoinCount; ++tab) {
     const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
     const auto coin = static_cast<size_t>(w.coin);
-    Settings.addresses[coin] = QStringToAnsi(w.Panel->AddressEdit->text());
-    Settings.tabs[coin] = PageControl1->isTabVisible(tab) ? "1" : "";
-    Settings.locks[coin] = w.Panel->AddressEdit->isReadOnly() ? "1" : "";
+    s.addresses[coin] = QStringToAnsi(w.Panel->AddressEdit->text());
+    s.tabs[coin] = PageControl1->isTabVisible(tab) ? "1" : "";
+    s.locks[coin] = w.Panel->AddressEdit->isReadOnly() ? "1" : "";
   }
-  Settings.language = LanguageCode;
-  Settings.page = PageControl1->currentIndex();
-  Settings.maximized = isMaximized();
-  if (!Settings.maximized) {
-    Settings.bounds = {x(), y(), width(), height()};
+  s.language = LanguageCode;
+  s.page = PageControl1->currentIndex();
+  s.maximized = isMaximized();
+  if (!s.maximized) {
+    s.bounds = {x(), y(), width(), height()};
   }
-  Settings.leftPanelWidth = Panel3->width();
-  Settings.topPanelHeight = PageControl1->height();
-  Settings.showHidden = ToolButton1->isChecked();
-  Settings.singleLineView = Singlelineview1->isChecked();
+  s.leftPanelWidth = Panel3->width();
+  s.topPanelHeight = PageControl1->height();
+  s.showHidden = ToolButton1->isChecked();
+  s.singleLineView = Singlelineview1->isChecked();
+  return s;
 }
 
 }  // namespace trelio

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "tests/support/IndexFolderTest.h"
@@ -103,6 +104,83 @@ TEST(CrashRecoveryTest, AKilledProgramLosesNoClaimAndTheNextSaveKeepsThePreCrash
   EXPECT_EQ(ReadBytes(data + "/index.bak"), preCrash);
   EXPECT_EQ(ReadBytes(data + "/index.bak2"), "previous\r\n");
   EXPECT_FALSE(std::filesystem::exists(recovery));
+}
+
+}  // namespace
+}  // namespace trelio
+
+namespace trelio {
+namespace {
+
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> FolderFiles(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    files[entry.path().filename().string()] = ReadBytes(entry.path().string());
+  return files;
+}
+
+TEST(CrashRecoveryTest, SettingsNotOnDiskAreWrittenWhileTheProgramRunsAndOutliveAKill) {
+  const std::string data = qEnvironmentVariable("XDG_DATA_HOME").toStdString() + "/Korvane Trelio";
+  QTemporaryDir work;
+  std::filesystem::create_directories(data);
+  WriteBytes(data + "/index.csv", kHeaderLine);
+  {
+    Program program(work.path());
+    ASSERT_TRUE(program.Started());
+    // A first start: none of the settings the window shows is on disk yet.
+    ASSERT_TRUE(test::WaitUntil(
+        [&] { return ReadBytes(data + "/settings.ini").find("[Addresses]") != std::string::npos; },
+        kStartTimeoutMs))
+        << "no settings.ini while the program runs";
+    program.Signal(SIGKILL);
+    EXPECT_EQ(program.Finish(), -1);
+  }
+  // Whole, with every key, and read back as written.
+  const std::string written = ReadBytes(data + "/settings.ini");
+  for (const char* line : {"[Addresses]", "Bitcoin=", "Tron Tab=1",
+                           "Language=", "[Browsing options]", "[Parser]", "No pay intervals=1440"})
+    EXPECT_NE(written.find(line), std::string::npos) << line << " in\n" << written;
+}
+
+TEST(SecondStartTest, ASecondStartOnTheDataFolderReadsAndWritesNothingThere) {
+  const std::string data = qEnvironmentVariable("XDG_DATA_HOME").toStdString() + "/Korvane Trelio";
+  QTemporaryDir work;
+  const std::string csv = data + "/index.csv";
+  // Expired at the first tick: the first program keeps the change in its
+  // recovery file, which a second one must neither load nor remove.
+  const std::string expired = "bitcoin;Claimed;http://claimed.example/;5;;;;;1;";
+  std::filesystem::create_directories(data);
+  WriteBytes(csv,
+             kHeaderLine + "bitcoin;Claimed;http://claimed.example/;5;;1;;1000;1;;;;;;;;0;;\r\n");
+  WriteBytes(data + "/settings.ini", "[Addresses]\r\nBitcoin=1First\r\n");
+
+  Program first(work.path());
+  ASSERT_TRUE(first.Started());
+  ASSERT_TRUE(test::WaitUntil(
+      [&] {
+        return ReadBytes(data + "/index.recovery").find(expired) != std::string::npos &&
+               ReadBytes(data + "/settings.ini").find("Tron Tab=") != std::string::npos &&
+               first.ClosesOnSessionEnd();
+      },
+      kStartTimeoutMs));
+  const std::map<std::string, std::string> before = FolderFiles(data);
+
+  {
+    Program second(work.path());
+    ASSERT_TRUE(second.Started());
+    // Up to its message box, which a session end closes.
+    ASSERT_TRUE(test::WaitUntil([&] { return second.ClosesOnSessionEnd(); }, kStartTimeoutMs));
+    second.Signal(SIGTERM);
+    EXPECT_EQ(second.Finish(), 0);
+  }
+  EXPECT_EQ(FolderFiles(data), before);
+
+  first.Signal(SIGTERM);
+  EXPECT_EQ(first.Finish(), 0);
+  EXPECT_NE(ReadBytes(csv).find(expired), std::string::npos) << ReadBytes(csv);
+  EXPECT_NE(ReadBytes(data + "/settings.ini").find("Bitcoin=1First\r\n"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(data + "/index.recovery"));
 }
 
 }  // namespace

@@ -51,6 +51,9 @@ bool FirstShowIndex(IndexState& state, const std::function<void()>& updateIndex,
   // Rows without index.csv were recovered after a crash: they are the index,
   // and neither a download nor the fallback may take their place.
   if (state.index.RowCount() > 1) return false;
+  // Without a data folder nothing fetched could be kept; the user has been
+  // told that the folder could not be had.
+  if (state.files.csv.empty()) return false;
   if (!IsExistingFile(state.files.csv)) updateIndex();
   if (IsExistingFile(state.files.csv) || !IsExistingFile(fallbackPath)) return false;
   LoadIndex(state, fallbackPath);

@@ -229,6 +229,12 @@ void WriteAppSettings(IniFile& ini, const AppSettings& s) {
   }
 }
 
+std::string SettingsFileBytes(std::string fileBytes, const AppSettings& settings) {
+  IniFile ini = IniFile::FromBytes(std::move(fileBytes));
+  WriteAppSettings(ini, settings);
+  return ini.Bytes();
+}
+
 Outcome SaveAppSettings(const std::string& path, const AppSettings& settings) {
   IniFile ini = IniFile::Load(path);
   WriteAppSettings(ini, settings);

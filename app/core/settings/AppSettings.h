@@ -121,6 +121,10 @@ AppSettings ReadAppSettings(const IniFile& ini, const SettingsEnvironment& envir
 // file that are not ours stay as they are. The caller flushes the file.
 void WriteAppSettings(IniFile& ini, const AppSettings& settings);
 
+// The bytes of a settings file that holds fileBytes once the settings are
+// written into it: fileBytes itself when it holds them already.
+std::string SettingsFileBytes(std::string fileBytes, const AppSettings& settings);
+
 // Writes the settings into the file at path as it is on disk now, then flushes
 // it. When the file cannot be written, the file on disk is as before.
 Outcome SaveAppSettings(const std::string& path, const AppSettings& settings);

@@ -121,6 +121,7 @@ DataFiles DataFilesIn(std::string_view folder) {
   f.folder = WithoutTrailingSlash(folder);
   f.index = IndexFilePaths::InFolder(f.folder);
   f.settings = Join(f.folder, "settings.ini");
+  f.lock = Join(f.folder, ".lock");
   return f;
 }
 

@@ -15,6 +15,7 @@ struct DataFiles {
   std::string folder;  // without a trailing "/"
   IndexFilePaths index;
   std::string settings;  // settings.ini
+  std::string lock;      // .lock, held by the one program working on the folder
 };
 DataFiles DataFilesIn(std::string_view folder);
 

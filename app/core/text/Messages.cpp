@@ -78,6 +78,8 @@ constexpr Entry kBuiltIn[] = {
     {65203, u"Cannot create the data folder"},
     {65204, u"Unknown error"},
     {65205, u"The embedded browser cannot start: its helper program is missing"},
+    {65240, u"The program is already running with the data folder"},
+    {65241, u"The index cannot be updated: there is no data folder to keep it in"},
 };
 
 std::mutex& LookupMutex() {

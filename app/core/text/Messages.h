@@ -69,6 +69,8 @@ enum MessageId : uint16_t {
   msgCannotCreateDataFolder = 65203,
   msgUnknownError = 65204,
   msgBrowserHelperMissing = 65205,
+  msgAlreadyRunning = 65240,
+  msgNoDataFolderForIndex = 65241,
 };
 
 // The built-in English text of an id, as UTF-16; empty for an unknown id.
