@@ -70,6 +70,11 @@ constexpr Entry kBuiltIn[] = {
     {65133, u"Faucets micropayments service"},
     {65134, u"version"},
     {65135, u"available"},
+    {65250, u"The server's answer is not an index"},
+    {65251, u"Received a web page, not an index"},
+    {65252, u"The server's index is larger than 64 MiB"},
+    {65253, u"The server's answer was too large"},
+    {65254, u"The file does not begin with the header line of an index"},
 };
 
 std::mutex& LookupMutex() {

@@ -62,6 +62,11 @@ enum MessageId : uint16_t {
   msgFaucetsMicropayments = 65133,
   msgVersionAnnounce = 65134,
   msgAvailable = 65135,
+  msgDownloadNotAnIndex = 65250,
+  msgDownloadWebPage = 65251,
+  msgIndexTooLarge = 65252,
+  msgAnswerTooLarge = 65253,
+  msgFileNotAnIndex = 65254,
 };
 
 // The built-in English text of an id, as UTF-16; empty for an unknown id.
