@@ -12,6 +12,16 @@
 
 namespace trelio {
 
+// How much of the response body a request takes. Each request names what
+// fits what it fetches, so that no server can make it hold more.
+struct HttpBodyLimit {
+  // The most body bytes read; a longer body, or one announced longer, ends
+  // the transfer as HttpFailure::bodyTooLarge.
+  int64_t maxBytes = 0;
+  // False: the bytes are counted and dropped, for an answer nobody reads.
+  bool keep = true;
+};
+
 // Everything here is optional. The callbacks run on the thread that called
 // HttpGet; a callback that throws ends the transfer with the exception's text.
 struct HttpProgress {
@@ -25,24 +35,35 @@ struct HttpProgress {
   const std::atomic<bool>* cancel = nullptr;
 };
 
-// ok() when a 2xx response was read to its end. Otherwise error holds the
-// message text, e.g. "HTTP/1.1 404 Not Found" or the transport's own
-// description of a failed connection, or why the HTTP library cannot be
-// loaded.
+// Why a transfer failed, so that a caller can say it in words of its own.
+enum class HttpFailure {
+  none,
+  cancelled,       // the cancel flag ended it
+  bodyTooLarge,    // the body passed the request's HttpBodyLimit
+  headerTooLarge,  // the response's header passed what a client keeps
+  status,          // a response outside 2xx
+  transport,       // no connection, a dropped one, a bad URL, ...
+  callback,        // a progress callback threw
+};
+
+// ok() when a 2xx response was read to its end. Otherwise failure says why
+// and error holds an English text for it, e.g. "HTTP/1.1 404 Not Found" or
+// the transport's own description of a failed connection.
 struct [[nodiscard]] HttpResult : Outcome {
-  // The cancel flag ended the transfer.
-  bool cancelled = false;
+  HttpFailure failure = HttpFailure::none;
   // The status of the response, 0 when none arrived.
   long status = 0;
-  // The response body, also that of an error status.
+  // The response body, also that of an error status; empty when the limit
+  // said not to keep it.
   std::string body;
 };
 
-// Loads and initialises the HTTP library once for the process; safe to call
-// from any thread, any number of times. HttpGet calls it too.
+// Initialises the HTTP library once for the process; call it on the window
+// thread before the first worker thread that makes a request.
 void HttpGlobalInit();
 
 // One GET with its own connection. Never throws.
-HttpResult HttpGet(const std::string& url, const HttpProgress& progress = {});
+HttpResult HttpGet(const std::string& url, const HttpBodyLimit& limit,
+                   const HttpProgress& progress = {});
 
 }  // namespace trelio

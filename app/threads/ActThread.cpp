@@ -11,7 +11,15 @@ void ActThread::Send(std::string url) {
   thread->Start();
 }
 
+namespace {
+
+// Nobody reads the answer, so none of it is kept, and an answer that goes on
+// past this ends the transfer.
+constexpr HttpBodyLimit kAnswerRead{64 << 10, false};
+
+}  // namespace
+
 // Failures are silent: the local edit stands whatever the server says.
-void ActThread::Execute() { (void)HttpGet(url_); }
+void ActThread::Execute() { (void)HttpGet(url_, kAnswerRead); }
 
 }  // namespace trelio

@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-#include "app/core/index/IndexDownload.h"
 #include "app/platform/AtomicFile.h"
 #include "app/platform/HttpClient.h"
 
@@ -66,31 +65,33 @@ void UpdThread::Execute() {
   progress.workBegin = [p](int64_t expected) { Progress::WorkBegin(p, expected); };
   progress.work = [p](int64_t count) { Progress::Work(p, count); };
   progress.cancel = &TerminatedFlag();
-  const HttpResult result = HttpGet(url_, progress);
+  const HttpResult result = HttpGet(url_, {kIndexDownloadLimit, true}, progress);
   if (Terminated()) return;
 
-  const std::string error = result.ok() ? Store(result.body).error : result.error;
-  if (!error.empty()) {
-    ErrorMessage = error;
+  const DownloadFailure failure = result.ok() ? Store(result.body) : IndexTransferFailure(result);
+  if (failure.failed()) {
+    ErrorMessage = failure;
     if (!Terminated()) Synchronize([this] { ShowError(); });
   }
   if (!Terminated()) Synchronize([this] { CloseProgress(); });
 }
 
-Outcome UpdThread::Store(const std::string& body) {
+DownloadFailure UpdThread::Store(const std::string& body) {
   if (Cancelled) return {};
-  if (!CanBeIndexFile(body)) return {std::string(kNotAnIndexFileMessage)};
+  if (const auto refused = IndexBodyRefusalMessage(CheckIndexBody(body))) return {refused, {}};
   // Written whole beside the target first, so no half-written file is ever
   // there to be merged.
   StagedFile file;
   Outcome stored = file.Write(savePath_, body);
-  if (!stored.ok()) return stored;
+  if (!stored.ok()) return {std::nullopt, stored.error};
   // It takes its place on the window thread, where the showing closes: once
   // the dialog has gone, its download never leaves a file behind.
   Synchronize([&] {
-    if (!Cancelled) stored = file.Commit();
+    if (Cancelled) return;
+    stored = file.Commit();
+    if (stored.ok() && progress_->handlers.stored) progress_->handlers.stored();
   });
-  return stored;
+  return {std::nullopt, stored.error};
 }
 
 void UpdThread::ShowError() {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "app/platform/Outcome.h"
+#include "app/core/index/IndexDownload.h"
 #include "app/threads/WorkerThread.h"
 
 class QObject;
@@ -20,11 +20,13 @@ class UpdThread : public WorkerThread {
  public:
   // What the thread has done on the window thread. The progress is handed
   // over without waiting (the latest count only, when the window thread is
-  // behind); the thread waits for the other two.
+  // behind); the thread waits for the others. stored runs right after the
+  // body has taken its place as the downloaded index file.
   struct Handlers {
     std::function<void(int64_t expected)> workBegin;
     std::function<void(int64_t countSoFar)> work;
-    std::function<void(const std::string& message)> showError;
+    std::function<void()> stored;
+    std::function<void(const DownloadFailure& failure)> showError;
     std::function<void()> closeProgress;
   };
 
@@ -37,9 +39,9 @@ class UpdThread : public WorkerThread {
   // Set on the window thread when the showing closes: the transfer goes on,
   // but its body is not stored.
   std::atomic<bool> Cancelled{false};
-  // The text of the failure that ended the transfer or the storing; written
-  // by the thread before ShowError.
-  std::string ErrorMessage;
+  // The failure that ended the transfer or the storing; written by the
+  // thread before ShowError.
+  DownloadFailure ErrorMessage;
 
   // Ends the transfer at once (at program end) through the stop flag: nothing
   // more is stored, reported or closed. The thread then ends promptly.
@@ -50,8 +52,8 @@ class UpdThread : public WorkerThread {
 
  private:
   struct Progress;
-  // The failure text, or "" when the body was stored or not wanted.
-  Outcome Store(const std::string& body);
+  // The failure, or none when the body was stored or not wanted.
+  DownloadFailure Store(const std::string& body);
   void ShowError();
   void CloseProgress();
 

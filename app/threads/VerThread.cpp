@@ -25,7 +25,7 @@ void VerThread::Execute() {
   progress.cancel = &TerminatedFlag();
   bool failed = false;
   try {
-    const HttpResult answer = HttpGet(url_, progress);
+    const HttpResult answer = HttpGet(url_, {kVersionTextLimit, true}, progress);
     if (Terminated()) return;
     if (!answer.ok()) {
       failed = true;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "app/core/index/FileBytes.h"
 #include "app/core/index/IndexCommands.h"
 #include "app/core/index/IndexExport.h"
 #include "app/core/list/FaucetList.h"
@@ -95,12 +96,17 @@ void TForm1::Updateindex1Click() {
   StatusBar2->SetPanelText(
       0, Utf16ToQString(ListCountText(ListBox1->count(), QStringToUtf16(SortDescription))));
   // The download: the dialog closes when it is done, failed or cancelled, and
-  // leaves index.tmp2 only after a success.
-  if (OKBottomDlg) OKBottomDlg->exec();
+  // leaves index.tmp2 only after a success. A file an earlier update could
+  // not merge goes first; only what this download stored is merged, and
+  // after a failure the list is not rebuilt, so the error stays in front.
+  DeleteFileIfPresent(Index.files.tmp2);
+  if (!OKBottomDlg) return;
+  OKBottomDlg->exec();
+  if (!OKBottomDlg || !OKBottomDlg->DownloadStored()) return;
   RunIndexCommand([&] {
     UserTemplateLists user(Settings);
     return UpdateIndexFromDownload(Index, Index.files.tmp2, UpdatingOptionsOf(Settings),
-                                   ServerTemplates, user.lists);
+                                   ServerTemplates, user.lists) == IndexUpdate::merged;
   });
 }
 
@@ -119,11 +125,15 @@ void TForm1::Load2Click() {
   if (!chosen) return;
   if (StringGrid1.RowCount() > 1 && !Prompts.confirm(this, Question(msgConfirmUpdateIndex))) return;
   ForgetItemsForIndexChange();
+  IndexUpdate update = IndexUpdate::missing;
   RunIndexCommand([&] {
     UserTemplateLists user(Settings);
-    return UpdateIndexFromFile(Index, PathBytes(*chosen), UpdatingOptionsOf(Settings),
-                               ServerTemplates, user.lists);
+    update = UpdateIndexFromFile(Index, PathBytes(*chosen), UpdatingOptionsOf(Settings),
+                                 ServerTemplates, user.lists);
+    return update == IndexUpdate::merged;
   });
+  if (update == IndexUpdate::refused)
+    Prompts.error(this, MessageQString(msgFileNotAnIndex) + QLatin1Char('.'));
 }
 
 void TForm1::Save1Click() {

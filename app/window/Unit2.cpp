@@ -1,6 +1,7 @@
 #include "app/window/Unit2.h"
 
 #include <QEvent>
+#include <QHideEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -155,6 +156,14 @@ void TAboutBox::showEvent(QShowEvent* event) {
   FormShow();
 }
 
+// The next showing starts a check of its own, so nobody would see what this
+// one finds: its transfer ends now rather than run on into a hidden box.
+void TAboutBox::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  if (event->spontaneous()) return;
+  for (const auto& check : checks_) check->Terminate();
+}
+
 void TAboutBox::FormShow() {
   if (TakeLanguageChange(TranslatedLang, form_.LanguageCode)) {
     // The status line shows its design text while the box is translated, so
@@ -189,9 +198,9 @@ void TAboutBox::RetireChecks() {
   std::erase_if(checks_, [](const std::unique_ptr<VerThread>& check) { return check->Finished(); });
 }
 
-// The box shows the answer of its latest check, also while it is closed.
+// The box shows the answer of its latest check while it is open.
 void TAboutBox::ShowResult(VerThread& thread) {
-  if (&thread != VersionThread) return;
+  if (&thread != VersionThread || thread.Terminated()) return;
   const VersionCheckResult result = VersionCheckResultFor(thread.ServerVersion);
   if (result.newer) {
     SpeedButton3->setText(Utf16ToQString(result.buttonText));
@@ -204,7 +213,7 @@ void TAboutBox::ShowResult(VerThread& thread) {
 }
 
 void TAboutBox::ShowFailure(VerThread& thread) {
-  if (&thread != VersionThread) return;
+  if (&thread != VersionThread || thread.Terminated()) return;
   Label4->setText(Label4->text() + QString::fromLatin1(kVersionCheckFailed));
   Label4->adjustSize();
 }

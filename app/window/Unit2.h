@@ -41,7 +41,8 @@ class TAboutBox : public QDialog {
 
   // The language the box was last translated to.
   std::string TranslatedLang;
-  // The check started by the latest showing; only its outcome is shown.
+  // The check started by the latest showing; only its outcome is shown, and
+  // only while the box is open.
   VerThread* VersionThread = nullptr;
 
   void FormCreate();
@@ -57,6 +58,7 @@ class TAboutBox : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

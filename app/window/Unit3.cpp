@@ -63,8 +63,12 @@ void TOKBottomDlg::FormShow() {
 }
 
 void TOKBottomDlg::StartDownload() {
+  // An earlier showing's download was cancelled when it closed; its failure
+  // could still be news until now, but from here on nothing uses it.
+  for (const auto& download : downloads_) download->Abandon();
   std::erase_if(downloads_, [](const auto& download) { return download->Finished(); });
   const unsigned showing = ++showing_;
+  stored_ = false;
   const auto latest = [this, showing] { return !destroying_ && showing == showing_ && form1_; };
 
   UpdThread::Handlers handlers;
@@ -74,12 +78,16 @@ void TOKBottomDlg::StartDownload() {
   handlers.work = [this, latest](int64_t countSoFar) {
     if (latest()) form1_->IdHTTP1Work(countSoFar);
   };
+  handlers.stored = [this, latest] {
+    if (latest()) stored_ = true;
+  };
   // Also for a download whose showing has closed: its failure is still news.
-  handlers.showError = [this](const std::string& message) {
+  handlers.showError = [this](const DownloadFailure& failure) {
     if (destroying_ || !form1_) return;
     PanelStatusBar* bar = form1_->StatusBar2;
-    bar->SetPanelText(
-        0, SystemText(message) + QString::fromLatin1(kDownloadErrorSeparator) + bar->PanelText(0));
+    const QString text =
+        failure.message ? MessageQString(*failure.message) : SystemText(failure.systemText);
+    bar->SetPanelText(0, text + QString::fromLatin1(kDownloadErrorSeparator) + bar->PanelText(0));
   };
   // A download ends only its own showing, never a later one.
   handlers.closeProgress = [this, latest] {

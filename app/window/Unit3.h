@@ -43,6 +43,10 @@ class TOKBottomDlg : public QDialog {
 
   void setVisible(bool visible) override;
 
+  // True once the download of the latest showing has stored the index it
+  // fetched; the caller merges only that file.
+  bool DownloadStored() const { return stored_; }
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -52,12 +56,13 @@ class TOKBottomDlg : public QDialog {
   void StartDownload();
 
   QPointer<TForm1> form1_;
-  // Every download not yet ended, and the latest one; ended ones go at the
-  // next showing.
+  // Every download not yet ended, and the latest one; at the next showing
+  // ended ones go and the others are abandoned.
   std::vector<std::unique_ptr<UpdThread>> downloads_;
   // Counts the showings; a download acts on the dialog only while the
   // showing that started it is the latest.
   unsigned showing_ = 0;
+  bool stored_ = false;
   bool destroying_ = false;
 };
 

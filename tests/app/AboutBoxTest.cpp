@@ -10,6 +10,7 @@
 
 #include "app/threads/VerThread.h"
 #include "app/window/Unit2.h"
+#include "tests/support/ResidentMemory.h"
 #include "tests/support/window/MouseRelease.h"
 #include "tests/support/window/OpenedUrls.h"
 #include "tests/support/window/WindowFixture.h"
@@ -137,16 +138,37 @@ TEST_F(AboutBoxTest, NoConnectionAddsFailedOnceAndEachShowingStartsAfresh) {
   EXPECT_FALSE(ButtonShown());
 }
 
-TEST_F(AboutBoxTest, AnswerAfterTheBoxClosedLandsInTheHiddenBox) {
+// The next showing checks afresh, so nobody sees what a check finds once
+// the box is closed: closing ends it, also while the server keeps silent.
+TEST_F(AboutBoxTest, ClosingTheBoxEndsItsCheck) {
   server.ServeStream("/trelio/version.txt", {"10", "2\n"}, true);
   server.HoldStreams();
   box->show();
-  box->hide();
-  server.ReleaseStreams();
-  ASSERT_TRUE(WaitUntil([&] { return box->VersionThread->Finished(); }));
+  ASSERT_TRUE(WaitUntil([&] { return server.RequestCount() == 1; }));
+  box->OKButton->click();
   EXPECT_FALSE(box->isVisible());
-  EXPECT_TRUE(ButtonShown());
-  EXPECT_EQ(box->SpeedButton3->text(), QStringLiteral("Korvane Trelio version 1.02 available!"));
+  EXPECT_TRUE(WaitUntil([&] { return box->VersionThread->Finished(); }, 10000));
+  server.ReleaseStreams();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(ButtonShown());
+  EXPECT_EQ(Status(), QStringLiteral("Checking for new version..."));
+}
+
+// A version text without end is a failed check, however often the box is
+// shown, and the memory it may take stays small.
+TEST_F(AboutBoxTest, AVersionTextWithoutEndFailsWithMemoryBounded) {
+  constexpr int64_t kBound = int64_t(32) << 20;
+  server.ServeEndless("/trelio/version.txt", "102\n" + std::string(64 << 10, ' '));
+  const test::ResidentMemoryWatch memory;
+  for (int showing = 1; showing <= 3; ++showing) {
+    box->show();
+    VerThread* check = box->VersionThread;
+    ASSERT_TRUE(WaitUntil([&] { return check->Finished() || memory.Grown() > kBound; }));
+    box->hide();
+    EXPECT_TRUE(check->Finished()) << showing;
+    EXPECT_EQ(Status(), QStringLiteral("Checking for new version... failed")) << showing;
+  }
+  EXPECT_LT(memory.PeakGrowth(), kBound);
 }
 
 TEST_F(AboutBoxTest, ACheckLeftBehindByANewShowingWritesNothing) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/ResidentMemory.h"
 #include "tests/support/TestHttpServer.h"
 #include "tests/support/window/EventLoopWait.h"
 
@@ -19,6 +20,20 @@ TEST(ActThreadTest, SendsOneGetWithTheServersRequestHeaders) {
   EXPECT_EQ(r.target, "/trelio/a.php?a=hide&l=http://moon.example/");
   EXPECT_EQ(r.Header("User-Agent"), "Mozilla/3.0 (compatible; Indy Library)");
   EXPECT_EQ(r.Header("Accept"), "text/html, */*");
+}
+
+// Nobody reads the answer to a report: none of it is kept, and an answer
+// without end is given up.
+TEST(ActThreadTest, AnAnswerWithoutEndIsNeitherKeptNorReadForEver) {
+  constexpr int64_t kBound = int64_t(16) << 20;
+  test::TestHttpServer server;
+  server.ServeEndless("/trelio/a.php");
+  const test::ResidentMemoryWatch memory;
+  ActThread::Send(server.Url("/trelio/a.php?a=hide&l=http://moon.example/"));
+  ASSERT_TRUE(test::WaitUntil(
+      [&] { return server.EndlessAnswersEnded() == 1 || memory.Grown() > kBound; }));
+  EXPECT_EQ(server.EndlessAnswersEnded(), 1u);
+  EXPECT_LT(memory.PeakGrowth(), kBound);
 }
 
 }  // namespace

@@ -69,6 +69,23 @@ TEST_F(IndexCommandsWindowTest, UpdateFromAMissingFileOnlyResetsTheEditor) {
   EXPECT_FALSE(std::filesystem::exists(form->Index.files.csv));
 }
 
+// Merged with "Clearing before updating" on, a file that is no index would
+// remove every unlocked faucet.
+TEST_F(IndexCommandsWindowTest, UpdateFromAFileThatIsNoIndexSaysSoAndChangesNothing) {
+  FaucetItem& moon = BrowseMoon();
+  form->Settings.clearingBeforeUpdating = 1;
+  const std::string file = data / "notes.csv";
+  test::WriteBytes(file, "{\"status\":\"maintenance\"}");
+  chosenFile = QString::fromStdString(file);
+  form->Load2Click();
+  EXPECT_EQ(errors, QStringList{"The file does not begin with the header line of an index."});
+  EXPECT_EQ(form->StringGrid1.RowCount(), 2);
+  EXPECT_EQ(form->ListBox1->Row(0), &moon);
+  EXPECT_EQ(moon[fHidden], "");
+  EXPECT_FALSE(std::filesystem::exists(form->Index.files.csv));
+  EXPECT_FALSE(std::filesystem::exists(form->Index.files.bak));
+}
+
 TEST_F(IndexCommandsWindowTest, ClearAsksEvenWhenEmptyAndSavesTheEmptyIndex) {
   answerYes = false;
   form->ClearIndex1Click();

@@ -14,7 +14,7 @@ TEST(UpdThreadTest, ADownloadDroppedAtOnceEndsWithoutRunningHalfMade) {
   for (int i = 0; i < 200; ++i) {
     int reported = 0;
     UpdThread::Handlers handlers;
-    handlers.showError = [&](const std::string&) { ++reported; };
+    handlers.showError = [&](const DownloadFailure&) { ++reported; };
     handlers.closeProgress = [&] { ++reported; };
     auto download = std::make_unique<UpdThread>("http://127.0.0.1:1/trelio/index.csv", "",
                                                 &receiver, std::move(handlers));

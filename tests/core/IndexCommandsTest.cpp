@@ -50,8 +50,10 @@ TEST_F(IndexCommandsTest, CompactionDropsRemovedRowsAndRenumbers) {
 
 TEST_F(IndexCommandsTest, AnUpdateWithoutADownloadChangesNothing) {
   StartWith("bitcoin;One;http://one.example/\r\n");
-  EXPECT_FALSE(UpdateIndexFromDownload(state, state.files.tmp2, options, server, user));
-  EXPECT_FALSE(UpdateIndexFromFile(state, Path("vanished.csv"), options, server, user));
+  EXPECT_EQ(UpdateIndexFromDownload(state, state.files.tmp2, options, server, user),
+            IndexUpdate::missing);
+  EXPECT_EQ(UpdateIndexFromFile(state, Path("vanished.csv"), options, server, user),
+            IndexUpdate::missing);
   EXPECT_EQ(index.RowCount(), 3);
   EXPECT_EQ(ReadBytes(state.files.csv), onDisk);
   EXPECT_FALSE(Exists(state.files.bak));
@@ -62,7 +64,8 @@ TEST_F(IndexCommandsTest, AnUpdateRotatesTheBackupsAroundTheMerge) {
   WriteBytes(state.files.tmp2, kHeaderLine + "dash;Server;http://server.example/\r\n");
   const std::string beforeMerge = IndexFileText(index, '.');
 
-  ASSERT_TRUE(UpdateIndexFromDownload(state, state.files.tmp2, options, server, user));
+  ASSERT_EQ(UpdateIndexFromDownload(state, state.files.tmp2, options, server, user),
+            IndexUpdate::merged);
   EXPECT_EQ(ReadBytes(state.files.bak2), onDisk);
   EXPECT_EQ(ReadBytes(state.files.bak), beforeMerge);
   EXPECT_EQ(ReadBytes(state.files.csv), IndexFileText(index, '.'));
@@ -78,25 +81,50 @@ TEST_F(IndexCommandsTest, AnUpdateFromAFileLeavesThatFileAlone) {
   const std::string chosen = Path("chosen.csv");
   WriteBytes(chosen, kHeaderLine + "bitcoin;Renamed;http://one.example/\r\n");
   const std::string chosenBytes = ReadBytes(chosen);
-  ASSERT_TRUE(UpdateIndexFromFile(state, chosen, options, server, user));
+  ASSERT_EQ(UpdateIndexFromFile(state, chosen, options, server, user), IndexUpdate::merged);
   EXPECT_EQ(ReadBytes(chosen), chosenBytes);
   EXPECT_EQ(index.Row(1)[fName], "Renamed");
   EXPECT_EQ(ReadBytes(state.files.bak2), onDisk);
 }
 
-TEST_F(IndexCommandsTest, AFailedMergeStopsTheUpdateWithTheIndexAsSavedBeforeIt) {
+// The file is read before anything is saved: a file that cannot be read
+// stops the update with the index and its files as they were.
+TEST_F(IndexCommandsTest, AFileThatCannotBeReadStopsTheUpdateBeforeAnythingIsWritten) {
   StartWith("bitcoin;One;http://one.example/\r\n");
   options.clearing = 1;
+  const std::string inMemory = IndexFileText(index, '.');
   EXPECT_THROW(UpdateIndexFromFile(state, "/proc/self/mem", options, server, user), EInOutError);
-  // Saved and compacted, but no row marked for removal by the merge.
-  ASSERT_EQ(index.RowCount(), 3);
+  EXPECT_EQ(IndexFileText(index, '.'), inMemory);
   EXPECT_EQ(HiddenOf(1) + HiddenOf(2), "");
-  FaucetIndex saved;
-  TIntegerHash savedKeys;
-  IndexState reload{saved, savedKeys, state.files, '.'};
-  LoadIndex(reload, state.files.csv);
-  EXPECT_EQ(IndexFileText(saved, '.'), IndexFileText(index, '.'));
-  EXPECT_EQ(ReadBytes(state.files.bak), onDisk);
+  EXPECT_EQ(ReadBytes(state.files.csv), onDisk);
+  EXPECT_FALSE(Exists(state.files.bak));
+}
+
+// With "Clearing before updating" on, a body without the index's header would
+// remove every unlocked faucet, and its lines would become rows.
+TEST_F(IndexCommandsTest, AFileThatIsNotAnIndexIsRefusedBeforeAnythingIsWritten) {
+  std::string binary(5 << 20, '\0');
+  uint32_t x = 12345;
+  for (char& c : binary) c = char((x = x * 1103515245 + 12345) >> 24);
+  const std::string bodies[] = {"", "{\"status\":\"maintenance\"}", binary,
+                                "<html><body>Sign in; please</body></html>"};
+  StartWith("bitcoin;One;http://one.example/\r\n");
+  options.clearing = 1;
+  const std::string inMemory = IndexFileText(index, '.');
+  const std::string chosen = Path("chosen.csv");
+  for (const std::string& body : bodies) {
+    SCOPED_TRACE(body.substr(0, 30));
+    WriteBytes(chosen, body);
+    EXPECT_EQ(UpdateIndexFromFile(state, chosen, options, server, user), IndexUpdate::refused);
+    EXPECT_TRUE(ReadBytes(chosen) == body);
+    WriteBytes(state.files.tmp2, body);
+    EXPECT_EQ(UpdateIndexFromDownload(state, state.files.tmp2, options, server, user),
+              IndexUpdate::refused);
+    EXPECT_FALSE(Exists(state.files.tmp2));
+    EXPECT_EQ(IndexFileText(index, '.'), inMemory);
+    EXPECT_EQ(ReadBytes(state.files.csv), onDisk);
+    EXPECT_FALSE(Exists(state.files.bak));
+  }
 }
 
 TEST_F(IndexCommandsTest, ClearingEmptiesTheIndexAndStillRotatesTheBackups) {

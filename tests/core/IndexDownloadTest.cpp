@@ -32,24 +32,39 @@ TEST_F(IndexDownloadTest, ASignInPageMergedAsAnIndexAddsRowsOfMarkup) {
   EXPECT_EQ(index.Row(2)[fCurrency], "<script>var tries = 0");
 }
 
-TEST_F(IndexDownloadTest, OnlyABodyThatStartsAsMarkupIsRefused) {
+// An index begins with the header whose first five columns the merge takes
+// by position; the program's index and both exports do.
+TEST_F(IndexDownloadTest, OnlyABodyThatBeginsWithTheIndexHeaderIsAnIndex) {
+  using R = IndexBodyRefusal;
+  std::string binary(64 << 10, '\0');
+  uint32_t x = 7;
+  for (char& c : binary) c = char((x = x * 1103515245 + 12345) >> 24);
   struct Case {
     std::string body;
-    bool index;
+    R refusal;
   };
   const Case cases[] = {
-      {kSignInPage, false},
-      {"\xEF\xBB\xBF  \r\n\t<html><body>Error; try later</body></html>", false},
-      {"<?xml version=\"1.0\"?><error/>", false},
-      {"", true},  // an empty index file
-      {"\r\n", true},
-      {kHeaderLine, true},
-      {kHeaderLine + "bitcoin;<b>Bold</b>;http://a.example/;5\r\n", true},
-      {"Currency;Name;Url;Interval;Input\r\nbitcoin;A;http://a.example/;5;\r\n", true},
-      {"bitcoin;No header;http://a.example/;5\r\n", true},  // the header is never compared
-      {"Service unavailable", true},  // one line: skipped as a header, adds nothing
+      {kHeaderLine, R::none},
+      {kHeaderLine + "bitcoin;<b>Bold</b>;http://a.example/;5\r\n", R::none},
+      {"Currency;Name;Url;Interval;Input\r\nbitcoin;A;http://a.example/;5;\r\n", R::none},
+      {"\xEF\xBB\xBF" + kHeaderLine, R::none},
+      {"\"Currency\";\"Name\";\"Url\";\"Interval\";\"Input\"\n", R::none},
+      {"Currency;Name;Url;Interval;Input", R::none},
+      {kSignInPage, R::webPage},
+      {"\xEF\xBB\xBF  \r\n\t<html><body>Error; try later</body></html>", R::webPage},
+      {"<?xml version=\"1.0\"?><error/>", R::webPage},
+      {"", R::notAnIndex},
+      {"\r\n", R::notAnIndex},
+      {"{\"status\":\"maintenance\"}", R::notAnIndex},
+      {"Service unavailable", R::notAnIndex},
+      {"bitcoin;No header;http://a.example/;5\r\n", R::notAnIndex},
+      {"\r\n" + kHeaderLine, R::notAnIndex},
+      {"Currency;Name;Url;Interval\r\nbitcoin;A;http://a.example/;5\r\n", R::notAnIndex},
+      {"currency;name;url;interval;input\r\n", R::notAnIndex},
+      {"Currency,Name,Url,Interval,Input\r\n", R::notAnIndex},
+      {binary, R::notAnIndex},
   };
-  for (const Case& c : cases) EXPECT_EQ(CanBeIndexFile(c.body), c.index) << c.body;
+  for (const Case& c : cases) EXPECT_EQ(CheckIndexBody(c.body), c.refusal) << c.body.substr(0, 60);
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "tests/support/DemoServerProcess.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/TestHttpServer.h"
 
 extern char** environ;
 
@@ -53,7 +54,7 @@ class DemoServerTest : public ::testing::Test {
 };
 
 TEST_F(DemoServerTest, ServesTheShippedIndexWhoseFaucetsAndSitePagesAllAnswer) {
-  const HttpResult index = HttpGet(ServerIndexUrl());
+  const HttpResult index = HttpGet(ServerIndexUrl(), test::kWholeAnswer);
   ASSERT_TRUE(index.ok()) << index.error;
 
   std::string shipped = test::ReadBytes(DemoServerProcess::Root() + "/index.csv");
@@ -87,14 +88,14 @@ TEST_F(DemoServerTest, ServesTheShippedIndexWhoseFaucetsAndSitePagesAllAnswer) {
   for (const char* coin : {"bitcoin", "litecoin", "dogecoin"}) EXPECT_EQ(coins.count(coin), 1u);
 
   for (const std::string& path : paths) {
-    const HttpResult page = HttpGet(demo.Url(path));
+    const HttpResult page = HttpGet(demo.Url(path), test::kWholeAnswer);
     EXPECT_TRUE(page.ok()) << path << ": " << page.error;
     EXPECT_FALSE(page.body.empty()) << path;
   }
 }
 
 TEST_F(DemoServerTest, TellsTheVersionAsADecimalNumberFirst) {
-  const HttpResult version = HttpGet(ServerVersionUrl());
+  const HttpResult version = HttpGet(ServerVersionUrl(), test::kWholeAnswer);
   ASSERT_TRUE(version.ok()) << version.error;
   EXPECT_TRUE(version.body.starts_with("101")) << version.body;
 }
@@ -113,14 +114,15 @@ TEST_F(DemoServerTest, VersionAnswersAsTheTestChooses) {
       {"mode=file", 200, "101\n"},
   };
   for (const Case& c : cases) {
-    const HttpResult set = HttpGet(demo.Url(std::string("/demo/version?") + c.setting));
+    const HttpResult set =
+        HttpGet(demo.Url(std::string("/demo/version?") + c.setting), test::kWholeAnswer);
     ASSERT_TRUE(set.ok()) << c.setting << ": " << set.error;
-    const HttpResult version = HttpGet(ServerVersionUrl());
+    const HttpResult version = HttpGet(ServerVersionUrl(), test::kWholeAnswer);
     EXPECT_EQ(version.status, c.status) << c.setting;
     EXPECT_EQ(version.body, c.body) << c.setting;
   }
-  EXPECT_EQ(HttpGet(demo.Url("/demo/version?mode=sometimes")).status, 400);
-  EXPECT_EQ(HttpGet(demo.Url("/demo/version?delay=soon")).status, 400);
+  EXPECT_EQ(HttpGet(demo.Url("/demo/version?mode=sometimes"), test::kWholeAnswer).status, 400);
+  EXPECT_EQ(HttpGet(demo.Url("/demo/version?delay=soon"), test::kWholeAnswer).status, 400);
 }
 
 TEST_F(DemoServerTest, EveryPageOfTheMakersSiteHasItsOwnPage) {
@@ -134,7 +136,7 @@ TEST_F(DemoServerTest, EveryPageOfTheMakersSiteHasItsOwnPage) {
       {kBitcoinNewsPagePath, "Bitcoin news"},
   };
   for (const auto& [path, title] : pages) {
-    const HttpResult page = HttpGet(MakerServerUrl(path));
+    const HttpResult page = HttpGet(MakerServerUrl(path), test::kWholeAnswer);
     ASSERT_TRUE(page.ok()) << path << ": " << page.error;
     EXPECT_NE(page.body.find(std::string("<title>") + title + "</title>"), std::string::npos)
         << path;
@@ -148,10 +150,10 @@ TEST_F(DemoServerTest, KeepsEveryItemActionQueryForReadingBack) {
       "a=faudel&l=",
   };
   for (const std::string& q : queries) {
-    const HttpResult r = HttpGet(MakerServerUrl("/trelio/a.php?" + q));
+    const HttpResult r = HttpGet(MakerServerUrl("/trelio/a.php?" + q), test::kWholeAnswer);
     EXPECT_TRUE(r.ok()) << r.error;
   }
-  const HttpResult log = HttpGet(demo.Url("/trelio/a.php.log"));
+  const HttpResult log = HttpGet(demo.Url("/trelio/a.php.log"), test::kWholeAnswer);
   ASSERT_TRUE(log.ok()) << log.error;
   EXPECT_EQ(log.body, queries[0] + "\n" + queries[1] + "\n" + queries[2] + "\n");
 }
@@ -171,17 +173,21 @@ TEST_F(DemoServerTest, ClaimsAnswerWithPayoutOrNoPayPhrases) {
     // The form goes back to the faucet's own page, which shows the result
     // instead of the form.
     const std::string page = std::string("/demo/") + c.faucet + ".html";
-    const HttpResult r = HttpGet(demo.Url(page + "?f=" + c.faucet + "&address=1Demo"));
+    const HttpResult r =
+        HttpGet(demo.Url(page + "?f=" + c.faucet + "&address=1Demo"), test::kWholeAnswer);
     ASSERT_TRUE(r.ok()) << c.faucet << ": " << r.error;
     EXPECT_NE(r.body.find(c.phrase), std::string::npos) << c.faucet << ": " << r.body;
     EXPECT_EQ(r.body.find("<form"), std::string::npos) << c.faucet;
-    EXPECT_NE(HttpGet(demo.Url(page)).body.find("<form action=\"" + page + "\""), std::string::npos)
+    EXPECT_NE(
+        HttpGet(demo.Url(page), test::kWholeAnswer).body.find("<form action=\"" + page + "\""),
+        std::string::npos)
         << c.faucet;
-    EXPECT_NE(HttpGet(demo.Url("/demo/claim?f=") + c.faucet).body.find(c.phrase),
-              std::string::npos);
+    EXPECT_NE(
+        HttpGet(demo.Url("/demo/claim?f=") + c.faucet, test::kWholeAnswer).body.find(c.phrase),
+        std::string::npos);
   }
-  EXPECT_EQ(HttpGet(demo.Url("/demo/claim?f=nobody")).status, 404);
-  EXPECT_EQ(HttpGet(demo.Url("/demo/missing.html")).status, 404);
+  EXPECT_EQ(HttpGet(demo.Url("/demo/claim?f=nobody"), test::kWholeAnswer).status, 404);
+  EXPECT_EQ(HttpGet(demo.Url("/demo/missing.html"), test::kWholeAnswer).status, 404);
 }
 
 // Run only by the test below, as a process of its own: a test that starts

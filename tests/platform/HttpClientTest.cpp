@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <set>
 #include <stdexcept>
@@ -60,6 +61,42 @@ class RefusingPort {
   int port_ = 0;
 };
 
+// A port that takes one connection, reads the request and resets the
+// connection instead of answering.
+class ResettingPort {
+ public:
+  ResettingPort() : fd_(socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof a;
+    if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len) != 0 || listen(fd_, 1) != 0) {
+      throw std::runtime_error("cannot listen on a local port");
+    }
+    port_ = ntohs(a.sin_port);
+    thread_ = std::thread([this] {
+      const int c = accept(fd_, nullptr, nullptr);
+      if (c < 0) return;
+      char request[4096];
+      (void)recv(c, request, sizeof request, 0);
+      const linger reset{1, 0};
+      setsockopt(c, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+      close(c);
+    });
+  }
+  ~ResettingPort() {
+    thread_.join();
+    close(fd_);
+  }
+  int port() const { return port_; }
+
+ private:
+  int fd_;
+  int port_ = 0;
+  std::thread thread_;
+};
+
 class HttpClientTest : public ::testing::Test {
  protected:
   TestHttpServer server;
@@ -67,7 +104,8 @@ class HttpClientTest : public ::testing::Test {
 
 TEST_F(HttpClientTest, SendsTheFixedRequestHeadersAndNothingElse) {
   server.Serve("/trelio/a.php", "OK");
-  const HttpResult r = HttpGet(server.Url("/trelio/a.php?a=add&n=a%20b&l=http://x.example/f"));
+  const HttpResult r =
+      HttpGet(server.Url("/trelio/a.php?a=add&n=a%20b&l=http://x.example/f"), test::kWholeAnswer);
   ASSERT_TRUE(r.ok()) << r.error;
 
   const auto requests = server.Requests();
@@ -91,7 +129,7 @@ TEST_F(HttpClientTest, ReturnsTheBodyByteForByte) {
   for (size_t i = 0; i < std::size(bodies); ++i) {
     const std::string path = "/body" + std::to_string(i);
     server.Serve(path, bodies[i], 200, "text/csv");
-    const HttpResult r = HttpGet(server.Url(path));
+    const HttpResult r = HttpGet(server.Url(path), test::kWholeAnswer);
     EXPECT_TRUE(r.ok()) << r.error;
     EXPECT_EQ(r.status, 200);
     EXPECT_TRUE(r.error.empty());
@@ -111,12 +149,12 @@ TEST_F(HttpClientTest, AnyStatusOutside2xxIsAnErrorNamedByItsStatusLine) {
   for (const Case& c : cases) {
     const std::string path = "/status" + std::to_string(c.status);
     server.Serve(path, "page text", c.status);
-    const HttpResult r = HttpGet(server.Url(path));
+    const HttpResult r = HttpGet(server.Url(path), test::kWholeAnswer);
     EXPECT_FALSE(r.ok());
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.error, c.error);
   }
-  const HttpResult missing = HttpGet(server.Url("/nothing/here"));
+  const HttpResult missing = HttpGet(server.Url("/nothing/here"), test::kWholeAnswer);
   EXPECT_FALSE(missing.ok());
   EXPECT_EQ(missing.error, "HTTP/1.1 404 Not Found");
 }
@@ -130,7 +168,7 @@ TEST_F(HttpClientTest, DoesNotFollowRedirects) {
   for (const Case& c : cases) {
     const std::string path = "/old" + std::to_string(c.status);
     server.Redirect(path, server.Url("/new"), c.status);
-    const HttpResult r = HttpGet(server.Url(path));
+    const HttpResult r = HttpGet(server.Url(path), test::kWholeAnswer);
     EXPECT_FALSE(r.ok());
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.error, c.error);
@@ -150,7 +188,7 @@ TEST_F(HttpClientTest, ReportsTheExpectedLengthFirstThenTheGrowingCount) {
   for (const Case& c : cases) {
     server.ServeStream(c.path, chunks, c.announceLength, std::chrono::milliseconds(2));
     ProgressLog log;
-    const HttpResult r = HttpGet(server.Url(c.path), log.Callbacks());
+    const HttpResult r = HttpGet(server.Url(c.path), test::kWholeAnswer, log.Callbacks());
     ASSERT_TRUE(r.ok()) << r.error;
     EXPECT_EQ(static_cast<int64_t>(r.body.size()), total);
 
@@ -174,10 +212,10 @@ TEST_F(HttpClientTest, CancelFlagEndsATransferWhileTheServerIsSilent) {
   p.work = [&](int64_t) { cancel = true; };
   p.cancel = &cancel;
 
-  const HttpResult r = HttpGet(server.Url("/slow"), p);
+  const HttpResult r = HttpGet(server.Url("/slow"), test::kWholeAnswer, p);
   server.ReleaseStreams();
   EXPECT_FALSE(r.ok());
-  EXPECT_TRUE(r.cancelled);
+  EXPECT_EQ(r.failure, HttpFailure::cancelled);
   EXPECT_FALSE(r.error.empty());
   EXPECT_EQ(r.body, "first part");
 }
@@ -187,38 +225,105 @@ TEST_F(HttpClientTest, CancelFlagSetBeforehandEndsTheTransfer) {
   std::atomic<bool> cancel = true;
   HttpProgress p;
   p.cancel = &cancel;
-  const HttpResult r = HttpGet(server.Url("/index.csv"), p);
+  const HttpResult r = HttpGet(server.Url("/index.csv"), test::kWholeAnswer, p);
   EXPECT_FALSE(r.ok());
-  EXPECT_TRUE(r.cancelled);
+  EXPECT_EQ(r.failure, HttpFailure::cancelled);
 }
 
 TEST_F(HttpClientTest, ACallbackThatThrowsEndsTheTransferWithItsText) {
   server.Serve("/index.csv", "rows");
   HttpProgress p;
   p.workBegin = [](int64_t) { throw std::runtime_error("no room for the progress"); };
-  const HttpResult r = HttpGet(server.Url("/index.csv"), p);
+  const HttpResult r = HttpGet(server.Url("/index.csv"), test::kWholeAnswer, p);
   EXPECT_FALSE(r.ok());
-  EXPECT_FALSE(r.cancelled);
+  EXPECT_EQ(r.failure, HttpFailure::callback);
   EXPECT_EQ(r.error, "no room for the progress");
 }
 
 TEST(HttpClientFailureTest, RefusedConnectionIsAnErrorWithoutStatus) {
   RefusingPort port;
   const std::string url = "http://127.0.0.1:" + std::to_string(port.port()) + "/trelio/index.csv";
-  const HttpResult r = HttpGet(url);
+  const HttpResult r = HttpGet(url, test::kWholeAnswer);
   EXPECT_FALSE(r.ok());
-  EXPECT_FALSE(r.cancelled);
+  EXPECT_EQ(r.failure, HttpFailure::transport);
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.error.find("127.0.0.1"), std::string::npos) << r.error;
   // The system's text of the error, in whatever language the process speaks.
   EXPECT_NE(r.error.find(std::strerror(ECONNREFUSED)), std::string::npos) << r.error;
 }
 
+// A body past the request's limit, announced or not, ends the transfer and
+// nothing of it is kept; a limit that drops the body keeps nothing at all.
+TEST_F(HttpClientTest, NoRequestTakesMoreBodyThanItsLimit) {
+  server.Serve("/sized", PatternBody(1000));
+  server.ServeStream("/chunked", {PatternBody(600), PatternBody(600)}, false);
+  server.ServeEndless("/endless");
+  struct Case {
+    const char* path;
+    HttpBodyLimit limit;
+    HttpFailure failure;
+    size_t kept;
+  } const cases[] = {
+      {"/sized", {1000, true}, HttpFailure::none, 1000},
+      {"/sized", {999, true}, HttpFailure::bodyTooLarge, 0},
+      {"/chunked", {1200, true}, HttpFailure::none, 1200},
+      {"/chunked", {1000, true}, HttpFailure::bodyTooLarge, 0},
+      {"/endless", {8 << 20, true}, HttpFailure::bodyTooLarge, 0},
+      {"/sized", {1000, false}, HttpFailure::none, 0},
+      {"/endless", {8 << 20, false}, HttpFailure::bodyTooLarge, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.path) + " " + std::to_string(c.limit.maxBytes) +
+                 (c.limit.keep ? " kept" : " dropped"));
+    int64_t counted = 0;
+    HttpProgress p;
+    p.work = [&](int64_t n) { counted = n; };
+    const HttpResult r = HttpGet(server.Url(c.path), c.limit, p);
+    EXPECT_EQ(r.failure, c.failure);
+    EXPECT_EQ(r.ok(), c.failure == HttpFailure::none) << r.error;
+    EXPECT_EQ(r.body.size(), c.kept);
+    EXPECT_LE(counted, c.limit.maxBytes);
+    if (c.failure == HttpFailure::bodyTooLarge) {
+      EXPECT_EQ(r.error, "The server's answer was too large");
+    }
+  }
+  // The server saw both endless answers end.
+  for (int i = 0; i < 1000 && server.EndlessAnswersEnded() < 2; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_EQ(server.EndlessAnswersEnded(), 2u);
+}
+
+// libcurl reports a header line longer than it keeps as "Out of memory"; a
+// header of many lines has no bound of libcurl's own.
+TEST_F(HttpClientTest, AHugeResponseHeaderIsAnAnswerTooLarge) {
+  const struct {
+    const char* path;
+    size_t lineBytes;
+  } cases[] = {{"/one-line", 1 << 20}, {"/many-lines", 8 << 10}};
+  for (const auto& c : cases) {
+    server.ServeLargeHeader(c.path, 1 << 20, c.lineBytes);
+    const HttpResult r = HttpGet(server.Url(c.path), test::kWholeAnswer);
+    EXPECT_EQ(r.failure, HttpFailure::headerTooLarge) << c.path << ": " << r.error;
+    EXPECT_EQ(r.error, "The server's answer was too large") << c.path;
+  }
+}
+
+TEST(HttpClientFailureTest, AResetConnectionNamesTheSystemsReasonOnce) {
+  ResettingPort port;
+  const std::string url = "http://127.0.0.1:" + std::to_string(port.port()) + "/trelio/index.csv";
+  const HttpResult r = HttpGet(url, test::kWholeAnswer);
+  EXPECT_EQ(r.failure, HttpFailure::transport);
+  const std::string reason = std::strerror(ECONNRESET);
+  const size_t first = r.error.find(reason);
+  ASSERT_NE(first, std::string::npos) << r.error;
+  EXPECT_EQ(r.error.find(reason, first + 1), std::string::npos) << r.error;
+}
+
 TEST_F(HttpClientTest, OnlyPlainHttpIsSpokenAndNoProxyIsUsed) {
   server.Serve("/trelio/version.txt", "101");
   for (const std::string& url : {"https://" + server.Host() + "/x", "ftp://" + server.Host() + "/x",
                                  std::string("not a url")}) {
-    const HttpResult r = HttpGet(url);
+    const HttpResult r = HttpGet(url, test::kWholeAnswer);
     EXPECT_FALSE(r.ok()) << url;
     EXPECT_FALSE(r.error.empty()) << url;
   }
@@ -228,7 +333,7 @@ TEST_F(HttpClientTest, OnlyPlainHttpIsSpokenAndNoProxyIsUsed) {
   const std::string proxyUrl = "http://127.0.0.1:" + std::to_string(proxy.port());
   ScopedEnv env;
   env.Set("http_proxy", proxyUrl.c_str());
-  const HttpResult r = HttpGet(server.Url("/trelio/version.txt"));
+  const HttpResult r = HttpGet(server.Url("/trelio/version.txt"), test::kWholeAnswer);
   EXPECT_TRUE(r.ok()) << r.error;
   EXPECT_EQ(r.body, "101");
 }
@@ -242,7 +347,8 @@ TEST_F(HttpClientTest, ConcurrentGetsEachGetTheirOwnAnswer) {
   std::vector<HttpResult> results(kThreads);
   std::vector<std::thread> threads;
   for (int i = 0; i < kThreads; ++i) {
-    threads.emplace_back([&, i] { results[i] = HttpGet(server.Url("/p" + std::to_string(i))); });
+    threads.emplace_back(
+        [&, i] { results[i] = HttpGet(server.Url("/p" + std::to_string(i)), test::kWholeAnswer); });
   }
   for (auto& t : threads) t.join();
   for (int i = 0; i < kThreads; ++i) {

@@ -14,7 +14,7 @@ namespace trelio::test {
 namespace {
 
 struct Route {
-  enum class Kind { Fixed, Redirect, Stream } kind = Kind::Fixed;
+  enum class Kind { Fixed, Redirect, Stream, Endless, LargeHeader } kind = Kind::Fixed;
   int status = 200;
   std::string body;
   std::string contentType;
@@ -22,6 +22,8 @@ struct Route {
   std::vector<std::string> chunks;
   bool announceLength = false;
   std::chrono::milliseconds pause{0};
+  size_t headerBytes = 0;
+  size_t lineBytes = 0;
 };
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -63,6 +65,7 @@ struct TestHttpServer::State {
   bool stopping = false;
   std::map<std::string, std::shared_ptr<const Route>> routes;
   std::vector<RecordedRequest> requests;
+  size_t endlessEnded = 0;
 
   void Record(const httplib::Request& req) {
     RecordedRequest r;
@@ -118,6 +121,24 @@ struct TestHttpServer::State {
         });
   }
 
+  void Endless(std::shared_ptr<const Route> route, httplib::Response& res) {
+    res.set_chunked_content_provider(
+        route->contentType,
+        [this, route](size_t, httplib::DataSink& sink) {
+          if (Stopping()) return false;
+          return sink.write(route->body.data(), route->body.size());
+        },
+        [this](bool) {
+          std::lock_guard lock(mutex);
+          ++endlessEnded;
+        });
+  }
+
+  bool Stopping() {
+    std::lock_guard lock(mutex);
+    return stopping;
+  }
+
   void Handle(const httplib::Request& req, httplib::Response& res) {
     Record(req);
     std::shared_ptr<const Route> route;
@@ -140,6 +161,14 @@ struct TestHttpServer::State {
         break;
       case Route::Kind::Stream:
         Stream(route, res);
+        break;
+      case Route::Kind::Endless:
+        Endless(route, res);
+        break;
+      case Route::Kind::LargeHeader:
+        for (size_t sent = 0, n = 0; sent < route->headerBytes; sent += route->lineBytes, ++n)
+          res.set_header("X-Padding-" + std::to_string(n), std::string(route->lineBytes, 'p'));
+        res.set_content("", "text/plain");
         break;
     }
   }
@@ -212,6 +241,27 @@ void TestHttpServer::ServeStream(const std::string& path, std::vector<std::strin
   r.chunks = std::move(chunks);
   r.announceLength = announceLength;
   r.pause = pause;
+  state_->Add(path, std::move(r));
+}
+
+void TestHttpServer::ServeEndless(const std::string& path, std::string piece) {
+  Route r;
+  r.kind = Route::Kind::Endless;
+  r.contentType = "text/plain";
+  r.body = std::move(piece);
+  state_->Add(path, std::move(r));
+}
+
+size_t TestHttpServer::EndlessAnswersEnded() const {
+  std::lock_guard lock(state_->mutex);
+  return state_->endlessEnded;
+}
+
+void TestHttpServer::ServeLargeHeader(const std::string& path, size_t bytes, size_t lineBytes) {
+  Route r;
+  r.kind = Route::Kind::LargeHeader;
+  r.headerBytes = bytes;
+  r.lineBytes = lineBytes;
   state_->Add(path, std::move(r));
 }
 

@@ -10,7 +10,15 @@
 #include <utility>
 #include <vector>
 
+#include "app/platform/HttpClient.h"
+
 namespace trelio::test {
+
+// What a test's own request takes: the whole answer, up to far more than any
+// test sends.
+inline constexpr HttpBodyLimit kWholeAnswer{int64_t(1) << 30, true};
+
+std::string PatternBody(size_t n);
 
 struct RecordedRequest {
   std::string method;
@@ -47,6 +55,15 @@ class TestHttpServer {
   // announceLength the length is sent ahead, otherwise the body is chunked.
   void ServeStream(const std::string& path, std::vector<std::string> chunks, bool announceLength,
                    std::chrono::milliseconds pause = std::chrono::milliseconds(0));
+
+  // Answers 200 with a chunked body that never ends, `piece` again and again,
+  // until the client goes away (or the server stops).
+  void ServeEndless(const std::string& path, std::string piece = PatternBody(64 << 10));
+  // How many endless answers have ended: their client went away.
+  size_t EndlessAnswersEnded() const;
+  // Answers 200 with an empty body after `bytes` of header lines, each of
+  // `lineBytes` at most.
+  void ServeLargeHeader(const std::string& path, size_t bytes, size_t lineBytes);
 
   // While held, every stream stops after its first chunk until released.
   // The destructor releases them too.

@@ -11,6 +11,10 @@ namespace trelio {
 // The program's own version, in hundredths: 101 is version 1.01.
 inline constexpr int32_t kVersionNumber = 101;
 
+// The most of version.txt the check reads: the number is at its start, and
+// no server may make the check hold more.
+inline constexpr int64_t kVersionTextLimit = 4 << 10;
+
 // The number at the start of the body: leading blanks, an optional sign,
 // then decimal digits up to the first other character ("102\n" gives 102).
 // No digits give 0; digits beyond the 32-bit range are not taken.

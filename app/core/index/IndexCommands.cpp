@@ -1,18 +1,28 @@
 #include "app/core/index/IndexCommands.h"
 
 #include "app/core/index/FileBytes.h"
+#include "app/core/index/IndexDownload.h"
 
 namespace trelio {
 namespace {
 
-void MergeWithBackups(IndexState& state, const std::string& path, const UpdatingOptions& options,
-                      TemplateLists& serverTemplates, TemplateLists& userLists,
-                      bool deleteAfterMerge) {
+// The file is read and checked before anything is written, so that neither
+// a file that cannot be read nor one that is not an index rotates a backup.
+IndexUpdate MergeWithBackups(IndexState& state, const std::string& path,
+                             const UpdatingOptions& options, TemplateLists& serverTemplates,
+                             TemplateLists& userLists, bool deleteAfterMerge) {
+  if (!IsExistingFile(path)) return IndexUpdate::missing;
+  const std::string bytes = ReadWholeFile(path);
+  if (CheckIndexBody(bytes) != IndexBodyRefusal::none) {
+    if (deleteAfterMerge) DeleteFileIfPresent(path);
+    return IndexUpdate::refused;
+  }
   SaveIndex(state, state.files.csv, true);
   CompactIndex(state);
-  MergeIndex(state, path, ';', options, serverTemplates, userLists);
+  MergeIndexText(state, bytes, ';', options, serverTemplates, userLists);
   if (deleteAfterMerge) DeleteFileIfPresent(path);
   SaveIndex(state, state.files.csv, true);
+  return IndexUpdate::merged;
 }
 
 }  // namespace
@@ -24,20 +34,16 @@ void CompactIndex(IndexState& state) {
   DeleteFileIfPresent(state.files.tmp);
 }
 
-bool UpdateIndexFromDownload(IndexState& state, const std::string& downloadedPath,
-                             const UpdatingOptions& options, TemplateLists& serverTemplates,
-                             TemplateLists& userLists) {
-  if (!IsExistingFile(downloadedPath)) return false;
-  MergeWithBackups(state, downloadedPath, options, serverTemplates, userLists, true);
-  return true;
+IndexUpdate UpdateIndexFromDownload(IndexState& state, const std::string& downloadedPath,
+                                    const UpdatingOptions& options, TemplateLists& serverTemplates,
+                                    TemplateLists& userLists) {
+  return MergeWithBackups(state, downloadedPath, options, serverTemplates, userLists, true);
 }
 
-bool UpdateIndexFromFile(IndexState& state, const std::string& chosenPath,
-                         const UpdatingOptions& options, TemplateLists& serverTemplates,
-                         TemplateLists& userLists) {
-  if (!IsExistingFile(chosenPath)) return false;
-  MergeWithBackups(state, chosenPath, options, serverTemplates, userLists, false);
-  return true;
+IndexUpdate UpdateIndexFromFile(IndexState& state, const std::string& chosenPath,
+                                const UpdatingOptions& options, TemplateLists& serverTemplates,
+                                TemplateLists& userLists) {
+  return MergeWithBackups(state, chosenPath, options, serverTemplates, userLists, false);
 }
 
 void ClearIndex(IndexState& state) {

@@ -15,20 +15,27 @@ namespace trelio {
 // through a save to index.tmp and a load of it.
 void CompactIndex(IndexState& state);
 
-// "Update Index" once the download has ended: false when it left no file at
-// `downloadedPath` (index.tmp2), with the index unchanged. Otherwise saves
-// index.csv with backup, compacts, merges the download, deletes it and saves
-// with backup again, so that index.bak holds the index just before the merge
-// and index.bak2 the index.csv of before the command.
-bool UpdateIndexFromDownload(IndexState& state, const std::string& downloadedPath,
-                             const UpdatingOptions& options, TemplateLists& serverTemplates,
-                             TemplateLists& userLists);
+// What an update from a file did.
+enum class IndexUpdate {
+  missing,  // there was no file: the index is unchanged
+  refused,  // the file is not an index (CheckIndexBody): nothing was written
+  merged,
+};
+
+// "Update Index" once the download has ended, for the file this download
+// wrote at `downloadedPath` (index.tmp2). Reads it, and unless it is missing
+// or refused, saves index.csv with backup, compacts, merges it, deletes it
+// and saves with backup again, so that index.bak holds the index just before
+// the merge and index.bak2 the index.csv of before the command.
+IndexUpdate UpdateIndexFromDownload(IndexState& state, const std::string& downloadedPath,
+                                    const UpdatingOptions& options, TemplateLists& serverTemplates,
+                                    TemplateLists& userLists);
 
 // "Update Index from file...": the same with the chosen file, which is left
-// as it is; false when it does not exist.
-bool UpdateIndexFromFile(IndexState& state, const std::string& chosenPath,
-                         const UpdatingOptions& options, TemplateLists& serverTemplates,
-                         TemplateLists& userLists);
+// as it is.
+IndexUpdate UpdateIndexFromFile(IndexState& state, const std::string& chosenPath,
+                                const UpdatingOptions& options, TemplateLists& serverTemplates,
+                                TemplateLists& userLists);
 
 // "Clear Index": empties the index and the URL-key table and saves index.csv
 // with backup.

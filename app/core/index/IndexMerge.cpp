@@ -132,6 +132,12 @@ void MergeIndex(IndexState& state, const std::string& path, char separator,
   // Read before anything is marked, so that a failed read leaves no row
   // marked for removal.
   const std::string bytes = ReadWholeFile(path);
+  MergeIndexText(state, bytes, separator, options, serverTemplates, userLists);
+}
+
+void MergeIndexText(IndexState& state, std::string_view bytes, char separator,
+                    const UpdatingOptions& options, TemplateLists& serverTemplates,
+                    TemplateLists& userLists) {
   FaucetIndex& index = state.index;
   TIntegerHash& urlRowMap = state.urlRowMap;
 

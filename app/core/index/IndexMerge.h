@@ -34,6 +34,11 @@ void MergeIndex(IndexState& state, const std::string& path, char separator,
                 const UpdatingOptions& options, TemplateLists& serverTemplates,
                 TemplateLists& userLists);
 
+// The same for the bytes of an index file already read.
+void MergeIndexText(IndexState& state, std::string_view bytes, char separator,
+                    const UpdatingOptions& options, TemplateLists& serverTemplates,
+                    TemplateLists& userLists);
+
 // The user's list with every element of the server's list that it does not
 // already hold (as "element|" within "list|") appended after a "|".
 std::string MergeTemplateList(std::string_view userList, std::string_view serverList);

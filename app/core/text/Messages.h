@@ -71,6 +71,11 @@ enum MessageId : uint16_t {
   msgBrowserHelperMissing = 65205,
   msgAlreadyRunning = 65240,
   msgNoDataFolderForIndex = 65241,
+  msgDownloadNotAnIndex = 65250,
+  msgDownloadWebPage = 65251,
+  msgIndexTooLarge = 65252,
+  msgAnswerTooLarge = 65253,
+  msgFileNotAnIndex = 65254,
 };
 
 // The built-in English text of an id, as UTF-16; empty for an unknown id.

@@ -20,6 +20,7 @@
 #include "app/widgets/TextBridge.h"
 #include "app/window/Unit1.h"
 #include "tests/support/DemoServerProcess.h"
+#include "tests/support/TestHttpServer.h"
 #include "tests/support/window/EventLoopWait.h"
 
 // Readable QStrings in test failures.
@@ -60,7 +61,7 @@ class DemoWindow {
 
   // A first start in a working folder that holds the demo index.
   DemoWindow() {
-    const HttpResult index = HttpGet(demo.Url("/trelio/index.csv"));
+    const HttpResult index = HttpGet(demo.Url("/trelio/index.csv"), test::kWholeAnswer);
     if (!index.ok()) throw std::runtime_error("demo index: " + index.error);
     QFile file(folder.filePath(QStringLiteral("index.csv")));
     if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write index.csv");
