@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/core/index/IndexRecovery.h"
+#include "app/core/text/ErrorText.h"
 
 namespace trelio {
 
@@ -41,7 +42,7 @@ void RecoveryWriter::Run() {
     }
     // The next change tries again; the window has nothing to show it on.
     const Outcome kept = WriteRecoveryFile(job.files, job.bytes);
-    if (!kept.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", kept.error.c_str());
+    if (!kept.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", ErrorText(kept).c_str());
   }
 }
 

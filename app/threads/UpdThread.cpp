@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include "app/core/index/IndexDownload.h"
+#include "app/core/text/ErrorText.h"
 #include "app/platform/AtomicFile.h"
 #include "app/platform/HttpClient.h"
 
@@ -69,7 +70,7 @@ void UpdThread::Execute() {
   const HttpResult result = HttpGet(url_, progress);
   if (Terminated()) return;
 
-  const std::string error = result.ok() ? Store(result.body).error : result.error;
+  const std::string error = result.ok() ? ErrorText(Store(result.body)) : result.error;
   if (!error.empty()) {
     ErrorMessage = error;
     if (!Terminated()) Synchronize([this] { ShowError(); });

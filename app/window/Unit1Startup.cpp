@@ -16,6 +16,7 @@
 #include "app/core/index/InOutError.h"
 #include "app/core/list/ListRowStyle.h"
 #include "app/core/settings/BrowserEmulation.h"
+#include "app/core/text/ErrorText.h"
 #include "app/core/text/Numbers.h"
 #include "app/platform/DecimalSeparator.h"
 #include "app/platform/IniFile.h"
@@ -162,7 +163,7 @@ void TForm1::RestoreWindowState() {
   const Outcome registry =
       WriteBrowserEmulation(UserConfigFolder(), PathBytes(QCoreApplication::applicationFilePath()),
                             Settings.featureBrowserEmulation);
-  if (!registry.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", registry.error.c_str());
+  if (!registry.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", ErrorText(registry).c_str());
   // Locks, tabs, lock glyphs, the update lock, addresses.
   for (const CoinWidgets& w : Coins)
     w.Panel->AddressEdit->setReadOnly(Settings.locks[static_cast<size_t>(w.coin)] == "1");
@@ -250,7 +251,7 @@ void TForm1::SaveShutdownIndex() {
     // next start.
     const Outcome kept =
         WriteRecoveryFile(Index.files, IndexFileText(StringGrid1, SystemDecimalSeparator));
-    if (!kept.ok()) ReportShutdownError(SystemText(kept.error));
+    if (!kept.ok()) ReportShutdownError(SystemText(ErrorText(kept)));
   }
 }
 
@@ -261,7 +262,7 @@ void TForm1::SaveShutdownSettings() {
     StoreWindowState();
     const Outcome saved = SaveAppSettings(Files.settings, Settings);
     if (saved.ok()) return;
-    error = saved.error;
+    error = ErrorText(saved);
   } catch (const std::exception& e) {
     error = e.what();
   }

@@ -1,6 +1,7 @@
 #include "app/core/index/IndexCommands.h"
 
 #include "app/core/index/FileBytes.h"
+#include "app/platform/FileSystem.h"
 
 namespace trelio {
 namespace {

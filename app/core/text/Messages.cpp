@@ -70,6 +70,13 @@ constexpr Entry kBuiltIn[] = {
     {65133, u"Faucets micropayments service"},
     {65134, u"version"},
     {65135, u"available"},
+    {65270, u"Cannot read"},
+    {65271, u"Cannot write"},
+    {65272, u"Cannot create a file in"},
+    {65273, u"it is not a regular file"},
+    {65274, u"it is larger than"},
+    {65275, u"MiB"},
+    {65276, u"the file was left as it is"},
 };
 
 std::mutex& LookupMutex() {

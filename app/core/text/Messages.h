@@ -62,6 +62,14 @@ enum MessageId : uint16_t {
   msgFaucetsMicropayments = 65133,
   msgVersionAnnounce = 65134,
   msgAvailable = 65135,
+  // The file steps that fail: `<step> "<path>": <reason>`.
+  msgCannotRead = 65270,
+  msgCannotWrite = 65271,
+  msgCannotCreateFileIn = 65272,
+  msgNotARegularFile = 65273,
+  msgLargerThan = 65274,
+  msgMiB = 65275,
+  msgFileLeftAsItWas = 65276,
 };
 
 // The built-in English text of an id, as UTF-16; empty for an unknown id.
