@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <stdexcept>
 
+#include "app/core/index/InOutError.h"
 #include "app/program/SessionEndSignals.h"
 #include "tests/support/window/EventLoopWait.h"
 
@@ -35,6 +36,19 @@ TEST(ApplicationTest, AnErrorInAnEventHandlerIsShownAndTheLoopGoesOn) {
   QTimer::singleShot(1, [&] { later = true; });
   EXPECT_TRUE(test::WaitUntil([&] { return later; }));
   EXPECT_EQ(shown, QStringList({"Index file is damaged.", "Unknown error."}));
+  App().SetErrorBox({});
+}
+
+// A file's error names its path, and paths are UTF-8: so are its words.
+TEST(ApplicationTest, AFileErrorIsShownAsUtf8) {
+  QStringList shown;
+  App().SetErrorBox([&](const QString& text) { shown << text; });
+  const std::string path = "/home/\xD0\xBF\xD1\x91/index.csv";
+  QTimer::singleShot(0,
+                     [&] { throw EInOutError("Cannot write \"" + path + "\": Disk full", path); });
+  EXPECT_TRUE(test::WaitUntil([&] { return !shown.isEmpty(); }));
+  EXPECT_EQ(shown, QStringList({QString::fromUtf8(
+                       "Cannot write \"/home/\u043F\u0451/index.csv\": Disk full.")}));
   App().SetErrorBox({});
 }
 
