@@ -16,6 +16,7 @@ enum class FileStep : uint8_t {
   kRead,
   kWrite,
   kCreateIn,  // path: the folder a new file could not be made in
+  kCreateFolder,
 };
 
 // What the program itself refused, where the system did not fail.

@@ -44,7 +44,10 @@ TEST(RegistryStoreTest, FailuresAreReportedAndStoredValuesStay) {
   EXPECT_EQ(ReadBytes(RegistryStorePath(dir.path())), stored);
 
   WriteBytes(dir / "file", "not a folder");
-  EXPECT_FALSE(WriteRegistryInteger(dir / "file", kEmulationKey, "app", 1).error.empty());
+  const Outcome blocked = WriteRegistryInteger(dir / "file", kEmulationKey, "app", 1);
+  ASSERT_TRUE(blocked.file);
+  EXPECT_EQ(blocked.file->step, FileStep::kCreateFolder);
+  EXPECT_EQ(blocked.file->path, dir / "file/korvane-trelio");
 }
 
 }  // namespace

@@ -24,6 +24,8 @@ MessageId StepWords(FileStep step) {
       return msgCannotWrite;
     case FileStep::kCreateIn:
       return msgCannotCreateFileIn;
+    case FileStep::kCreateFolder:
+      return msgCannotCreateFolder;
   }
   return msgCannotRead;
 }

@@ -77,6 +77,7 @@ constexpr Entry kBuiltIn[] = {
     {65274, u"it is larger than"},
     {65275, u"MiB"},
     {65276, u"the file was left as it is"},
+    {65277, u"Cannot create the folder"},
 };
 
 std::mutex& LookupMutex() {

@@ -70,6 +70,7 @@ enum MessageId : uint16_t {
   msgLargerThan = 65274,
   msgMiB = 65275,
   msgFileLeftAsItWas = 65276,
+  msgCannotCreateFolder = 65277,
 };
 
 // The built-in English text of an id, as UTF-16; empty for an unknown id.
