@@ -8,8 +8,7 @@
 
 namespace trelio {
 
-// Far more than any index holds; a larger file is refused unread. The
-// downloaded index is held to the same bound.
+// Far more than any index holds; a larger file is refused unread.
 constexpr uint64_t kMaxIndexFileBytes = 64 << 20;
 
 // The bytes of a file of at most kMaxIndexFileBytes; EInOutError when it cannot
