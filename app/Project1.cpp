@@ -3,6 +3,7 @@
 #include <QStyleFactory>
 
 #include "app/browser/WebEngineRuntime.h"
+#include "app/platform/FileSystem.h"
 #include "app/program/Application.h"
 #include "app/program/FirstPaint.h"
 #include "app/program/SessionEndSignals.h"
@@ -16,6 +17,9 @@
 
 int main(int argc, char** argv) {
   using namespace trelio;
+  // A save past the file size limit then fails with its error, as on a full
+  // disk, and the program goes on with its work.
+  IgnoreFileSizeSignal();
   WebEngineRuntime::PrepareProcess();
   Application app(argc, argv);
   Application::setApplicationName(QStringLiteral("Korvane Trelio"));

@@ -6,6 +6,8 @@
 #   nothing from app/window;
 #   everywhere: project headers by their path from the tree's root, never
 #   relative to the including file ("../x.h" slips past the rules above).
+#   app/core, localisation: no POSIX header (their system calls go through
+#   app/platform).
 #
 #   cmake -DSOURCE_ROOT=<tree> -DQT_INCLUDE_ROOT=<.../qt6> -P CheckIncludes.cmake
 #
@@ -27,6 +29,9 @@ set(kt_layers
     "app/widgets|app/window/|any"
     "app/threads|app/window/|any"
     "app/browser|app/window/|any")
+set(posix_banned "^(app/core|localisation)$")
+set(posix_headers
+    "^(sys|arpa|netinet|net)/|^(unistd|fcntl|dirent|signal|poll|pthread|dlfcn|pwd|grp|spawn|netdb|termios|glob|fnmatch|libgen|sched|semaphore|syslog|utime|wordexp)\\.h$")
 
 # The Qt module folder of a header in angle brackets, or "" when it is not Qt's.
 function(kt_qt_module header out)
@@ -61,13 +66,18 @@ foreach(layer ${kt_layers})
         if(header MATCHES "^(${banned})")
           list(APPEND found "${file}: ${header} is from a layer above ${folder}")
         endif()
-      elseif(line MATCHES "<([^>]+)>" AND NOT qt_rule STREQUAL "any")
+      elseif(line MATCHES "<([^>]+)>")
         set(header ${CMAKE_MATCH_1})
-        kt_qt_module(${header} module)
-        if(module AND qt_rule STREQUAL "none")
-          list(APPEND found "${file}: <${header}> is a Qt header in ${folder}")
-        elseif(module MATCHES "Widgets$" AND qt_rule STREQUAL "widgets")
-          list(APPEND found "${file}: <${header}> is a Qt Widgets header in ${folder}")
+        if(folder MATCHES "${posix_banned}" AND header MATCHES "${posix_headers}")
+          list(APPEND found "${file}: <${header}> is a POSIX header in ${folder}")
+        endif()
+        if(NOT qt_rule STREQUAL "any")
+          kt_qt_module(${header} module)
+          if(module AND qt_rule STREQUAL "none")
+            list(APPEND found "${file}: <${header}> is a Qt header in ${folder}")
+          elseif(module MATCHES "Widgets$" AND qt_rule STREQUAL "widgets")
+            list(APPEND found "${file}: <${header}> is a Qt Widgets header in ${folder}")
+          endif()
         endif()
       endif()
     endforeach()

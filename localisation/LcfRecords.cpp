@@ -66,6 +66,9 @@ std::vector<LcfEntry> ReadLcfClassTable(ResourceBytes table, int32_t column) {
   const std::optional<int32_t> count = Int32At(table, countAt);
   if (!count) return entries;
   const int64_t indexBase = countAt + 4;
+  // Index pairs may share an entry, and each copies it: a table gives at most
+  // its own size in keys and texts, so no table costs more than its bytes.
+  int64_t budget = int64_t(table.size());
   for (int64_t i = int64_t(*count) - 1; i >= 0; --i) {
     // A pair past the record's end ends the table; Reserved is not read.
     if (!RangeAt(table, indexBase + 8 * i, 8)) break;
@@ -77,6 +80,10 @@ std::vector<LcfEntry> ReadLcfClassTable(ResourceBytes table, int32_t column) {
     if (!keyOffset || !keyLength || !textOffset || !textLength) continue;
     const std::optional<ResourceBytes> key = RangeAt(table, entry + *keyOffset, *keyLength);
     if (!key) continue;
+    const std::optional<ResourceBytes> textBytes =
+        *textLength >= 0 ? RangeAt(table, entry + *textOffset, *textLength) : std::nullopt;
+    budget -= int64_t(key->size()) + (textBytes ? int64_t(textBytes->size()) : 0);
+    if (budget < 0) break;
     const std::string keyText(key->begin(), key->end());
     const size_t dash = keyText.find('-');
     if (dash == std::string::npos) continue;
@@ -84,11 +91,9 @@ std::vector<LcfEntry> ReadLcfClassTable(ResourceBytes table, int32_t column) {
     LcfEntry e;
     e.component = keyText.substr(0, dash);
     e.path = keyText.substr(dash + 1, second == std::string::npos ? second : second - dash - 1);
-    if (*textLength >= 0) {
-      if (std::optional<std::u16string> text = TextAt(table, entry + *textOffset, *textLength)) {
-        e.text = std::move(*text);
-        e.hasTranslation = true;
-      }
+    if (textBytes) {
+      e.text = *TextAt(table, entry + *textOffset, *textLength);
+      e.hasTranslation = true;
     }
     entries.push_back(std::move(e));
   }

@@ -46,7 +46,8 @@ struct LcfEntry {
 // The entries of a class table in visiting order (from the last index
 // position down to the first), for the given column. Entries whose key or
 // column pair lies outside the record, or whose key has no "-", are skipped;
-// an index pair past the end ends the table.
+// an index pair past the end ends the table, and so does a pair whose key and
+// text would bring what the table gave beyond the record's size.
 std::vector<LcfEntry> ReadLcfClassTable(ResourceBytes table, int32_t column);
 
 // The translation in a string table's slot; nullopt when the slot has a

@@ -1,18 +1,16 @@
 #include "localisation/PeResources.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 
 #include "app/platform/AsciiCase.h"
-#include "app/platform/AtomicFile.h"
+#include "app/platform/FileSystem.h"
 
 namespace trelio {
 namespace {
 
 constexpr uint32_t kRcData = 10;
 // Larger files are not language modules; reading them whole is not worth it.
-constexpr off_t kMaxModuleBytes = 64 << 20;
+constexpr uint64_t kMaxModuleBytes = 64 << 20;
 
 // Little-endian reads that fail instead of reading past the end.
 struct Bytes {
@@ -44,9 +42,7 @@ struct DirEntry {
 }  // namespace
 
 std::optional<PeModule> PeModule::Open(const std::string& path) {
-  struct stat st;
-  if (stat(path.c_str(), &st) == 0 && st.st_size > kMaxModuleBytes) return std::nullopt;
-  const FileRead file = ReadFileBytes(path);
+  const FileRead file = ReadFileBytes(path, kMaxModuleBytes);
   if (!file.ok() || file.missing) return std::nullopt;
   return FromBytes(std::vector<uint8_t>(file.bytes.begin(), file.bytes.end()));
 }

@@ -11,13 +11,15 @@
 #include <climits>
 #include <cstdlib>
 #include <string>
-#include <system_error>
 
 namespace trelio {
 namespace {
 
-std::string Reason(const char* what, const std::string& path, int err) {
-  return std::string(what) + " \"" + path + "\": " + std::generic_category().message(err);
+Outcome Failed(FileStep step, const std::string& path, int err,
+               FileRefusal refusal = FileRefusal::kNone) {
+  Outcome o;
+  o.file = FileFailure{step, path, err, refusal};
+  return o;
 }
 
 std::string FolderOf(const std::string& path) {
@@ -81,7 +83,7 @@ pid_t TemporaryNameProcess(std::string_view name, std::string_view base) {
 
 // Writes bytes into a new file beside target and returns its name, or an
 // empty name with the reason in error.
-std::string WriteTemporary(const std::string& target, std::string_view bytes, std::string& error) {
+std::string WriteTemporary(const std::string& target, std::string_view bytes, Outcome& error) {
   static std::atomic<unsigned> counter{0};
   const std::string folder = FolderOf(target);
   const size_t slash = target.rfind('/');
@@ -95,7 +97,7 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, st
     if (fd < 0 && errno != EEXIST) break;
   }
   if (fd < 0) {
-    error = Reason("Cannot create a file in", folder, errno);
+    error = Failed(FileStep::kCreateIn, folder, errno);
     return {};
   }
   struct stat old;
@@ -104,54 +106,19 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, st
     const int err = errno;
     close(fd);
     unlink(temp.c_str());
-    error = Reason("Cannot write", temp, err);
+    error = Failed(FileStep::kWrite, target, err);
     return {};
   }
   if (close(fd) != 0) {
     const int err = errno;
     unlink(temp.c_str());
-    error = Reason("Cannot write", temp, err);
+    error = Failed(FileStep::kWrite, target, err);
     return {};
   }
   return temp;
 }
 
 }  // namespace
-
-FileRead ReadFileBytes(const std::string& path) {
-  FileRead file;
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) {
-      file.missing = true;
-      return file;
-    }
-    file.error = Reason("Cannot read", path, errno);
-    return file;
-  }
-  struct stat st;
-  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    close(fd);
-    file.error = Reason("Cannot read", path, EISDIR);
-    return file;
-  }
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      close(fd);
-      file.bytes.clear();
-      file.error = Reason("Cannot read", path, err);
-      return file;
-    }
-    file.bytes.append(buffer, size_t(n));
-  }
-  close(fd);
-  return file;
-}
 
 StagedFile::~StagedFile() {
   if (!temp_.empty()) unlink(temp_.c_str());
@@ -162,22 +129,26 @@ Outcome StagedFile::Write(const std::string& path, std::string_view bytes) {
   temp_.clear();
   path_ = path;
   target_ = ResolveTarget(path);
+  // Only a file is replaced: renaming over a device or a pipe would put the
+  // index where the system expects them.
   struct stat st;
-  if (stat(target_.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-    return {Reason("Cannot write", path, EISDIR)};
+  if (stat(target_.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return Failed(FileStep::kWrite, path, EISDIR);
+    if (!S_ISREG(st.st_mode)) return Failed(FileStep::kWrite, path, 0, FileRefusal::kNotRegular);
+  }
   Outcome outcome;
-  temp_ = WriteTemporary(target_, bytes, outcome.error);
+  temp_ = WriteTemporary(target_, bytes, outcome);
   return outcome;
 }
 
 Outcome StagedFile::Commit() {
-  if (temp_.empty()) return {Reason("Cannot write", path_, EINVAL)};
+  if (temp_.empty()) return Failed(FileStep::kWrite, path_, EINVAL);
   const std::string temp = std::move(temp_);
   temp_.clear();
   if (rename(temp.c_str(), target_.c_str()) != 0) {
     const int err = errno;
     unlink(temp.c_str());
-    return {Reason("Cannot write", path_, err)};
+    return Failed(FileStep::kWrite, path_, err);
   }
   SyncFolder(FolderOf(target_));
   return {};
@@ -197,7 +168,7 @@ FileCreation CreateFileAtomic(const std::string& path, std::string_view bytes) {
     creation.existed = true;
     return creation;
   }
-  const std::string temp = WriteTemporary(path, bytes, creation.error);
+  const std::string temp = WriteTemporary(path, bytes, creation);
   if (temp.empty()) return creation;
   // A hard link appears complete or not at all and fails when the name is taken.
   int result = link(temp.c_str(), path.c_str());
@@ -213,7 +184,7 @@ FileCreation CreateFileAtomic(const std::string& path, std::string_view bytes) {
       creation.existed = true;
       return creation;
     }
-    creation.error = Reason("Cannot write", path, err);
+    static_cast<Outcome&>(creation) = Failed(FileStep::kWrite, path, err);
     return creation;
   }
   SyncFolder(FolderOf(path));

@@ -4,6 +4,7 @@
 
 #include "app/platform/AsciiCase.h"
 #include "app/platform/AtomicFile.h"
+#include "app/platform/FileSystem.h"
 
 namespace trelio {
 namespace {
@@ -132,9 +133,9 @@ struct IniFile::KeyLine {
 };
 
 IniFile IniFile::Load(std::string path) {
-  FileRead file = ReadFileBytes(path);
+  FileRead file = ReadFileBytes(path, kMaxFileBytes);
   IniFile ini = FromBytes(file.ok() ? std::move(file.bytes) : std::string(), std::move(path));
-  ini.loadError_ = std::move(file.error);
+  ini.loadError_ = std::move(static_cast<Outcome&>(file));
   return ini;
 }
 
@@ -286,7 +287,11 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int32
 Outcome IniFile::Flush() {
   if (!writeError_.empty()) return {writeError_};
   if (!dirty_) return {};
-  if (!loadError_.empty()) return {loadError_ + "; the file was left as it is"};
+  if (!loadError_.ok()) {
+    Outcome kept = loadError_;
+    if (kept.file) kept.file->leftAsItWas = true;
+    return kept;
+  }
   if (path_.empty()) return {"Cannot write an INI file without a path"};
   Outcome written = WriteFileAtomic(path_, text_);
   if (written.ok()) dirty_ = false;

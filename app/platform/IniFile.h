@@ -34,16 +34,20 @@ class IniFile {
  public:
   static constexpr size_t kMaxValueLength = 2047;
 
+  // More is not an INI file of this program's; it is refused unread.
+  static constexpr uint64_t kMaxFileBytes = 16 << 20;
+
   IniFile() = default;
   // Reads the file at path. A missing file reads as empty; a file that exists
-  // but cannot be read also reads as empty and sets LoadError.
+  // but cannot be read (or is not a regular file, or is larger than
+  // kMaxFileBytes) also reads as empty and sets LoadError.
   static IniFile Load(std::string path);
   // The given bytes, to be flushed to path.
   static IniFile FromBytes(std::string bytes, std::string path = {});
 
   const std::string& Path() const { return path_; }
-  // Why the file could not be read; empty when it was read or did not exist.
-  const std::string& LoadError() const { return loadError_; }
+  // Why the file could not be read; ok when it was read or did not exist.
+  const Outcome& LoadError() const { return loadError_; }
   // The bytes that Flush writes.
   const std::string& Bytes() const { return text_; }
 
@@ -83,7 +87,7 @@ class IniFile {
   std::string LineBreak() const;
 
   std::string path_;
-  std::string loadError_;
+  Outcome loadError_;
   std::string writeError_;  // the first name refused by WriteString
   std::string text_;
   std::vector<Section> sections_;                   // the first section of each name, in file order

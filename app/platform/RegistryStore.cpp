@@ -19,7 +19,7 @@ Outcome WriteRegistryInteger(std::string_view configFolder, std::string_view key
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  if (ec) return {"Cannot create \"" + folder.string() + "\": " + ec.message()};
+  if (ec) return {{}, FileFailure{FileStep::kCreateFolder, folder.string(), ec.value()}};
   IniFile store = IniFile::Load(path);
   store.WriteInteger(keyPath, valueName, value);
   return store.Flush();

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "app/core/index/InOutError.h"
 #include "app/core/text/Messages.h"
 #include "app/widgets/TextBridge.h"
 
@@ -13,6 +14,9 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
+  } catch (const EInOutError& e) {
+    // Its words name a path, and paths are UTF-8.
+    ShowException(QString::fromUtf8(e.what()));
   } catch (const std::exception& e) {
     ShowException(AnsiToQString(e.what()));
   } catch (...) {

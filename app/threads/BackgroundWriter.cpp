@@ -1,6 +1,8 @@
 #include "app/threads/BackgroundWriter.h"
 
 #include <cstdio>
+
+#include "app/core/text/ErrorText.h"
 #include <utility>
 
 namespace trelio {
@@ -38,7 +40,7 @@ void BackgroundWriter::Run() {
       write = std::exchange(pending_, nullptr);
     }
     const Outcome written = write();
-    if (!written.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", written.error.c_str());
+    if (!written.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", ErrorText(written).c_str());
   }
 }
 

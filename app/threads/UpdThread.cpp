@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include "app/core/index/IndexDownload.h"
+#include "app/core/text/ErrorText.h"
 #include "app/platform/AtomicFile.h"
 #include "app/platform/HttpClient.h"
 
@@ -83,7 +85,7 @@ DownloadFailure UpdThread::Store(const std::string& body) {
   // there to be merged.
   StagedFile file;
   Outcome stored = file.Write(savePath_, body);
-  if (!stored.ok()) return {std::nullopt, stored.error};
+  if (!stored.ok()) return {std::nullopt, ErrorText(stored)};
   // It takes its place on the window thread, where the showing closes: once
   // the dialog has gone, its download never leaves a file behind.
   Synchronize([&] {
@@ -91,7 +93,7 @@ DownloadFailure UpdThread::Store(const std::string& body) {
     stored = file.Commit();
     if (stored.ok() && progress_->handlers.stored) progress_->handlers.stored();
   });
-  return {std::nullopt, stored.error};
+  return {std::nullopt, ErrorText(stored)};
 }
 
 void UpdThread::ShowError() {

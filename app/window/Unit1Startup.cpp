@@ -18,6 +18,7 @@
 #include "app/core/list/ListRowStyle.h"
 #include "app/core/settings/BrowserEmulation.h"
 #include "app/core/settings/LanguageSetting.h"
+#include "app/core/text/ErrorText.h"
 #include "app/core/text/Numbers.h"
 #include "app/platform/DecimalSeparator.h"
 #include "app/platform/IniFile.h"
@@ -170,7 +171,7 @@ void TForm1::RestoreWindowState() {
   const Outcome registry =
       WriteBrowserEmulation(UserConfigFolder(), PathBytes(QCoreApplication::applicationFilePath()),
                             Settings.featureBrowserEmulation);
-  if (!registry.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", registry.error.c_str());
+  if (!registry.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", ErrorText(registry).c_str());
   // Locks, tabs, lock glyphs, the update lock, addresses.
   for (const CoinWidgets& w : Coins)
     w.Panel->AddressEdit->setReadOnly(Settings.locks[static_cast<size_t>(w.coin)] == "1");
@@ -262,7 +263,7 @@ void TForm1::SaveShutdownIndex() {
     // next start.
     const Outcome kept =
         WriteRecoveryFile(Index.files, IndexFileText(StringGrid1, SystemDecimalSeparator));
-    if (!kept.ok()) ReportShutdownError(SystemText(kept.error));
+    if (!kept.ok()) ReportShutdownError(SystemText(ErrorText(kept)));
   }
 }
 
@@ -273,7 +274,7 @@ void TForm1::SaveShutdownSettings() {
     Settings = WindowSettings();
     const Outcome saved = SaveAppSettings(Files.settings, Settings);
     if (saved.ok()) return;
-    error = saved.error;
+    error = ErrorText(saved);
   } catch (const std::exception& e) {
     error = e.what();
   }

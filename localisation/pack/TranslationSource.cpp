@@ -3,10 +3,13 @@
 #include <charconv>
 
 #include "app/platform/AsciiCase.h"
-#include "app/platform/AtomicFile.h"
+#include "app/platform/FileSystem.h"
 
 namespace trelio::lcfpack {
 namespace {
+
+// Far more than any translation source; the module itself is held to 64 MiB.
+constexpr uint64_t kMaxSourceBytes = 64 << 20;
 
 std::vector<std::string_view> SplitTabs(std::string_view line) {
   std::vector<std::string_view> fields;
@@ -170,9 +173,9 @@ void ReadSourceText(std::string_view text, const std::string& fileName,
 }
 
 void ReadSourceFile(const std::string& path, TranslationSources& sources) {
-  const FileRead file = ReadFileBytes(path);
-  if (file.missing) throw SourceError(path + ": cannot be read");
-  if (!file.ok()) throw SourceError(file.error);
+  // A build tool's own words: the program's message texts are made from these files.
+  const FileRead file = ReadFileBytes(path, kMaxSourceBytes);
+  if (file.missing || !file.ok()) throw SourceError(path + ": cannot be read");
   ReadSourceText(file.bytes, path, sources);
 }
 

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "app/browser/WebEngineRuntime.h"
+#include "app/core/index/InOutError.h"
 #include "app/program/SessionEndSignals.h"
 #include "localisation/LcUnit.h"
 #include "tests/support/ScopedEnv.h"
@@ -60,6 +61,19 @@ TEST(ApplicationTest, ProgramTextsAreInTheActiveLanguage) {
   EXPECT_EQ(missing, QString::fromUtf8("Встроенный браузер не может запуститься: нет его "
                                        "вспомогательной программы "
                                        "\"/nonexistent/QtWebEngineProcess\"."));
+}
+
+// A file's error names its path, and paths are UTF-8: so are its words.
+TEST(ApplicationTest, AFileErrorIsShownAsUtf8) {
+  QStringList shown;
+  App().SetErrorBox([&](const QString& text) { shown << text; });
+  const std::string path = "/home/\xD0\xBF\xD1\x91/index.csv";
+  QTimer::singleShot(0,
+                     [&] { throw EInOutError("Cannot write \"" + path + "\": Disk full", path); });
+  EXPECT_TRUE(test::WaitUntil([&] { return !shown.isEmpty(); }));
+  EXPECT_EQ(shown, QStringList({QString::fromUtf8(
+                       "Cannot write \"/home/\u043F\u0451/index.csv\": Disk full.")}));
+  App().SetErrorBox({});
 }
 
 TEST(SessionEndSignalsTest, EachSignalRunsTheActionOnTheWindowThread) {

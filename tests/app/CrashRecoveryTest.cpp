@@ -1,11 +1,13 @@
 // The built program, killed outright, keeps what changed since its start.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <map>
+#include <functional>
 #include <string>
 
 #include "tests/support/IndexFolderTest.h"
@@ -25,14 +27,17 @@ constexpr int kStartTimeoutMs = 120000;
 // test's own data and config folders (XDG_DATA_HOME, XDG_CONFIG_HOME).
 class Program {
  public:
-  explicit Program(const QString& workingFolder) {
+  // inChild runs in the new process before the program's start.
+  explicit Program(const QString& workingFolder, std::function<void()> inChild = {},
+                   const QString& errors = QProcess::nullDevice()) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("KORVANE_TRELIO_SERVER"), QStringLiteral("127.0.0.1:1"));
     process_.setProcessEnvironment(env);
     process_.setWorkingDirectory(workingFolder);
     process_.setStandardOutputFile(QProcess::nullDevice());
-    process_.setStandardErrorFile(QProcess::nullDevice());
+    process_.setStandardErrorFile(errors);
+    if (inChild) process_.setChildProcessModifier(inChild);
     process_.start(QStringLiteral(KT_PROGRAM), {});
   }
   ~Program() {
@@ -104,6 +109,42 @@ TEST(CrashRecoveryTest, AKilledProgramLosesNoClaimAndTheNextSaveKeepsThePreCrash
   EXPECT_EQ(ReadBytes(data + "/index.bak"), preCrash);
   EXPECT_EQ(ReadBytes(data + "/index.bak2"), "previous\r\n");
   EXPECT_FALSE(std::filesystem::exists(recovery));
+}
+
+// Under a file size limit (ulimit -f) a save that passes it fails with its
+// error, as on a full disk: the program is not ended by the signal and the
+// file it would replace stays whole.
+TEST(CrashRecoveryTest, AFileSizeLimitFailsTheSavesInsteadOfEndingTheProgram) {
+  const std::string data = qEnvironmentVariable("XDG_DATA_HOME").toStdString() + "/Korvane Trelio";
+  QTemporaryDir work;
+  const std::string csv = data + "/index.csv";
+  std::string stored = kHeaderLine;
+  for (int r = 0; r < 2000; ++r)
+    stored += "bitcoin;Row " + std::to_string(r) + ";http://r" + std::to_string(r) +
+              ".example/;5;;;;;" + std::to_string(r + 1) + ";;;;;;;;0;;\r\n";
+  std::filesystem::create_directories(data);
+  WriteBytes(csv, stored);
+  const QString errors = work.filePath(QStringLiteral("stderr.txt"));
+  {
+    // The limit, and the signal as a shell leaves it, for the program only.
+    Program program(
+        work.path(),
+        [] {
+          signal(SIGXFSZ, SIG_DFL);
+          const rlimit limit{32 * 1024, RLIM_INFINITY};
+          setrlimit(RLIMIT_FSIZE, &limit);
+        },
+        errors);
+    ASSERT_TRUE(program.Started());
+    ASSERT_TRUE(test::WaitUntil([&] { return program.ClosesOnSessionEnd(); }, kStartTimeoutMs));
+    // Its shutdown saves index.csv, larger than the limit.
+    program.Signal(SIGTERM);
+    EXPECT_EQ(program.Finish(), 0);
+  }
+  EXPECT_EQ(ReadBytes(csv), stored);
+  const std::string reported = ReadBytes(errors.toStdString());
+  EXPECT_NE(reported.find("Cannot write \"" + csv + "\": File too large"), std::string::npos)
+      << reported;
 }
 
 }  // namespace

@@ -66,7 +66,7 @@ TEST(AppSettingsTest, HandEditedFileKeepsForeignLinesAndSettlesOnTheSecondRun) {
   EXPECT_FALSE(s.showHidden);
   EXPECT_EQ(s.rightPayoutTemplate, "was sent|has been added");
   EXPECT_EQ(s.noPayIntervals, "1440,,X");
-  ASSERT_EQ(SaveAppSettings(dir / "settings.ini", s).error, "");
+  ASSERT_TRUE(SaveAppSettings(dir / "settings.ini", s).ok());
 
   const std::string first = ReadBytes(dir / "settings.ini");
   // Every line that is not one of ours, and every one of ours whose value did
@@ -111,7 +111,7 @@ TEST(AppSettingsTest, HandEditedFileKeepsForeignLinesAndSettlesOnTheSecondRun) {
   // A second run changes nothing, so while it runs there is nothing to write.
   const AppSettings again = ReadAppSettings(IniFile::Load(dir / "settings.ini"), kFullHd);
   EXPECT_EQ(SettingsFileBytes(first, again), first);
-  ASSERT_EQ(SaveAppSettings(dir / "settings.ini", again).error, "");
+  ASSERT_TRUE(SaveAppSettings(dir / "settings.ini", again).ok());
   EXPECT_EQ(ReadBytes(dir / "settings.ini"), first);
 }
 

@@ -11,8 +11,8 @@ namespace {
 
 TEST(BrowserEmulationTest, ValueIsNamedAfterTheExecutablesFileName) {
   test::ScratchFolder dir;
-  ASSERT_EQ(
-      WriteBrowserEmulation(dir.path(), "/opt/korvane trelio/bin/korvane-trelio", 11001).error, "");
+  ASSERT_TRUE(
+      WriteBrowserEmulation(dir.path(), "/opt/korvane trelio/bin/korvane-trelio", 11001).ok());
   const IniFile store = IniFile::Load(RegistryStorePath(dir.path()));
   EXPECT_EQ(store.ReadInteger(kBrowserEmulationKeyPath, "korvane-trelio", 0), 11001);
   EXPECT_FALSE(WriteBrowserEmulation("", "/bin/korvane-trelio", 11001).ok());

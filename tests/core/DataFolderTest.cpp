@@ -61,7 +61,7 @@ TEST(DataFolderTest, ChoosesTheProgramFolderOnlyWhenPortable) {
   fs::create_directory(program);
 
   DataFolderChoice choice = ChooseDataFolder(program + "/", appData);
-  EXPECT_EQ(choice.error, "");
+  EXPECT_TRUE(choice.ok());
   EXPECT_FALSE(choice.portable);
   EXPECT_EQ(choice.folder, appData + "/Korvane Trelio");
   EXPECT_TRUE(fs::is_directory(choice.folder));
@@ -72,7 +72,7 @@ TEST(DataFolderTest, ChoosesTheProgramFolderOnlyWhenPortable) {
   }
   WriteBytes(program + "/portable", "\n1\n");
   choice = ChooseDataFolder(program + "/", appData);
-  EXPECT_EQ(choice.error, "");
+  EXPECT_TRUE(choice.ok());
   EXPECT_TRUE(choice.portable);
   EXPECT_EQ(choice.folder, program);
 
@@ -150,17 +150,17 @@ TEST(DataFolderTest, FirstRunCopiesTheSettingsBesideTheProgramOnce) {
   fs::create_directory(program);
   WriteBytes(program + "/settings.ini", "[Interface]\nLanguage=ru\n");
   const DataFolderChoice data = ChooseDataFolder(program, dir / "appdata");
-  ASSERT_EQ(data.error, "");
+  ASSERT_TRUE(data.ok());
 
   FirstRunCopy copy = CopyFirstRunSettings(data, program);
-  EXPECT_EQ(copy.error, "");
+  EXPECT_TRUE(copy.ok());
   EXPECT_TRUE(copy.copied);
   EXPECT_EQ(ReadBytes(data.folder + "/settings.ini"), "[Interface]\nLanguage=ru\n");
 
   // Later starts keep the data folder's copy, whatever lies beside the program.
   WriteBytes(program + "/settings.ini", "[Interface]\nLanguage=en\n");
   copy = CopyFirstRunSettings(data, program);
-  EXPECT_EQ(copy.error, "");
+  EXPECT_TRUE(copy.ok());
   EXPECT_FALSE(copy.copied);
   EXPECT_EQ(ReadBytes(data.folder + "/settings.ini"), "[Interface]\nLanguage=ru\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(data.folder), {}), 1);
@@ -172,7 +172,7 @@ TEST(DataFolderTest, FirstRunCopiesTheSettingsBesideTheProgramOnce) {
 
   const DataFolderChoice other = ChooseDataFolder(dir / "elsewhere", dir / "appdata2");
   copy = CopyFirstRunSettings(other, dir / "elsewhere");
-  EXPECT_EQ(copy.error, "");
+  EXPECT_TRUE(copy.ok());
   EXPECT_FALSE(copy.copied);
   EXPECT_FALSE(fs::exists(other.folder + "/settings.ini"));
 }

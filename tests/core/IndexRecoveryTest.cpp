@@ -92,8 +92,8 @@ TEST_F(IndexRecoveryTest, WritingTheRecoveryFileMovesNoBackup) {
   WriteBytes(f.csv, "current\r\n");
   WriteBytes(f.bak, "previous\r\n");
   WriteBytes(f.bak2, "oldest\r\n");
-  ASSERT_EQ(WriteRecoveryFile(f, "kept\r\n").error, "");
-  ASSERT_EQ(WriteRecoveryFile(f, "kept later\r\n").error, "");
+  ASSERT_TRUE(WriteRecoveryFile(f, "kept\r\n").ok());
+  ASSERT_TRUE(WriteRecoveryFile(f, "kept later\r\n").ok());
   EXPECT_EQ(ReadBytes(f.recovery), "kept later\r\n");
   EXPECT_EQ(ReadBytes(f.csv), "current\r\n");
   EXPECT_EQ(ReadBytes(f.bak), "previous\r\n");

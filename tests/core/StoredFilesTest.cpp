@@ -41,7 +41,7 @@ TEST(StoredFilesTest, SettingsAreWrittenByteForByteAsBefore) {
     const std::string path = folder / "settings.ini";
     if (*c.input) WriteBytes(path, Stored(c.input));
     const AppSettings settings = ReadAppSettings(IniFile::Load(path), c.environment);
-    ASSERT_EQ(SaveAppSettings(path, settings).error, "") << c.expected;
+    ASSERT_TRUE(SaveAppSettings(path, settings).ok()) << c.expected;
     const std::string expected = Stored(c.expected);
     ASSERT_FALSE(expected.empty()) << c.expected;
     EXPECT_EQ(ReadBytes(path), expected) << c.expected;

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 
+#include "app/core/text/ErrorText.h"
 #include "app/core/text/Messages.h"
 #include "localisation/LcUnit.h"
 #include "localisation/pack/TranslationSource.h"
@@ -61,6 +63,53 @@ TEST_F(BuiltModule, HoldsTheWindowClassTablesOfTheSources) {
   EXPECT_EQ(entries->back().component, "Form1");
   EXPECT_EQ(entries->back().path, "Caption");
   EXPECT_TRUE(entries->back().hasTranslation);
+}
+
+// A failed file step is worded in the active language around the path and
+// the system's own words, and back in English after a switch.
+TEST_F(BuiltModule, FileErrorsReadInTheActiveLanguage) {
+  const std::string path = "/home/\xD0\xBF/index.csv";  // UTF-8, as paths are
+  const std::string tooBig = SystemErrorText(EFBIG);
+  struct Case {
+    FileFailure failure;
+    const char* english;
+    const char* russian;
+  };
+  const Case cases[] = {
+      {{FileStep::kWrite, path, EFBIG},
+       "Cannot write \"%s\": %e",
+       "\u041D\u0435 \u0443\u0434\u0430\u0451\u0442\u0441\u044F "
+       "\u0437\u0430\u043F\u0438\u0441\u0430\u0442\u044C \"%s\": %e"},
+      {{FileStep::kCreateIn, "/home/\xD0\xBF", EFBIG},
+       "Cannot create a file in \"%s\": %e",
+       nullptr},
+      {{FileStep::kCreateFolder, "/home/\xD0\xBF", EFBIG},
+       "Cannot create the folder \"%s\": %e",
+       nullptr},
+      {{FileStep::kRead, path, 0, FileRefusal::kNotRegular},
+       "Cannot read \"%s\": it is not a regular file",
+       nullptr},
+      {{FileStep::kRead, path, 0, FileRefusal::kTooLarge, 64 << 20},
+       "Cannot read \"%s\": it is larger than 64 MiB",
+       nullptr},
+      {{FileStep::kRead, path, EFBIG, FileRefusal::kNone, 0, true},
+       "Cannot read \"%s\": %e; the file was left as it is",
+       nullptr},
+  };
+  const auto expand = [&](std::string text, const FileFailure& f) {
+    text.replace(text.find("%s"), 2, f.path);
+    if (const size_t e = text.find("%e"); e != std::string::npos) text.replace(e, 2, tooBig);
+    return text;
+  };
+  ASSERT_EQ(LcLoadLanguage(KT_LANGUAGE_MODULE, 1049, nullptr, 0), 1);
+  for (const Case& c : cases) {
+    const std::string russian = ErrorText(c.failure);
+    EXPECT_EQ(russian.find("Cannot"), std::string::npos) << russian;
+    EXPECT_NE(russian.find("\"" + c.failure.path + "\""), std::string::npos) << russian;
+    if (c.russian) EXPECT_EQ(russian, expand(c.russian, c.failure));
+  }
+  LcReleaseLanguage();
+  for (const Case& c : cases) EXPECT_EQ(ErrorText(c.failure), expand(c.english, c.failure));
 }
 
 // An independent reader (python3-pefile) sees a PE file with no time stamp,

@@ -262,6 +262,42 @@ TEST(LcfRecords, DamagedClassTablesKeepWhatFits) {
   }
 }
 
+// A table whose index pairs all point at one large entry: what is read may
+// not take more than the table's own bytes, however many pairs there are.
+TEST(LcfRecords, PairsSharingOneEntryCostNoMoreThanTheTable) {
+  const std::string key = "Form1-Caption" + std::string(20000, 'k');
+  const std::u16string text(20000, u'\u0436');
+  const Bytes one = ClassTable("TFORM1", {{key, {{text}}}});
+  // The same table with 400 pairs, all pointing at its one entry, which then
+  // lies 8 * 399 bytes further on.
+  constexpr int32_t kPairs = 400;
+  test::Blob crafted;
+  crafted.I32(6).Ascii("TFORM1").I32(kPairs);
+  for (int32_t i = 0; i < kPairs; ++i) crafted.I32(8 * kPairs).I32(0);
+  crafted.bytes.insert(crafted.bytes.end(), one.begin() + 4 + 6 + 4 + 8, one.end());
+
+  struct Case {
+    const char* what;
+    Bytes table;
+    size_t entries;
+  };
+  const Case cases[] = {
+      {"one pair", one, 1},
+      {"400 pairs at one entry", crafted.bytes, 1},
+  };
+  for (const Case& c : cases) {
+    auto o = OpenModule({{"LCHEADER", HeaderRecord({1049})}, {"TFORM1", c.table}}, 1049);
+    const auto read = o->lcf.ReadClassTable("TFORM1", 0);
+    ASSERT_TRUE(read) << c.what;
+    size_t copied = 0;
+    for (const LcfEntry& e : *read)
+      copied += e.component.size() + e.path.size() + 2 * e.text.size();
+    EXPECT_LE(copied, c.table.size()) << c.what;
+    ASSERT_EQ(read->size(), c.entries) << c.what;
+    EXPECT_EQ(read->front().text, text) << c.what;
+  }
+}
+
 TEST(LcfRecords, Pe32ModulesReadAlike) {
   auto o = OpenModule({{"LCHEADER", HeaderRecord({1049})},
                        {"65093", StringTable({{u"\u0436\u0434\u0430\u0442\u044C"}})}},

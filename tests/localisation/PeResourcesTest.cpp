@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <random>
 
 #include "app/core/text/Messages.h"
 #include "localisation/LcUnit.h"
 #include "tests/localisation/LcfTestSupport.h"
+#include "tests/support/NotAFile.h"
 
 namespace trelio {
 namespace {
@@ -65,6 +67,25 @@ TEST(PeResources, RefusesWhatIsNotAPeModule) {
   Bytes text(200, 'x');
   text[0] = 'M', text[1] = 'Z';
   EXPECT_FALSE(PeModule::FromBytes(text));
+}
+
+// A module path where a link to an endless device or a pipe lies opens at
+// once as no module, so the program goes on in English.
+TEST(PeResources, WhatIsNotAFileIsNoModule) {
+  test::ScratchFolder dir;
+  ASSERT_TRUE(test::LinkToEndlessDevice(dir / "zero.lcf"));
+  EXPECT_FALSE(PeModule::Open(dir / "zero.lcf"));
+  EXPECT_EQ(LcLoadLanguage(dir / "zero.lcf", 1049, nullptr, 0), -1);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    test::PipeWithoutWriter pipe(dir / "pipe.lcf");
+    ASSERT_TRUE(pipe.Made());
+    if (attempt == 0)
+      EXPECT_FALSE(PeModule::Open(pipe.path()));
+    else
+      EXPECT_EQ(LcLoadLanguage(pipe.path(), 1049, nullptr, 0), -1);
+    std::filesystem::remove(pipe.path());
+  }
+  EXPECT_EQ(LoadResString(msgVersion), "version");
 }
 
 // Headers patched to point outside the file: the module is refused or the

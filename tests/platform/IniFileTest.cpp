@@ -372,14 +372,14 @@ TEST(IniFileTest, AnyBytesLoad) {
 TEST(IniFileFlushTest, MissingFileReadsEmptyAndIsCreatedByTheFirstWrite) {
   ScratchFolder dir;
   IniFile untouched = IniFile::Load(dir / "none.ini");
-  EXPECT_TRUE(untouched.LoadError().empty());
+  EXPECT_TRUE(untouched.LoadError().ok());
   EXPECT_EQ(untouched.ReadInteger("S", "K", 5), 5);
-  EXPECT_EQ(untouched.Flush().error, "");
+  EXPECT_TRUE(untouched.Flush().ok());
   EXPECT_FALSE(std::filesystem::exists(dir / "none.ini"));
 
   IniFile ini = IniFile::Load(dir / "settings.ini");
   ini.WriteInteger("S", "K", 7);
-  ASSERT_EQ(ini.Flush().error, "");
+  ASSERT_TRUE(ini.Flush().ok());
   EXPECT_EQ(ReadBytes(dir / "settings.ini"), "[S]\nK=7\n");
   EXPECT_EQ(IniFile::Load(dir / "settings.ini").ReadInteger("s", "k", 0), 7);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
@@ -392,7 +392,7 @@ TEST(IniFileFlushTest, KeepsPermissionsAndFollowsSymbolicLinks) {
   std::filesystem::create_symlink("real.ini", dir / "settings.ini");
   IniFile ini = IniFile::Load(dir / "settings.ini");
   ini.WriteInteger("S", "K", 2);
-  ASSERT_EQ(ini.Flush().error, "");
+  ASSERT_TRUE(ini.Flush().ok());
   EXPECT_TRUE(std::filesystem::is_symlink(dir / "settings.ini"));
   EXPECT_EQ(ReadBytes(dir / "real.ini"), "[S]\nK=2\n");
   struct stat st;
@@ -417,25 +417,30 @@ TEST(IniFileFlushTest, FailedWriteReportsAndKeepsTheOldFile) {
   EXPECT_FALSE(flushed.ok());
   EXPECT_EQ(ReadBytes(dir / "settings.ini"), old);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-  EXPECT_EQ(ini.Flush().error, "");  // the next attempt may succeed
+  EXPECT_TRUE(ini.Flush().ok());  // the next attempt may succeed
 }
 
 TEST(IniFileFlushTest, UnreadableOrUnreachableFilesAreReported) {
   ScratchFolder dir;
   std::filesystem::create_directory(dir / "settings.ini");
   IniFile folder = IniFile::Load(dir / "settings.ini");
-  EXPECT_FALSE(folder.LoadError().empty());
+  ASSERT_TRUE(folder.LoadError().file);
+  EXPECT_EQ(folder.LoadError().file->err, EISDIR);
   EXPECT_EQ(folder.ReadString("S", "K", "d"), "d");
   folder.WriteString("S", "K", "v");
-  EXPECT_EQ(folder.Flush().error, folder.LoadError() + "; the file was left as it is");
+  const Outcome kept = folder.Flush();
+  ASSERT_TRUE(kept.file);
+  EXPECT_EQ(kept.file->step, FileStep::kRead);
+  EXPECT_TRUE(kept.file->leftAsItWas);
   EXPECT_TRUE(std::filesystem::is_directory(dir / "settings.ini"));
 
   IniFile nowhere = IniFile::Load(dir / "missing/settings.ini");
-  EXPECT_TRUE(nowhere.LoadError().empty());
+  EXPECT_TRUE(nowhere.LoadError().ok());
   nowhere.WriteString("S", "K", "v");
   const Outcome flushed = nowhere.Flush();
   EXPECT_FALSE(flushed.ok());
-  EXPECT_NE(flushed.error.find("missing"), std::string::npos) << flushed.error;
+  ASSERT_TRUE(flushed.file);
+  EXPECT_NE(flushed.file->path.find("missing"), std::string::npos) << flushed.file->path;
 }
 
 }  // namespace

@@ -1,12 +1,18 @@
-// Whole-file reads and writes that never leave a half-written file behind.
+// Whole-file reads and writes of the index files, which never leave a
+// half-written file behind.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace trelio {
 
-// The bytes of a file; EInOutError when it cannot be opened or read.
+// Far more than any index holds; a larger file is refused unread.
+constexpr uint64_t kMaxIndexFileBytes = 64 << 20;
+
+// The bytes of a file of at most kMaxIndexFileBytes; EInOutError when it cannot
+// be opened or read, or is not a regular file.
 std::string ReadWholeFile(const std::string& path);
 
 // Replaces the file with `bytes`: written to a new file in the same folder,
@@ -17,11 +23,5 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 // Copies `from` over `to` the same way; false when either step fails.
 bool CopyFileReplacing(const std::string& from, const std::string& to) noexcept;
-
-// True for an existing file that is not a folder.
-bool IsExistingFile(const std::string& path);
-
-// Deletes a file; false when it cannot (or does not exist).
-bool DeleteFileIfPresent(const std::string& path);
 
 }  // namespace trelio

@@ -2,6 +2,7 @@
 
 #include "app/core/index/FileBytes.h"
 #include "app/core/index/IndexDownload.h"
+#include "app/platform/FileSystem.h"
 
 namespace trelio {
 namespace {

@@ -6,7 +6,9 @@
 #include "app/core/index/IndexLines.h"
 #include "app/core/index/IndexText.h"
 #include "app/core/index/UrlKey.h"
+#include "app/core/text/ErrorText.h"
 #include "app/platform/AtomicFile.h"
+#include "app/platform/FileSystem.h"
 
 namespace trelio {
 namespace {
@@ -80,14 +82,14 @@ void SaveIndex(const IndexState& state, const std::string& path, bool backup) {
   StagedFile staged;
   const Outcome written =
       staged.Write(path, IndexFileText(state.index, state.systemDecimalSeparator));
-  if (!written.ok()) throw EInOutError(written.error, path);
+  if (!written.ok()) throw EInOutError(ErrorText(written), path);
   if (backup) {
     const IndexFilePaths& f = state.files;
     if (IsExistingFile(f.bak)) CopyFileReplacing(f.bak, f.bak2);
     if (IsExistingFile(path)) CopyFileReplacing(path, f.bak);
   }
   const Outcome committed = staged.Commit();
-  if (!committed.ok()) throw EInOutError(committed.error, path);
+  if (!committed.ok()) throw EInOutError(ErrorText(committed), path);
 }
 
 }  // namespace trelio

@@ -1,9 +1,5 @@
 #include "app/core/settings/DataFolder.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -11,7 +7,10 @@
 
 #include "app/core/index/IndexRecovery.h"
 #include "app/core/text/Messages.h"
+#include "app/core/text/ErrorText.h"
 #include "app/platform/AtomicFile.h"
+#include "app/platform/FileSystem.h"
+#include "app/platform/IniFile.h"
 
 namespace trelio {
 namespace {
@@ -28,22 +27,7 @@ std::string Join(std::string_view folder, std::string_view name) {
   return path + std::string(name);
 }
 
-std::string ErrorText(std::string_view what, std::string_view path, int err) {
-  return std::string(what) + " \"" + std::string(path) +
-         "\": " + std::generic_category().message(err);
-}
-
-bool IsRegularFile(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-// True unless the path certainly names nothing; a path that cannot be looked
-// at counts as taken.
-bool AnythingAt(const std::string& path) {
-  struct stat st;
-  return lstat(path.c_str(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
-}
+bool IsRegularFile(const std::string& path) { return KindAt(path) == PathKind::kRegularFile; }
 
 // Reads the marker line by line as the rule says, stopping as soon as the
 // answer is known, so any size of file is fine.
@@ -80,37 +64,23 @@ class MarkerScanner {
 bool ReadMarker(const std::string& path, bool& portable, std::string& error) {
   portable = false;
   if (!IsRegularFile(path)) return true;
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    error = ErrorText("Cannot read", path, errno);
+  MarkerScanner scanner;
+  bool undecided = true;
+  const Outcome scanned =
+      ScanFileBytes(path, [&](std::string_view bytes) { return undecided = scanner.Feed(bytes); });
+  if (!scanned.ok()) {
+    error = ErrorText(scanned);
     return false;
   }
-  MarkerScanner scanner;
-  char buffer[4096];
-  bool undecided = true;
-  while (undecided) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      error = ErrorText("Cannot read", path, errno);
-      close(fd);
-      return false;
-    }
-    undecided = scanner.Feed(std::string_view(buffer, size_t(n)));
-  }
-  close(fd);
   portable = undecided && scanner.Portable();
   return true;
 }
 
 std::string CheckUsable(const std::string& folder) {
-  struct stat st;
-  if (stat(folder.c_str(), &st) != 0)
-    return ErrorText(MessageUtf8(msgCannotOpenDataFolder), folder, errno);
-  if (!S_ISDIR(st.st_mode)) return ErrorText(MessageUtf8(msgCannotOpenDataFolder), folder, ENOTDIR);
-  if (access(folder.c_str(), R_OK | W_OK | X_OK) != 0)
-    return ErrorText(MessageUtf8(msgCannotReadWriteDataFolder), folder, errno);
+  if (const int err = FolderError(folder))
+    return ErrorText(MessageUtf8(msgCannotOpenDataFolder), folder, SystemErrorText(err));
+  if (const int err = FolderAccessError(folder))
+    return ErrorText(MessageUtf8(msgCannotReadWriteDataFolder), folder, SystemErrorText(err));
   return {};
 }
 
@@ -166,13 +136,14 @@ FirstRunCopy CopyFirstRunSettings(const DataFolderChoice& dataFolder,
   const std::string target = DataFilesIn(dataFolder.folder).settings;
   const std::string source = Join(programFolder, "settings.ini");
   if (AnythingAt(target) || !IsRegularFile(source)) return result;
-  const FileRead read = ReadFileBytes(source);
+  const FileRead read = ReadFileBytes(source, IniFile::kMaxFileBytes);
   if (!read.ok() || read.missing) {
-    result.error = read.missing ? ErrorText("Cannot read", source, ENOENT) : read.error;
+    result.error =
+        read.missing ? ErrorText(FileFailure{FileStep::kRead, source, ENOENT}) : ErrorText(read);
     return result;
   }
   const FileCreation created = CreateFileAtomic(target, read.bytes);
-  result.error = created.error;
+  result.error = ErrorText(created);
   result.copied = created.ok() && !created.existed;
   return result;
 }

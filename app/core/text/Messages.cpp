@@ -85,6 +85,14 @@ constexpr Entry kBuiltIn[] = {
     {65252, u"The server's index is larger than 64 MiB"},
     {65253, u"The server's answer was too large"},
     {65254, u"The file does not begin with the header line of an index"},
+    {65270, u"Cannot read"},
+    {65271, u"Cannot write"},
+    {65272, u"Cannot create a file in"},
+    {65273, u"it is not a regular file"},
+    {65274, u"it is larger than"},
+    {65275, u"MiB"},
+    {65276, u"the file was left as it is"},
+    {65277, u"Cannot create the folder"},
 };
 
 std::mutex& LookupMutex() {

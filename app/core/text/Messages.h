@@ -76,6 +76,15 @@ enum MessageId : uint16_t {
   msgIndexTooLarge = 65252,
   msgAnswerTooLarge = 65253,
   msgFileNotAnIndex = 65254,
+  // The file steps that fail: `<step> "<path>": <reason>`.
+  msgCannotRead = 65270,
+  msgCannotWrite = 65271,
+  msgCannotCreateFileIn = 65272,
+  msgNotARegularFile = 65273,
+  msgLargerThan = 65274,
+  msgMiB = 65275,
+  msgFileLeftAsItWas = 65276,
+  msgCannotCreateFolder = 65277,
 };
 
 // The built-in English text of an id, as UTF-16; empty for an unknown id.

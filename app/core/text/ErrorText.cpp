@@ -1,0 +1,69 @@
+#include "app/core/text/ErrorText.h"
+
+#include <unicode/unistr.h>
+
+#include <system_error>
+
+#include "app/core/text/Messages.h"
+
+namespace trelio {
+namespace {
+
+std::string Words(MessageId id) {
+  const std::u16string text = MessageText(id);
+  std::string utf8;
+  icu::UnicodeString(false, text.data(), int32_t(text.size())).toUTF8String(utf8);
+  return utf8;
+}
+
+MessageId StepWords(FileStep step) {
+  switch (step) {
+    case FileStep::kRead:
+      return msgCannotRead;
+    case FileStep::kWrite:
+      return msgCannotWrite;
+    case FileStep::kCreateIn:
+      return msgCannotCreateFileIn;
+    case FileStep::kCreateFolder:
+      return msgCannotCreateFolder;
+  }
+  return msgCannotRead;
+}
+
+std::string Reason(const FileFailure& f) {
+  switch (f.refusal) {
+    case FileRefusal::kNone:
+      return SystemErrorText(f.err);
+    case FileRefusal::kNotRegular:
+      return Words(msgNotARegularFile);
+    case FileRefusal::kTooLarge:
+      return Words(msgLargerThan) + " " + std::to_string(f.limit >> 20) + " " + Words(msgMiB);
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string ErrorText(std::string_view what, std::string_view path, std::string_view reason) {
+  std::string text(what);
+  text += " \"";
+  text += path;
+  text += "\": ";
+  text += reason;
+  return text;
+}
+
+std::string SystemErrorText(int err) { return std::generic_category().message(err); }
+
+std::string ErrorText(const FileFailure& failure) {
+  std::string text = ErrorText(Words(StepWords(failure.step)), failure.path, Reason(failure));
+  if (failure.leftAsItWas) text += "; " + Words(msgFileLeftAsItWas);
+  return text;
+}
+
+std::string ErrorText(const Outcome& outcome) {
+  if (!outcome.error.empty()) return outcome.error;
+  return outcome.file ? ErrorText(*outcome.file) : std::string();
+}
+
+}  // namespace trelio

@@ -1,0 +1,2 @@
+#include <fcntl.h>
+#include <string>
