@@ -12,6 +12,7 @@
 #include "app/core/index/IndexExport.h"
 #include "app/core/list/FaucetList.h"
 #include "app/core/text/Messages.h"
+#include "app/platform/FileSystem.h"
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"

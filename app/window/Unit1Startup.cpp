@@ -21,6 +21,7 @@
 #include "app/core/text/ErrorText.h"
 #include "app/core/text/Numbers.h"
 #include "app/platform/DecimalSeparator.h"
+#include "app/platform/FileSystem.h"
 #include "app/platform/IniFile.h"
 #include "app/platform/LocaleInfo.h"
 #include "app/platform/UserFolders.h"
@@ -106,7 +107,7 @@ void TForm1::FormCreate() {
   const IniFile ini = Files.settings.empty() ? IniFile() : IniFile::Load(Files.settings);
   Settings = ReadAppSettings(ini, environment,
                              [this](const std::string& code) { ApplyLanguageSetting(code); });
-  if (!Files.settings.empty() && ini.LoadError().empty()) {
+  if (!Files.settings.empty() && ini.LoadError().ok()) {
     settingsWritten_ = ini.Bytes();
     settingsWriter_ = std::make_unique<BackgroundWriter>();
   }

@@ -85,7 +85,7 @@ TEST(PeResources, WhatIsNotAFileIsNoModule) {
       EXPECT_EQ(LcLoadLanguage(pipe.path(), 1049, nullptr, 0), -1);
     std::filesystem::remove(pipe.path());
   }
-  EXPECT_EQ(LoadResString(msgVersion), "version");
+  EXPECT_EQ(MessageText(msgVersion), u"version");
 }
 
 // Headers patched to point outside the file: the module is refused or the
