@@ -1,11 +1,28 @@
 #include "app/program/Application.h"
 
-#include <QMessageBox>
 #include <exception>
 
+#include "app/widgets/DialogFrame.h"
 #include "app/widgets/TextBridge.h"
 
 namespace trelio {
+namespace {
+
+QString& Title() {
+  static QString title = QStringLiteral("Korvane Trelio");
+  return title;
+}
+
+void ShowErrorText(const QString& text) {
+  ShowMessageBox(QApplication::activeWindow(), QMessageBox::Critical, ApplicationTitle(), text,
+                 QMessageBox::Ok, QMessageBox::Ok);
+}
+
+}  // namespace
+
+QString ApplicationTitle() { return Title(); }
+
+void SetApplicationTitle(const QString& title) { Title() = title; }
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -31,7 +48,7 @@ void Application::ShowException(const QString& error) {
     errorBox_(text);
     return;
   }
-  QMessageBox::critical(activeWindow(), applicationDisplayName(), text);
+  ShowErrorText(text);
 }
 
 void ShowErrorBox(const QString& error) {
@@ -39,8 +56,7 @@ void ShowErrorBox(const QString& error) {
     app->ShowException(error);
     return;
   }
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                        Application::ErrorBoxText(error));
+  ShowErrorText(Application::ErrorBoxText(error));
 }
 
 }  // namespace trelio

@@ -27,7 +27,12 @@ class FileDialogComponent : public QObject {
   QFileDialog& Dialog();
   bool IsMade() const { return !dialog_.isNull(); }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void WatchFolder(bool on);
+
   QWidget* owner_;
   QFileDialog::AcceptMode acceptMode_;
   QFileDialog::FileMode fileMode_ = QFileDialog::AnyFile;
