@@ -23,7 +23,6 @@ int main(int argc, char** argv) {
   WebEngineRuntime::PrepareProcess();
   Application app(argc, argv);
   Application::setApplicationName(QStringLiteral("Korvane Trelio"));
-  Application::setApplicationDisplayName(QStringLiteral("Korvane Trelio"));
   Application::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   InstallFontSubstitutes();
   Application::setFont(SansSerifFont(12));

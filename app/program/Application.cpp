@@ -1,13 +1,30 @@
 #include "app/program/Application.h"
 
-#include <QMessageBox>
 #include <exception>
 
 #include "app/core/index/InOutError.h"
 #include "app/core/text/Messages.h"
+#include "app/widgets/DialogFrame.h"
 #include "app/widgets/TextBridge.h"
 
 namespace trelio {
+namespace {
+
+QString& Title() {
+  static QString title = QStringLiteral("Korvane Trelio");
+  return title;
+}
+
+void ShowErrorText(const QString& text) {
+  ShowMessageBox(QApplication::activeWindow(), QMessageBox::Critical, ApplicationTitle(), text,
+                 QMessageBox::Ok, QMessageBox::Ok);
+}
+
+}  // namespace
+
+QString ApplicationTitle() { return Title(); }
+
+void SetApplicationTitle(const QString& title) { Title() = title; }
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -36,7 +53,7 @@ void Application::ShowException(const QString& error) {
     errorBox_(text);
     return;
   }
-  QMessageBox::critical(activeWindow(), applicationDisplayName(), text);
+  ShowErrorText(text);
 }
 
 void ShowErrorBox(const QString& error) {
@@ -44,8 +61,7 @@ void ShowErrorBox(const QString& error) {
     app->ShowException(error);
     return;
   }
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                        Application::ErrorBoxText(error));
+  ShowErrorText(Application::ErrorBoxText(error));
 }
 
 }  // namespace trelio

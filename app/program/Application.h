@@ -36,4 +36,10 @@ class Application : public QApplication {
 // when it is not an Application.
 void ShowErrorBox(const QString& error);
 
+// The application title, the caption of the standard error and question
+// boxes. Kept here rather than as Qt's display name, which Qt would append to
+// the title of every window.
+QString ApplicationTitle();
+void SetApplicationTitle(const QString& title);
+
 }  // namespace trelio

@@ -1,11 +1,14 @@
 // A widget that paints its own plain background in one colour.
 #pragma once
 
-class QColor;
+#include <QColor>
+
 class QWidget;
 
 namespace trelio {
 
-void FillBackground(QWidget* widget, const QColor& colour);
+// With a text colour, the text on that background keeps it whatever the
+// system palette is; without one the text follows the palette.
+void FillBackground(QWidget* widget, const QColor& colour, const QColor& text = QColor());
 
 }  // namespace trelio

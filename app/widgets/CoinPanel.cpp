@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/widgets/Background.h"
 #include "app/widgets/Fonts.h"
@@ -18,6 +19,11 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption) 
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
   label->setFont(DesignFont(QStringLiteral("Arial"), 19));
+  // Window-text black on the silver panel in any palette; set on the label
+  // itself, since under the window's style sheets the panel's is not passed on.
+  QPalette black = label->palette();
+  black.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(black);
   return label;
 }
 
@@ -31,7 +37,6 @@ CoinPanel::CoinPanel(const Coin& coin, int number, QWidget* parent) : QFrame(par
   FillBackground(this, QColor(0xC0, 0xC0, 0xC0));
 
   YourLabel = MakeLabel(this, QStringLiteral("YourLabel%1").arg(number), QStringLiteral("Your "));
-  YourLabel->setGeometry(8, 8, 44, 22);
 
   NameLabel = MakeLabel(this, QString::fromLatin1(names.nameLabel), QString::fromLatin1(coin.name));
   QFont link = NameLabel->font();
@@ -41,14 +46,10 @@ CoinPanel::CoinPanel(const Coin& coin, int number, QWidget* parent) : QFrame(par
   navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
   NameLabel->setPalette(navy);
   NameLabel->setCursor(Qt::PointingHandCursor);
-  NameLabel->adjustSize();
-  NameLabel->move(53, 8);
 
   AddressLabel =
       MakeLabel(this, QStringLiteral("AddressLabel%1").arg(number), QStringLiteral("address: "));
-  // The caption "address: " has no blank of its own in front.
-  const int blank = AddressLabel->fontMetrics().horizontalAdvance(QLatin1Char(' '));
-  AddressLabel->setGeometry(NameLabel->geometry().right() + 1 + blank, 8, 79, 22);
+  LayOutLabels();
 
   LockButton = new QToolButton(this);
   LockButton->setObjectName(QString::fromLatin1(names.lockButton));
@@ -67,6 +68,20 @@ CoinPanel::CoinPanel(const Coin& coin, int number, QWidget* parent) : QFrame(par
   Banner->setObjectName(QString::fromLatin1(names.banner));
   Banner->setCursor(Qt::PointingHandCursor);
   Banner->setFixedSize(kBannerWidth, kPanelHeight);
+}
+
+void CoinPanel::LayOutLabels() {
+  // At their design sizes, each wider where its caption needs it.
+  const auto width = [](QLabel* label, int design) {
+    return std::max(design, label->sizeHint().width());
+  };
+  YourLabel->setGeometry(8, 8, width(YourLabel, 44), 22);
+  NameLabel->adjustSize();
+  NameLabel->move(std::max(53, YourLabel->geometry().right() + 2), 8);
+  // The caption "address: " has no blank of its own in front.
+  const int blank = AddressLabel->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+  AddressLabel->setGeometry(NameLabel->geometry().right() + 1 + blank, 8, width(AddressLabel, 79),
+                            22);
 }
 
 void CoinPanel::resizeEvent(QResizeEvent* event) {

@@ -26,6 +26,10 @@ class CoinPanel : public QFrame {
   QLineEdit* AddressEdit;
   QLabel* Banner;
 
+  // Places the "Your " label, the name link and the "address: " label in a
+  // row, each as wide as its caption needs; again after every translation.
+  void LayOutLabels();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
 };

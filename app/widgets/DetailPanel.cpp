@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QQuickWidget>
 
 #include "app/widgets/Fonts.h"
 
@@ -15,6 +16,13 @@ DetailPanel::DetailPanel(QWidget* parent) : QWidget(parent) {
   p.setColor(QPalette::WindowText, Qt::white);
   setPalette(p);
   setCursor(Qt::PointingHandCursor);
+  // The browser views draw through a texture surface; a window that gets its
+  // first one while on the screen is made anew by Qt (a new native window,
+  // unmapped and mapped again). One hidden from the start gives the window
+  // that surface before it is first shown.
+  auto* surface = new QQuickWidget(this);
+  surface->setObjectName(QStringLiteral("browser-surface"));
+  surface->hide();
 }
 
 void DetailPanel::SetBars(QWidget* top, QWidget* bottom) {

@@ -1,5 +1,8 @@
 #include "app/widgets/FileDialogComponent.h"
 
+#include <QEvent>
+#include <QFileSystemModel>
+
 namespace trelio {
 
 FileDialogComponent::FileDialogComponent(QWidget* owner, const QString& name,
@@ -41,8 +44,25 @@ QFileDialog& FileDialogComponent::Dialog() {
     if (!nameFilters_.isEmpty()) dialog_->setNameFilters(nameFilters_);
     // Options never set keep what a new dialog starts with.
     dialog_->setOptions((dialog_->options() & ~optionsOff_) | optionsOn_);
+    dialog_->installEventFilter(this);
+    WatchFolder(false);
+    connect(dialog_, &QDialog::finished, this, [this] { WatchFolder(false); });
   }
   return *dialog_;
+}
+
+// A closed dialog's folder model would go on watching the folder it was
+// shown in, and read what changes there on the window thread (a file of
+// /proc blocks that thread for good); it watches only while shown.
+void FileDialogComponent::WatchFolder(bool on) {
+  if (!dialog_) return;
+  for (auto* model : dialog_->findChildren<QFileSystemModel*>())
+    model->setOption(QFileSystemModel::DontWatchForChanges, !on);
+}
+
+bool FileDialogComponent::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dialog_ && event->type() == QEvent::Show) WatchFolder(true);
+  return QObject::eventFilter(watched, event);
 }
 
 }  // namespace trelio

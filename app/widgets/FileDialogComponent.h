@@ -29,7 +29,12 @@ class FileDialogComponent : public QObject {
   // The dialog with every setting made so far; made on the first call.
   QFileDialog& Dialog();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void WatchFolder(bool on);
+
   QWidget* owner_;
   QFileDialog::AcceptMode acceptMode_;
   QFileDialog::FileMode fileMode_ = QFileDialog::AnyFile;

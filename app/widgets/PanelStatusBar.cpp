@@ -16,6 +16,8 @@ PanelStatusBar::PanelStatusBar(const std::vector<int>& widths, QWidget* parent)
   setPalette(p);
   for (size_t i = 0; i < widths.size(); ++i) {
     auto* panel = new QLabel(this);
+    // The bar's text colour, also where the window's style sheets govern.
+    panel->setPalette(p);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
     panel->setIndent(2);

@@ -4,11 +4,13 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "app/widgets/DialogFrame.h"
+
 namespace trelio {
 
 void SetFixedClientSize(QWidget& dialog, QSize size) {
+  dialog.setWindowFlags(kFixedDialogFrame);
   dialog.setFixedSize(size);
-  dialog.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
 }
 
 void CenterOnScreen(QWidget& dialog) {

@@ -8,7 +8,8 @@ class QWidget;
 
 namespace trelio {
 
-// The client area gets this size and the frame cannot resize it.
+// The fixed dialog frame: the client area gets this size, the frame cannot
+// resize it and has a title and a close box only.
 void SetFixedClientSize(QWidget& dialog, QSize size);
 
 // Centres the window on the screen its parent is on (the primary screen

@@ -102,15 +102,8 @@ void FormBrowsingView::SetEditText(DetailEdit e, const std::string& text) {
 }
 
 void FormBrowsingView::SetAddSaveMode(AddSaveMode mode) {
-  QToolButton* button = form_.ToolButton15;
-  if (mode == AddSaveMode::Save) {
-    button->setEnabled(false);
-    button->setIcon(form_.ImageList5.Image(5));
-    button->setToolTip(MessageQString(msgSaveTheItem));
-  } else {
-    button->setIcon(form_.ImageList5.Image(4));
-    button->setToolTip(MessageQString(msgAddNewItem));
-  }
+  if (mode == AddSaveMode::Save) form_.ToolButton15->setEnabled(false);
+  form_.SetAddSaveMode(mode);
 }
 
 void FormBrowsingView::SetNavButtonEnabled(NavButton b, bool enabled) {

@@ -17,6 +17,7 @@
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/DetailPanel.h"
 #include "app/widgets/FaucetListBox.h"
+#include "app/widgets/HintLines.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/FormBrowsingView.h"
@@ -29,6 +30,7 @@ TForm1::TForm1(EmbeddedBrowserFactory& browsers, QWidget* parent)
 TForm1::TForm1(EmbeddedBrowserFactory& browsers, StartupOptions options, QWidget* parent)
     : QMainWindow(parent), syncGate_(std::make_unique<SyncGate>()), startup_(std::move(options)) {
   setObjectName(QStringLiteral("Form1"));
+  new HintLines(this);
   CreateLayout();
   CreateMainMenu();
   CreateListMenus();

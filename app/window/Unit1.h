@@ -462,8 +462,12 @@ class TForm1 : public QMainWindow {
   // one chosen.
   QString SaveDialog1FileName;
   QString SaveDialog2FileName;
-  // ToolButton15 shows its save image (5) rather than its add image (4).
-  bool AddSaveInSaveMode() const;
+  // The mode of ToolButton15: its image (4 add, 5 save) and its hint follow it.
+  AddSaveMode AddSaveButtonMode = AddSaveMode::Add;
+  void SetAddSaveMode(AddSaveMode mode);
+  // The hint of the button's mode, in the current language.
+  void ShowAddSaveHint();
+  bool AddSaveInSaveMode() const { return AddSaveButtonMode == AddSaveMode::Save; }
   // Reports an edit of the row to the maker's server, fire and forget.
   void SendItemAction(ItemAction action, const FaucetItem& row);
   // Before a command replaces, compacts or clears the index rows: the detail

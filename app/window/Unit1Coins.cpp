@@ -174,7 +174,8 @@ void TForm1::ApplyEditLock(int tab, bool toggle) {
   edit->setPalette(p);
   // The tab row's style sheet governs the edit's drawing, and over it a
   // palette colour is not drawn: the edit's own style sheet is.
-  edit->setStyleSheet(QStringLiteral("QLineEdit { background: %1; }").arg(colour.name()));
+  edit->setStyleSheet(
+      QStringLiteral("QLineEdit { background: %1; color: black; }").arg(colour.name()));
 }
 
 void TForm1::ToggleCoinTab(int tab) {
@@ -216,8 +217,7 @@ void TForm1::ResetEditor() {
   Edit5->clear();
   Edit6->clear();
   Edit8->clear();
-  ToolButton15->setIcon(ImageList5.Image(4));
-  ToolButton15->setToolTip(MessageQString(msgAddNewItem));
+  SetAddSaveMode(AddSaveMode::Add);
   StatusBar1->SetPanelText(0, QString());
 }
 

@@ -46,15 +46,17 @@ FaucetItem* Current(const TForm1& form) {
   return form.Browsing ? form.Browsing->CurrentItem() : nullptr;
 }
 
-void ShowAddMode(TForm1& form) {
-  form.ToolButton15->setIcon(form.ImageList5.Image(4));
-  form.ToolButton15->setToolTip(MessageQString(msgAddNewItem));
-}
-
 }  // namespace
 
-bool TForm1::AddSaveInSaveMode() const {
-  return ToolButton15->icon().cacheKey() == ImageList5.Image(5).cacheKey();
+void TForm1::SetAddSaveMode(AddSaveMode mode) {
+  AddSaveButtonMode = mode;
+  ToolButton15->setIcon(ImageList5.Image(mode == AddSaveMode::Save ? 5 : 4));
+  ShowAddSaveHint();
+}
+
+void TForm1::ShowAddSaveHint() {
+  ToolButton15->setToolTip(
+      MessageQString(AddSaveButtonMode == AddSaveMode::Save ? msgSaveTheItem : msgAddNewItem));
 }
 
 void TForm1::SendItemAction(ItemAction action, const FaucetItem& row) {
@@ -71,7 +73,7 @@ void TForm1::NewItem1Click() {
   Edit5->clear();
   Edit6->clear();
   Edit8->clear();
-  ShowAddMode(*this);
+  SetAddSaveMode(AddSaveMode::Add);
   ToolButton6Click();
 }
 

@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include "app/core/text/Messages.h"
+#include "app/program/Application.h"
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/LcQtForm.h"
 #include "app/widgets/PanelStatusBar.h"
@@ -81,10 +82,12 @@ void TForm1::SetHints() {
   for (CoinWidgets& coin : Coins) {
     coin.Panel->Banner->setToolTip(banner);
     coin.Panel->setToolTip(wallet);
+    coin.Panel->LayOutLabels();
   }
+  ShowAddSaveHint();
   UpdateNewItemCaption();
   setWindowTitle(QStringLiteral("Korvane Trelio v") + VersionText);
-  QApplication::setApplicationDisplayName(windowTitle());
+  SetApplicationTitle(windowTitle());
 }
 
 }  // namespace trelio

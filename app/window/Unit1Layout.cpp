@@ -78,10 +78,9 @@ QLineEdit* AddEdit(QToolBar* bar, const char* name, int width, const QString& hi
   edit->setFrame(false);
   edit->setFixedSize(width, 22);
   edit->setFont(SansSerifFont(16));
-  QPalette p = edit->palette();
-  p.setColor(QPalette::Base, Qt::white);
-  p.setColor(QPalette::Text, Qt::black);
-  edit->setPalette(p);
+  // White with black text in any palette; inside the tool bar the style
+  // sheet, not the palette, is what is drawn.
+  edit->setStyleSheet(QStringLiteral("QLineEdit { background: white; color: black; }"));
   edit->setToolTip(hint);
   bar->addWidget(edit);
   return edit;
@@ -165,6 +164,10 @@ void TForm1::CreateListColumn() {
   ListBox1 = new FaucetListBox(Panel3);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   ListBox1->setFont(SansSerifFont(16));
+  // White like its drawn rows, also below the last one.
+  QPalette white = ListBox1->palette();
+  white.setColor(QPalette::Base, Qt::white);
+  ListBox1->setPalette(white);
   listDelegate_ = new FaucetListDelegate(
       [this](QPainter& painter, int index, const QRect& rect, bool selected) {
         ListBox1DrawItem(painter, index, rect, selected);

@@ -67,7 +67,7 @@ void TAboutBox::CreateLayout() {
   Panel1 = new QWidget(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setGeometry(8, 8, 353, 337);
-  FillBackground(Panel1, Qt::white);
+  FillBackground(Panel1, Qt::white, Qt::black);
 
   ProgramIcon = new QLabel(Panel1);
   ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));

@@ -19,13 +19,10 @@
 
 namespace trelio {
 
-TOKBottomDlg::TOKBottomDlg(TForm1& form1)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      form1_(&form1) {
+TOKBottomDlg::TOKBottomDlg(TForm1& form1) : QDialog(nullptr), form1_(&form1) {
   setObjectName(QStringLiteral("OKBottomDlg"));
   setWindowTitle(QStringLiteral("Update Progress"));
-  setFixedSize(400, 81);
+  SetFixedClientSize(*this, {400, 81});
 
   ProgressBar1 = new QProgressBar(this);
   ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));

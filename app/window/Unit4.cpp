@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTableWidget>
 
@@ -21,6 +22,13 @@ QGroupBox* AddGroup(QWidget* parent, const char* name, const QString& caption, Q
   auto* group = new QGroupBox(caption, parent);
   group->setObjectName(QString::fromLatin1(name));
   group->setGeometry(bounds);
+  // The title sits on the frame line, the boxes inside the frame: the style
+  // alone would draw the title above the line and the line through the first
+  // box.
+  group->setStyleSheet(
+      QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
+                     "QGroupBox::title { subcontrol-origin: border; subcontrol-position: top left;"
+                     " left: 6px; top: -7px; padding: 0px 2px; }"));
   return group;
 }
 
@@ -84,15 +92,16 @@ void TOKBottomDlg1::CreateLayout() {
   ValueListEditor1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   ValueListEditor1->verticalHeader()->hide();
   ValueListEditor1->verticalHeader()->setDefaultSectionSize(18);
-  // The interval column takes what the message column leaves, so no
-  // sideways scrolling comes with the vertical scroll bar.
   ValueListEditor1->setColumnWidth(0, 345);
   ValueListEditor1->setColumnWidth(1, 74);
-  ValueListEditor1->horizontalHeader()->setStretchLastSection(true);
   ValueListEditor1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ValueListEditor1->setSelectionMode(QAbstractItemView::SingleSelection);
   ValueListEditor1->setSelectionBehavior(QAbstractItemView::SelectItems);
-  ValueListEditor1->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  // A cell is edited when the user starts to: not on opening, so that Enter
+  // and Escape reach the buttons.
+  ValueListEditor1->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                    QAbstractItemView::EditKeyPressed |
+                                    QAbstractItemView::AnyKeyPressed);
   ValueListEditor1->setTabKeyNavigation(false);
   ValueListEditor1->setWordWrap(false);
 
@@ -154,6 +163,10 @@ void TOKBottomDlg1::FormShow() {
     ValueListEditor1->setItem(r, 1, new QTableWidgetItem(AnsiToQString(rows[size_t(r)].interval)));
   }
   ValueListEditor1->setCurrentCell(0, 1);
+  // Making the interval cell current scrolls it into view, which cuts off
+  // the start of the messages; each showing starts at the left.
+  ValueListEditor1->horizontalScrollBar()->setValue(0);
+  OKBtn->setFocus(Qt::TabFocusReason);
 }
 
 void TOKBottomDlg1::SetOptions(const DialogOptions& o) {

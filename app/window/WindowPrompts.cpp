@@ -1,21 +1,22 @@
 #include "app/window/WindowPrompts.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QMessageBox>
+
+#include "app/program/Application.h"
+#include "app/widgets/DialogFrame.h"
 
 namespace trelio {
 
 WindowPrompts WindowPrompts::Standard() {
   WindowPrompts prompts;
   prompts.confirm = [](QWidget* parent, const QString& question) {
-    return QMessageBox::question(parent, QApplication::applicationDisplayName(), question,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return ShowMessageBox(parent, QMessageBox::Question, ApplicationTitle(), question,
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
   };
   prompts.error = [](QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    ShowMessageBox(parent, QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok,
+                   QMessageBox::Ok);
   };
   prompts.input = [](QWidget* parent, const QString& caption, const QString& prompt,
                      const QString& value) -> std::optional<QString> {

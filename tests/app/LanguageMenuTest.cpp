@@ -10,10 +10,12 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 
 #include "app/core/text/Messages.h"
 #include "app/platform/IniFile.h"
 #include "app/platform/MakerServer.h"
+#include "app/program/Application.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"
 #include "app/window/Unit2.h"
@@ -71,7 +73,9 @@ class LanguageMenuTest : public StartedWindowTest {
     EXPECT_EQ(form->Edit6->toolTip(), Hint(msgHintInterval, msgHintIntervalEnterKey));
     EXPECT_EQ(form->StatusBar2->toolTip(), Hint(msgHintStatusDoubleClick, msgHintStatusRightClick));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Korvane Trelio v1.01"));
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), form->windowTitle());
+    EXPECT_EQ(ApplicationTitle(), form->windowTitle());
+    // Qt's display name stays unset: Qt would append it to every title.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
   }
 
   ScopedEnv env;
@@ -163,6 +167,24 @@ TEST_F(LanguageMenuTest, ModuleLackingEnglishLeavesWindowsRussianAndHintsTurnEng
             QStringLiteral("Interval in minutes\n\rEnter key press: try to detect the interval "
                            "automatically"));
   ExpectComposedTexts("en");
+}
+
+// The add/save button's hint is the text of its mode in the language of
+// the moment: at a Russian start, after every switch, in either mode.
+TEST_F(LanguageMenuTest, AddSaveHintFollowsTheModeInEveryLanguage) {
+  InstallBuiltModule();
+  Write(Data("settings.ini"), "[Interface]\r\nLanguage=ru\r\n");
+  Start();
+  EXPECT_EQ(form->ToolButton15->toolTip(), Ru("Добавить новый кран"));
+  form->Language2->trigger();
+  EXPECT_EQ(form->ToolButton15->toolTip(), QStringLiteral("Add new item"));
+  form->SetAddSaveMode(AddSaveMode::Save);
+  EXPECT_EQ(form->ToolButton15->toolTip(), QStringLiteral("Save the item"));
+  form->N12->trigger();
+  EXPECT_EQ(form->ToolButton15->toolTip(), Ru("Сохранить кран"));
+  EXPECT_TRUE(form->AddSaveInSaveMode());
+  form->Language2->trigger();
+  EXPECT_EQ(form->ToolButton15->toolTip(), QStringLiteral("Save the item"));
 }
 
 // Each dialog translates itself on its first show after a change of

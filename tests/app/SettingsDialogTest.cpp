@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -228,14 +229,96 @@ TEST_F(SettingsDialogTest, AnIntervalStillBeingTypedCountsOnOk) {
   S().noPayIntervals = "1,2";
   Settings([](TOKBottomDlg1& d) {
     QTableWidget* grid = d.ValueListEditor1;
-    // The current interval cell shows its editor at once.
     grid->setCurrentCell(1, 1);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_F2);
     auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("45"));
     d.OKBtn->click();
   });
   EXPECT_EQ(S().noPayIntervals, "1,45");
+}
+
+TEST_F(SettingsDialogTest, OpensWithNoCellEditedAndEnterOrEscapeClosesAtOnce) {
+  S().noPayTemplate = "insufficient funds|daily limit";
+  S().noPayIntervals = "1440,abc";
+  // One key each: Escape cancels, Enter is OK, from the first key on.
+  const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_Escape, "1440,abc"},
+                                                  {Qt::Key_Return, "1440,"}};
+  for (const auto& [key, intervals] : keys) {
+    Settings([&, key = key](TOKBottomDlg1& d) {
+      QTableWidget* grid = d.ValueListEditor1;
+      EXPECT_EQ(grid->indexWidget(grid->currentIndex()), nullptr);
+      // The tab order starts at OK, and a digit typed at once edits nothing.
+      EXPECT_EQ(d.focusWidget(), d.OKBtn);
+      QTest::keyClick(d.focusWidget(), Qt::Key_5);
+      EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("1440"));
+      QTest::keyClick(d.focusWidget(), key);
+    });
+    EXPECT_EQ(S().noPayIntervals, intervals);
+  }
+  // A cell is edited when the user starts to: F2, or typing into it.
+  Settings([](TOKBottomDlg1& d) {
+    QTableWidget* grid = d.ValueListEditor1;
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_F2);
+    EXPECT_NE(grid->indexWidget(grid->currentIndex()), nullptr);
+    d.CancelBtn->click();
+  });
+  Settings([](TOKBottomDlg1& d) {
+    QTableWidget* grid = d.ValueListEditor1;
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_7);
+    d.OKBtn->click();
+  });
+  EXPECT_EQ(S().noPayIntervals, "7,");
+}
+
+TEST_F(SettingsDialogTest, EveryShowingStartsAtTheLeftWithTheDesignColumns) {
+  S().noPayTemplate = "insufficient funds|daily limit|try later|a|b|c|d";
+  S().noPayIntervals = "1440,60,5";
+  for (int showing = 0; showing < 3; ++showing) {
+    Settings([&](TOKBottomDlg1& d) {
+      QTableWidget* grid = d.ValueListEditor1;
+      EXPECT_EQ(grid->columnWidth(0), 345) << showing;
+      EXPECT_EQ(grid->columnWidth(1), 74) << showing;
+      EXPECT_EQ(grid->columnViewportPosition(0), 0) << showing;
+      // The user goes down the interval column.
+      grid->setFocus();
+      for (int r = 0; r < 6; ++r) QTest::keyClick(grid, Qt::Key_Down);
+      d.CancelBtn->click();
+    });
+  }
+}
+
+TEST_F(SettingsDialogTest, GroupTitlesSitOnTheFrameLineAndBoxesInside) {
+  Settings([](TOKBottomDlg1& d) {
+    for (QGroupBox* group : {d.GroupBox1, d.GroupBox2, d.GroupBox3, d.GroupBox4}) {
+      SCOPED_TRACE(group->objectName().toStdString());
+      const QImage image = group->grab().toImage();
+      // Between the group's children and its right edge only the frame is
+      // drawn; at the very top, nothing.
+      const int x = group->width() - 4;
+      const int background = qGray(image.pixel(x, 0));
+      int line = -1;
+      for (int y = 0; y < image.height() && line < 0; ++y)
+        if (std::abs(qGray(image.pixel(x, y)) - background) > 20) line = y;
+      const QWidget* first = group->findChildren<QWidget*>().value(0);
+      ASSERT_NE(first, nullptr);
+      EXPECT_GE(line, 3);
+      EXPECT_LT(line + 1, first->y());
+      // The title's letters reach above the line and below it.
+      bool above = false, below = false;
+      for (int y = 0; y < image.height(); ++y)
+        for (int tx = 8; tx < 60; ++tx)
+          if (std::abs(qGray(image.pixel(tx, y)) - background) > 60)
+            (y < line ? above : below) = true;
+      EXPECT_TRUE(above);
+      EXPECT_TRUE(below);
+    }
+    d.CancelBtn->click();
+  });
 }
 
 // Counts the times the watched window is hidden.
