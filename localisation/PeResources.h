@@ -31,7 +31,17 @@ class PeModule {
   // nullopt when no section's file bytes hold the address.
   std::optional<std::span<const uint8_t>> SectionBytesFrom(uint32_t rva) const;
 
+  // Where each RCDATA name leads, sorted by the name in upper case, so that a
+  // lookup is a binary search instead of a walk of the directory. Made once,
+  // when the module opens; the resources themselves are read at each lookup.
+  struct NamedEntry {
+    std::string upperName;
+    uint32_t target;  // the entry's target field
+  };
+  void IndexRcDataNames();
+
   std::vector<uint8_t> bytes_;
+  std::vector<NamedEntry> rcDataNames_;
   uint32_t sectionTable_ = 0;
   uint32_t sectionCount_ = 0;
   // The resource directory as a file range: from its start to the end of its

@@ -21,15 +21,15 @@ struct Spec {
 
 FaucetItem MakeRow(const Spec& s) {
   FaucetItem row;
-  row[fCurrency] = "bitcoin";
-  row[fName] = s.name;
-  row[fFavorite] = s.favourite ? "1" : "";
-  row[fNoPay] = s.noPay;
-  row[fHidden] = s.hidden;
-  row[fPosition] = s.position;
-  row[fInterval] = s.interval;
+  row.Edit(fCurrency) = "bitcoin";
+  row.Edit(fName) = s.name;
+  row.Edit(fFavorite) = s.favourite ? "1" : "";
+  row.Edit(fNoPay) = s.noPay;
+  row.Edit(fHidden) = s.hidden;
+  row.Edit(fPosition) = s.position;
+  row.Edit(fInterval) = s.interval;
   for (FaucetField f : {fTotalPayout, fLastPayout, fMovingAveragePayout, fAveragePayout})
-    row[f] = s.payout;
+    row.Edit(f) = s.payout;
   return row;
 }
 

@@ -18,7 +18,10 @@ bool ModifiedAt(const std::string& path, timespec& when) {
 }  // namespace
 
 std::optional<std::string> IndexRecovery::ChangedText(const IndexState& state) {
+  const uint64_t now = state.index.ChangeCount();
+  if (lastAt_ == now) return std::nullopt;
   std::string text = IndexFileText(state.index, state.systemDecimalSeparator);
+  lastAt_ = now;
   if (text == last_) return std::nullopt;
   last_ = text;
   return text;

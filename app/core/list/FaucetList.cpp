@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "app/core/list/ListOrder.h"
 #include "app/core/list/PluralWord.h"
@@ -44,7 +45,9 @@ FaucetList BuildFaucetList(FaucetIndex& index, const FaucetListRequest& request,
   list.sortDescription = SortDescription(request.sort);
 
   std::vector<ListSortKey> keys;
-  for (int r = 1; r < index.RowCount(); ++r) {
+  const std::vector<int>& coinRows = std::as_const(index).RowsOfCoin(list.currentCoin);
+  keys.reserve(coinRows.size());
+  for (const int r : coinRows) {
     FaucetItem& row = index.Row(r);
     if (IsListed(row, list.currentCoin, request.showHidden))
       keys.push_back(MakeListSortKey(row, request.sort, collator));

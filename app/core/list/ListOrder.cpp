@@ -53,10 +53,11 @@ int32_t ListIntegerField(std::string_view text) {
   return int32_t(uint32_t(n.value < 0 ? -n.value : n.value));
 }
 
-ListSortKey MakeListSortKey(FaucetItem& row, const SortOptions& options,
+ListSortKey MakeListSortKey(FaucetItem& item, const SortOptions& options,
                             const NameCollator& collator) {
   ListSortKey key;
-  key.row = &row;
+  key.row = &item;
+  const FaucetItem& row = item;  // read only: no edit of the index
   key.position = ListIntegerField(row[fPosition]);
   const int32_t penalty = Penalty(row, options);
   const int32_t favourite = FavouritePenalty(row);
