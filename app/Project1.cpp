@@ -3,6 +3,7 @@
 #include <QStyleFactory>
 
 #include "app/browser/WebEngineRuntime.h"
+#include "app/platform/HeapReuse.h"
 #include "app/program/Application.h"
 #include "app/program/FirstPaint.h"
 #include "app/program/SessionEndSignals.h"
@@ -16,6 +17,7 @@
 
 int main(int argc, char** argv) {
   using namespace trelio;
+  KeepFreedHeapForReuse();
   WebEngineRuntime::PrepareProcess();
   Application app(argc, argv);
   Application::setApplicationName(QStringLiteral("Korvane Trelio"));

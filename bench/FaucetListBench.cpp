@@ -9,6 +9,7 @@
 
 #include "app/core/list/FaucetList.h"
 #include "app/core/text/Numbers.h"
+#include "bench/BenchHeap.h"
 
 namespace trelio {
 namespace {

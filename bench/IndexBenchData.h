@@ -15,6 +15,7 @@
 #include "app/core/index/FaucetItem.h"
 #include "app/core/index/FileBytes.h"
 #include "app/core/index/IndexFile.h"
+#include "bench/BenchHeap.h"
 
 namespace trelio::bench {
 

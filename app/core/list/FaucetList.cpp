@@ -52,9 +52,13 @@ FaucetList BuildFaucetList(FaucetIndex& index, const FaucetListRequest& request,
     if (IsListed(row, list.currentCoin, request.showHidden))
       keys.push_back(MakeListSortKey(row, request.sort, collator));
   }
+  std::vector<uint64_t> prefixes;
+  prefixes.reserve(keys.size());
+  for (const ListSortKey& key : keys) prefixes.push_back(ListSortPrefix(key, request.sort));
   std::vector<size_t> order(keys.size());
   std::iota(order.begin(), order.end(), size_t(0));
   std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    if (prefixes[a] != prefixes[b]) return prefixes[a] < prefixes[b];
     return CompareListItems(keys[a], keys[b], request.sort) < 0;
   });
 

@@ -96,4 +96,26 @@ int CompareListItems(const ListSortKey& a, const ListSortKey& b, const SortOptio
   }
 }
 
+uint64_t ListSortPrefix(const ListSortKey& key, const SortOptions& options) {
+  const bool descending = options.Descending();
+  switch (options.Kind()) {
+    case 0: {
+      // The signed key moved into unsigned order.
+      const uint64_t whole = uint32_t(key.wholeKey) ^ 0x80000000u;
+      return descending ? ~whole : whole;
+    }
+    case 2: {
+      // The group, then the first seven bytes of the name's key: a shorter
+      // key is padded with zero bytes, which no key holds, so it stays first.
+      uint64_t name = 0;
+      for (size_t i = 0; i < 7; ++i)
+        name = name << 8 | (i < key.nameKey.size() ? uint8_t(key.nameKey[i]) : 0);
+      if (descending) name = ~name & 0x00FFFFFFFFFFFFFFu;
+      return uint64_t(uint8_t(key.group)) << 56 | name;
+    }
+    default:
+      return 0;
+  }
+}
+
 }  // namespace trelio
