@@ -130,14 +130,20 @@ FileRead ReadFileBytes(const std::string& path) {
     return file;
   }
   struct stat st;
-  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+  const bool stated = fstat(fd, &st) == 0;
+  if (stated && S_ISDIR(st.st_mode)) {
     close(fd);
     file.error = Reason("Cannot read", path, EISDIR);
     return file;
   }
-  char buffer[65536];
+  // Read straight into bytes sized to the file; a file that grows meanwhile
+  // (or reports no size) is read on in steps.
+  size_t used = 0;
+  file.bytes.resize(stated && S_ISREG(st.st_mode) && st.st_size > 0 ? size_t(st.st_size) + 1
+                                                                    : size_t(65536));
   for (;;) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (used == file.bytes.size()) file.bytes.resize(used * 2);
+    const ssize_t n = read(fd, file.bytes.data() + used, file.bytes.size() - used);
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
@@ -147,8 +153,9 @@ FileRead ReadFileBytes(const std::string& path) {
       file.error = Reason("Cannot read", path, err);
       return file;
     }
-    file.bytes.append(buffer, size_t(n));
+    used += size_t(n);
   }
+  file.bytes.resize(used);
   close(fd);
   return file;
 }

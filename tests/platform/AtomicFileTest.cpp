@@ -33,6 +33,23 @@ TEST(AtomicFileTest, ReadTellsMissingFromUnreadable) {
   EXPECT_FALSE(folder.missing);
 }
 
+// Read into a buffer sized from the file: every size reads whole, and a file
+// that reports no size (as /proc files do) is still read to its end.
+TEST(AtomicFileTest, ReadTakesEveryByteWhateverTheSize) {
+  ScratchFolder dir;
+  for (const size_t size : {size_t(0), size_t(1), size_t(65535), size_t(65536), size_t(200001)}) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) bytes[i] = char(i * 7 % 251);
+    WriteBytes(dir / "f", bytes);
+    const FileRead read = ReadFileBytes(dir / "f");
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.bytes, bytes) << size;
+  }
+  const FileRead status = ReadFileBytes("/proc/self/status");
+  ASSERT_TRUE(status.ok()) << status.error;
+  EXPECT_NE(status.bytes.find("Name:"), std::string::npos);
+}
+
 TEST(AtomicFileTest, CreateNeverReplacesAnExistingFile) {
   ScratchFolder dir;
   FileCreation created = CreateFileAtomic(dir / "new", "first");
