@@ -156,21 +156,47 @@ void PeModule::IndexRcDataNames() {
   if (!namesDir) return;
   const std::optional<std::vector<DirEntry>> names = entries(*namesDir);
   if (!names) return;
+  std::vector<std::pair<NamedEntry, uint32_t>> found;
   for (const DirEntry& e : *names) {
     if (!e.NamedByText()) continue;
     if (std::optional<std::string> name = upperName(e))
-      rcDataNames_.push_back({std::move(*name), e.target});
+      found.push_back({{std::move(*name)}, e.target});
   }
   // Of names that differ only in letter case the first in the directory
   // answers, as a walk of it would find.
-  std::stable_sort(
-      rcDataNames_.begin(), rcDataNames_.end(),
-      [](const NamedEntry& a, const NamedEntry& b) { return a.upperName < b.upperName; });
-  rcDataNames_.erase(std::unique(rcDataNames_.begin(), rcDataNames_.end(),
-                                 [](const NamedEntry& a, const NamedEntry& b) {
-                                   return a.upperName == b.upperName;
-                                 }),
-                     rcDataNames_.end());
+  std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+    return a.first.upperName < b.first.upperName;
+  });
+  for (auto& [entry, target] : found) {
+    if (!rcDataNames_.empty() && rcDataNames_.back().upperName == entry.upperName) continue;
+    if (const std::optional<std::span<const uint8_t>> data = FirstLanguageData(target)) {
+      entry.found = true;
+      entry.offset = uint32_t(data->data() - bytes_.data());
+      entry.size = uint32_t(data->size());
+    }
+    rcDataNames_.push_back(std::move(entry));
+  }
+}
+
+std::optional<std::span<const uint8_t>> PeModule::FirstLanguageData(uint32_t target) const {
+  const DirEntry e{0, target};
+  if (!e.LeadsToDirectory()) return std::nullopt;
+  const Bytes dir{std::span<const uint8_t>(bytes_).subspan(resourceStart_, resourceSize_)};
+  const uint32_t languages = e.Offset(e.target);
+  const std::optional<uint16_t> named = dir.U16(uint64_t(languages) + 12);
+  const std::optional<uint16_t> ids = dir.U16(uint64_t(languages) + 14);
+  if (!named || !ids) return std::nullopt;
+  const uint64_t count = uint64_t(*named) + *ids;
+  if (count == 0 || !dir.Has(uint64_t(languages) + 16, count * 8)) return std::nullopt;
+  const DirEntry first{*dir.U32(uint64_t(languages) + 16), *dir.U32(uint64_t(languages) + 20)};
+  if (first.LeadsToDirectory()) return std::nullopt;
+  const uint32_t dataEntry = first.target;
+  const std::optional<uint32_t> rva = dir.U32(dataEntry);
+  const std::optional<uint32_t> size = dir.U32(uint64_t(dataEntry) + 4);
+  if (!rva || !size) return std::nullopt;
+  const std::optional<std::span<const uint8_t>> data = SectionBytesFrom(*rva);
+  if (!data || data->size() < *size) return std::nullopt;
+  return data->first(*size);
 }
 
 std::optional<std::span<const uint8_t>> PeModule::FindRcData(std::string_view name) const {
@@ -189,27 +215,9 @@ std::optional<std::span<const uint8_t>> PeModule::FindRcData(std::string_view na
   const auto found =
       std::lower_bound(rcDataNames_.begin(), rcDataNames_.end(), upper,
                        [](const NamedEntry& e, std::string_view key) { return e.upperName < key; });
-  if (found == rcDataNames_.end() || found->upperName != upper) return std::nullopt;
-  const DirEntry e{0, found->target};
-  if (!e.LeadsToDirectory()) return std::nullopt;
-
-  // The first language of the name.
-  const Bytes dir{std::span<const uint8_t>(bytes_).subspan(resourceStart_, resourceSize_)};
-  const uint32_t languages = e.Offset(e.target);
-  const std::optional<uint16_t> named = dir.U16(uint64_t(languages) + 12);
-  const std::optional<uint16_t> ids = dir.U16(uint64_t(languages) + 14);
-  if (!named || !ids) return std::nullopt;
-  const uint64_t count = uint64_t(*named) + *ids;
-  if (count == 0 || !dir.Has(uint64_t(languages) + 16, count * 8)) return std::nullopt;
-  const DirEntry first{*dir.U32(uint64_t(languages) + 16), *dir.U32(uint64_t(languages) + 20)};
-  if (first.LeadsToDirectory()) return std::nullopt;
-  const uint32_t dataEntry = first.target;
-  const std::optional<uint32_t> rva = dir.U32(dataEntry);
-  const std::optional<uint32_t> size = dir.U32(uint64_t(dataEntry) + 4);
-  if (!rva || !size) return std::nullopt;
-  const std::optional<std::span<const uint8_t>> data = SectionBytesFrom(*rva);
-  if (!data || data->size() < *size) return std::nullopt;
-  return data->first(*size);
+  if (found == rcDataNames_.end() || found->upperName != upper || !found->found)
+    return std::nullopt;
+  return std::span<const uint8_t>(bytes_).subspan(found->offset, found->size);
 }
 
 }  // namespace trelio
