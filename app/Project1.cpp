@@ -4,6 +4,7 @@
 
 #include "app/browser/WebEngineRuntime.h"
 #include "app/platform/FileSystem.h"
+#include "app/platform/HeapReuse.h"
 #include "app/program/Application.h"
 #include "app/program/FirstPaint.h"
 #include "app/program/SessionEndSignals.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   // A save past the file size limit then fails with its error, as on a full
   // disk, and the program goes on with its work.
   IgnoreFileSizeSignal();
+  KeepFreedHeapForReuse();
   WebEngineRuntime::PrepareProcess();
   Application app(argc, argv);
   Application::setApplicationName(QStringLiteral("Korvane Trelio"));

@@ -9,6 +9,7 @@
 
 #include "app/core/list/FaucetList.h"
 #include "app/core/text/Numbers.h"
+#include "bench/BenchHeap.h"
 
 namespace trelio {
 namespace {
@@ -32,15 +33,15 @@ struct Fixture {
     std::uniform_int_distribution<int> percent(0, 99), cents(0, 100000);
     for (int r = 0; r < kRows; ++r) {
       FaucetItem& row = index.Append();
-      row[fCurrency] = "coin" + std::to_string(r % kCoins);
-      row[fName] = RandomName(rng);
-      row[fUrl] = "http://faucet" + std::to_string(r) + ".example/?r=";
-      row[fInterval] = std::to_string(5 + percent(rng));
-      row[fPosition] = std::to_string(r);
-      row[fLastPayout] = FormatAmount(cents(rng) / 1e8L);
-      if (percent(rng) < 5) row[fHidden] = "1";
-      if (percent(rng) < 5) row[fNoPay] = "1";
-      if (percent(rng) < 10) row[fFavorite] = "1";
+      row.Edit(fCurrency) = "coin" + std::to_string(r % kCoins);
+      row.Edit(fName) = RandomName(rng);
+      row.Edit(fUrl) = "http://faucet" + std::to_string(r) + ".example/?r=";
+      row.Edit(fInterval) = std::to_string(5 + percent(rng));
+      row.Edit(fPosition) = std::to_string(r);
+      row.Edit(fLastPayout) = FormatAmount(cents(rng) / 1e8L);
+      if (percent(rng) < 5) row.Edit(fHidden) = "1";
+      if (percent(rng) < 5) row.Edit(fNoPay) = "1";
+      if (percent(rng) < 10) row.Edit(fFavorite) = "1";
       if (r % kCoins == 3) coinNames.push_back(row[fName]);
     }
   }

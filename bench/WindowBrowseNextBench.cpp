@@ -27,8 +27,8 @@ test::DemoWindow& Window() {
 // Every faucet claimable again, so the walk never runs dry.
 void MakeAllIncompleted(TForm1& form) {
   for (int r = 1; r < form.StringGrid1.RowCount(); ++r) {
-    form.StringGrid1.Row(r)[fCompleted].clear();
-    form.StringGrid1.Row(r)[fTimestamp].clear();
+    form.StringGrid1.Row(r).Edit(fCompleted).clear();
+    form.StringGrid1.Row(r).Edit(fTimestamp).clear();
   }
 }
 

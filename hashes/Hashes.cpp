@@ -43,12 +43,12 @@ THash::FoundKey THash::FindKey(const std::string& key) const {
           placeHash};
 }
 
-void THash::AddEntry(const FoundKey& where, int32_t slot, const std::string& key) {
+void THash::AddEntry(const FoundKey& where, int32_t slot, std::string key) {
   std::vector<THashItem>& items = Buckets[where.bucket];
   const KeyPlaceIndex::Place place{where.bucket, static_cast<int32_t>(items.size())};
   if (static_cast<size_t>(slot) >= SlotPlaces.size())
     SlotPlaces.resize(static_cast<size_t>(slot) + 1);
-  items.push_back({where.hash, slot, key});
+  items.push_back({where.hash, slot, std::move(key)});
   try {
     Places.Add(where.placeHash, place);
   } catch (...) {
@@ -65,6 +65,13 @@ int32_t THash::AllocIndex() {
     return slot;
   }
   return HighValueIndex() + 1;
+}
+
+void THash::Reserve(int32_t keys) {
+  if (keys <= 0) return;
+  Places.Reserve(size_t(keys));
+  SlotPlaces.reserve(size_t(keys));
+  ReserveValues(keys);
 }
 
 bool THash::Exists(const std::string& key) const { return FindKey(key).found; }

@@ -50,6 +50,8 @@ class THash {
   // Raises EHashFindError when the key is absent.
   void Delete(const std::string& key);
   void Clear();
+  // Room for this many keys: adding them allocates no more bookkeeping.
+  void Reserve(int32_t keys);
 
   // Compaction runs only while this is set; it is set from creation.
   bool AllowCompaction = true;
@@ -77,7 +79,8 @@ class THash {
   };
   FoundKey FindKey(const std::string& key) const;
   // Appends an entry for an absent key at the end of the bucket FindKey named.
-  void AddEntry(const FoundKey& where, int32_t slot, const std::string& key);
+  void AddEntry(const FoundKey& where, int32_t slot, std::string key);
+  virtual void ReserveValues(int32_t count) = 0;
   int32_t AllocIndex();
   void CompactIfNeeded();
   void Compact();
@@ -118,6 +121,8 @@ class TIntegerHash : public THash {
   int32_t GetItem(const std::string& key) const;
   // Adds the key when it is absent; never compacts.
   void SetItem(const std::string& key, int32_t value);
+  // The same; an added key is moved into the table.
+  void SetItem(std::string&& key, int32_t value);
 
   // Number of value slots, in use or freed since the last compaction.
   int32_t ValueCount() const { return static_cast<int32_t>(Values.size()); }
@@ -128,6 +133,9 @@ class TIntegerHash : public THash {
   void TrimValues(int32_t length) override;
   void ClearValues() override;
   int32_t HighValueIndex() const override;
+  void ReserveValues(int32_t count) override;
+  // A value slot holding `value`, for a key about to be added.
+  int32_t NewSlot(int32_t value);
 
   std::vector<int32_t> Values;
 };

@@ -57,8 +57,16 @@ void KeyPlaceIndex::Clear() {
   used_ = 0;
 }
 
-void KeyPlaceIndex::Grow() {
-  std::vector<Slot> old(slots_.empty() ? 16 : slots_.size() * 2, Slot{0, {}});
+void KeyPlaceIndex::Reserve(size_t keys) {
+  size_t slotCount = slots_.empty() ? 16 : slots_.size();
+  while (keys * 2 > slotCount) slotCount *= 2;
+  if (slotCount > slots_.size()) Rehash(slotCount);
+}
+
+void KeyPlaceIndex::Grow() { Rehash(slots_.empty() ? 16 : slots_.size() * 2); }
+
+void KeyPlaceIndex::Rehash(size_t slotCount) {
+  std::vector<Slot> old(slotCount, Slot{0, {}});
   old.swap(slots_);
   for (const Slot& s : old) {
     if (s.place.bucket < 0) continue;

@@ -34,6 +34,8 @@ class KeyPlaceIndex {
   // The entry of the key of `hash` moved from `from` to `to`.
   void Move(uint64_t hash, Place from, Place to);
   void Clear();
+  // Room for this many keys without growing again.
+  void Reserve(size_t keys);
 
  private:
   struct Slot {
@@ -45,6 +47,8 @@ class KeyPlaceIndex {
   // The slot that holds exactly this place.
   size_t SlotOf(uint64_t hash, Place place) const;
   void Grow();
+  // Rehashes into this many slots, a power of two above twice the used ones.
+  void Rehash(size_t slotCount);
 
   std::vector<Slot> slots_;  // empty or a power of two, at most half used
   size_t used_ = 0;

@@ -50,6 +50,7 @@ std::optional<PeModule> PeModule::Open(const std::string& path) {
 std::optional<PeModule> PeModule::FromBytes(std::vector<uint8_t> bytes) {
   PeModule module(std::move(bytes));
   if (!module.ReadHeaders()) return std::nullopt;
+  module.IndexRcDataNames();
   return module;
 }
 
@@ -111,13 +112,8 @@ std::optional<std::span<const uint8_t>> PeModule::SectionBytesFrom(uint32_t rva)
   return std::nullopt;
 }
 
-std::optional<std::span<const uint8_t>> PeModule::FindRcData(std::string_view name) const {
-  return LookUpRcData(name).bytes;
-}
-
-PeModule::RcDataLookup PeModule::LookUpRcData(std::string_view name) const {
+void PeModule::IndexRcDataNames() {
   const Bytes dir{std::span<const uint8_t>(bytes_).subspan(resourceStart_, resourceSize_)};
-
   // The entries of the directory at an offset inside the resource directory.
   auto entries = [&](uint32_t at) -> std::optional<std::vector<DirEntry>> {
     const std::optional<uint16_t> named = dir.U16(uint64_t(at) + 12);
@@ -130,47 +126,98 @@ PeModule::RcDataLookup PeModule::LookUpRcData(std::string_view name) const {
       list.push_back({*dir.U32(at + 16 + i * 8), *dir.U32(at + 20 + i * 8)});
     return list;
   };
-  auto nameMatches = [&](const DirEntry& e) {
+  // A name as it is compared: ASCII only (other characters never match),
+  // upper-cased; none when it does not lie inside the directory.
+  auto upperName = [&](const DirEntry& e) -> std::optional<std::string> {
     const uint32_t at = e.Offset(e.name);
     const std::optional<uint16_t> length = dir.U16(at);
-    if (!length || *length != name.size() || !dir.Has(uint64_t(at) + 2, uint64_t(*length) * 2))
-      return false;
+    if (!length || !dir.Has(uint64_t(at) + 2, uint64_t(*length) * 2)) return std::nullopt;
+    std::string name(*length, '\0');
     for (size_t i = 0; i < name.size(); ++i) {
       const uint16_t c = *dir.U16(at + 2 + i * 2);
-      if (c > 0x7F || AsciiUpper(char(c)) != AsciiUpper(name[i])) return false;
+      if (c > 0x7F) return std::nullopt;
+      name[i] = AsciiUpper(char(c));
     }
-    return true;
+    return name;
   };
 
   const std::optional<std::vector<DirEntry>> types = entries(0);
-  if (!types) return {};
+  if (!types) return;
   std::optional<uint32_t> namesDir;
   for (const DirEntry& e : *types)
     if (!e.NamedByText() && e.name == kRcData && e.LeadsToDirectory()) {
       namesDir = e.Offset(e.target);
       break;
     }
-  if (!namesDir) return {};
+  if (!namesDir) return;
   const std::optional<std::vector<DirEntry>> names = entries(*namesDir);
-  if (!names) return {};
+  if (!names) return;
+  std::vector<std::pair<NamedEntry, uint32_t>> found;
   for (const DirEntry& e : *names) {
-    if (!e.NamedByText() || !nameMatches(e)) continue;
-    if (!e.LeadsToDirectory()) return {};
-    // The first language of the name.
-    const std::optional<std::vector<DirEntry>> languages = entries(e.Offset(e.target));
-    if (!languages || languages->empty() || (*languages)[0].LeadsToDirectory()) return {};
-    // Found; what follows is loading it.
-    RcDataLookup found;
-    found.exists = true;
-    const uint32_t dataEntry = (*languages)[0].target;
-    const std::optional<uint32_t> rva = dir.U32(dataEntry);
-    const std::optional<uint32_t> size = dir.U32(uint64_t(dataEntry) + 4);
-    if (!rva || !size) return found;
-    const std::optional<std::span<const uint8_t>> data = SectionBytesFrom(*rva);
-    if (data && data->size() >= *size) found.bytes = data->first(*size);
-    return found;
+    if (!e.NamedByText()) continue;
+    if (std::optional<std::string> name = upperName(e))
+      found.push_back({{std::move(*name)}, e.target});
   }
-  return {};
+  // Of names that differ only in letter case the first in the directory
+  // answers, as a walk of it would find.
+  std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+    return a.first.upperName < b.first.upperName;
+  });
+  for (auto& [entry, target] : found) {
+    if (!rcDataNames_.empty() && rcDataNames_.back().upperName == entry.upperName) continue;
+    if (const std::optional<std::span<const uint8_t>> data = FirstLanguageData(target)) {
+      entry.found = true;
+      entry.offset = uint32_t(data->data() - bytes_.data());
+      entry.size = uint32_t(data->size());
+    }
+    rcDataNames_.push_back(std::move(entry));
+  }
+}
+
+std::optional<std::span<const uint8_t>> PeModule::FirstLanguageData(uint32_t target) const {
+  const DirEntry e{0, target};
+  if (!e.LeadsToDirectory()) return std::nullopt;
+  const Bytes dir{std::span<const uint8_t>(bytes_).subspan(resourceStart_, resourceSize_)};
+  const uint32_t languages = e.Offset(e.target);
+  const std::optional<uint16_t> named = dir.U16(uint64_t(languages) + 12);
+  const std::optional<uint16_t> ids = dir.U16(uint64_t(languages) + 14);
+  if (!named || !ids) return std::nullopt;
+  const uint64_t count = uint64_t(*named) + *ids;
+  if (count == 0 || !dir.Has(uint64_t(languages) + 16, count * 8)) return std::nullopt;
+  const DirEntry first{*dir.U32(uint64_t(languages) + 16), *dir.U32(uint64_t(languages) + 20)};
+  if (first.LeadsToDirectory()) return std::nullopt;
+  const uint32_t dataEntry = first.target;
+  const std::optional<uint32_t> rva = dir.U32(dataEntry);
+  const std::optional<uint32_t> size = dir.U32(uint64_t(dataEntry) + 4);
+  if (!rva || !size) return std::nullopt;
+  const std::optional<std::span<const uint8_t>> data = SectionBytesFrom(*rva);
+  if (!data || data->size() < *size) return std::nullopt;
+  return data->first(*size);
+}
+
+PeModule::RcDataLookup PeModule::LookUpRcData(std::string_view name) const {
+  // Names are short: an upper-cased copy on the stack for the usual ones.
+  char buffer[64];
+  std::string longName;
+  std::string_view upper;
+  if (name.size() <= sizeof buffer) {
+    for (size_t i = 0; i < name.size(); ++i) buffer[i] = AsciiUpper(name[i]);
+    upper = std::string_view(buffer, name.size());
+  } else {
+    longName.resize(name.size());
+    for (size_t i = 0; i < name.size(); ++i) longName[i] = AsciiUpper(name[i]);
+    upper = longName;
+  }
+  const auto found =
+      std::lower_bound(rcDataNames_.begin(), rcDataNames_.end(), upper,
+                       [](const NamedEntry& e, std::string_view key) { return e.upperName < key; });
+  if (found == rcDataNames_.end() || found->upperName != upper) return {};
+  if (!found->found) return {true, std::nullopt};
+  return {true, std::span<const uint8_t>(bytes_).subspan(found->offset, found->size)};
+}
+
+std::optional<std::span<const uint8_t>> PeModule::FindRcData(std::string_view name) const {
+  return LookUpRcData(name).bytes;
 }
 
 }  // namespace trelio

@@ -39,7 +39,23 @@ class PeModule {
   // nullopt when no section's file bytes hold the address.
   std::optional<std::span<const uint8_t>> SectionBytesFrom(uint32_t rva) const;
 
+  // Where the bytes of each RCDATA name lie, sorted by the name in upper case,
+  // so that a lookup is a binary search instead of a walk of the directory.
+  // Made once, when the module opens; the bytes themselves are read by the
+  // caller at each lookup.
+  struct NamedEntry {
+    std::string upperName;
+    // Where in the file the name's first language leads (offsets, so that
+    // they hold in a copy of the module too); none when not inside the file.
+    bool found = false;
+    uint32_t offset = 0;
+    uint32_t size = 0;
+  };
+  void IndexRcDataNames();
+  std::optional<std::span<const uint8_t>> FirstLanguageData(uint32_t target) const;
+
   std::vector<uint8_t> bytes_;
+  std::vector<NamedEntry> rcDataNames_;
   uint32_t sectionTable_ = 0;
   uint32_t sectionCount_ = 0;
   // The resource directory as a file range: from its start to the end of its

@@ -25,17 +25,19 @@ std::u16string AnsiToUtf16(std::string_view bytes, int codePage) {
 
 std::string Utf16ToAnsi(std::u16string_view text, int codePage) {
   const CodePageTables& t = TablesOf(codePage);
-  std::string out;
-  out.reserve(text.size());
+  // A byte per unit at most, written in place: no growth check per byte.
+  std::string out(text.size(), '\0');
+  size_t n = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
     if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      out += '?';
+      out[n++] = '?';
       ++i;
     } else {
-      out += t.Encodes(c) ? char(t.toAnsi[c]) : '?';
+      out[n++] = t.Encodes(c) ? char(t.toAnsi[c]) : '?';
     }
   }
+  out.resize(n);
   return out;
 }
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 
@@ -72,20 +73,26 @@ FileRead ReadFileBytes(const std::string& path, uint64_t limit) {
     return result;
   };
   if (uint64_t(file.st.st_size) > limit) return tooLarge();
-  // A file that grows while it is read is still held to the limit.
-  result.bytes.reserve(size_t(file.st.st_size));
-  char buffer[65536];
+  // Read straight into bytes sized to the file (one more, to see its end); a
+  // file that grows meanwhile is read on in steps, still held to the limit.
+  size_t used = 0;
+  result.bytes.resize(size_t(file.st.st_size) + 1);
   for (;;) {
-    const ssize_t n = ReadSome(file.fd, buffer, sizeof buffer);
+    if (used == result.bytes.size()) {
+      if (used > limit) return tooLarge();
+      result.bytes.resize(std::min<uint64_t>(uint64_t(used) * 2, limit + 1));
+    }
+    const ssize_t n = ReadSome(file.fd, result.bytes.data() + used, result.bytes.size() - used);
     if (n == 0) break;
     if (n < 0) {
       result.bytes.clear();
       static_cast<Outcome&>(result) = Refused(path, errno);
       return result;
     }
-    if (result.bytes.size() + size_t(n) > limit) return tooLarge();
-    result.bytes.append(buffer, size_t(n));
+    used += size_t(n);
   }
+  if (used > limit) return tooLarge();
+  result.bytes.resize(used);
   return result;
 }
 

@@ -33,8 +33,11 @@ void FaucetListBox::SetItemHeight(int height) {
 int FaucetListBox::ItemHeight() const { return delegate_ ? delegate_->ItemHeight() : 0; }
 
 void FaucetListBox::AddItem(const QString& text, FaucetItem* row) {
-  auto* item = new QListWidgetItem(text, this);
+  // Made alone and then added: an item made with its list is looked for in
+  // the whole list on insertion, which makes a fill quadratic.
+  auto* item = new QListWidgetItem(text);
   item->setData(kFaucetRowRole, QVariant::fromValue(reinterpret_cast<quintptr>(row)));
+  addItem(item);
 }
 
 FaucetItem* FaucetListBox::Row(int i) const {

@@ -124,7 +124,7 @@ void TForm1::Remove1Click() {
                            AnsiToQString((*row)[fName]) + QStringLiteral("\"?");
   if (!Prompts.confirm(this, question)) return;
   ResetEditor();
-  (*row)[fHidden] = "-";
+  row->Edit(fHidden) = "-";
   const std::string key = StripReferral((*row)[fUrl]);
   if (!key.empty() && UrlRowMap.Exists(key)) UrlRowMap.Delete(key);
   Browsing->ForgetAllItems();
@@ -136,7 +136,7 @@ void TForm1::Hide1Click() {
   FaucetItem* row = Browsing->CurrentItem();
   if (!row) return;
   const bool show = (*row)[fHidden] == "1";
-  (*row)[fHidden] = show ? "" : "1";
+  row->Edit(fHidden) = show ? "" : "1";
   // The row stays listed, drawn as hidden, until the next rebuild.
   ListBox1->viewport()->update();
   Browsing->ShowItemWaitState();
@@ -146,7 +146,7 @@ void TForm1::Hide1Click() {
 void TForm1::Addtofavorites1Click() {
   FaucetItem* row = Browsing->CurrentItem();
   if (!row) return;
-  std::string& favorite = (*row)[fFavorite];
+  std::string& favorite = row->Edit(fFavorite);
   favorite = favorite.empty() ? "1" : "";
   SendItemAction(favorite.empty() ? ItemAction::FavoriteDelete : ItemAction::FavoriteAdd, *row);
   ListBox1->viewport()->update();
@@ -154,7 +154,7 @@ void TForm1::Addtofavorites1Click() {
 
 void TForm1::SpeedButton5Click() {
   LockForUpdate = !LockForUpdate;
-  if (FaucetItem* row = Browsing->CurrentItem()) (*row)[fLock] = LockForUpdate ? "1" : "";
+  if (FaucetItem* row = Browsing->CurrentItem()) row->Edit(fLock) = LockForUpdate ? "1" : "";
   ShowUpdateLockGlyph();
 }
 

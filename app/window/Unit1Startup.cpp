@@ -116,7 +116,7 @@ void TForm1::FormCreate() {
   RestoreWindowState();
 
   // The index, under its header row.
-  for (int f = 0; f < kFaucetFieldCount; ++f) StringGrid1.Row(0).fields[f] = kFaucetHeader[f];
+  for (int f = 0; f < kFaucetFieldCount; ++f) StringGrid1.Row(0).EditFields()[f] = kFaucetHeader[f];
   LoadStartupIndex();
   if (!Files.folder.empty()) recoveryWriter_ = std::make_unique<RecoveryWriter>();
 
@@ -202,10 +202,10 @@ void TForm1::LoadStartupIndex() {
   const StartupIndex start = ChooseStartupIndex(Files, PathBytes(workingFolder));
   if (start.loadPath.empty()) {
     IndexLoaded = true;  // there is none yet: empty is what is stored
-    indexRecovery_.Stored(IndexFileText(StringGrid1, SystemDecimalSeparator));
+    indexRecovery_.Stored(StringGrid1, IndexFileText(StringGrid1, SystemDecimalSeparator));
     return;
   }
-  std::string loaded;
+  LoadedIndexFile loaded;
   try {
     LoadIndex(Index, start.loadPath, ';', &loaded);
   } catch (const EInOutError& e) {
@@ -217,7 +217,7 @@ void TForm1::LoadStartupIndex() {
   IndexLoaded = true;
   // What was loaded is on disk already, in the bytes just read.
   if (!start.saveToDataFolder) {
-    indexRecovery_.Stored(std::move(loaded));
+    indexRecovery_.Loaded(StringGrid1, std::move(loaded));
     return;
   }
   try {
@@ -225,7 +225,7 @@ void TForm1::LoadStartupIndex() {
   } catch (const EInOutError& e) {
     ShowErrorBox(SystemText(e.what()));
   }
-  indexRecovery_.Stored(IndexFileText(StringGrid1, SystemDecimalSeparator));
+  indexRecovery_.Stored(StringGrid1, IndexFileText(StringGrid1, SystemDecimalSeparator));
 }
 
 void TForm1::FormDestroy() {

@@ -61,7 +61,7 @@ TEST_F(BrowsingWebEngineTest, AddressInsertionFollowsTheFieldSpec) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.page) + " spec '" + c.spec + "'");
-    w.Row(c.page)[fInput] = c.spec;
+    w.Row(c.page).Edit(fInput) = c.spec;
     BrowseAndWait(c.page);
     EXPECT_EQ(w.TextInputs(Active(), ActiveRecorder()), c.inputs);
     // The report of the automatic choice comes from the page after the
@@ -161,8 +161,8 @@ TEST_F(BrowsingWebEngineTest, APageThatNeverFinishesLoadingGetsTheAddress) {
   FaucetItem& row = w.Row("btc-claim");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);
-    row[fUrl] = w.demo.Url(c.path);
-    row[fInput] = "";
+    row.Edit(fUrl) = w.demo.Url(c.path);
+    row.Edit(fInput) = "";
     w.form->ListBox1->SetItemIndex(position);
     w.form->ToolButton2Click();
     EXPECT_TRUE(test::WaitUntil(
@@ -179,7 +179,7 @@ TEST_F(BrowsingWebEngineTest, AFaucetAtAPercentEncodedAddressGetsItsPayout) {
   const int position = w.PositionOf("btc-claim");
   FaucetItem& row = w.Row("btc-claim");
   const std::string url = w.demo.Url("/demo/caf%C3%A9%20faucet.html");
-  row[fUrl] = url;
+  row.Edit(fUrl) = url;
   w.form->ListBox1->SetItemIndex(position);
   w.form->ToolButton2Click();
   ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd("faucet.html"));

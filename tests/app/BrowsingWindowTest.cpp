@@ -36,11 +36,11 @@ class BrowsingWindowTest : public ::testing::Test {
 
   void AddRow(const char* name, const char* url, const char* input) {
     FaucetItem& row = form->StringGrid1.Append();
-    row[fCurrency] = "bitcoin";
-    row[fName] = name;
-    row[fUrl] = url;
-    row[fInterval] = "60";
-    row[fInput] = input;
+    row.Edit(fCurrency) = "bitcoin";
+    row.Edit(fName) = name;
+    row.Edit(fUrl) = url;
+    row.Edit(fInterval) = "60";
+    row.Edit(fInput) = input;
     form->ListBox1->AddItem(QString::fromLatin1(name), &row);
   }
   void Rebuilt() {
@@ -187,7 +187,7 @@ TEST_F(BrowsingWindowTest, AStarItemOpensInTheDefaultBrowserFromAWorkerThread) {
     const QMutexLocker hold(&lock);
     opened << url;
   };
-  Row(1)[fInput] = "*";
+  Row(1).Edit(fInput) = "*";
   form->ListBox1->SetItemIndex(1);
   form->ListBox1DblClick();
   ASSERT_TRUE(test::WaitUntil([&] {

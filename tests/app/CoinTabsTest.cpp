@@ -48,7 +48,7 @@ TEST_F(CoinTabsTest, HidingTheActiveTabActivatesItsNeighbourWithoutATabChange) {
 TEST_F(CoinTabsTest, TabChangeForgetsTheCurrentItem) {
   TForm1& f = Start();
   FaucetItem& row = f.StringGrid1.Append();
-  row[fName] = "Moon";
+  row.Edit(fName) = "Moon";
   f.ListBox1->AddItem("Moon", &row);
   {
     const QSignalBlocker quiet(f.ListBox1);

@@ -84,7 +84,7 @@ class FaucetListDrawingTest : public ::testing::Test {
 
   static FaucetItem Item(const char* completed = "1") {
     FaucetItem row;
-    row[fCompleted] = completed;
+    row.Edit(fCompleted) = completed;
     return row;
   }
 
@@ -109,7 +109,7 @@ TEST_F(FaucetListDrawingTest, ReadyRowIsBold) {
 
 TEST_F(FaucetListDrawingTest, HiddenRowIsStruckOutGreyAndNotBold) {
   FaucetItem hidden = Item("");
-  hidden[fHidden] = "1";
+  hidden.Edit(fHidden) = "1";
   const QImage image = Draw(hidden);
   int darkest = 255;
   for (int y = 0; y < image.height(); ++y)
@@ -152,9 +152,9 @@ TEST_F(FaucetListDrawingTest, BrowsedAndPreloadedRowsAreUnderlinedOnTheirBackgro
 
 TEST_F(FaucetListDrawingTest, FavoriteWithNoPayIsOrangeWithTheMarkAndShiftedText) {
   FaucetItem plain = Item("1");
-  plain[fNoPay] = "1";
+  plain.Edit(fNoPay) = "1";
   FaucetItem favorite = plain;
-  favorite[fFavorite] = "1";
+  favorite.Edit(fFavorite) = "1";
   const QColor orange(0xFF, 0xA5, 0x00), red(0xFF, 0x00, 0x00);
   const QImage withMark = Draw(favorite);
   const QImage withoutMark = Draw(plain);
@@ -170,8 +170,8 @@ TEST_F(FaucetListDrawingTest, FavoriteWithNoPayIsOrangeWithTheMarkAndShiftedText
 TEST_F(FaucetListDrawingTest, TwoLineViewDrawsTheSecondLineSmallerInTheSecondColour) {
   state.sortKind = 4;
   FaucetItem paid = Item("1");
-  paid[fLastPayout] = "0.00012";
-  paid[fFavorite] = "1";
+  paid.Edit(fLastPayout) = "0.00012";
+  paid.Edit(fFavorite) = "1";
   const QImage image = Draw(paid);
   const QColor second(0x00, 0xA0, 0x00), text(0x00, 0x80, 0x00);
   EXPECT_GT(Ink(image, second, 20), 15);
@@ -191,7 +191,7 @@ TEST_F(FaucetListDrawingTest, TwoLineViewDrawsTheSecondLineSmallerInTheSecondCol
   EXPECT_LT(nameHeight(20, image.height(), second), nameHeight(0, 20, text));
   // Without a second line the name sits 6 pixels lower.
   FaucetItem unpaid = Item("1");
-  unpaid[fFavorite] = "1";
+  unpaid.Edit(fFavorite) = "1";
   EXPECT_EQ(TopmostInk(Draw(unpaid), text) - TopmostInk(image, text), 6);
 }
 

@@ -114,8 +114,8 @@ TEST_F(IndexCommandsWindowTest, FailedClearStillRefillsTheList) {
 
 TEST_F(IndexCommandsWindowTest, ExportsOfferTheirNamesThenTheLastChosen) {
   AddRow("Moon", "http://moon.example/");
-  AddRow("Sun", "http://sun.example/", "litecoin")[fHidden] = "1";
-  AddRow("Gone", "http://gone.example/")[fHidden] = "-";
+  AddRow("Sun", "http://sun.example/", "litecoin").Edit(fHidden) = "1";
+  AddRow("Gone", "http://gone.example/").Edit(fHidden) = "-";
   const std::string five = data / "five.csv";
   const std::string full = data / "full.csv";
 

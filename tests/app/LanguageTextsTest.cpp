@@ -31,7 +31,7 @@ TEST_P(LanguageTextsTest, RussianMessagesReadAsRussian) {
   const std::string name = "Caf\xE9";
   const QString shownName = AnsiToQString(name);
   FaucetItem& cafe = AddRow(name, "http://cafe.example/");
-  cafe[fLastPayout] = "0.001";
+  cafe.Edit(fLastPayout) = "0.001";
   AddRow("Plain", "http://plain.example/");
   form->RebuildList();
   EXPECT_EQ(form->StatusBar2->PanelText(0),

@@ -12,10 +12,10 @@ namespace {
 using ListRebuildTest = WindowFixture;
 
 TEST_F(ListRebuildTest, ListsTheCoinsShownRowsSortedWithTheirCount) {
-  AddRow("Plain", "http://plain.example/")[fLastPayout] = "0.001";
-  AddRow("Star", "http://star.example/")[fFavorite] = "1";
-  AddRow("Hidden", "http://hidden.example/")[fHidden] = "1";
-  AddRow("Removed", "http://removed.example/")[fHidden] = "-";
+  AddRow("Plain", "http://plain.example/").Edit(fLastPayout) = "0.001";
+  AddRow("Star", "http://star.example/").Edit(fFavorite) = "1";
+  AddRow("Hidden", "http://hidden.example/").Edit(fHidden) = "1";
+  AddRow("Removed", "http://removed.example/").Edit(fHidden) = "-";
   AddRow("Lite", "http://lite.example/", "litecoin");
   AddRow("Case", "http://case.example/", "Bitcoin");
   form->RebuildList();

@@ -224,7 +224,7 @@ TEST_F(MainWindowTest, SingleLineViewFromEitherMenuTogglesHeightAndTwin) {
 TEST_F(MainWindowTest, ListDrawsItsRowsByTheirState) {
   FaucetItem& browsed = form->StringGrid1.Append();
   FaucetItem& plain = form->StringGrid1.Append();
-  browsed[fCompleted] = plain[fCompleted] = "1";
+  browsed.Edit(fCompleted) = plain.Edit(fCompleted) = "1";
   form->ListBox1->AddItem("first", &browsed);
   form->ListBox1->AddItem("second", &plain);
   form->ListBox1->SetItemIndex(0);
@@ -373,8 +373,8 @@ TEST_F(MainWindowTest, TabChangeResetsTheDetailAreaAndNamesTheNewItem) {
 
 TEST_F(MainWindowTest, ItemMenuCaptionsFollowTheCurrentItem) {
   FaucetItem& row = form->StringGrid1.Append();
-  row[fName] = "Coins & Co";
-  row[fFavorite] = "1";
+  row.Edit(fName) = "Coins & Co";
+  row.Edit(fFavorite) = "1";
   form->ListBox1->AddItem("Coins & Co", &row);
   {
     const QSignalBlocker quiet(form->ListBox1);
@@ -391,8 +391,8 @@ TEST_F(MainWindowTest, ItemMenuCaptionsFollowTheCurrentItem) {
   EXPECT_EQ(form->Addtofavorites1->text(), "Delete from favorites");
   EXPECT_EQ(form->Hide1->text(), "Hide");
   EXPECT_TRUE(form->Nocompleted1->isVisible());
-  row[fHidden] = "1";
-  row[fCompleted] = "1";
+  row.Edit(fHidden) = "1";
+  row.Edit(fCompleted) = "1";
   form->ListBox1MouseUp(Qt::RightButton);
   form->PopupMenu1->close();
   EXPECT_EQ(form->Hide1->text(), "Show");

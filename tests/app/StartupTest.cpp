@@ -208,7 +208,7 @@ TEST_F(StartupTest, TemporaryFilesOfAKilledSaveAreRemovedAtStart) {
 TEST_F(StartupTest, AnIndexThatCannotBeSavedAtExitIsKeptForTheNextStart) {
   Write(Data("index.csv"), IndexCsv({"bitcoin;Moon;http://moon.example/;5"}));
   TForm1& f = Start();
-  f.StringGrid1.Row(1)[fName] = "Moon changed";
+  f.StringGrid1.Row(1).Edit(fName) = "Moon changed";
   // A folder takes the place of index.csv: its save fails.
   QFile::remove(Data("index.csv"));
   QDir().mkpath(Data("index.csv"));
@@ -230,7 +230,7 @@ TEST_F(StartupTest, ShutdownWritesSettingsAndIndexWithBackups) {
         "[Own]\r\nkey=kept\r\n[Interface]\r\nLeft=100\r\nTop=50\r\n"
         "Width=1000\r\nHeight=700\r\n");
   TForm1& f = Start();
-  f.StringGrid1.Row(1)[fName] = "Moon changed";
+  f.StringGrid1.Row(1).Edit(fName) = "Moon changed";
   f.Coins[Tab("Litecoin")].Panel->AddressEdit->setText("LAddress");
   f.Coins[Tab("Litecoin")].Panel->LockButton->click();
   f.PageControl1->setCurrentIndex(Tab("Dash"));
@@ -304,8 +304,8 @@ TEST_F(StartupTest, AfterAFailedLoadAWholeIndexCommandMakesTheExitSaveTheIndex) 
   f.ClearIndex1Click();  // writes index.csv from memory
   EXPECT_TRUE(f.IndexLoaded);
   FaucetItem& row = f.StringGrid1.Append();
-  row[fCurrency] = "bitcoin";
-  row[fName] = "Added later";
+  row.Edit(fCurrency) = "bitcoin";
+  row.Edit(fName) = "Added later";
   Stop();
   QFile saved(Data("index.csv"));
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
@@ -352,8 +352,8 @@ TEST_F(StartupTest, SessionEndSignalClosesTheWindowAndShutdownSaves) {
   TForm1& f = Start();
   // Claimed just now: the ticker's first tick, which may come while the test
   // waits, must not expire it before the shutdown saves.
-  f.StringGrid1.Row(1)[fCompleted] = "1";
-  f.StringGrid1.Row(1)[fTimestamp] = std::to_string(NowSeconds());
+  f.StringGrid1.Row(1).Edit(fCompleted) = "1";
+  f.StringGrid1.Row(1).Edit(fTimestamp) = std::to_string(NowSeconds());
   f.Coins[Tab("Dash")].Panel->AddressEdit->setText("XDash");
   {
     SessionEndSignals sessionEnd([&f] { f.close(); });

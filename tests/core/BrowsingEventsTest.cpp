@@ -21,8 +21,8 @@ class BrowsingEventsTest : public BrowsingFixture {
   // WebBrowser2.
   void BrowseA() {
     AddRows({{"a"}, {"b"}, {"c"}});
-    Row("a")->fields[fInput] = "1";
-    Row("b")->fields[fInput] = "email";
+    Row("a")->Edit(fInput) = "1";
+    Row("b")->Edit(fInput) = "email";
     Rebuild();
     browsing.ToolButton5Click();
     view.SetEditText(DetailEdit::Input, "typed");
@@ -290,19 +290,19 @@ TEST_F(BrowsingEventsTest, PageTextIsCreditedToTheRowThatAskedUnlessTheListWasRe
 
   const int repaints = view.repaints;
   browsing.ChromiumTextResultAvailable(request, text);
-  EXPECT_EQ(Row("a")->fields[fTotalPayout], "0.00001234");
-  EXPECT_EQ(Row("b")->fields[fTotalPayout], "");
+  EXPECT_EQ((*Row("a"))[fTotalPayout], "0.00001234");
+  EXPECT_EQ((*Row("b"))[fTotalPayout], "");
   EXPECT_EQ(view.repaints, repaints + 1);
   settings.processResultsWithoutPayment = 1;
   browsing.ChromiumTextResultAvailable(request, u"nothing recognised");
-  EXPECT_EQ(Row("a")->fields[fLastPayout], "0");
-  EXPECT_EQ(Row("a")->fields[fPayoutsCount], "2");
+  EXPECT_EQ((*Row("a"))[fLastPayout], "0");
+  EXPECT_EQ((*Row("a"))[fPayoutsCount], "2");
 
   Rebuild();
   const int repaintsBefore = view.repaints;
   browsing.ChromiumTextResultAvailable(request, text);
-  EXPECT_EQ(Row("a")->fields[fTotalPayout], "0.00001234");
-  EXPECT_EQ(Row("a")->fields[fPayoutsCount], "2");
+  EXPECT_EQ((*Row("a"))[fTotalPayout], "0.00001234");
+  EXPECT_EQ((*Row("a"))[fPayoutsCount], "2");
   EXPECT_EQ(view.repaints, repaintsBefore);
 }
 
@@ -313,8 +313,8 @@ TEST_F(BrowsingEventsTest, PageTextAfterForgettingAllItemsOrWithoutItemIsDropped
   browsing.ChromiumTextResultAvailable({nullptr, request.listGeneration}, u"5 satoshi was sent");
   browsing.ForgetAllItems();
   browsing.ChromiumTextResultAvailable(request, u"5 satoshi was sent");
-  EXPECT_EQ(Row("a")->fields[fTotalPayout], "");
-  EXPECT_EQ(Row("a")->fields[fPayoutsCount], "");
+  EXPECT_EQ((*Row("a"))[fTotalPayout], "");
+  EXPECT_EQ((*Row("a"))[fPayoutsCount], "");
 }
 
 TEST_F(BrowsingEventsTest, NoPageTextWhenTheActiveWindowShowsAnotherPage) {

@@ -14,9 +14,9 @@ using BrowsingSelectionTest = BrowsingFixture;
 TEST_F(BrowsingSelectionTest, FieldLoadingFillsDetailsAndRemembersTheRow) {
   AddRows({{"a"}, {"b", "K"}});
   FaucetItem& b = *Row("b");
-  b[fUrl] = "http://b.example/claim?r=old";
-  b[fInput] = "wallet";
-  b[fTimestamp] = std::to_string(kNow - 10);
+  b.Edit(fUrl) = "http://b.example/claim?r=old";
+  b.Edit(fInput) = "wallet";
+  b.Edit(fTimestamp) = std::to_string(kNow - 10);
   Rebuild();
 
   Click(1);

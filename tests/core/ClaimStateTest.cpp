@@ -17,15 +17,15 @@ struct Row {
 
 FaucetItem MakeItem(const Row& r) {
   FaucetItem item;
-  item[fCurrency] = "bitcoin";
-  item[fName] = "Moon";
-  item[fUrl] = "http://moon.example/faucet?r={R}";
-  item[fCompleted] = r.completed;
-  item[fHidden] = r.hidden;
-  item[fTimestamp] = r.timestamp;
-  item[fInterval] = r.interval;
-  item[fNoPay] = r.noPay;
-  item[fInput] = r.input;
+  item.Edit(fCurrency) = "bitcoin";
+  item.Edit(fName) = "Moon";
+  item.Edit(fUrl) = "http://moon.example/faucet?r={R}";
+  item.Edit(fCompleted) = r.completed;
+  item.Edit(fHidden) = r.hidden;
+  item.Edit(fTimestamp) = r.timestamp;
+  item.Edit(fInterval) = r.interval;
+  item.Edit(fNoPay) = r.noPay;
+  item.Edit(fInput) = r.input;
   return item;
 }
 
@@ -61,10 +61,10 @@ TEST(ClaimStateComplete, DecidesCompletionAndPageTextRequest) {
     if (c.completed) {
       EXPECT_EQ(item[fTimestamp], "1700000000") << c.what;
       EXPECT_EQ(item[fCompleted], "1") << c.what;
-      item[fTimestamp] = before[fTimestamp];
-      item[fCompleted] = before[fCompleted];
+      item.Edit(fTimestamp) = before[fTimestamp];
+      item.Edit(fCompleted) = before[fCompleted];
     }
-    EXPECT_EQ(item.fields, before.fields) << c.what;
+    EXPECT_EQ(item.Fields(), before.Fields()) << c.what;
   }
 }
 
@@ -130,10 +130,10 @@ TEST(ClaimStateExpire, ExpiresOnceTheIntervalHasPassed) {
     if (c.expires) {
       EXPECT_EQ(row[fCompleted], "") << c.what;
       EXPECT_EQ(row[fTimestamp], "") << c.what;
-      row[fCompleted] = before[fCompleted];
-      row[fTimestamp] = before[fTimestamp];
+      row.Edit(fCompleted) = before[fCompleted];
+      row.Edit(fTimestamp) = before[fTimestamp];
     }
-    EXPECT_EQ(row.fields, before.fields) << c.what;
+    EXPECT_EQ(row.Fields(), before.Fields()) << c.what;
   }
 }
 
@@ -147,10 +147,10 @@ TEST(ClaimStateExpire, PassesOverEveryRowOfEveryCoin) {
   a = MakeItem({"1", "", "100", "1"});
   FaucetItem& b = index.Append();
   b = MakeItem({"1", "", "100", "100"});
-  b[fCurrency] = "dogecoin";
+  b.Edit(fCurrency) = "dogecoin";
   FaucetItem& c = index.Append();
   c = MakeItem({"1", "", "100", "1"});
-  c[fCurrency] = "";
+  c.Edit(fCurrency) = "";
   ExpireCompletedItems(index, "1440", 1000);
   EXPECT_EQ(a[fCompleted], "");
   EXPECT_EQ(b[fCompleted], "1");
@@ -196,7 +196,7 @@ TEST(ClaimStateWait, TakesTheWordsOfTheActiveLanguage) {
   FaucetItem item = MakeItem({"1", "", "1000", "5"});
   // The name is index text in the system code page, the words are in the
   // language's: each is decoded with its own.
-  item[fName] = std::string("\xE9t\xE9\0!", 5);
+  item.Edit(fName) = std::string("\xE9t\xE9\0!", 5);
   const std::u16string text = ItemWaitText(item, 1000);
   SetMessageLookup({});
   EXPECT_EQ(text, AnsiToUtf16(item[fName], 0) +

@@ -15,11 +15,11 @@ class FaucetListTest : public ::testing::Test {
   FaucetItem& Add(std::string coin, std::string name, std::string position, std::string hidden = "",
                   std::string url = "") {
     FaucetItem& row = index_.Append();
-    row[fCurrency] = std::move(coin);
-    row[fName] = std::move(name);
-    row[fPosition] = std::move(position);
-    row[fHidden] = std::move(hidden);
-    row[fUrl] = url.empty() ? "http://" + row[fName] + ".example/" : std::move(url);
+    row.Edit(fCurrency) = std::move(coin);
+    row.Edit(fName) = std::move(name);
+    row.Edit(fPosition) = std::move(position);
+    row.Edit(fHidden) = std::move(hidden);
+    row.Edit(fUrl) = url.empty() ? "http://" + row[fName] + ".example/" : std::move(url);
     return row;
   }
 
@@ -109,7 +109,7 @@ TEST_F(FaucetListTest, TakesCoinAndReferralFromTheRequest) {
   Add("bitcoin cash", "bch", "1");
   Add("dogecoin", "doge", "1");
   Add("nocoin", "none", "1", "", "");
-  index_.Row(3)[fUrl] = "";
+  index_.Row(3).Edit(fUrl) = "";
   FaucetList tab = Build("");
   EXPECT_EQ(tab.currentCoin, "dogecoin");
   EXPECT_EQ(tab.currentReferral, "ref-dogecoin");

@@ -100,7 +100,7 @@ TEST_F(IndexFileTest, MigratesRowsWithoutPayoutsCount) {
     const FaucetItem& item = index.Row(1);
     std::string got;
     for (int f = fTotalPayout; f <= fPayoutsCount; ++f)
-      got += (f > fTotalPayout ? ";" : "") + item.fields[f];
+      got += (f > fTotalPayout ? ";" : "") + item.Fields()[f];
     EXPECT_EQ(got, c.loaded) << c.payouts;
   }
 }
@@ -115,8 +115,8 @@ TEST_F(IndexFileTest, PayoutFieldsTakeThePointForTheSystemSeparator) {
   EXPECT_EQ(item[fUrl], "http://a.example/,x");
   EXPECT_EQ(item[fInterval], "5,5");
 
-  index.Row(1)[fAveragePayout] = "1,25";
-  index.Row(1)[fNoPay] = "1,2";
+  index.Row(1).Edit(fAveragePayout) = "1,25";
+  index.Row(1).Edit(fNoPay) = "1,2";
   EXPECT_EQ(SaveText(), kHeaderLine +
                             "bitcoin;A,B;http://a.example/,x;5,5;;;;;1;;1.5;0.5;0.25;;0.375;1.25;"
                             "3;1,2;\r\n");

@@ -41,7 +41,7 @@ class IndexMergeTest : public test::IndexFolderTest {
 TEST_F(IndexMergeTest, AListedFaucetTakesTheFilesSettingsAndKeepsItsOwnState) {
   state.systemDecimalSeparator = ',';
   Start("bitcoin;Old;http://a.example?r=old;5;1;1;;1700;1;;1,5;0,5;;;0,5;0,5;3;2;1\r\n");
-  index.Row(1)[fAveragePayout] = "0,75";
+  index.Row(1).Edit(fAveragePayout) = "0,75";
   Merge("litecoin;New;http://a.example/ref/new;60;address;;1;9;9;1;9;9;9;9;9;9;9;9;\r\n");
   ASSERT_EQ(index.RowCount(), 2);
   const FaucetItem& row = index.Row(1);
@@ -52,7 +52,7 @@ TEST_F(IndexMergeTest, AListedFaucetTakesTheFilesSettingsAndKeepsItsOwnState) {
                                                    "",        "",        "0.5",
                                                    "0.75",    "3",       "2",
                                                    "1"};
-  for (int f = 0; f < kFaucetFieldCount; ++f) EXPECT_EQ(row.fields[f], expected[f]) << f;
+  for (int f = 0; f < kFaucetFieldCount; ++f) EXPECT_EQ(row.Fields()[f], expected[f]) << f;
   EXPECT_EQ(urlRowMap.GetItem("http://a.example"), 1);
 }
 
@@ -225,8 +225,8 @@ TEST_F(IndexMergeTest, AFileThatCannotBeReadChangesNothing) {
     for (const UpdatingOptions options : {UpdatingOptions{0, 0, 1}, UpdatingOptions{1, 1, 0}}) {
       EXPECT_THROW(MergeIndex(state, bad, ';', options, server, user), EInOutError) << bad;
       ASSERT_EQ(index.RowCount(), 3);
-      EXPECT_EQ(index.Row(1).fields, before1.fields) << bad;
-      EXPECT_EQ(index.Row(2).fields, before2.fields) << bad;
+      EXPECT_EQ(index.Row(1).Fields(), before1.Fields()) << bad;
+      EXPECT_EQ(index.Row(2).Fields(), before2.Fields()) << bad;
       EXPECT_EQ(urlRowMap.GetItem("http://s.example/"), 1);
       EXPECT_EQ(urlRowMap.GetItem("http://h.example/"), 2);
       EXPECT_EQ(server.noPay, "server");

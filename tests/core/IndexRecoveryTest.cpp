@@ -5,8 +5,15 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
+#include "app/core/claim/ClaimState.h"
+#include "app/core/index/IndexLines.h"
+#include "app/core/index/IndexMerge.h"
+#include "app/core/items/ItemEdits.h"
+#include "app/core/list/FaucetList.h"
+#include "app/core/payout/PayoutStatistics.h"
 #include "app/core/settings/DataFolder.h"
 #include "tests/support/IndexFolderTest.h"
 
@@ -30,10 +37,10 @@ class IndexRecoveryTest : public test::IndexFolderTest {
 TEST_F(IndexRecoveryTest, OnlyAChangedIndexIsHandedOutAndOnce) {
   Add({"bitcoin", "One", "http://one.example/"});
   IndexRecovery recovery;
-  recovery.Stored(IndexFileText(index, '.'));
+  recovery.Stored(index, IndexFileText(index, '.'));
   EXPECT_FALSE(recovery.ChangedText(state));
 
-  index.Row(1)[fCompleted] = "1";
+  index.Row(1).Edit(fCompleted) = "1";
   const std::optional<std::string> changed = recovery.ChangedText(state);
   ASSERT_TRUE(changed);
   EXPECT_EQ(*changed, IndexFileText(index, '.'));
@@ -41,7 +48,7 @@ TEST_F(IndexRecoveryTest, OnlyAChangedIndexIsHandedOutAndOnce) {
 
   // Back to what is on disk is a change as well: the recovery file holds the
   // completed row by now.
-  index.Row(1)[fCompleted] = "";
+  index.Row(1).Edit(fCompleted) = "";
   EXPECT_TRUE(recovery.ChangedText(state));
 }
 
@@ -68,11 +75,11 @@ TEST_F(IndexRecoveryTest, TheLoadedBytesStandForTheIndexOnDisk) {
   };
   for (const auto& c : cases) {
     WriteBytes(Path("index.csv"), c.file);
-    std::string loaded;
+    LoadedIndexFile loaded;
     LoadIndex(state, Path("index.csv"), ';', &loaded);
-    EXPECT_EQ(loaded, c.file) << c.what;
+    EXPECT_EQ(loaded.bytes, c.file) << c.what;
     IndexRecovery recovery;
-    recovery.Stored(std::move(loaded));
+    recovery.Loaded(index, std::move(loaded));
     const std::optional<std::string> copy = recovery.ChangedText(state);
     EXPECT_EQ(copy.has_value(), c.copied) << c.what;
     EXPECT_FALSE(recovery.ChangedText(state)) << c.what;
@@ -85,6 +92,110 @@ TEST_F(IndexRecoveryTest, TheLoadedBytesStandForTheIndexOnDisk) {
     LoadIndex(reloaded, Path("copy.csv"));
     EXPECT_EQ(IndexFileText(again, '.'), *copy) << c.what;
   }
+}
+
+// The recovery check writes the index out only when its change count moved,
+// so every way of changing a row must move it, and looking must not.
+TEST_F(IndexRecoveryTest, EveryEditIsHandedOutAndLookingIsNone) {
+  Add({"bitcoin", "One", "http://one.example/", "5", "", "1", "", "1700000000", "1"});
+  Add({"bitcoin", "Two", "http://two.example/?r=x", "5", "", "", "", "", "2"});
+  urlRowMap.SetItem("http://one.example/", 1);
+  urlRowMap.SetItem("http://two.example/", 2);
+  WriteBytes(Path("other.csv"), kHeaderLine + "litecoin;Three;http://three.example/\r\n");
+  WriteBytes(Path("merged.csv"), kHeaderLine + "bitcoin;Renamed;http://two.example/\r\n");
+  TemplateLists server, user;
+  const struct {
+    const char* what;
+    std::function<void()> edit;
+  } edits[] = {
+      {"completed", [&] { CompleteItem(index.Row(2), 1700000100, std::nullopt, ""); }},
+      {"made incompleted", [&] { MakeIncompleted(index.Row(2)); }},
+      {"a payout", [&] { RecordPayoutResult(index.Row(1), 0.5L, 0, false); }},
+      {"expired", [&] { ExpireCompletedItems(index, "1440", 1800000000); }},
+      {"hidden", [&] { index.Row(1).Edit(fHidden) = "1"; }},
+      {"a new item",
+       [&] {
+         CheckedItem item;
+         item.url = "http://new.example/";
+         item.edits.name = "New";
+         AppendNewItem(index, "bitcoin", item, false, 1700000200);
+       }},
+      {"a row assigned", [&] { index.Row(3) = index.Row(1); }},
+      {"fields of a line", [&] { SplitIndexLine("dash;Four", ';', index.Row(3)); }},
+      {"merged", [&] { MergeIndex(state, Path("merged.csv"), ';', {}, server, user); }},
+      {"loaded", [&] { LoadIndex(state, Path("other.csv")); }},
+      {"cleared", [&] { index.Clear(); }},
+  };
+  IndexRecovery recovery;
+  recovery.Stored(index, IndexFileText(index, '.'));
+  for (const auto& e : edits) {
+    e.edit();
+    const std::optional<std::string> changed = recovery.ChangedText(state);
+    ASSERT_TRUE(changed) << e.what;
+    EXPECT_EQ(*changed, IndexFileText(index, '.')) << e.what;
+
+    // What a tick and a repaint do with nothing due reads the rows only.
+    const uint64_t count = index.ChangeCount();
+    ExpireCompletedItems(index, "1440", 1700000000);
+    FaucetListRequest request;
+    request.coinKey = "bitcoin";
+    request.sort = {2, 1, 1};
+    BuildFaucetList(index, request, NameCollator("en_US", 1252));
+    for (int r = 1; r < index.RowCount(); ++r) ItemWaitText(index.Row(r), 1700000000);
+    IndexFileText(index, '.');
+    EXPECT_EQ(index.ChangeCount(), count) << e.what;
+    EXPECT_FALSE(recovery.ChangedText(state)) << e.what;
+  }
+}
+
+// A load tells whether a save would write back the very bytes it read; only
+// then may the recovery check skip writing the index out after it.
+TEST_F(IndexRecoveryTest, ALoadKnowsWhenASaveWritesTheFileBack) {
+  const std::string row =
+      "bitcoin;One;http://one.example/;60;;1;;1700000000;1;;0.5;0.5;;;0.5;0.5;1;;";
+  const std::string row2 = "dash;Two;http://two.example/?r=1;5;;;;;2;1;;;;;;;0;1;1";
+  const struct {
+    const char* what;
+    std::string file;
+    bool writtenAsRead;
+  } cases[] = {
+      {"as this program saves", kHeaderLine + row + "\r\n" + row2 + "\r\n", true},
+      {"the header alone", kHeaderLine, true},
+      {"empty", "", false},
+      {"no line end at the end", kHeaderLine + row, false},
+      {"LF alone", kHeaderLine + row + "\n", false},
+      {"CR alone", kHeaderLine + row + "\r", false},
+      {"CR CR LF", kHeaderLine + row + "\r\r\n", false},
+      {"another header", "Coin;Name\r\n" + row + "\r\n", false},
+      {"an empty line", kHeaderLine + "\r\n", false},
+      {"a field short", kHeaderLine + row.substr(0, row.size() - 1) + "\r\n", false},
+      {"a field more", kHeaderLine + row + ";x\r\n", false},
+      {"out of place", kHeaderLine + row2 + "\r\n", false},
+      {"payouts not counted", kHeaderLine + "bitcoin;One;;;;;;;1;;;0.5;;;;;;;\r\n", false},
+      {"quoted", kHeaderLine + "\"bitcoin\"" + row.substr(7) + "\r\n", false},
+      {"quoted twice", kHeaderLine + "\"\"bitcoin\"\"" + row.substr(7) + "\r\n", false},
+      {"removed", kHeaderLine + "bitcoin;One;;;;;-;;1;;;;;;;;0;;\r\n", false},
+      {"cut by 0x1A", kHeaderLine + row + "\r\n\x1A" + "more", false},
+      {"0x1A at the end", kHeaderLine + row + "\r\n\x1A", false},
+  };
+  for (const char separator : {'.', ','}) {
+    state.systemDecimalSeparator = separator;
+    for (const auto& c : cases) {
+      WriteBytes(Path("index.csv"), c.file);
+      LoadedIndexFile loaded;
+      LoadIndex(state, Path("index.csv"), ';', &loaded);
+      const bool same = IndexFileText(index, separator) == c.file;
+      EXPECT_EQ(loaded.writtenAsRead, c.writtenAsRead) << c.what << " " << separator;
+      // Never claimed when it is not so.
+      if (loaded.writtenAsRead) EXPECT_TRUE(same) << c.what;
+    }
+  }
+  // A payout written with the user's separator is changed by the load.
+  state.systemDecimalSeparator = ',';
+  WriteBytes(Path("index.csv"), kHeaderLine + "bitcoin;One;;;;;;;1;;0,5;;;;;;1;;\r\n");
+  LoadedIndexFile loaded;
+  LoadIndex(state, Path("index.csv"), ';', &loaded);
+  EXPECT_FALSE(loaded.writtenAsRead);
 }
 
 TEST_F(IndexRecoveryTest, WritingTheRecoveryFileMovesNoBackup) {

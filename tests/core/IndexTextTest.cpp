@@ -101,11 +101,11 @@ TEST(IndexTextTest, SplitsPositionallyAndStripsQuotesPerField) {
   };
   for (const auto& c : cases) {
     FaucetItem item;
-    item[fFavorite] = "stale";
+    item.Edit(fFavorite) = "stale";
     SplitIndexLine(c.line, ';', item);
     for (int f = 0; f < kFaucetFieldCount; ++f) {
       const std::string expected = f < int(c.leading.size()) ? c.leading[f] : "";
-      EXPECT_EQ(item.fields[f], expected) << c.line << " field " << f;
+      EXPECT_EQ(item.Fields()[f], expected) << c.line << " field " << f;
     }
   }
   FaucetItem item;

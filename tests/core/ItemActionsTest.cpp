@@ -25,11 +25,11 @@ TEST(UrlEncodeTest, KeepsUnreservedBytesAndEncodesTheRest) {
 
 TEST(ItemActionsTest, EachActionHasItsQuery) {
   FaucetItem row;
-  row[fCurrency] = "bitcoin cash";
-  row[fName] = "A&B=C";
-  row[fUrl] = "http://a.io/f?r={R}";
-  row[fInterval] = "60";
-  row[fInput] = "?";
+  row.Edit(fCurrency) = "bitcoin cash";
+  row.Edit(fName) = "A&B=C";
+  row.Edit(fUrl) = "http://a.io/f?r={R}";
+  row.Edit(fInterval) = "60";
+  row.Edit(fInput) = "?";
   const struct {
     ItemAction action;
     const char* expected;
@@ -48,7 +48,7 @@ TEST(ItemActionsTest, EachActionHasItsQuery) {
 
 TEST(ItemActionsTest, KeyIsEncodedToo) {
   FaucetItem row;
-  row[fUrl] = "http://a.io/x y&z/ref/me";
+  row.Edit(fUrl) = "http://a.io/x y&z/ref/me";
   EXPECT_EQ(ItemActionUrl("s", ItemAction::Hide, row),
             "http://s/trelio/a.php?a=hide&l=http://a.io/x%20y%26z");
   EXPECT_EQ(ItemActionUrl("s", ItemAction::Add, FaucetItem{}),

@@ -14,7 +14,7 @@ TEST(ItemCaptionsTest, NewItemNamesTheTab) {
 
 TEST(ItemCaptionsTest, ItemMenuFollowsTheRowsFlags) {
   FaucetItem row;
-  row[fName] = "Free & \"easy\"";
+  row.Edit(fName) = "Free & \"easy\"";
   ItemMenuCaptions c = ChooseItemMenuCaptions(row);
   EXPECT_EQ(c.complete, MessageText(msgComplete));
   EXPECT_EQ(c.favorite, MessageText(msgAddToFavorites));
@@ -22,9 +22,9 @@ TEST(ItemCaptionsTest, ItemMenuFollowsTheRowsFlags) {
   EXPECT_EQ(c.browse, MessageText(msgBrowse) + u" \"Free & \"easy\"\"");
   EXPECT_TRUE(c.completeShown);
 
-  row[fCompleted] = "1";
-  row[fFavorite] = "1";
-  row[fHidden] = "1";
+  row.Edit(fCompleted) = "1";
+  row.Edit(fFavorite) = "1";
+  row.Edit(fHidden) = "1";
   c = ChooseItemMenuCaptions(row);
   EXPECT_EQ(c.complete, MessageText(msgMakeIncompleted));
   EXPECT_EQ(c.favorite, MessageText(msgDeleteFromFavorites));
@@ -32,9 +32,9 @@ TEST(ItemCaptionsTest, ItemMenuFollowsTheRowsFlags) {
   EXPECT_FALSE(c.completeShown);
 
   // Only "1" counts as completed or hidden; any favourite text counts.
-  row[fCompleted] = "2";
-  row[fHidden] = "x";
-  row[fFavorite] = "0";
+  row.Edit(fCompleted) = "2";
+  row.Edit(fHidden) = "x";
+  row.Edit(fFavorite) = "0";
   c = ChooseItemMenuCaptions(row);
   EXPECT_EQ(c.complete, MessageText(msgComplete));
   EXPECT_EQ(c.hide, MessageText(msgHide));

@@ -83,7 +83,7 @@ TEST(ItemEditsTest, StoredTextsCannotBreakAnIndexLine) {
   EXPECT_EQ(added.edits.name, "abc");
   EXPECT_EQ(added.edits.input, "input");
   FaucetItem row;
-  row[fUrl] = "http://a.io/?r={R}";
+  row.Edit(fUrl) = "http://a.io/?r={R}";
   const CheckedItem saved = CheckSavedItem(row, edits);
   EXPECT_EQ(saved.edits.name, "abc");
   EXPECT_EQ(saved.edits.input, "input");
@@ -105,15 +105,15 @@ TEST(ItemEditsTest, NewRowTakesTheCheckedEdits) {
   const int r = AppendNewItem(index, "bitcoin", checked, true, 1700000000);
   ASSERT_EQ(r, 2);
   FaucetItem expected;
-  expected[fCurrency] = "bitcoin";
-  expected[fName] = "Myfaucet";
-  expected[fUrl] = "http://a.io/?r={R}";
-  expected[fInterval] = "60";
-  expected[fInput] = "addr";
-  expected[fTimestamp] = "1700000000";
-  expected[fPosition] = "2";
-  expected[fLock] = "1";
-  EXPECT_EQ(index.Row(r).fields, expected.fields);
+  expected.Edit(fCurrency) = "bitcoin";
+  expected.Edit(fName) = "Myfaucet";
+  expected.Edit(fUrl) = "http://a.io/?r={R}";
+  expected.Edit(fInterval) = "60";
+  expected.Edit(fInput) = "addr";
+  expected.Edit(fTimestamp) = "1700000000";
+  expected.Edit(fPosition) = "2";
+  expected.Edit(fLock) = "1";
+  EXPECT_EQ(index.Row(r).Fields(), expected.Fields());
   AppendNewItem(index, "dash", checked, false, 0);
   EXPECT_EQ(index.Row(3)[fLock], "");
   EXPECT_EQ(index.Row(3)[fPosition], "3");
@@ -121,9 +121,9 @@ TEST(ItemEditsTest, NewRowTakesTheCheckedEdits) {
 
 TEST(ItemEditsTest, SavingKeepsTheRowsUrlAndChecksNameAndInterval) {
   FaucetItem row;
-  row[fUrl] = "http://a.io/?r={R}";
-  row[fName] = "old";
-  row[fInput] = "old";
+  row.Edit(fUrl) = "http://a.io/?r={R}";
+  row.Edit(fName) = "old";
+  row.Edit(fInput) = "old";
   CheckedItem checked = CheckSavedItem(row, {"http://typed.io/", "", "0", ""});
   EXPECT_EQ(checked.errors, kNameMissing + u"\n\r" + kIntervalMissing);
   EXPECT_EQ(checked.edits.url, "http://a.io/");

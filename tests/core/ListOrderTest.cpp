@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -21,15 +22,15 @@ struct Spec {
 
 FaucetItem MakeRow(const Spec& s) {
   FaucetItem row;
-  row[fCurrency] = "bitcoin";
-  row[fName] = s.name;
-  row[fFavorite] = s.favourite ? "1" : "";
-  row[fNoPay] = s.noPay;
-  row[fHidden] = s.hidden;
-  row[fPosition] = s.position;
-  row[fInterval] = s.interval;
+  row.Edit(fCurrency) = "bitcoin";
+  row.Edit(fName) = s.name;
+  row.Edit(fFavorite) = s.favourite ? "1" : "";
+  row.Edit(fNoPay) = s.noPay;
+  row.Edit(fHidden) = s.hidden;
+  row.Edit(fPosition) = s.position;
+  row.Edit(fInterval) = s.interval;
   for (FaucetField f : {fTotalPayout, fLastPayout, fMovingAveragePayout, fAveragePayout})
-    row[f] = s.payout;
+    row.Edit(f) = s.payout;
   return row;
 }
 
@@ -283,6 +284,39 @@ TEST(ListOrderTest, TakesAnyFieldText) {
       const int a = Compare(big, low, options), b = Compare(low, big, options);
       EXPECT_EQ(a, -b) << kind;
     }
+}
+
+// The sort compares numbers first and the keys only where they are equal, so
+// the numbers must never contradict the comparison of the keys.
+TEST(ListOrderTest, SortPrefixesNeverContradictTheComparison) {
+  const NameCollator collator("en_US", 1252);
+  std::mt19937 random(7);
+  const char* const names[] = {"",          "a",        "A", "ab",  "abc",  "abcdefgh",
+                               "abcdefgi",  "Abcdefgh", "b", "z 1", "z 10", "z 2",
+                               "\xE9t\xE9", "etc",      "0", " x",  "!x",   "aaaaaaaaaa"};
+  const char* const positions[] = {"", "0", "1", "2", "-5", "65536", "x", "2147483647"};
+  std::vector<Spec> specs;
+  for (const char* name : names)
+    for (int v = 0; v < 4; ++v)
+      specs.push_back({name, v % 2 == 1, v == 2 ? "1" : "", v == 3 ? "1" : "",
+                       positions[random() % std::size(positions)], "", ""});
+  for (const int kind : {0, 1, 2, 4})
+    for (const int descending : {0, 1})
+      for (const int below : {0, 1}) {
+        const SortOptions options{kind, descending, below};
+        std::vector<FaucetItem> rows;
+        for (const Spec& s : specs) rows.push_back(MakeRow(s));
+        std::vector<ListSortKey> keys;
+        for (FaucetItem& r : rows) keys.push_back(MakeListSortKey(r, options, collator));
+        for (const ListSortKey& a : keys)
+          for (const ListSortKey& b : keys) {
+            const uint64_t pa = ListSortPrefix(a, options), pb = ListSortPrefix(b, options);
+            if (pa == pb) continue;
+            EXPECT_EQ(CompareListItems(a, b, options), pa < pb ? -1 : 1)
+                << kind << descending << below << " " << (*a.row)[fName] << " | "
+                << (*b.row)[fName];
+          }
+      }
 }
 
 }  // namespace

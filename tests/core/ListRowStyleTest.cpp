@@ -9,10 +9,10 @@ namespace {
 
 FaucetItem Row(const char* completed, const char* hidden, const char* noPay, const char* favorite) {
   FaucetItem row;
-  row[fCompleted] = completed;
-  row[fHidden] = hidden;
-  row[fNoPay] = noPay;
-  row[fFavorite] = favorite;
+  row.Edit(fCompleted) = completed;
+  row.Edit(fHidden) = hidden;
+  row.Edit(fNoPay) = noPay;
+  row.Edit(fFavorite) = favorite;
   return row;
 }
 
@@ -129,8 +129,8 @@ TEST(ListRowStyleTest, ExtraTextBySortKindAndView) {
   };
   for (const ExtraCase& c : cases) {
     FaucetItem row;
-    row[fInterval] = c.interval;
-    row[fLastPayout] = c.lastPayout;
+    row.Edit(fInterval) = c.interval;
+    row.Edit(fLastPayout) = c.lastPayout;
     const RowExtraText extra = ComposeRowExtraText(row, c.sortKind, c.singleLine, Minutes);
     EXPECT_EQ(extra.nameSuffix, c.suffix) << c.sortKind << " " << c.interval;
     EXPECT_EQ(extra.secondLine, c.secondLine) << c.sortKind << " " << c.interval;
@@ -140,10 +140,10 @@ TEST(ListRowStyleTest, ExtraTextBySortKindAndView) {
 
 TEST(ListRowStyleTest, EachPayoutKindReadsItsOwnField) {
   FaucetItem row;
-  row[fTotalPayout] = "3";
-  row[fLastPayout] = "4";
-  row[fMovingAveragePayout] = "5";
-  row[fAveragePayout] = "6";
+  row.Edit(fTotalPayout) = "3";
+  row.Edit(fLastPayout) = "4";
+  row.Edit(fMovingAveragePayout) = "5";
+  row.Edit(fAveragePayout) = "6";
   for (int kind = 3; kind <= 6; ++kind)
     EXPECT_EQ(ComposeRowExtraText(row, kind, false, Minutes).secondLine,
               u"+" + AnsiToUtf16(std::to_string(kind), 0));

@@ -58,9 +58,9 @@ TEST(PageTextResultTest, SearchTextIsLowerCasedInTheCodePage) {
 
 TEST(PageTextResultTest, NoPayVisitCountsWhenResultsWithoutPaymentAreProcessed) {
   FaucetItem item;
-  item[fTotalPayout] = "0.001";
-  item[fLastPayout] = "0.001";
-  item[fPayoutsCount] = "1";
+  item.Edit(fTotalPayout) = "0.001";
+  item.Edit(fLastPayout) = "0.001";
+  item.Edit(fPayoutsCount) = "1";
   ApplyPageTextResult(item, u"Insufficient funds", 1252, {}, "bitcoin", true);
   EXPECT_EQ(item[fNoPay], "1");
   EXPECT_EQ(item[fLastPayout], "0");

@@ -35,18 +35,18 @@ TEST(PayoutStatisticsTest, SmallestAmountAndAnAverageBelowIt) {
   EXPECT_EQ(Of(item),
             (Stats{"0.00000001", "0.00000001", "", "", "0.00000001", "0.00000001", "1", ""}));
   FaucetItem many;
-  many[fPayoutsCount] = "9";
+  many.Edit(fPayoutsCount) = "9";
   RecordPayoutResult(many, 0.00000001L, 0, false);
   EXPECT_EQ(many[fAveragePayout], "0");
 }
 
 TEST(PayoutStatisticsTest, ResultWithoutPaymentCountsOnlyWhenAskedTo) {
   FaucetItem base;
-  base[fTotalPayout] = "4";
-  base[fLastPayout] = "4";
-  base[fPayoutsCount] = "1";
-  base[fAveragePayout] = "4";
-  base[fMovingAveragePayout] = "4";
+  base.Edit(fTotalPayout) = "4";
+  base.Edit(fLastPayout) = "4";
+  base.Edit(fPayoutsCount) = "1";
+  base.Edit(fAveragePayout) = "4";
+  base.Edit(fMovingAveragePayout) = "4";
 
   FaucetItem off = base;
   RecordPayoutResult(off, 0, 1, false);
@@ -63,7 +63,7 @@ TEST(PayoutStatisticsTest, ResultWithoutPaymentCountsOnlyWhenAskedTo) {
 
 TEST(PayoutStatisticsTest, PaymentClearsNoPayAndNoPaymentKeepsIt) {
   FaucetItem item;
-  item[fNoPay] = "3";
+  item.Edit(fNoPay) = "3";
   RecordPayoutResult(item, 0, 0, true);
   EXPECT_EQ(item[fNoPay], "3");
   RecordPayoutResult(item, 0.5L, 0, false);
@@ -72,21 +72,21 @@ TEST(PayoutStatisticsTest, PaymentClearsNoPayAndNoPaymentKeepsIt) {
 
 TEST(PayoutStatisticsTest, OddFieldTextsCountAsTheirNumbers) {
   FaucetItem item;
-  item[fTotalPayout] = "junk";  // counts 0
-  item[fLastPayout] = "abc";    // counts 0 but still counts in the number
-  item[fLastPayout2] = "3";
-  item[fPayoutsCount] = "12abc";  // leading number
+  item.Edit(fTotalPayout) = "junk";  // counts 0
+  item.Edit(fLastPayout) = "abc";    // counts 0 but still counts in the number
+  item.Edit(fLastPayout2) = "3";
+  item.Edit(fPayoutsCount) = "12abc";  // leading number
   RecordPayoutResult(item, 3, 0, false);
   EXPECT_EQ(Of(item), (Stats{"3", "3", "abc", "3", "2", "0.23076923", "13", ""}));
 
   FaucetItem full;
-  full[fPayoutsCount] = "2147483647";
+  full.Edit(fPayoutsCount) = "2147483647";
   RecordPayoutResult(full, 1, 0, false);
   EXPECT_EQ(full[fPayoutsCount], "2147483647");
 
   FaucetItem negative;
-  negative[fPayoutsCount] = "-5";
-  negative[fAveragePayout] = "7";
+  negative.Edit(fPayoutsCount) = "-5";
+  negative.Edit(fAveragePayout) = "7";
   RecordPayoutResult(negative, 1, 0, false);
   EXPECT_EQ(negative[fPayoutsCount], "-4");
   EXPECT_EQ(negative[fAveragePayout], "7");  // no average of a count below 1

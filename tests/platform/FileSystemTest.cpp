@@ -38,6 +38,23 @@ TEST(FileSystemTest, ReadTellsMissingFromUnreadable) {
   EXPECT_FALSE(folder.missing);
 }
 
+// Read into a buffer sized from the file: every size reads whole, at and
+// around the sizes where the buffer would have to grow.
+TEST(FileSystemTest, ReadTakesEveryByteWhateverTheSize) {
+  ScratchFolder dir;
+  for (const size_t size : {size_t(0), size_t(1), size_t(65535), size_t(65536), size_t(200001)}) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) bytes[i] = char(i * 7 % 251);
+    WriteBytes(dir / "f", bytes);
+    const FileRead read = ReadFileBytes(dir / "f", 1 << 20);
+    ASSERT_TRUE(read.ok()) << size;
+    EXPECT_EQ(read.bytes, bytes) << size;
+    const FileRead bounded = ReadFileBytes(dir / "f", size);
+    EXPECT_TRUE(bounded.ok()) << size;
+    if (size > 0) EXPECT_FALSE(ReadFileBytes(dir / "f", size - 1).ok()) << size;
+  }
+}
+
 TEST(FileSystemTest, OnlyRegularFilesWithinTheBoundAreRead) {
   ScratchFolder dir;
   WriteBytes(dir / "five", "12345");

@@ -47,15 +47,15 @@ class BrowsingFixture : public ::testing::Test {
     for (const RowSpec& spec : rows) {
       FaucetItem& row = index.Append();
       const auto has = [&](char f) { return spec.flags.find(f) != std::string::npos; };
-      row[fCurrency] = has('L') ? "litecoin" : "bitcoin";
-      row[fName] = spec.name;
-      row[fUrl] = UrlOf(spec.name);
-      row[fInterval] = "5";
-      row[fInput] = has('*') ? "*" : "";
-      row[fCompleted] = has('C') ? "1" : "";
-      row[fHidden] = has('H') ? "1" : "";
-      row[fLock] = has('K') ? "1" : "";
-      row[fPosition] = std::to_string(index.RowCount() - 1);
+      row.Edit(fCurrency) = has('L') ? "litecoin" : "bitcoin";
+      row.Edit(fName) = spec.name;
+      row.Edit(fUrl) = UrlOf(spec.name);
+      row.Edit(fInterval) = "5";
+      row.Edit(fInput) = has('*') ? "*" : "";
+      row.Edit(fCompleted) = has('C') ? "1" : "";
+      row.Edit(fHidden) = has('H') ? "1" : "";
+      row.Edit(fLock) = has('K') ? "1" : "";
+      row.Edit(fPosition) = std::to_string(index.RowCount() - 1);
     }
   }
 

@@ -31,7 +31,7 @@ class IndexFolderTest : public ::testing::Test {
   FaucetItem& Add(std::initializer_list<std::string> fields) {
     FaucetItem& item = index.Append();
     int f = 0;
-    for (const std::string& text : fields) item.fields[f++] = text;
+    for (const std::string& text : fields) item.EditFields()[f++] = text;
     return item;
   }
 

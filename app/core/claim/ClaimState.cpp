@@ -1,5 +1,6 @@
 #include "app/core/claim/ClaimState.h"
 
+#include <utility>
 #include <vector>
 
 #include "app/core/text/Messages.h"
@@ -27,8 +28,8 @@ CompletionDecision CompleteItem(FaucetItem& item, uint32_t now,
                                 std::string_view pageKey) {
   CompletionDecision d;
   if (!item[fHidden].empty() || !item[fCompleted].empty()) return d;
-  item[fTimestamp] = std::to_string(now);
-  item[fCompleted].assign(1, '1');  // not = "1": GCC 12 warns falsely (-Wrestrict)
+  item.Edit(fTimestamp) = std::to_string(now);
+  item.Edit(fCompleted).assign(1, '1');  // not = "1": GCC 12 warns falsely (-Wrestrict)
   d.completed = true;
   if (item[fInput] == "*") return d;
   d.requestPageText =
@@ -37,14 +38,15 @@ CompletionDecision CompleteItem(FaucetItem& item, uint32_t now,
 }
 
 void MakeIncompleted(FaucetItem& item) {
-  item[fTimestamp].clear();
-  item[fCompleted].clear();
+  item.Edit(fTimestamp).clear();
+  item.Edit(fCompleted).clear();
 }
 
 void ExpireCompletedItems(FaucetIndex& index, std::string_view noPayIntervals, uint32_t now) {
   const std::vector<std::string> pieces = SplitText(",", noPayIntervals);
   for (int r = 1; r < index.RowCount(); ++r) {
-    FaucetItem& item = index.Row(r);
+    // Read through a const row: looking is no edit of the index.
+    const FaucetItem& item = std::as_const(index).Row(r);
     if (!item[fHidden].empty() || item[fCompleted] != "1") continue;
     std::string_view minutes;
     if (!item[fNoPay].empty()) {
@@ -52,7 +54,7 @@ void ExpireCompletedItems(FaucetIndex& index, std::string_view noPayIntervals, u
       if (k > 0 && k <= int64_t(pieces.size())) minutes = pieces[k - 1];
     }
     if (minutes.empty()) minutes = item[fInterval];
-    if (TimestampOf(item) + SecondsOfMinutes(minutes) < int64_t(now)) MakeIncompleted(item);
+    if (TimestampOf(item) + SecondsOfMinutes(minutes) < int64_t(now)) MakeIncompleted(index.Row(r));
   }
 }
 

@@ -1,5 +1,10 @@
 #include "app/core/index/FaucetItem.h"
 
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+#include <utility>
+
 namespace trelio {
 
 const std::array<std::string_view, kFaucetFieldCount> kFaucetHeader = {
@@ -8,9 +13,87 @@ const std::array<std::string_view, kFaucetFieldCount> kFaucetHeader = {
     "Total Payout",   "Last Payout",   "Last Payout 2", "Last Payout 3", "Moving average payout",
     "Average payout", "Payouts count", "No pay",        "Favorite"};
 
+FaucetIndex::FaucetIndex() : changes_(std::make_unique<IndexChanges>()) { Clear(); }
+
+FaucetIndex::FaucetIndex(FaucetIndex&& other)
+    : chunks_(std::move(other.chunks_)),
+      size_(std::exchange(other.size_, 0)),
+      changes_(std::move(other.changes_)) {
+  other.changes_ = std::make_unique<IndexChanges>();
+  other.Clear();
+}
+
+FaucetIndex& FaucetIndex::operator=(FaucetIndex&& other) {
+  if (this == &other) return *this;
+  // Counts this index has handed out must not come back for other rows.
+  IndexChanges after{std::max(changes_->edits, other.changes_->edits) + 1,
+                     std::max(changes_->coinEdits, other.changes_->coinEdits) + 1};
+  chunks_ = std::move(other.chunks_);
+  size_ = std::exchange(other.size_, 0);
+  changes_ = std::move(other.changes_);
+  *changes_ = after;
+  coinRows_.clear();
+  coinRowsAt_ = UINT64_MAX;
+  other.changes_ = std::make_unique<IndexChanges>();
+  other.Clear();
+  return *this;
+}
+
+void FaucetIndex::ThrowNoRow(int r) {
+  throw std::out_of_range("no row " + std::to_string(r) + " in the index");
+}
+
+int FaucetIndex::RowOf(const FaucetItem* item) const {
+  const std::less<const FaucetItem*> before;
+  for (size_t c = 0; c < chunks_.size(); ++c) {
+    const std::vector<FaucetItem>& chunk = chunks_[c];
+    if (chunk.empty() || before(item, chunk.data()) || !before(item, chunk.data() + chunk.size()))
+      continue;
+    return static_cast<int>(c * kChunkRows + size_t(item - chunk.data()));
+  }
+  return -1;
+}
+
+FaucetItem& FaucetIndex::Append() {
+  if (size_ == chunks_.size() * kChunkRows) {
+    chunks_.emplace_back();
+    // Filled up to here and never beyond, so its rows never move.
+    chunks_.back().reserve(kChunkRows);
+  }
+  FaucetItem& row = chunks_.back().emplace_back();
+  row.changes_ = changes_.get();
+  ++size_;
+  ++changes_->edits;
+  ++changes_->coinEdits;
+  return row;
+}
+
 void FaucetIndex::Clear() {
-  rows_.resize(1);
-  for (int f = 0; f < kFaucetFieldCount; ++f) rows_[0].fields[f] = kFaucetHeader[f];
+  // Chunks beyond the first go back to the allocator.
+  chunks_.clear();
+  size_ = 0;
+  FaucetItem& header = Append();
+  for (int f = 0; f < kFaucetFieldCount; ++f) header.fields_[f] = kFaucetHeader[f];
+}
+
+void FaucetIndex::Reserve(int rows) {
+  if (rows > 0) chunks_.reserve((size_t(rows) + kChunkRows - 1) / kChunkRows);
+}
+
+const std::vector<int>& FaucetIndex::RowsOfCoin(std::string_view coin) const {
+  if (coinRowsAt_ != changes_->coinEdits) {
+    coinRows_.clear();
+    for (int r = 1; r < RowCount(); ++r) {
+      const std::string& currency = Row(r)[fCurrency];
+      auto it = coinRows_.find(currency);
+      if (it == coinRows_.end()) it = coinRows_.emplace(currency, std::vector<int>()).first;
+      it->second.push_back(r);
+    }
+    coinRowsAt_ = changes_->coinEdits;
+  }
+  static const std::vector<int> kNone;
+  const auto it = coinRows_.find(coin);
+  return it == coinRows_.end() ? kNone : it->second;
 }
 
 }  // namespace trelio

@@ -1,5 +1,9 @@
 #include "app/core/index/IndexFile.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
 #include "app/core/index/FileBytes.h"
 #include "app/core/index/InOutError.h"
 #include "app/core/index/IndexLineWriter.h"
@@ -16,14 +20,14 @@ namespace {
 // Rows written before payouts were counted carry only a last payout.
 void MigratePayoutsCount(FaucetItem& item) {
   if (!item[fPayoutsCount].empty()) return;
-  item[fTotalPayout] = item[fLastPayout];
+  item.Edit(fTotalPayout) = item[fLastPayout];
   // assign(): GCC 12 gives a false -Wrestrict warning for = "0" here.
   if (item[fLastPayout].empty()) {
-    item[fPayoutsCount].assign(1, '0');
+    item.Edit(fPayoutsCount).assign(1, '0');
   } else {
-    item[fMovingAveragePayout] = item[fLastPayout];
-    item[fAveragePayout] = item[fLastPayout];
-    item[fPayoutsCount].assign(1, '1');
+    item.Edit(fMovingAveragePayout) = item[fLastPayout];
+    item.Edit(fAveragePayout) = item[fLastPayout];
+    item.Edit(fPayoutsCount).assign(1, '1');
   }
 }
 
@@ -34,38 +38,51 @@ IndexFilePaths IndexFilePaths::InFolder(const std::string& dataFolder) {
           dataFolder + "/index.tmp", dataFolder + "/index.tmp2", dataFolder + "/index.recovery"};
 }
 
-void LoadIndex(IndexState& state, const std::string& path, char separator, std::string* fileBytes) {
+void LoadIndex(IndexState& state, const std::string& path, char separator,
+               LoadedIndexFile* loaded) {
   std::string bytes = ReadWholeFile(path);
 
   FaucetIndex rows;
-  rows.Row(0) = state.index.Row(0);
+  rows.Row(0) = std::as_const(state.index).Row(0);
+  const FaucetItem& header = std::as_const(rows).Row(0);
   TIntegerHash keys;
   keys.AllowCompaction = state.urlRowMap.AllowCompaction;
+  // A line per row at most: room for the rows and their keys at once.
+  const auto lineCount = std::count(bytes.begin(), bytes.end(), '\n') + 1;
+  rows.Reserve(int(std::min<ptrdiff_t>(lineCount, INT32_MAX)));
+  keys.Reserve(int32_t(std::min<ptrdiff_t>(lineCount, INT32_MAX)));
 
   IndexLineReader lines(bytes);
   std::string_view line;
-  lines.Next(line);  // the header is not compared
-  std::string key;
+  // The header is not compared, but a save writes the index's own.
+  bool asRead =
+      lines.Next(line) && separator == ';' && lines.EndedByCrLf() && LineIsWrittenAs(line, header);
   for (int r = 1; lines.Next(line); ++r) {
     FaucetItem& item = rows.Append();
     SplitIndexLine(line, separator, item);
-    item[fPosition] = std::to_string(r);
+    item.Edit(fPosition) = std::to_string(r);
     MigratePayoutsCount(item);
     NormalizePayoutDecimals(item, state.systemDecimalSeparator);
-    key.assign(StripReferralView(item[fUrl]));
-    if (!key.empty()) keys.SetItem(key, r);
+    const FaucetItem& row = item;
+    if (asRead) asRead = lines.EndedByCrLf() && row[fHidden] != "-" && LineIsWrittenAs(line, row);
+    std::string key(StripReferralView(row[fUrl]));
+    if (!key.empty()) keys.SetItem(std::move(key), r);
   }
+  asRead = asRead && !lines.CutShort();
 
   state.index = std::move(rows);
   state.urlRowMap = std::move(keys);
-  if (fileBytes) *fileBytes = std::move(bytes);
+  if (loaded) {
+    loaded->bytes = std::move(bytes);
+    loaded->writtenAsRead = asRead;
+  }
 }
 
 std::string IndexFileText(const FaucetIndex& index, char systemDecimalSeparator) {
   // Made in one allocation: the fields, their separators and each line's end.
   size_t size = 0;
   for (int r = 0; r < index.RowCount(); ++r)
-    for (const std::string& field : index.Row(r).fields) size += field.size() + 1;
+    for (const std::string& field : index.Row(r).Fields()) size += field.size() + 1;
   std::string text;
   text.reserve(size + size_t(index.RowCount()));
   for (int r = 0; r < index.RowCount(); ++r) {

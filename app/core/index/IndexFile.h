@@ -38,12 +38,20 @@ struct IndexState {
   char systemDecimalSeparator = '.';
 };
 
+// What a load read, for those who keep the index's file text.
+struct LoadedIndexFile {
+  std::string bytes;
+  // SaveIndex of the loaded index would write exactly these bytes. False
+  // when it would not, or when that is not known.
+  bool writtenAsRead = false;
+};
+
 // Replaces the index rows and the URL-key table with the rows of the file.
 // When the file cannot be opened or read, raises EInOutError and leaves both
 // as they were, so that a later save cannot write an empty index over it.
-// With fileBytes, hands over the bytes it read.
+// With `loaded`, hands over the bytes it read.
 void LoadIndex(IndexState& state, const std::string& path, char separator = ';',
-               std::string* fileBytes = nullptr);
+               LoadedIndexFile* loaded = nullptr);
 
 // Writes every row not removed ("-") to the file, replacing it whole. With
 // `backup`, copies index.bak over index.bak2 and the file at `path` over

@@ -8,7 +8,10 @@ namespace trelio {
 
 IndexLineReader::IndexLineReader(std::string_view bytes) : rest_(bytes) {
   const size_t end = rest_.find('\x1A');
-  if (end != std::string_view::npos) rest_ = rest_.substr(0, end);
+  if (end != std::string_view::npos) {
+    rest_ = rest_.substr(0, end);
+    cutShort_ = true;
+  }
 }
 
 bool IndexLineReader::Next(std::string_view& line) {
@@ -20,22 +23,40 @@ bool IndexLineReader::Next(std::string_view& line) {
   const size_t lineSpan = lf ? static_cast<size_t>(lf - begin) : rest_.size();
   const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', lineSpan));
   line = rest_.substr(0, cr ? static_cast<size_t>(cr - begin) : lineSpan);
+  crLf_ = lf && cr && cr + 1 == lf;
   rest_ = lf ? rest_.substr(lineSpan + 1) : std::string_view();
   return true;
 }
 
 void SplitIndexLine(std::string_view line, char separator, FaucetItem& item) {
+  std::array<std::string, kFaucetFieldCount>& fields = item.EditFields();
   size_t start = 0;
   for (int f = 0; f < kFaucetFieldCount; ++f) {
     if (start == std::string_view::npos) {
-      item.fields[f].clear();
+      fields[f].clear();
       continue;
     }
     const size_t end = line.find(separator, start);
-    item.fields[f].assign(
+    fields[f].assign(
         StripQuotes(line.substr(start, end == std::string_view::npos ? end : end - start)));
     start = end == std::string_view::npos ? end : end + 1;
   }
+}
+
+bool LineIsWrittenAs(std::string_view line, const FaucetItem& item) {
+  size_t at = 0;
+  for (int f = 0; f < kFaucetFieldCount; ++f) {
+    const std::string& field = item[FaucetField(f)];
+    // The writer gives such a field one more pair of quotes.
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"') return false;
+    if (f > 0) {
+      if (at >= line.size() || line[at] != ';') return false;
+      ++at;
+    }
+    if (line.compare(at, field.size(), field) != 0) return false;
+    at += field.size();
+  }
+  return at == line.size();
 }
 
 }  // namespace trelio

@@ -14,14 +14,25 @@ class IndexLineReader {
   explicit IndexLineReader(std::string_view bytes);
   // False once the input is used up.
   bool Next(std::string_view& line);
+  // The last line read was ended by CR LF, as written lines are.
+  bool EndedByCrLf() const { return crLf_; }
+  // A byte 0x1A ended the input before the end of the bytes.
+  bool CutShort() const { return cutShort_; }
 
  private:
   std::string_view rest_;
+  bool crLf_ = false;
+  bool cutShort_ = false;
 };
 
 // Fills the fields of `item` from one line, positionally: cut at every
 // separator, each piece without one enclosing pair of double quotes; missing
 // fields are empty and fields after the last one are ignored.
 void SplitIndexLine(std::string_view line, char separator, FaucetItem& item);
+
+// True when the fields of `item` joined by ";" are exactly `line` and none of
+// them would be written otherwise (quoted): a line written for the row is then
+// the line read. False says nothing.
+bool LineIsWrittenAs(std::string_view line, const FaucetItem& item);
 
 }  // namespace trelio

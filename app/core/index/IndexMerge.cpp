@@ -21,11 +21,11 @@ void MarkBeforeMerge(FaucetIndex& index, const UpdatingOptions& options) {
   for (int r = 1; r < index.RowCount(); ++r) {
     FaucetItem& row = index.Row(r);
     if (row[fLock] == "1") continue;
-    std::string& hidden = row[fHidden];
+    const std::string& hidden = row[fHidden];
     if (options.hiding == 1) {
-      if (hidden != kHidden) hidden = kHidden;
+      if (hidden != kHidden) row.Edit(fHidden) = kHidden;
     } else if (options.clearing == 1) {
-      hidden = hidden == kHidden ? kHiddenUntilListed : kRemoved;
+      row.Edit(fHidden) = hidden == kHidden ? kHiddenUntilListed : kRemoved;
     }
   }
 }
@@ -52,14 +52,15 @@ std::string TemplateText(const FaucetItem& row) {
 void UpdateKnownRow(FaucetItem& known, FaucetItem& listed, const UpdatingOptions& options,
                     char systemDecimalSeparator) {
   if (known[fLock].empty()) {
-    for (const FaucetField f : {fName, fUrl, fInterval, fInput}) known[f] = std::move(listed[f]);
-    std::string& hidden = known[fHidden];
+    for (const FaucetField f : {fName, fUrl, fInterval, fInput})
+      known.Edit(f) = std::move(listed.Edit(f));
+    std::string& hidden = known.Edit(fHidden);
     if (options.showingHidden == 1 || hidden == kRemoved)
       hidden.clear();
     else if (hidden == kHiddenUntilListed)
       hidden = kHidden;
   } else {
-    known[fUrl] = std::move(listed[fUrl]);
+    known.Edit(fUrl) = std::move(listed.Edit(fUrl));
   }
   NormalizePayoutDecimals(known, systemDecimalSeparator);
 }
@@ -74,7 +75,7 @@ void UnmapRemovedRow(TIntegerHash& urlRowMap, const FaucetItem& row, int r) {
 void DropUnlisted(FaucetIndex& index, TIntegerHash& urlRowMap) {
   for (int r = 1; r < index.RowCount(); ++r) {
     FaucetItem& row = index.Row(r);
-    if (row[fHidden] == kHiddenUntilListed) row[fHidden] = kRemoved;
+    if (row[fHidden] == kHiddenUntilListed) row.Edit(fHidden) = kRemoved;
     if (row[fHidden] == kRemoved) UnmapRemovedRow(urlRowMap, row, r);
   }
 }
@@ -166,7 +167,7 @@ void MergeIndexText(IndexState& state, std::string_view bytes, char separator,
         continue;
       }
     }
-    listed[fPosition] = std::to_string(slot);
+    listed.Edit(fPosition) = std::to_string(slot);
     index.Append() = std::move(listed);
     listed = FaucetItem();
     urlRowMap.SetItem(key, slot);

@@ -7,7 +7,10 @@
 namespace trelio {
 
 std::optional<std::string> IndexRecovery::ChangedText(const IndexState& state) {
+  const uint64_t now = state.index.ChangeCount();
+  if (lastAt_ == now) return std::nullopt;
   std::string text = IndexFileText(state.index, state.systemDecimalSeparator);
+  lastAt_ = now;
   if (text == last_) return std::nullopt;
   last_ = text;
   return text;

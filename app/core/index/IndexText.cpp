@@ -23,8 +23,12 @@ std::string NormalizeDecimal(std::string_view text, char systemDecimalSeparator)
 }
 
 void NormalizePayoutDecimals(FaucetItem& item, char systemDecimalSeparator) {
+  if (systemDecimalSeparator == '.') return;
+  // Only a field that changes is written, so an unchanged row stays unedited.
+  const FaucetItem& row = item;
   for (int f = fTotalPayout; f <= fAveragePayout; ++f)
-    NormalizeDecimalInPlace(item.fields[f], systemDecimalSeparator);
+    if (row[FaucetField(f)].find(systemDecimalSeparator) != std::string::npos)
+      NormalizeDecimalInPlace(item.Edit(FaucetField(f)), systemDecimalSeparator);
 }
 
 }  // namespace trelio

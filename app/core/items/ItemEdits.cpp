@@ -42,9 +42,9 @@ CheckedItem CheckSavedItem(const FaucetItem& current, ItemEdits edits) {
 }
 
 void StoreSavedItem(FaucetItem& row, const CheckedItem& checked) {
-  row[fName] = checked.edits.name;
-  row[fInterval] = checked.edits.interval;
-  row[fInput] = checked.edits.input;
+  row.Edit(fName) = checked.edits.name;
+  row.Edit(fInterval) = checked.edits.interval;
+  row.Edit(fInput) = checked.edits.input;
 }
 
 CheckedItem CheckNewItem(ItemEdits edits,
@@ -73,14 +73,14 @@ int AppendNewItem(FaucetIndex& index, std::string_view coin, const CheckedItem& 
                   bool lockForUpdate, int64_t now) {
   FaucetItem& row = index.Append();
   const int r = index.RowCount() - 1;
-  row[fCurrency] = std::string(coin);
-  row[fName] = checked.edits.name;
-  row[fUrl] = checked.url;
-  row[fInterval] = checked.edits.interval;
-  row[fInput] = checked.edits.input;
-  row[fTimestamp] = std::to_string(now);
-  row[fPosition] = std::to_string(r);
-  if (lockForUpdate) row[fLock].assign(1, '1');  // = "1" trips a false -Wrestrict of GCC 12
+  row.Edit(fCurrency) = std::string(coin);
+  row.Edit(fName) = checked.edits.name;
+  row.Edit(fUrl) = checked.url;
+  row.Edit(fInterval) = checked.edits.interval;
+  row.Edit(fInput) = checked.edits.input;
+  row.Edit(fTimestamp) = std::to_string(now);
+  row.Edit(fPosition) = std::to_string(r);
+  if (lockForUpdate) row.Edit(fLock).assign(1, '1');  // = "1" trips a false -Wrestrict of GCC 12
   return r;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "app/core/list/ListOrder.h"
 #include "app/core/list/PluralWord.h"
@@ -44,14 +45,20 @@ FaucetList BuildFaucetList(FaucetIndex& index, const FaucetListRequest& request,
   list.sortDescription = SortDescription(request.sort);
 
   std::vector<ListSortKey> keys;
-  for (int r = 1; r < index.RowCount(); ++r) {
+  const std::vector<int>& coinRows = std::as_const(index).RowsOfCoin(list.currentCoin);
+  keys.reserve(coinRows.size());
+  for (const int r : coinRows) {
     FaucetItem& row = index.Row(r);
     if (IsListed(row, list.currentCoin, request.showHidden))
       keys.push_back(MakeListSortKey(row, request.sort, collator));
   }
+  std::vector<uint64_t> prefixes;
+  prefixes.reserve(keys.size());
+  for (const ListSortKey& key : keys) prefixes.push_back(ListSortPrefix(key, request.sort));
   std::vector<size_t> order(keys.size());
   std::iota(order.begin(), order.end(), size_t(0));
   std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    if (prefixes[a] != prefixes[b]) return prefixes[a] < prefixes[b];
     return CompareListItems(keys[a], keys[b], request.sort) < 0;
   });
 

@@ -53,10 +53,11 @@ int32_t ListIntegerField(std::string_view text) {
   return int32_t(uint32_t(n.value < 0 ? -n.value : n.value));
 }
 
-ListSortKey MakeListSortKey(FaucetItem& row, const SortOptions& options,
+ListSortKey MakeListSortKey(FaucetItem& item, const SortOptions& options,
                             const NameCollator& collator) {
   ListSortKey key;
-  key.row = &row;
+  key.row = &item;
+  const FaucetItem& row = item;  // read only: no edit of the index
   key.position = ListIntegerField(row[fPosition]);
   const int32_t penalty = Penalty(row, options);
   const int32_t favourite = FavouritePenalty(row);
@@ -92,6 +93,28 @@ int CompareListItems(const ListSortKey& a, const ListSortKey& b, const SortOptio
       const int byKey = kind == 1 ? Order(a.wholeKey, b.wholeKey) : Order(a.valueKey, b.valueKey);
       return direction * (byKey != 0 ? byKey : Order(a.position, b.position));
     }
+  }
+}
+
+uint64_t ListSortPrefix(const ListSortKey& key, const SortOptions& options) {
+  const bool descending = options.Descending();
+  switch (options.Kind()) {
+    case 0: {
+      // The signed key moved into unsigned order.
+      const uint64_t whole = uint32_t(key.wholeKey) ^ 0x80000000u;
+      return descending ? ~whole : whole;
+    }
+    case 2: {
+      // The group, then the first seven bytes of the name's key: a shorter
+      // key is padded with zero bytes, which no key holds, so it stays first.
+      uint64_t name = 0;
+      for (size_t i = 0; i < 7; ++i)
+        name = name << 8 | (i < key.nameKey.size() ? uint8_t(key.nameKey[i]) : 0);
+      if (descending) name = ~name & 0x00FFFFFFFFFFFFFFu;
+      return uint64_t(uint8_t(key.group)) << 56 | name;
+    }
+    default:
+      return 0;
   }
 }
 

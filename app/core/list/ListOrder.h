@@ -42,4 +42,9 @@ ListSortKey MakeListSortKey(FaucetItem& row, const SortOptions& options,
 // -1 when a goes before b, 1 when after, 0 when they are equal.
 int CompareListItems(const ListSortKey& a, const ListSortKey& b, const SortOptions& options);
 
+// A number that orders keys as CompareListItems does wherever two numbers
+// differ (equal numbers say nothing), so that most comparisons of a sort are
+// one comparison of two numbers.
+uint64_t ListSortPrefix(const ListSortKey& key, const SortOptions& options);
+
 }  // namespace trelio

@@ -8,22 +8,23 @@
 namespace trelio {
 
 void RecordPayoutResult(FaucetItem& item, long double amount, int noPay, bool countWithoutPayment) {
-  if (noPay > 0) item[fNoPay] = std::to_string(noPay);
+  if (noPay > 0) item.Edit(fNoPay) = std::to_string(noPay);
   if (amount > 0) {
-    item[fTotalPayout] = FormatAmount(DecimalOrZero(item[fTotalPayout]) + amount);
-    item[fNoPay].clear();
+    item.Edit(fTotalPayout) = FormatAmount(DecimalOrZero(item[fTotalPayout]) + amount);
+    item.Edit(fNoPay).clear();
   }
   if (!countWithoutPayment && !(amount > 0)) return;
 
-  item[fLastPayout3] = item[fLastPayout2];
-  item[fLastPayout2] = item[fLastPayout];
-  item[fLastPayout] = amount > 0 ? FormatAmount(amount) : "0";
+  item.Edit(fLastPayout3) = item[fLastPayout2];
+  item.Edit(fLastPayout2) = item[fLastPayout];
+  item.Edit(fLastPayout) = amount > 0 ? FormatAmount(amount) : "0";
 
   // Saturates rather than wrapping past what the field reads back.
   int64_t count = int64_t(IntOrLeadingDigits(item[fPayoutsCount])) + 1;
   if (count > INT32_MAX) count = INT32_MAX;
-  item[fPayoutsCount] = std::to_string(count);
-  if (count > 0) item[fAveragePayout] = FormatAmount(DecimalOrZero(item[fTotalPayout]) / count);
+  item.Edit(fPayoutsCount) = std::to_string(count);
+  if (count > 0)
+    item.Edit(fAveragePayout) = FormatAmount(DecimalOrZero(item[fTotalPayout]) / count);
 
   long double sum = 0;
   int n = 0;
@@ -32,7 +33,7 @@ void RecordPayoutResult(FaucetItem& item, long double amount, int noPay, bool co
     sum += DecimalOrZero(item[f]);
     ++n;
   }
-  item[fMovingAveragePayout] = FormatAmount(sum / n);
+  item.Edit(fMovingAveragePayout) = FormatAmount(sum / n);
 }
 
 }  // namespace trelio

@@ -69,11 +69,11 @@ class WindowFixture : public ::testing::Test {
                      const std::string& coin = "bitcoin") {
     FaucetItem& row = form->StringGrid1.Append();
     const int r = form->StringGrid1.RowCount() - 1;
-    row[fCurrency] = coin;
-    row[fName] = name;
-    row[fUrl] = url;
-    row[fInterval] = "60";
-    row[fPosition] = std::to_string(r);
+    row.Edit(fCurrency) = coin;
+    row.Edit(fName) = name;
+    row.Edit(fUrl) = url;
+    row.Edit(fInterval) = "60";
+    row.Edit(fPosition) = std::to_string(r);
     form->UrlRowMap.SetItem(StripReferral(url), r);
     return row;
   }

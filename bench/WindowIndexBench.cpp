@@ -1,0 +1,182 @@
+// The main window over large indexes, fake browsers, offscreen:
+// - RebuildList through the repaint at 1,000, 10,000 and 100,000 listed rows
+//   (time per row stays flat when the fill is linear);
+// - a minute tick that finds nothing to expire and nothing changed, at
+//   100,000 rows;
+// - "Update Index from file..." of 100,000 rows into the same 100,000, end to
+//   end (questions answered, saves, compaction, merge, rebuild), against
+//   LoadIndex of the same file in the same run; and the longest time the
+//   window could not repaint while the command ran.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
+
+#include "app/core/index/IndexFile.h"
+#include "app/program/Application.h"
+#include "app/widgets/FaucetListBox.h"
+#include "app/window/Unit1.h"
+#include "bench/IndexBenchData.h"
+#include "tests/support/window/FakeBrowser.h"
+
+namespace trelio {
+namespace {
+
+// The rows of the bench index, all of the active coin, in a data folder of the
+// window's own (under the run's XDG_DATA_HOME).
+struct BenchWindow {
+  explicit BenchWindow(int rows) {
+    options.programFolder = root.path() + QStringLiteral("/program");
+    options.workingFolder = root.path() + QStringLiteral("/work");
+    options.screen = ScreenSize{1920, 1080};
+    QDir().mkpath(options.programFolder);
+    QDir().mkpath(options.workingFolder);
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Korvane Trelio");
+    QDir(data).removeRecursively();
+    QDir().mkpath(data);
+    // Every row of one coin, so that all of them are listed.
+    FaucetIndex index;
+    bench::FillBenchIndex(index, rows);
+    for (int r = 1; r < index.RowCount(); ++r) index.Row(r).Edit(fCurrency) = "bitcoin";
+    TIntegerHash keys;
+    IndexState state{index, keys, IndexFilePaths::InFolder(QFile::encodeName(data).toStdString()),
+                     '.'};
+    SaveIndex(state, state.files.csv, false);
+    file = root.path() + QStringLiteral("/update.csv");
+    SaveIndex(state, QFile::encodeName(file).toStdString(), false);
+    form = std::make_unique<TForm1>(browsers, options);
+    form->Prompts.confirm = [](QWidget*, const QString&) { return true; };
+    form->Prompts.chooseFile = [this](QFileDialog&) { return std::optional<QString>(file); };
+    form->show();
+    QCoreApplication::processEvents();
+    form->PageControl1->setCurrentIndex(0);
+    QCoreApplication::processEvents();
+  }
+  ~BenchWindow() {
+    form->close();
+    form.reset();
+  }
+
+  QTemporaryDir root;
+  StartupOptions options;
+  test::FakeBrowserFactory browsers;
+  std::unique_ptr<TForm1> form;
+  QString file;  // the same rows, for the update
+};
+
+std::unique_ptr<BenchWindow> window;
+
+BenchWindow& Window(int rows) {
+  if (!window || window->form->StringGrid1.RowCount() != rows + 1) {
+    window.reset();
+    window = std::make_unique<BenchWindow>(rows);
+  }
+  return *window;
+}
+
+void BM_RebuildListThroughRepaint(benchmark::State& state) {
+  const int rows = int(state.range(0));
+  TForm1& form = *Window(rows).form;
+  for (auto _ : state) {
+    form.RebuildList();
+    form.ListBox1->viewport()->repaint();
+  }
+  if (form.ListBox1->count() != rows) state.SkipWithError("not every row was listed");
+  state.counters["us_per_row"] =
+      benchmark::Counter(double(rows) * 1e-6, benchmark::Counter::kIsIterationInvariantRate |
+                                                  benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_RebuildListThroughRepaint)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(bench::kBenchRows)
+    ->Unit(benchmark::kMillisecond);
+
+// What the ticker has the window thread do, when no wait is over and nothing
+// was edited since the last tick.
+void BM_TickWithNothingChanged(benchmark::State& state) {
+  TForm1& form = *Window(bench::kBenchRows).form;
+  // Nothing completed, so nothing expires.
+  for (int r = 1; r < form.StringGrid1.RowCount(); ++r) {
+    form.StringGrid1.Row(r).Edit(fCompleted).clear();
+    form.StringGrid1.Row(r).Edit(fTimestamp).clear();
+  }
+  const auto tick = [&] {
+    form.ExpireCompletedItems();
+    form.MyThreadTick();
+    form.KeepIndexForRecovery();
+    form.ListBox1->viewport()->repaint();
+  };
+  tick();  // hands the edits above to the recovery file
+  for (auto _ : state) tick();
+}
+BENCHMARK(BM_TickWithNothingChanged)->Unit(benchmark::kMillisecond);
+
+void BM_UpdateIndexFromFile(benchmark::State& state) {
+  BenchWindow& w = Window(bench::kBenchRows);
+  TForm1& form = *w.form;
+  // The longest stretch in which the window thread did not come back to its
+  // event loop (so could not repaint) while the command ran.
+  QElapsedTimer sinceLast;
+  qint64 longest = 0;
+  QTimer beat;
+  beat.setInterval(5);
+  QObject::connect(&beat, &QTimer::timeout,
+                   [&] { longest = std::max(longest, sinceLast.restart()); });
+  for (auto _ : state) {
+    beat.start();
+    sinceLast.start();
+    form.Load2Click();
+    longest = std::max(longest, sinceLast.restart());
+    beat.stop();
+  }
+  if (form.StringGrid1.RowCount() != bench::kBenchRows + 1)
+    state.SkipWithError("the update changed the row count");
+  state.counters["longest_gap_ms"] = double(longest);
+}
+BENCHMARK(BM_UpdateIndexFromFile)->Unit(benchmark::kMillisecond);
+
+void BM_LoadIndexOfTheSameFile(benchmark::State& state) {
+  BenchWindow& w = Window(bench::kBenchRows);
+  const std::string path = QFile::encodeName(w.file).toStdString();
+  for (auto _ : state) {
+    FaucetIndex index;
+    TIntegerHash keys;
+    IndexState loaded{index, keys, {}, '.'};
+    LoadIndex(loaded, path);
+    state.PauseTiming();
+    index = FaucetIndex();
+    keys = TIntegerHash();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_LoadIndexOfTheSameFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace trelio
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The window's data, settings and caches go to a folder of the run's own.
+  QTemporaryDir folders;
+  for (const char* name :
+       {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
+    const QString folder = folders.filePath(QString::fromLatin1(name).toLower());
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv(name, QFile::encodeName(folder));
+  }
+  trelio::Application app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  trelio::window.reset();
+  return 0;
+}
