@@ -138,8 +138,8 @@ TEST(IndexTextTest, FieldsCannotBreakTheLineTheyAreWrittenTo) {
   for (const auto& c : cases) {
     const FaucetField next = FaucetField(c.field + 1);
     FaucetItem row;
-    row[c.field] = c.text;
-    row[next] = "next";
+    row.Edit(c.field) = c.text;
+    row.Edit(next) = "next";
     std::string line;
     AppendIndexLine(line, row, kFaucetFieldCount, '.');
     ASSERT_EQ(Lines(line).size(), 1u) << c.text;

@@ -16,7 +16,7 @@ const std::u16string kIntervalMissing = MessageText(msgIntervalNotEntered) + u".
 
 TEST(ItemEditsTest, SavedNamesLoseEverySemicolon) {
   FaucetItem current;
-  current[fUrl] = "http://a.example/";
+  current.Edit(fUrl) = "http://a.example/";
   const struct {
     std::string name, saved;
   } cases[] = {

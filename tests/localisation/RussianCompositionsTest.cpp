@@ -79,11 +79,11 @@ TEST_F(RussianCompositions, WaitState) {
   for (int n : Counts()) {
     if (n == 0) continue;  // the wait is never shown as 0 minutes
     FaucetItem item;
-    item[fName] = "Moon";
-    item[fCompleted] = "1";
-    item[fInterval] = std::to_string(n);
+    item.Edit(fName) = "Moon";
+    item.Edit(fCompleted) = "1";
+    item.Edit(fInterval) = std::to_string(n);
     // n minutes from now, less one second: n minutes are shown.
-    item[fTimestamp] = std::to_string(now - 60 + 1);
+    item.Edit(fTimestamp) = std::to_string(now - 60 + 1);
     EXPECT_EQ(ItemWaitText(item, now), u"Moon (ещё " + Number(n) + u" мин.)") << n;
   }
 }

@@ -15,7 +15,8 @@ IndexBodyRefusal CheckIndexBody(std::string_view body) {
     FaucetItem header;
     SplitIndexLine(first, ';', header);
     bool named = true;
-    for (int f = fCurrency; f <= fInput; ++f) named = named && header.fields[f] == kFaucetHeader[f];
+    for (int f = fCurrency; f <= fInput; ++f)
+      named = named && header.Fields()[f] == kFaucetHeader[f];
     if (named) return IndexBodyRefusal::none;
   }
   const size_t text = body.find_first_not_of(" \t\r\n");
