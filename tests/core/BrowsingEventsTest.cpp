@@ -24,12 +24,12 @@ class BrowsingEventsTest : public BrowsingFixture {
     Row("a")->fields[fInput] = "1";
     Row("b")->fields[fInput] = "email";
     Rebuild();
-    browsing.ToolButton5Click();
+    browsing.BrowseNextIncomplete();
     view.SetEditText(DetailEdit::Input, "typed");
   }
   // Moves on to b by swapping: WebBrowser2 becomes the active window.
   void SwapToB() {
-    browsing.ToolButton5Click();
+    browsing.BrowseNextIncomplete();
     ASSERT_FALSE(browsing.ActiveBrowserIsFirst());
   }
   std::string Insertion(const std::string& spec) const {
@@ -110,9 +110,9 @@ TEST_F(BrowsingEventsTest, NavigationButtonsShowAndDriveTheActiveWindow) {
   SwapToB();
   view.browsers[0].visible = true;
   view.browsers[1].visible = false;
-  browsing.ToolButton7Click();
-  browsing.ToolButton9Click();
-  browsing.ToolButton10Click();
+  browsing.GoBack();
+  browsing.GoForward();
+  browsing.Reload();
   EXPECT_EQ(Shown(), "12");
   EXPECT_EQ(view.browsers[1].back, 1);
   EXPECT_EQ(view.browsers[1].forward, 1);
@@ -126,11 +126,11 @@ TEST_F(BrowsingEventsTest, EnterInIntervalAndInputEditsRunScriptsInTheActiveWind
   view.SetEditText(DetailEdit::Input, "wallet");
   Scripts(kFirst).clear();
   Scripts(kSecond).clear();
-  browsing.Edit6KeyPress('a');
-  browsing.Edit8KeyPress('a');
+  browsing.DetectIntervalOnEnter('a');
+  browsing.InsertAddressOnEnter('a');
   EXPECT_TRUE(Scripts(kSecond).empty());
-  browsing.Edit6KeyPress('\r');
-  browsing.Edit8KeyPress('\r');
+  browsing.DetectIntervalOnEnter('\r');
+  browsing.InsertAddressOnEnter('\r');
   EXPECT_EQ(Scripts(kSecond),
             (std::vector<std::string>{std::string(DetectIntervalScript()), Insertion("wallet")}));
   EXPECT_TRUE(Scripts(kFirst).empty());
@@ -153,7 +153,7 @@ TEST_F(BrowsingEventsTest, ClickIntoEmptyNameAsksTheVisibleWindowForTheTitle) {
     view.SetEditText(DetailEdit::Name, c.name);
     view.browsers[0].visible = c.visible1;
     view.browsers[1].visible = c.visible2;
-    browsing.Edit5Click();
+    browsing.AskTitleForEmptyName();
     const std::vector<std::string> title{std::string(TitleQueryScript())}, none;
     EXPECT_EQ(Scripts(kFirst), c.asked == 1 ? title : none);
     EXPECT_EQ(Scripts(kSecond), c.asked == 2 ? title : none);
@@ -195,7 +195,7 @@ TEST_F(BrowsingEventsTest, ConsoleLinesFillTheDetailEdits) {
 TEST_F(BrowsingEventsTest, ConsoleLinesOfAHiddenWindowWaitForTheirRow) {
   AddRows({{"a"}, {"b"}, {"c"}});
   Rebuild();
-  browsing.ToolButton5Click();  // a in the active window, b preloading unseen
+  browsing.BrowseNextIncomplete();  // a in the active window, b preloading unseen
   ASSERT_EQ(browsing.PreloadedItem(), Row("b"));
   const BrowserWindow preload = browsing.InactiveBrowser();
   browsing.ChromiumDocumentAvailableInMainFrame(preload, "http://b.example/?r=REF");
@@ -207,7 +207,7 @@ TEST_F(BrowsingEventsTest, ConsoleLinesOfAHiddenWindowWaitForTheirRow) {
   browsing.ChromiumConsoleMessage(browsing.ActiveBrowser(), "KorvaneTrelio#N: address");
   EXPECT_EQ(view.EditText(DetailEdit::Input), "address");
 
-  browsing.ToolButton5Click();  // b on show
+  browsing.BrowseNextIncomplete();  // b on show
   ASSERT_EQ(browsing.ActiveBrowser(), preload);
   EXPECT_EQ(view.EditText(DetailEdit::Name), "b");
   EXPECT_EQ(view.EditText(DetailEdit::Input), "2");
@@ -231,7 +231,7 @@ TEST_F(BrowsingEventsTest, APageGetsTheAddressOfItsOwnCoin) {
   AddRows({{"a"}, {"b"}, {"c"}, {"d", "L"}});
   view.wallets = {{"bitcoin", "BTC-WALLET"}, {"litecoin", "LTC-WALLET"}};
   Rebuild();
-  browsing.ToolButton5Click();  // a in WebBrowser1, b preloading in WebBrowser2
+  browsing.BrowseNextIncomplete();  // a in WebBrowser1, b preloading in WebBrowser2
   ASSERT_EQ(browsing.PreloadedItem(), Row("b"));
   const auto insertion = [](const std::string& wallet) {
     return InsertAddressScript("", wallet, "adcopy_response", 0);
@@ -266,14 +266,14 @@ TEST_F(BrowsingEventsTest, APageGetsTheAddressOfItsOwnCoin) {
   switchTab("bitcoin");
   Scripts(kFirst).clear();
   browsing.ChromiumLoadEnd(kFirst, true, "http://d.example/?r=REF");
-  browsing.Edit8KeyPress('\r');
+  browsing.InsertAddressOnEnter('\r');
   EXPECT_EQ(Scripts(kFirst),
             (std::vector<std::string>{insertion("LTC-WALLET"), insertion("LTC-WALLET")}));
 
   // A typed URL is opened for the coin listed at that moment.
   switchTab("litecoin");
   view.SetEditText(DetailEdit::Url, "http://typed.example/");
-  browsing.ToolButton6Click();
+  browsing.GoToTypedUrl();
   switchTab("bitcoin");
   Scripts(kFirst).clear();
   browsing.ChromiumLoadEnd(kFirst, true, "http://typed.example/?r=REF");

@@ -18,14 +18,14 @@ class BrowsingGoToUrlTest : public BrowsingFixture {
   void SetUp() override {
     AddRows({{"a"}, {"b"}, {"c"}});
     Rebuild();
-    browsing.ToolButton5Click();  // a browsed in WebBrowser1, b preloaded
+    browsing.BrowseNextIncomplete();  // a browsed in WebBrowser1, b preloaded
     view.browsers[0].loads.clear();
   }
   void GoTo(const std::string& typed, const std::string& spec) {
     view.SetEditText(DetailEdit::Url, typed);
     view.SetEditText(DetailEdit::Input, spec);
     view.addSaveMode = AddSaveMode::Save;
-    browsing.ToolButton6Click();
+    browsing.GoToTypedUrl();
   }
 };
 
@@ -104,9 +104,9 @@ TEST_F(BrowsingGoToUrlTest, WithoutCurrentItemLoadsIntoTheActiveWindow) {
 
 TEST_F(BrowsingGoToUrlTest, EnterInTheUrlEditGoes) {
   view.SetEditText(DetailEdit::Url, "http://new.example/");
-  browsing.Edit7KeyPress('a');
+  browsing.GoToTypedUrlOnEnter('a');
   EXPECT_TRUE(view.browsers[0].loads.empty());
-  browsing.Edit7KeyPress('\r');
+  browsing.GoToTypedUrlOnEnter('\r');
   EXPECT_EQ(view.browsers[0].loads, std::vector<std::string>{"http://new.example/?r=REF"});
 }
 

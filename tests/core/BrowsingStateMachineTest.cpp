@@ -165,7 +165,7 @@ TEST_P(BrowsingStateMachineTest, FollowsEveryStep) {
     const size_t external = view.externalOpens.size();
     switch (step.act) {
       case Act::Next:
-        browsing.ToolButton5Click();
+        browsing.BrowseNextIncomplete();
         break;
       case Act::Click:
         Click(step.position);
@@ -174,10 +174,10 @@ TEST_P(BrowsingStateMachineTest, FollowsEveryStep) {
         DoubleClick(step.position);
         break;
       case Act::Browse:
-        browsing.ToolButton2Click();
+        browsing.BrowseSelectedItem();
         break;
       case Act::Panel:
-        browsing.Panel2Click();
+        browsing.BrowseCurrentOrNext();
         break;
       case Act::Tab:
         browsing.ForgetCurrentItem();

@@ -82,7 +82,7 @@ class BrowsingFixture : public ::testing::Test {
   }
   void DoubleClick(int position) {
     Click(position);
-    browsing.ListBox1DblClick();
+    browsing.BrowseSelectedRow();
   }
 
   FaucetItem* Row(const std::string& name) {

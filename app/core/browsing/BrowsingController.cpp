@@ -91,7 +91,7 @@ void BrowsingController::SelectCurrentItem(bool loadFields) {
   ShowKeptFieldReports();
 }
 
-void BrowsingController::ListBox1DblClick() {
+void BrowsingController::BrowseSelectedRow() {
   FaucetItem* row = SelectedRow();
   if (!row) return;
   // The click before the double click has already left the previous row.
@@ -114,11 +114,11 @@ void BrowsingController::ListBox1DblClick() {
   view_.RepaintList();
 }
 
-void BrowsingController::ListBox1KeyPress(char key) {
-  if (key == '\r') ListBox1DblClick();
+void BrowsingController::BrowseSelectedRowOnEnter(char key) {
+  if (key == '\r') BrowseSelectedRow();
 }
 
-void BrowsingController::ToolButton2Click() {
+void BrowsingController::BrowseSelectedItem() {
   if (!current_ && view_.EntryCount() > 0) {
     view_.SelectPosition(0);
     SelectCurrentItem(true);
@@ -126,22 +126,22 @@ void BrowsingController::ToolButton2Click() {
   if (!current_) return;
   // Unsaved edits are dropped.
   LoadDetailEdits(*current_);
-  ListBox1DblClick();
+  BrowseSelectedRow();
 }
 
-void BrowsingController::Panel2Click() {
+void BrowsingController::BrowseCurrentOrNext() {
   if (current_)
-    ToolButton2Click();
+    BrowseSelectedItem();
   else
-    ToolButton5Click();
+    BrowseNextIncomplete();
 }
 
-void BrowsingController::ToolButton6Click() {
+void BrowsingController::GoToTypedUrl() {
   const std::string typed = view_.EditText(DetailEdit::Url);
   if (current_) {
     const std::string key = StripReferral((*current_)[fUrl]);
     if (!key.empty() && typed.find(key) != std::string::npos) {
-      ListBox1DblClick();
+      BrowseSelectedRow();
       return;
     }
   }

@@ -2,9 +2,9 @@
 // window shows the browsed faucet while the inactive one, hidden, preloads
 // the next one, so that moving on only swaps their roles.
 //
-// The main window's handlers delegate here; everything runs on the window
-// thread. The pop-up decision, which must answer on the browser runtime's
-// thread, is the free function ChromiumBeforePopup.
+// The main window's handlers, named after their widgets, forward here to
+// commands named after what they do. Everything runs on the window thread,
+// the pop-up decision (the free function ChromiumBeforePopup) too.
 #pragma once
 
 #include <array>
@@ -52,23 +52,27 @@ class BrowsingController {
   void SelectCurrentItem(bool loadFields);
   // Browses the selected row in the active window, or in the default web
   // browser when its spec is "*".
-  void ListBox1DblClick();
-  void ListBox1KeyPress(char key);
-  // "Browse selected item".
-  void ToolButton2Click();
+  void BrowseSelectedRow();
+  void BrowseSelectedRowOnEnter(char key);
+  // "Browse selected item": the current item, with the edits refilled.
+  void BrowseSelectedItem();
   // "Browse next incompleted item".
-  void ToolButton5Click();
-  void Panel2Click();
+  void BrowseNextIncomplete();
+  // A click behind the browser windows: the current item, else the next.
+  void BrowseCurrentOrNext();
   // "Go to URL": the text of Edit7.
-  void ToolButton6Click();
-  void ToolButton10Click();  // "Refresh"
-  void ToolButton7Click();   // "Go Back"
-  void ToolButton9Click();   // "Go Forward"
+  void GoToTypedUrl();
+  void Reload();     // "Refresh"
+  void GoBack();     // "Go Back"
+  void GoForward();  // "Go Forward"
 
-  void Edit5Click();
-  void Edit6KeyPress(char key);
-  void Edit7KeyPress(char key);
-  void Edit8KeyPress(char key);
+  // A click into the name edit asks the shown page for its title while the
+  // edit is empty.
+  void AskTitleForEmptyName();
+  // Enter in the interval, URL and input field edits.
+  void DetectIntervalOnEnter(char key);
+  void GoToTypedUrlOnEnter(char key);
+  void InsertAddressOnEnter(char key);
 
   // Completes the current item and, when the active window shows its page,
   // asks for the page text.
@@ -131,7 +135,7 @@ class BrowsingController {
 };
 
 // The answer to a page's request for a new window: true cancels it. Reads
-// only its arguments, so it may run on the browser runtime's thread.
+// only its arguments, as it must answer before the engine goes on.
 bool ChromiumBeforePopup(int blockPopups, bool ctrlDown);
 
 }  // namespace trelio

@@ -116,22 +116,22 @@ void BrowsingController::ChromiumTextResultAvailable(const PageTextRequest& requ
   view_.RepaintList();
 }
 
-void BrowsingController::ToolButton10Click() {
+void BrowsingController::Reload() {
   view_.ShowBrowser(ActiveBrowser());
   view_.Reload(ActiveBrowser());
 }
 
-void BrowsingController::ToolButton7Click() {
+void BrowsingController::GoBack() {
   view_.ShowBrowser(ActiveBrowser());
   view_.GoBack(ActiveBrowser());
 }
 
-void BrowsingController::ToolButton9Click() {
+void BrowsingController::GoForward() {
   view_.ShowBrowser(ActiveBrowser());
   view_.GoForward(ActiveBrowser());
 }
 
-void BrowsingController::Edit5Click() {
+void BrowsingController::AskTitleForEmptyName() {
   if (!view_.EditText(DetailEdit::Name).empty()) return;
   for (const BrowserWindow w : {BrowserWindow::First, BrowserWindow::Second}) {
     if (view_.BrowserVisible(w)) {
@@ -141,15 +141,15 @@ void BrowsingController::Edit5Click() {
   }
 }
 
-void BrowsingController::Edit6KeyPress(char key) {
+void BrowsingController::DetectIntervalOnEnter(char key) {
   if (key == '\r') view_.RunScript(ActiveBrowser(), std::string(DetectIntervalScript()));
 }
 
-void BrowsingController::Edit7KeyPress(char key) {
-  if (key == '\r') ToolButton6Click();
+void BrowsingController::GoToTypedUrlOnEnter(char key) {
+  if (key == '\r') GoToTypedUrl();
 }
 
-void BrowsingController::Edit8KeyPress(char key) {
+void BrowsingController::InsertAddressOnEnter(char key) {
   if (key == '\r') InsertAddress(ActiveBrowser(), view_.EditText(DetailEdit::Input));
 }
 

@@ -37,7 +37,7 @@ int BrowsingController::FindQualifying(Search search) {
   }
 }
 
-void BrowsingController::ToolButton5Click() {
+void BrowsingController::BrowseNextIncomplete() {
   if (!current_ && view_.EntryCount() > 0) {
     view_.SelectPosition(0);
     SelectCurrentItem(true);
@@ -67,7 +67,7 @@ void BrowsingController::BrowseFound() {
     activeIsFirst_ = !activeIsFirst_;
     ShowNavState();
   } else {
-    ListBox1DblClick();
+    BrowseSelectedRow();
   }
 }
 
