@@ -366,7 +366,7 @@ class TForm1 : public QMainWindow {
 
   // Page scripts; their answers come back as console lines.
   void EvalJs(EmbeddedBrowser& browser, const QString& script);
-  void ChromiumInsertAdr(EmbeddedBrowser& browser, const QString& spec);
+  void ChromiumInsertAdr(EmbeddedBrowser& browser, const QString& inputField);
   void ChromiumGetTitle(EmbeddedBrowser& browser);
   void ChromiumDetectInterval(EmbeddedBrowser& browser);
   // The wallet address of the active coin tab; empty when its caption is not

@@ -82,8 +82,8 @@ void TForm1::EvalJs(EmbeddedBrowser& browser, const QString& script) {
   browser.ExecuteJavaScript(script);
 }
 
-void TForm1::ChromiumInsertAdr(EmbeddedBrowser& browser, const QString& spec) {
-  EvalJs(browser, AnsiToQString(InsertAddressScript(QStringToAnsi(spec),
+void TForm1::ChromiumInsertAdr(EmbeddedBrowser& browser, const QString& inputField) {
+  EvalJs(browser, AnsiToQString(InsertAddressScript(QStringToAnsi(inputField),
                                                     QStringToAnsi(GetActiveCoinAddress()),
                                                     Settings.ignoreFieldNames, 0)));
 }

@@ -39,11 +39,11 @@ class BrowsingWebEngineTest : public ::testing::Test {
   DemoWindow w;
 };
 
-TEST_F(BrowsingWebEngineTest, AddressInsertionFollowsTheFieldSpec) {
+TEST_F(BrowsingWebEngineTest, AddressInsertionFollowsTheInputField) {
   const QString adr = QString::fromUtf8(DemoWindow::kAddress);
   struct Case {
     const char* page;
-    const char* spec;
+    const char* inputField;
     QString inputs;     // after both insertion runs
     const char* edit8;  // Edit8 afterwards
   };
@@ -54,14 +54,14 @@ TEST_F(BrowsingWebEngineTest, AddressInsertionFollowsTheFieldSpec) {
       {"btc-claim", "promo_code_for_new_users", claimFields.arg("", "", adr),
        "promo_code_for_new_users"},
       {"btc-claim", "", claimFields.arg("", adr, ""), "address"},  // reported while empty
-      {"btc-claim", "?", claimFields.arg("", adr, ""), "?"},       // not over a spec
+      {"btc-claim", "?", claimFields.arg("", adr, ""), "?"},       // not over a setting
       {"btc-claim", "adcopy_response", claimFields.arg("", "", ""), "adcopy_response"},
       {"btc-claim", "-", claimFields.arg("", "", ""), "-"},
       {"btc-satoshi", "", "email=demo@example.org|bitcoin_wallet_address=" + adr, "2"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.page) + " spec '" + c.spec + "'");
-    w.Row(c.page)[fInput] = c.spec;
+    SCOPED_TRACE(std::string(c.page) + " input field '" + c.inputField + "'");
+    w.Row(c.page)[fInput] = c.inputField;
     BrowseAndWait(c.page);
     EXPECT_EQ(w.TextInputs(Active(), ActiveRecorder()), c.inputs);
     // The report of the automatic choice comes from the page after the

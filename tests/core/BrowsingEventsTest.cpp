@@ -17,7 +17,7 @@ constexpr BrowserWindow kFirst = BrowserWindow::First, kSecond = BrowserWindow::
 
 class BrowsingEventsTest : public BrowsingFixture {
  protected:
-  // a browsed in WebBrowser1 with the typed spec "typed", b preloaded in
+  // a browsed in WebBrowser1 with the typed input field "typed", b preloaded in
   // WebBrowser2.
   void BrowseA() {
     AddRows({{"a"}, {"b"}, {"c"}});
@@ -32,13 +32,13 @@ class BrowsingEventsTest : public BrowsingFixture {
     browsing.BrowseNextIncomplete();
     ASSERT_FALSE(browsing.ActiveBrowserIsFirst());
   }
-  std::string Insertion(const std::string& spec) const {
-    return InsertAddressScript(spec, "WALLET", "adcopy_response", 0);
+  std::string Insertion(const std::string& inputField) const {
+    return InsertAddressScript(inputField, "WALLET", "adcopy_response", 0);
   }
   std::vector<std::string>& Scripts(BrowserWindow w) { return view.Browser(w).scripts; }
 };
 
-TEST_F(BrowsingEventsTest, DocumentAvailableInsertsWithTheSpecOfThePageItsWindowShows) {
+TEST_F(BrowsingEventsTest, DocumentAvailableInsertsWithTheInputFieldOfThePageItsWindowShows) {
   BrowseA();
   browsing.ChromiumDocumentAvailableInMainFrame(kSecond, "http://b.example/?r=REF");
   EXPECT_EQ(Scripts(kSecond), std::vector<std::string>{Insertion("email")});
@@ -262,7 +262,7 @@ TEST_F(BrowsingEventsTest, APageGetsTheAddressOfItsOwnCoin) {
   EXPECT_EQ(Scripts(kSecond), std::vector<std::string>{insertion("BTC-WALLET")});
 
   // Back on the Bitcoin tab, the Litecoin page still gets the Litecoin wallet,
-  // also when Enter in the field spec edit asks for the insertion.
+  // also when Enter in the input field edit asks for the insertion.
   switchTab("bitcoin");
   Scripts(kFirst).clear();
   browsing.ChromiumLoadEnd(kFirst, true, "http://d.example/?r=REF");

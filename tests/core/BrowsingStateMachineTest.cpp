@@ -14,7 +14,7 @@ namespace trelio {
 namespace {
 
 using test::BrowsingFixture;
-using test::RowSpec;
+using test::TestRow;
 
 enum class Act { Next, Click, DoubleClick, Browse, Panel, Tab };
 
@@ -40,7 +40,7 @@ struct Step {
 
 struct Scenario {
   const char* name;
-  std::vector<RowSpec> rows;
+  std::vector<TestRow> rows;
   std::vector<Step> steps;
 };
 
@@ -154,7 +154,7 @@ class BrowsingStateMachineTest : public BrowsingFixture,
 
 TEST_P(BrowsingStateMachineTest, FollowsEveryStep) {
   const Scenario& scenario = GetParam();
-  for (const RowSpec& r : scenario.rows) AddRows({r});
+  for (const TestRow& r : scenario.rows) AddRows({r});
   Rebuild();
   int n = 0;
   for (const Step& step : scenario.steps) {

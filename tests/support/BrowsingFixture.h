@@ -16,9 +16,9 @@
 
 namespace trelio::test {
 
-// A one-letter name; flags: "*" spec "*", "C" completed, "H" hidden,
+// A one-letter name; flags: "*" input field "*", "C" completed, "H" hidden,
 // "L" a Litecoin faucet (else Bitcoin), "K" locked for update.
-struct RowSpec {
+struct TestRow {
   std::string name;
   std::string flags = {};
 };
@@ -43,13 +43,13 @@ class BrowsingFixture : public ::testing::Test {
   // What a browse loads: the URL with the coin's referral added.
   static std::string Browsed(const std::string& name) { return UrlOf(name) + "?r=REF"; }
 
-  void AddRows(std::initializer_list<RowSpec> rows) {
-    for (const RowSpec& spec : rows) {
+  void AddRows(std::initializer_list<TestRow> rows) {
+    for (const TestRow& wanted : rows) {
       FaucetItem& row = index.Append();
-      const auto has = [&](char f) { return spec.flags.find(f) != std::string::npos; };
+      const auto has = [&](char f) { return wanted.flags.find(f) != std::string::npos; };
       row[fCurrency] = has('L') ? "litecoin" : "bitcoin";
-      row[fName] = spec.name;
-      row[fUrl] = UrlOf(spec.name);
+      row[fName] = wanted.name;
+      row[fUrl] = UrlOf(wanted.name);
       row[fInterval] = "5";
       row[fInput] = has('*') ? "*" : "";
       row[fCompleted] = has('C') ? "1" : "";

@@ -152,8 +152,8 @@ void BrowsingController::GoToTypedUrl() {
   const BrowserWindow w = ActiveBrowser();
   const std::string typedKey = StripReferral(typed);
   if (typedKey.empty() || view_.MainFrameUrl(w).find(typedKey) == std::string::npos) {
-    const std::string spec = view_.EditText(DetailEdit::Input);
-    if (spec != "-" && spec != "*") {
+    const std::string inputField = view_.EditText(DetailEdit::Input);
+    if (inputField != "-" && inputField != "*") {
       view_.SetEditText(DetailEdit::Name, "");
       view_.SetEditText(DetailEdit::Interval, "");
       view_.SetEditText(DetailEdit::Input, "");

@@ -51,7 +51,7 @@ class BrowsingController {
   // completes it. loadFields also fills the detail edits from the row.
   void SelectCurrentItem(bool loadFields);
   // Browses the selected row in the active window, or in the default web
-  // browser when its spec is "*".
+  // browser when its input field is "*".
   void BrowseSelectedRow();
   void BrowseSelectedRowOnEnter(char key);
   // "Browse selected item": the current item, with the edits refilled.
@@ -99,10 +99,10 @@ class BrowsingController {
   // Loads a page for a coin: the faucet row's, or the listed one's for a typed
   // URL. Its address insertions fill in that coin's wallet.
   void LoadPage(BrowserWindow w, const std::string& url, const std::string& coin);
-  void InsertAddress(BrowserWindow w, std::string_view spec);
-  std::string SpecFor(BrowserWindow w) const;
+  void InsertAddress(BrowserWindow w, std::string_view inputField);
+  std::string InputFieldFor(BrowserWindow w) const;
   void ShowKeptFieldReports();
-  // The row's URL key, name, interval and input field spec into the edits.
+  // The row's URL key, name, interval and input field into the edits.
   void LoadDetailEdits(const FaucetItem& row);
   void ShowActiveOnly();
   void HideBoth();

@@ -25,17 +25,17 @@ void BrowsingController::LoadPage(BrowserWindow w, const std::string& url,
 // The wallet of the coin the page was opened for, not of the tab that happens
 // to be active when its events arrive: a preloaded or hidden page of another
 // coin would get a wallet that its claim then pays to.
-void BrowsingController::InsertAddress(BrowserWindow w, std::string_view spec) {
+void BrowsingController::InsertAddress(BrowserWindow w, std::string_view inputField) {
   const std::string& coin = pageCoin_[Index(w)];
   const std::string address = view_.CoinAddress(coin.empty() ? currentCoin_ : coin);
-  view_.RunScript(w,
-                  InsertAddressScript(spec, address, settings_.ignoreFieldNames, kSystemCodePage));
+  view_.RunScript(
+      w, InsertAddressScript(inputField, address, settings_.ignoreFieldNames, kSystemCodePage));
 }
 
-// The preloaded row's own spec for its page in the inactive window, and the
+// The preloaded row's own input field for its page in the inactive window, and the
 // browsed row's for its page hidden behind another selected row; the detail
 // edit's otherwise.
-std::string BrowsingController::SpecFor(BrowserWindow w) const {
+std::string BrowsingController::InputFieldFor(BrowserWindow w) const {
   if (preloaded_ && w != ActiveBrowser()) return (*preloaded_)[fInput];
   if (browsed_ && w == ActiveBrowser() && !view_.BrowserVisible(w)) return (*browsed_)[fInput];
   return view_.EditText(DetailEdit::Input);
@@ -44,7 +44,7 @@ std::string BrowsingController::SpecFor(BrowserWindow w) const {
 void BrowsingController::ChromiumDocumentAvailableInMainFrame(BrowserWindow w,
                                                               std::string_view mainFrameUrl) {
   keptFieldReport_[Index(w)].clear();  // a new page reports anew
-  InsertAddress(w, SpecFor(w));
+  InsertAddress(w, InputFieldFor(w));
   // The edits hold the row on show: the browsed page, navigating while
   // another row is selected, must not write its address over that row's.
   if (w != ActiveBrowser() || !view_.BrowserVisible(w)) return;
@@ -56,7 +56,7 @@ void BrowsingController::ChromiumLoadEnd(BrowserWindow w, bool isMainFrame,
                                          std::string_view frameUrl) {
   if (!isMainFrame || frameUrl == "about:blank") return;
   // Again at load end: the script fills only empty fields.
-  InsertAddress(w, SpecFor(w));
+  InsertAddress(w, InputFieldFor(w));
 }
 
 // Back and forward act on the active window, so the buttons follow its

@@ -19,7 +19,7 @@ enum class DetailEdit {
   Url,       // Edit7: URL key of the current item, or a typed URL
   Name,      // Edit5
   Interval,  // Edit6: minutes
-  Input,     // Edit8: address input field spec
+  Input,     // Edit8: address input field
 };
 
 enum class NavButton {

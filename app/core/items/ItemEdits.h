@@ -15,7 +15,7 @@ namespace trelio {
 std::string RemoveSemicolons(std::string_view text);
 
 // The texts of the detail edits: URL, name, interval in minutes and address
-// input field spec.
+// input field.
 struct ItemEdits {
   std::string url;
   std::string name;
