@@ -130,6 +130,13 @@ std::string FormBrowsingView::CoinAddress(std::string_view coin) const {
   return QStringToAnsi(form_.CoinAddress(AnsiToQString(coin)));
 }
 
+const FaucetItem* FormBrowsingView::RowOfUrlKey(const std::string& key) const {
+  if (key.empty() || !form_.UrlRowMap.Exists(key)) return nullptr;
+  const int r = form_.UrlRowMap.GetItem(key);
+  if (r < 1 || r >= form_.StringGrid1.RowCount()) return nullptr;
+  return &form_.StringGrid1.Row(r);
+}
+
 void FormBrowsingView::OpenInDefaultBrowser(const std::string& url, ExternalOpen how) {
   const QString text = AnsiToQString(url);
   if (how == ExternalOpen::OnWorker)

@@ -46,6 +46,7 @@ class FormBrowsingView : public BrowsingView {
   void SetNavButtonEnabled(NavButton b, bool enabled) override;
   void SetItemLock(bool locked) override;
   std::string CoinAddress(std::string_view coin) const override;
+  const FaucetItem* RowOfUrlKey(const std::string& key) const override;
 
   void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) override;
   void ShowWaitText(const std::u16string& text) override;

@@ -195,6 +195,34 @@ TEST_F(BrowsingWebEngineTest, AFaucetAtAPercentEncodedAddressGetsItsPayout) {
       << row[fTotalPayout];
 }
 
+// Back to a Bitcoin faucet after a Litecoin one in the same window: its form,
+// built by the page's script, gets the Bitcoin wallet, not the Litecoin one
+// the window was last loaded for.
+TEST_F(BrowsingWebEngineTest, GoBackToAnotherCoinsFaucetFillsInThatCoinsWallet) {
+  const QString btc = QString::fromUtf8(DemoWindow::kAddress);
+  const QString ltc = QStringLiteral("LDemoLitecoinAddress");
+  w.form->Coins[1].Panel->AddressEdit->setText(ltc);
+  const auto inputsAre = [&](const QString& inputs) {
+    return test::WaitUntil([&] { return w.TextInputs(Active(), ActiveRecorder()) == inputs; },
+                           30000);
+  };
+  BrowseAndWait("btc-delayed");
+  ASSERT_TRUE(inputsAre("address=" + btc));
+  EmbeddedBrowser* window = &Active();
+
+  w.form->PageControl1->setCurrentIndex(1);  // the Litecoin tab
+  BrowseAndWait("ltc-claim");
+  ASSERT_EQ(&Active(), window);
+  ASSERT_TRUE(inputsAre("adcopy_response=|address=" + ltc));
+
+  ActiveRecorder().loadEnds.clear();
+  ASSERT_TRUE(test::WaitUntil([&] { return w.form->ToolButton7->isEnabled(); }));
+  w.form->ToolButton7->click();  // "Go Back"
+  ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd("/demo/btc-delayed.html"));
+  EXPECT_TRUE(inputsAre("address=" + btc))
+      << w.TextInputs(Active(), ActiveRecorder()).toStdString();
+}
+
 // The road of a claim: browse the first faucet while the second preloads,
 // claim, move on: the first is completed with its payout, the second is shown
 // as preloaded, the third preloads.

@@ -280,6 +280,53 @@ TEST_F(BrowsingEventsTest, APageGetsTheAddressOfItsOwnCoin) {
   EXPECT_EQ(Scripts(kFirst), std::vector<std::string>{insertion("LTC-WALLET")});
 }
 
+// A page reached by Back, Forward or a link may be another faucet's than the
+// one its window was loaded for: the faucet whose URL key it has decides the
+// wallet, the window's load only for a page of no faucet.
+TEST_F(BrowsingEventsTest, APageOfTheHistoryOrALinkGetsTheAddressOfItsFaucetsCoin) {
+  AddRows({{"a"}, {"d", "L"}});
+  view.wallets = {{"bitcoin", "BTC-WALLET"}, {"litecoin", "LTC-WALLET"}};
+  Rebuild();
+  DoubleClick(0);  // a, a Bitcoin faucet, in WebBrowser1
+  browsing.ForgetCurrentItem();
+  Rebuild("litecoin");
+  DoubleClick(0);  // d, a Litecoin faucet, in the same window
+  ASSERT_EQ(browsing.ActiveBrowser(), kFirst);
+  // The wallet each script of the window was given; "title" for the title
+  // query.
+  const auto wallets = [&] {
+    std::vector<std::string> given;
+    for (const std::string& script : Scripts(kFirst)) {
+      const std::string marker = "var adr = \"";
+      const size_t at = script.find(marker);
+      given.push_back(at == std::string::npos
+                          ? "title"
+                          : script.substr(at + marker.size(), script.find('"', at + marker.size()) -
+                                                                  at - marker.size()));
+    }
+    return given;
+  };
+  const struct {
+    const char* url;
+    const char* wallet;
+  } cases[] = {
+      {"http://a.example/?r=REF", "BTC-WALLET"},            // Go Back
+      {"http://a.example/?r=REF&claimed=1", "BTC-WALLET"},  // a link on a's page
+      {"http://d.example/?r=REF", "LTC-WALLET"},            // Go Forward
+      {"http://elsewhere.example/claim", "LTC-WALLET"},     // no faucet's page
+      {"", "LTC-WALLET"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.url);
+    Scripts(kFirst).clear();
+    view.browsers[0].mainFrameUrl = c.url;
+    browsing.ChromiumDocumentAvailableInMainFrame(kFirst, c.url);
+    browsing.ChromiumLoadEnd(kFirst, true, c.url);
+    browsing.InsertAddressOnEnter('\r');
+    EXPECT_EQ(wallets(), (std::vector<std::string>{c.wallet, "title", c.wallet, c.wallet}));
+  }
+}
+
 TEST_F(BrowsingEventsTest, PageTextIsCreditedToTheRowThatAskedUnlessTheListWasRebuilt) {
   const std::u16string text = u"0.00001234 BTC was sent to your address";
   BrowseA();

@@ -33,6 +33,8 @@ class BrowsingFixture : public ::testing::Test {
   BrowsingController browsing{view, settings,
                               [] { return LocalWallTime(std::chrono::seconds(kNow)); }};
 
+  BrowsingFixture() { view.index = &index; }
+
   static AppSettings DefaultSettings() {
     AppSettings s;
     s.ignoreFieldNames = "adcopy_response";

@@ -97,9 +97,11 @@ class BrowsingController {
   void BrowseFound();
   void Preload();
   // Loads a page for a coin: the faucet row's, or the listed one's for a typed
-  // URL. Its address insertions fill in that coin's wallet.
+  // URL.
   void LoadPage(BrowserWindow w, const std::string& url, const std::string& coin);
-  void InsertAddress(BrowserWindow w, std::string_view inputField);
+  // The coin whose wallet the page at pageUrl in window w gets.
+  std::string PageCoin(BrowserWindow w, std::string_view pageUrl) const;
+  void InsertAddress(BrowserWindow w, std::string_view inputField, std::string_view pageUrl);
   std::string InputFieldFor(BrowserWindow w) const;
   void ShowKeptFieldReports();
   // The row's URL key, name, interval and input field into the edits.
@@ -128,7 +130,8 @@ class BrowsingController {
     bool canGoForward = false;
   };
   std::array<NavState, 2> navState_{};
-  // The coin each window's page was loaded for; empty for none loaded yet.
+  // The coin each window's last page was loaded for; empty for none loaded
+  // yet.
   std::array<std::string, 2> pageCoin_{};
   // The field a hidden window's page reported, per window, for its page.
   std::array<std::string, 2> keptFieldReport_{};

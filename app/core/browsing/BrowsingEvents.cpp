@@ -22,12 +22,20 @@ void BrowsingController::LoadPage(BrowserWindow w, const std::string& url,
   view_.LoadUrl(w, url);
 }
 
-// The wallet of the coin the page was opened for, not of the tab that happens
-// to be active when its events arrive: a preloaded or hidden page of another
-// coin would get a wallet that its claim then pays to.
-void BrowsingController::InsertAddress(BrowserWindow w, std::string_view inputField) {
-  const std::string& coin = pageCoin_[Index(w)];
-  const std::string address = view_.CoinAddress(coin.empty() ? currentCoin_ : coin);
+// The wallet of the coin the page belongs to, not of the tab that happens to
+// be active when its events arrive: a claim pays to the wallet it is given.
+// A page reached through the history or a link may be another faucet's than
+// the one the window was loaded for, so the faucet whose URL key the page has
+// decides; the window's load only for a page of no faucet.
+std::string BrowsingController::PageCoin(BrowserWindow w, std::string_view pageUrl) const {
+  if (const FaucetItem* row = view_.RowOfUrlKey(StripReferral(pageUrl))) return (*row)[fCurrency];
+  const std::string& loaded = pageCoin_[Index(w)];
+  return loaded.empty() ? currentCoin_ : loaded;
+}
+
+void BrowsingController::InsertAddress(BrowserWindow w, std::string_view inputField,
+                                       std::string_view pageUrl) {
+  const std::string address = view_.CoinAddress(PageCoin(w, pageUrl));
   view_.RunScript(
       w, InsertAddressScript(inputField, address, settings_.ignoreFieldNames, kSystemCodePage));
 }
@@ -44,7 +52,7 @@ std::string BrowsingController::InputFieldFor(BrowserWindow w) const {
 void BrowsingController::ChromiumDocumentAvailableInMainFrame(BrowserWindow w,
                                                               std::string_view mainFrameUrl) {
   keptFieldReport_[Index(w)].clear();  // a new page reports anew
-  InsertAddress(w, InputFieldFor(w));
+  InsertAddress(w, InputFieldFor(w), mainFrameUrl);
   // The edits hold the row on show: the browsed page, navigating while
   // another row is selected, must not write its address over that row's.
   if (w != ActiveBrowser() || !view_.BrowserVisible(w)) return;
@@ -56,7 +64,7 @@ void BrowsingController::ChromiumLoadEnd(BrowserWindow w, bool isMainFrame,
                                          std::string_view frameUrl) {
   if (!isMainFrame || frameUrl == "about:blank") return;
   // Again at load end: the script fills only empty fields.
-  InsertAddress(w, InputFieldFor(w));
+  InsertAddress(w, InputFieldFor(w), frameUrl);
 }
 
 // Back and forward act on the active window, so the buttons follow its
@@ -150,7 +158,9 @@ void BrowsingController::GoToTypedUrlOnEnter(char key) {
 }
 
 void BrowsingController::InsertAddressOnEnter(char key) {
-  if (key == '\r') InsertAddress(ActiveBrowser(), view_.EditText(DetailEdit::Input));
+  if (key != '\r') return;
+  const BrowserWindow w = ActiveBrowser();
+  InsertAddress(w, view_.EditText(DetailEdit::Input), view_.MainFrameUrl(w));
 }
 
 bool ChromiumBeforePopup(int blockPopups, bool ctrlDown) { return blockPopups > 0 && !ctrlDown; }

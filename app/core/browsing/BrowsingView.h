@@ -90,6 +90,8 @@ class BrowsingView {
   // The wallet address of the coin tab of a coin key; empty when coin is not
   // one.
   virtual std::string CoinAddress(std::string_view coin) const = 0;
+  // The index row whose URL key is key (URL-key table); null when none is.
+  virtual const FaucetItem* RowOfUrlKey(const std::string& key) const = 0;
 
   virtual void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) = 0;
   // The current item's wait text into Panel2's caption and the first panel of
