@@ -33,6 +33,7 @@ class FormBrowsingView : public BrowsingView {
   void ShowBrowser(BrowserWindow w) override;
   void HideBrowser(BrowserWindow w) override;
   bool BrowserVisible(BrowserWindow w) const override;
+  void WhenOnScreen(BrowserWindow w, std::function<void()> then) override;
   std::string MainFrameUrl(BrowserWindow w) const override;
   void GoBack(BrowserWindow w) override;
   void GoForward(BrowserWindow w) override;

@@ -122,5 +122,47 @@ TEST_F(BrowsingSelectionTest, ForgettingAllItemsDropsReferencesAndHidesWindows) 
   EXPECT_EQ(browsing.CurrentItem(), nullptr);
 }
 
+// Swapping in the preload shows a page that has loaded; the next preload
+// starts once the swap is on screen, or first thing in the next command.
+TEST_F(BrowsingSelectionTest, TheNextPreloadWaitsUntilTheSwapIsOnScreen) {
+  AddRows({{"a"}, {"b"}, {"c"}, {"d"}, {"e"}});
+  Rebuild();
+  view.holdUntilOnScreen = true;
+  const auto loads = [&](int window) { return view.browsers[window].loads; };
+  using Loads = std::vector<std::string>;
+
+  browsing.BrowseNextIncomplete();  // a loads afresh, b with it: nothing to wait for
+  EXPECT_EQ(loads(0), Loads{Browsed("a")});
+  EXPECT_EQ(loads(1), Loads{Browsed("b")});
+  EXPECT_TRUE(view.onScreen.empty());
+
+  browsing.BrowseNextIncomplete();  // b swapped in
+  EXPECT_EQ(NameOf(browsing.BrowsedItem()), "b");
+  EXPECT_EQ(NameOf(browsing.PreloadedItem()), "c");
+  EXPECT_EQ(Shown(), "2");
+  EXPECT_EQ(loads(0), Loads{Browsed("a")});
+  view.RunOnScreen();
+  EXPECT_EQ(loads(0), (Loads{Browsed("a"), Browsed("c")}));
+
+  // Before the swap to c is on screen: the next command starts d's preload
+  // first, so the swap to d shows d's page.
+  browsing.BrowseNextIncomplete();
+  EXPECT_EQ(loads(1), Loads{Browsed("b")});
+  browsing.BrowseNextIncomplete();
+  EXPECT_EQ(loads(1), (Loads{Browsed("b"), Browsed("d")}));
+  EXPECT_EQ(NameOf(browsing.BrowsedItem()), "d");
+  EXPECT_EQ(Shown(), "2");
+  view.RunOnScreen();  // the stale call starts nothing more
+  EXPECT_EQ(loads(0), (Loads{Browsed("a"), Browsed("c"), Browsed("e")}));
+
+  // Rows that go take their held-back preload with them.
+  browsing.BrowseNextIncomplete();  // e swapped in; the only one left, it preloads again
+  ASSERT_EQ(NameOf(browsing.PreloadedItem()), "e");
+  const Loads before = loads(1);
+  browsing.ForgetAllItems();
+  view.RunOnScreen();
+  EXPECT_EQ(loads(1), before);
+}
+
 }  // namespace
 }  // namespace trelio

@@ -40,6 +40,8 @@ class FakeBrowsingView : public BrowsingView {
   // The wallet addresses of the coin tabs: "WALLET" for a coin not in the map.
   std::map<std::string, std::string, std::less<>> wallets;
   std::vector<std::pair<std::string, ExternalOpen>> externalOpens;
+  bool holdUntilOnScreen = false;
+  std::vector<std::function<void()>> onScreen;
   // The faucet index whose rows the URL-key lookups find; none without it.
   const FaucetIndex* index = nullptr;
   std::u16string waitText;
@@ -62,6 +64,18 @@ class FakeBrowsingView : public BrowsingView {
   void ShowBrowser(BrowserWindow w) override { Browser(w).visible = true; }
   void HideBrowser(BrowserWindow w) override { Browser(w).visible = false; }
   bool BrowserVisible(BrowserWindow w) const override { return Browser(w).visible; }
+  // At once, unless the test paints the windows itself (RunOnScreen).
+  void WhenOnScreen(BrowserWindow, std::function<void()> then) override {
+    if (holdUntilOnScreen)
+      onScreen.push_back(std::move(then));
+    else
+      then();
+  }
+  void RunOnScreen() {
+    auto calls = std::move(onScreen);
+    onScreen.clear();
+    for (auto& call : calls) call();
+  }
   std::string MainFrameUrl(BrowserWindow w) const override { return Browser(w).mainFrameUrl; }
   void GoBack(BrowserWindow w) override { ++Browser(w).back; }
   void GoForward(BrowserWindow w) override { ++Browser(w).forward; }

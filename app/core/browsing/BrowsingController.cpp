@@ -42,6 +42,7 @@ void BrowsingController::LoadDetailEdits(const FaucetItem& row) {
 }
 
 void BrowsingController::ListRebuilt(const FaucetList& list) {
+  StartPendingPreload();
   currentCoin_ = list.currentCoin;
   currentReferral_ = list.currentReferral;
   current_ = nullptr;
@@ -53,17 +54,20 @@ void BrowsingController::ListRebuilt(const FaucetList& list) {
 }
 
 void BrowsingController::ForgetCurrentItem() {
+  StartPendingPreload();
   HideBoth();
   current_ = nullptr;
 }
 
 void BrowsingController::ForgetAllItems() {
+  pendingPreload_.reset();
   HideBoth();
   current_ = browsed_ = preloaded_ = nullptr;
   ++listGeneration_;
 }
 
 void BrowsingController::SelectCurrentItem(bool loadFields) {
+  StartPendingPreload();
   FaucetItem* row = SelectedRow();
   if (!row) return;
   if (row != current_) {
@@ -92,6 +96,7 @@ void BrowsingController::SelectCurrentItem(bool loadFields) {
 }
 
 void BrowsingController::BrowseSelectedRow() {
+  StartPendingPreload();
   FaucetItem* row = SelectedRow();
   if (!row) return;
   // The click before the double click has already left the previous row.
@@ -137,6 +142,7 @@ void BrowsingController::BrowseCurrentOrNext() {
 }
 
 void BrowsingController::GoToTypedUrl() {
+  StartPendingPreload();
   const std::string typed = view_.EditText(DetailEdit::Url);
   if (current_) {
     const std::string key = StripReferral((*current_)[fUrl]);

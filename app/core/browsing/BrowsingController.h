@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -94,8 +95,18 @@ class BrowsingController {
  private:
   enum class Search { Browse, Preload };
   int FindQualifying(Search search);
-  void BrowseFound();
-  void Preload();
+  // True when the preloaded row came on show by the swap.
+  bool BrowseFound();
+  struct PageLoad {
+    BrowserWindow window;
+    std::string url;
+    std::string coin;
+  };
+  // The load of the row after the browsed one into the inactive window.
+  std::optional<PageLoad> Preload();
+  // The preload that waits for the swap to be on screen starts now; every
+  // command starts it first, as it may show or swap that window.
+  void StartPendingPreload();
   // Loads a page for a coin: the faucet row's, or the listed one's for a typed
   // URL.
   void LoadPage(BrowserWindow w, const std::string& url, const std::string& coin);
@@ -133,6 +144,10 @@ class BrowsingController {
   // The coin each window's last page was loaded for; empty for none loaded
   // yet.
   std::array<std::string, 2> pageCoin_{};
+  // A preload held back until the swapped-in window is on screen, so that
+  // its loading does not hold up the swap's paint.
+  std::optional<PageLoad> pendingPreload_;
+  uint64_t preloadTicket_ = 0;
   // The field a hidden window's page reported, per window, for its page.
   std::array<std::string, 2> keptFieldReport_{};
 };

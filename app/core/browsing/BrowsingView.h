@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -68,6 +69,9 @@ class BrowsingView {
   virtual void ShowBrowser(BrowserWindow w) = 0;
   virtual void HideBrowser(BrowserWindow w) = 0;
   virtual bool BrowserVisible(BrowserWindow w) const = 0;
+  // Calls then once what window w shows now has been painted on the screen,
+  // at once when the window cannot be seen.
+  virtual void WhenOnScreen(BrowserWindow w, std::function<void()> then) = 0;
   // Empty when the browser has no page.
   virtual std::string MainFrameUrl(BrowserWindow w) const = 0;
   virtual void GoBack(BrowserWindow w) = 0;
