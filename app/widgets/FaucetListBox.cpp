@@ -73,4 +73,17 @@ void FaucetListBox::keyPressEvent(QKeyEvent* event) {
   if (!text.isEmpty()) emit KeyPress(text.front());
 }
 
+// The item view would make its first row current on focus-in while none is,
+// unseen: without a highlight, yet filling the detail area. Without a current
+// row the focus only redraws the list.
+void FaucetListBox::focusInEvent(QFocusEvent* event) {
+  if (currentRow() >= 0) {
+    QListWidget::focusInEvent(event);
+    return;
+  }
+  QAbstractScrollArea::focusInEvent(event);
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  viewport()->update();
+}
+
 }  // namespace trelio

@@ -40,6 +40,9 @@ class FaucetListBox : public QListWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Taking the focus selects nothing: a row becomes current only when the
+  // user picks it or the list makes its remembered row current again.
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   FaucetListDelegate* delegate_ = nullptr;

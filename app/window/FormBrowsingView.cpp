@@ -1,8 +1,12 @@
 #include "app/window/FormBrowsingView.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolButton>
+#include <QWidget>
+#include <QWindow>
 
 #include "app/core/text/Messages.h"
 #include "app/widgets/DetailPanel.h"
@@ -48,6 +52,57 @@ void FormBrowsingView::ShowBrowser(BrowserWindow w) { Browser(w).Show(); }
 void FormBrowsingView::HideBrowser(BrowserWindow w) { Browser(w).Hide(); }
 
 bool FormBrowsingView::BrowserVisible(BrowserWindow w) const { return Browser(w).IsVisible(); }
+
+namespace {
+
+// Calls a function once the top-level window has painted what it shows now:
+// its next update request paints every widget shown since and puts them on
+// the screen, and the call comes after that request. If no update comes, the
+// call comes anyway a little later.
+class AfterNextPaint : public QObject {
+ public:
+  AfterNextPaint(QWidget* top, std::function<void()> then)
+      : QObject(top), top_(top), then_(std::move(then)) {
+    top->installEventFilter(this);
+    QTimer::singleShot(kLatestMs, this, [this] { Run(); });
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::UpdateRequest) {
+      top_->removeEventFilter(this);
+      QMetaObject::invokeMethod(
+          this, [this] { Run(); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  static constexpr int kLatestMs = 100;
+
+  void Run() {
+    if (!then_) return;
+    const std::function<void()> then = std::move(then_);
+    then_ = nullptr;
+    deleteLater();
+    then();
+  }
+
+  QWidget* top_;
+  std::function<void()> then_;
+};
+
+}  // namespace
+
+void FormBrowsingView::WhenOnScreen(BrowserWindow w, std::function<void()> then) {
+  QWidget* view = Browser(w).View();
+  QWidget* top = view ? view->window() : nullptr;
+  const QWindow* handle = top ? top->windowHandle() : nullptr;
+  if (!view || !view->isVisible() || !handle || !handle->isExposed()) {
+    then();
+    return;
+  }
+  new AfterNextPaint(top, std::move(then));
+}
 
 std::string FormBrowsingView::MainFrameUrl(BrowserWindow w) const {
   return QStringToAnsi(Browser(w).MainFrameUrl());
@@ -121,6 +176,13 @@ void FormBrowsingView::SetItemLock(bool locked) {
 
 std::string FormBrowsingView::CoinAddress(std::string_view coin) const {
   return QStringToAnsi(form_.CoinAddress(AnsiToQString(coin)));
+}
+
+const FaucetItem* FormBrowsingView::RowOfUrlKey(const std::string& key) const {
+  if (key.empty() || !form_.UrlRowMap.Exists(key)) return nullptr;
+  const int r = form_.UrlRowMap.GetItem(key);
+  if (r < 1 || r >= form_.StringGrid1.RowCount()) return nullptr;
+  return &form_.StringGrid1.Row(r);
 }
 
 void FormBrowsingView::OpenInDefaultBrowser(const std::string& url, ExternalOpen how) {

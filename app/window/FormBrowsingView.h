@@ -33,6 +33,7 @@ class FormBrowsingView : public BrowsingView {
   void ShowBrowser(BrowserWindow w) override;
   void HideBrowser(BrowserWindow w) override;
   bool BrowserVisible(BrowserWindow w) const override;
+  void WhenOnScreen(BrowserWindow w, std::function<void()> then) override;
   std::string MainFrameUrl(BrowserWindow w) const override;
   void GoBack(BrowserWindow w) override;
   void GoForward(BrowserWindow w) override;
@@ -46,6 +47,7 @@ class FormBrowsingView : public BrowsingView {
   void SetNavButtonEnabled(NavButton b, bool enabled) override;
   void SetItemLock(bool locked) override;
   std::string CoinAddress(std::string_view coin) const override;
+  const FaucetItem* RowOfUrlKey(const std::string& key) const override;
 
   void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) override;
   void ShowWaitText(const std::u16string& text) override;

@@ -48,29 +48,29 @@ void TForm1::ConnectBrowser(EmbeddedBrowser& browser) {
 
 void TForm1::SelectCurrentItem(bool loadFields) { Browsing->SelectCurrentItem(loadFields); }
 
-void TForm1::ListBox1DblClick() { Browsing->ListBox1DblClick(); }
+void TForm1::ListBox1DblClick() { Browsing->BrowseSelectedRow(); }
 
-void TForm1::ToolButton2Click() { Browsing->ToolButton2Click(); }
+void TForm1::ToolButton2Click() { Browsing->BrowseSelectedItem(); }
 
-void TForm1::ToolButton5Click() { Browsing->ToolButton5Click(); }
+void TForm1::ToolButton5Click() { Browsing->BrowseNextIncomplete(); }
 
-void TForm1::Panel2Click() { Browsing->Panel2Click(); }
+void TForm1::Panel2Click() { Browsing->BrowseCurrentOrNext(); }
 
-void TForm1::ToolButton6Click() { Browsing->ToolButton6Click(); }
+void TForm1::ToolButton6Click() { Browsing->GoToTypedUrl(); }
 
-void TForm1::ToolButton7Click() { Browsing->ToolButton7Click(); }
+void TForm1::ToolButton7Click() { Browsing->GoBack(); }
 
-void TForm1::ToolButton9Click() { Browsing->ToolButton9Click(); }
+void TForm1::ToolButton9Click() { Browsing->GoForward(); }
 
-void TForm1::ToolButton10Click() { Browsing->ToolButton10Click(); }
+void TForm1::ToolButton10Click() { Browsing->Reload(); }
 
-void TForm1::Edit5Click() { Browsing->Edit5Click(); }
+void TForm1::Edit5Click() { Browsing->AskTitleForEmptyName(); }
 
-void TForm1::Edit6KeyPress(QChar key) { Browsing->Edit6KeyPress(KeyChar(key)); }
+void TForm1::Edit6KeyPress(QChar key) { Browsing->DetectIntervalOnEnter(KeyChar(key)); }
 
-void TForm1::Edit7KeyPress(QChar key) { Browsing->Edit7KeyPress(KeyChar(key)); }
+void TForm1::Edit7KeyPress(QChar key) { Browsing->GoToTypedUrlOnEnter(KeyChar(key)); }
 
-void TForm1::Edit8KeyPress(QChar key) { Browsing->Edit8KeyPress(KeyChar(key)); }
+void TForm1::Edit8KeyPress(QChar key) { Browsing->InsertAddressOnEnter(KeyChar(key)); }
 
 void TForm1::CompleteCurrentItem() { Browsing->CompleteCurrentItem(); }
 
@@ -132,7 +132,8 @@ void TForm1::ChromiumTextResultAvailable(int, quint64 request, const QString& te
   Browsing->ChromiumTextResultAvailable(asked, text.toStdU16String());
 }
 
-// Runs where the page asks, so it reads only the setting and the keyboard.
+// The engine asks on the window thread and waits for the answer, which
+// reads only the setting and the keyboard.
 bool TForm1::ChromiumBeforePopup(const QString&) {
   return trelio::ChromiumBeforePopup(
       Settings.blockPopups,

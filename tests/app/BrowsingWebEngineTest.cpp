@@ -39,11 +39,11 @@ class BrowsingWebEngineTest : public ::testing::Test {
   DemoWindow w;
 };
 
-TEST_F(BrowsingWebEngineTest, AddressInsertionFollowsTheFieldSpec) {
+TEST_F(BrowsingWebEngineTest, AddressInsertionFollowsTheInputField) {
   const QString adr = QString::fromUtf8(DemoWindow::kAddress);
   struct Case {
     const char* page;
-    const char* spec;
+    const char* inputField;
     QString inputs;     // after both insertion runs
     const char* edit8;  // Edit8 afterwards
   };
@@ -54,14 +54,14 @@ TEST_F(BrowsingWebEngineTest, AddressInsertionFollowsTheFieldSpec) {
       {"btc-claim", "promo_code_for_new_users", claimFields.arg("", "", adr),
        "promo_code_for_new_users"},
       {"btc-claim", "", claimFields.arg("", adr, ""), "address"},  // reported while empty
-      {"btc-claim", "?", claimFields.arg("", adr, ""), "?"},       // not over a spec
+      {"btc-claim", "?", claimFields.arg("", adr, ""), "?"},       // not over a setting
       {"btc-claim", "adcopy_response", claimFields.arg("", "", ""), "adcopy_response"},
       {"btc-claim", "-", claimFields.arg("", "", ""), "-"},
       {"btc-satoshi", "", "email=demo@example.org|bitcoin_wallet_address=" + adr, "2"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.page) + " spec '" + c.spec + "'");
-    w.Row(c.page).Edit(fInput) = c.spec;
+    SCOPED_TRACE(std::string(c.page) + " input field '" + c.inputField + "'");
+    w.Row(c.page).Edit(fInput) = c.inputField;
     BrowseAndWait(c.page);
     EXPECT_EQ(w.TextInputs(Active(), ActiveRecorder()), c.inputs);
     // The report of the automatic choice comes from the page after the
@@ -193,6 +193,34 @@ TEST_F(BrowsingWebEngineTest, AFaucetAtAPercentEncodedAddressGetsItsPayout) {
   EXPECT_EQ(row[fCompleted], "1");
   EXPECT_TRUE(test::WaitUntil([&] { return row[fTotalPayout] == "0.00000777"; }, 30000))
       << row[fTotalPayout];
+}
+
+// Back to a Bitcoin faucet after a Litecoin one in the same window: its form,
+// built by the page's script, gets the Bitcoin wallet, not the Litecoin one
+// the window was last loaded for.
+TEST_F(BrowsingWebEngineTest, GoBackToAnotherCoinsFaucetFillsInThatCoinsWallet) {
+  const QString btc = QString::fromUtf8(DemoWindow::kAddress);
+  const QString ltc = QStringLiteral("LDemoLitecoinAddress");
+  w.form->Coins[1].Panel->AddressEdit->setText(ltc);
+  const auto inputsAre = [&](const QString& inputs) {
+    return test::WaitUntil([&] { return w.TextInputs(Active(), ActiveRecorder()) == inputs; },
+                           30000);
+  };
+  BrowseAndWait("btc-delayed");
+  ASSERT_TRUE(inputsAre("address=" + btc));
+  EmbeddedBrowser* window = &Active();
+
+  w.form->PageControl1->setCurrentIndex(1);  // the Litecoin tab
+  BrowseAndWait("ltc-claim");
+  ASSERT_EQ(&Active(), window);
+  ASSERT_TRUE(inputsAre("adcopy_response=|address=" + ltc));
+
+  ActiveRecorder().loadEnds.clear();
+  ASSERT_TRUE(test::WaitUntil([&] { return w.form->ToolButton7->isEnabled(); }));
+  w.form->ToolButton7->click();  // "Go Back"
+  ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd("/demo/btc-delayed.html"));
+  EXPECT_TRUE(inputsAre("address=" + btc))
+      << w.TextInputs(Active(), ActiveRecorder()).toStdString();
 }
 
 // The road of a claim: browse the first faucet while the second preloads,

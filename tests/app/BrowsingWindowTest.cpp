@@ -22,6 +22,17 @@ namespace {
 using test::FakeBrowser;
 using test::FakeBrowserFactory;
 
+// Counts a window's update requests; each paints what the window shows.
+class UpdateCounter : public QObject {
+ public:
+  explicit UpdateCounter(QWidget* window) { window->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::UpdateRequest) ++count;
+    return false;
+  }
+  int count = 0;
+};
+
 class BrowsingWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -113,6 +124,22 @@ TEST_F(BrowsingWindowTest, BrowseNextShowsThePreloadAndCreditsThePageTextToTheLe
   // So is an answer nobody asked for.
   emit Fake(0).TextResultAvailable(1, 999, "500 satoshi was sent");
   EXPECT_EQ(Row(0)[fTotalPayout], "0.00001234");
+}
+
+// Swapping in the preload shows a loaded page at once; the next preload,
+// whose loading would hold up that paint, is asked for once it is painted.
+TEST_F(BrowsingWindowTest, ThePreloadAfterASwapWaitsForTheSwapToBePainted) {
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  form->ToolButton5->click();  // a in WebBrowser1, b preloading in WebBrowser2
+  ASSERT_EQ(Loads(Fake(1)).size(), 1);
+  UpdateCounter paints(form.get());
+  form->ToolButton5->click();  // b swapped in
+  ASSERT_TRUE(Fake(1).IsVisible());
+  EXPECT_EQ(Loads(Fake(0)).size(), 1) << "not before the swap is painted";
+  ASSERT_TRUE(test::WaitUntil([&] { return Loads(Fake(0)).size() == 2; }));
+  EXPECT_GE(paints.count, 1);
+  EXPECT_EQ(Loads(Fake(0)).back(), "LoadUrl http://c.example/f?r=REF");
+  EXPECT_EQ(form->Browsing->PreloadedItem(), &Row(2));
 }
 
 TEST_F(BrowsingWindowTest, PageEventsOfTheActiveWindowFillTheDetailEdits) {

@@ -75,7 +75,7 @@ TEST_F(ItemEditingTest, AddStoresTheRowSelectsItAndReportsIt) {
                             "faucet&m=-5&i=2x"});
 }
 
-// A ";" typed into the URL or the input field spec cannot split a line of
+// A ";" typed into the URL or the input field cannot split a line of
 // index.csv; the lock set before adding stays with the new row.
 TEST_F(ItemEditingTest, SemicolonsNeverReachTheIndexFileAsSeparators) {
   TypeEdits(*form, "http://x.example/a;b?r={R}", "X", "30", "first;field");

@@ -59,6 +59,47 @@ TEST_F(ListRebuildTest, TheLastSelectedRowOfTheCoinIsCurrentAgain) {
   EXPECT_EQ(form->Browsing->CurrentItem(), &b);
 }
 
+// After a tab change only the coin's remembered row is made current: the
+// list taking the focus from the browser window just hidden selects nothing.
+TEST_F(ListRebuildTest, ATabChangeMakesNoRowCurrentUnseen) {
+  FaucetItem& a = AddRow("A", "http://a.example/");
+  AddRow("B", "http://b.example/");
+  AddRow("Lite", "http://lite.example/", "litecoin");
+  form->RebuildList();
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  Select(PositionOf(a));
+  form->ToolButton5->click();  // "Browse next incompleted item"
+  QWidget* shown = form->ActiveBrowser()->View();
+  ASSERT_TRUE(shown->isVisible());
+  shown->setFocusPolicy(Qt::StrongFocus);  // as the page takes the keyboard
+  shown->setFocus();
+  ASSERT_TRUE(shown->hasFocus());
+
+  form->PageControl1->setCurrentIndex(1);  // Litecoin, nothing selected on it yet
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form->Browsing->CurrentItem(), nullptr);
+  EXPECT_EQ(form->ListBox1->ItemIndex(), -1);
+  EXPECT_TRUE(form->Edit7->text().isEmpty());
+  EXPECT_EQ(form->Browsing->LastItemUrl().count("litecoin"), 0u);
+
+  // However the list comes to have the focus: from the hidden window, or by
+  // the Tab key.
+  for (const Qt::FocusReason reason : {Qt::TabFocusReason, Qt::OtherFocusReason}) {
+    form->ListBox1->clearFocus();
+    form->ListBox1->setFocus(reason);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->Browsing->CurrentItem(), nullptr) << reason;
+    EXPECT_EQ(form->ListBox1->ItemIndex(), -1) << reason;
+  }
+  // A key the user presses there still picks a row, highlighted.
+  QTest::keyClick(form->ListBox1, Qt::Key_Down);
+  EXPECT_EQ(form->ListBox1->ItemIndex(), 0);
+  EXPECT_TRUE(form->ListBox1->item(0)->isSelected());
+  ASSERT_NE(form->Browsing->CurrentItem(), nullptr);
+  EXPECT_EQ((*form->Browsing->CurrentItem())[fName], "Lite");
+}
+
 TEST_F(ListRebuildTest, OfTwoRowsWithTheRememberedUrlTheLaterStaysSelected) {
   FaucetItem& first = AddRow("First", "http://same.example/");
   FaucetItem& second = AddRow("Second", "http://same.example/");

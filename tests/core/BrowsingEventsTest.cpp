@@ -17,28 +17,28 @@ constexpr BrowserWindow kFirst = BrowserWindow::First, kSecond = BrowserWindow::
 
 class BrowsingEventsTest : public BrowsingFixture {
  protected:
-  // a browsed in WebBrowser1 with the typed spec "typed", b preloaded in
+  // a browsed in WebBrowser1 with the typed input field "typed", b preloaded in
   // WebBrowser2.
   void BrowseA() {
     AddRows({{"a"}, {"b"}, {"c"}});
     Row("a")->Edit(fInput) = "1";
     Row("b")->Edit(fInput) = "email";
     Rebuild();
-    browsing.ToolButton5Click();
+    browsing.BrowseNextIncomplete();
     view.SetEditText(DetailEdit::Input, "typed");
   }
   // Moves on to b by swapping: WebBrowser2 becomes the active window.
   void SwapToB() {
-    browsing.ToolButton5Click();
+    browsing.BrowseNextIncomplete();
     ASSERT_FALSE(browsing.ActiveBrowserIsFirst());
   }
-  std::string Insertion(const std::string& spec) const {
-    return InsertAddressScript(spec, "WALLET", "adcopy_response", 0);
+  std::string Insertion(const std::string& inputField) const {
+    return InsertAddressScript(inputField, "WALLET", "adcopy_response", 0);
   }
   std::vector<std::string>& Scripts(BrowserWindow w) { return view.Browser(w).scripts; }
 };
 
-TEST_F(BrowsingEventsTest, DocumentAvailableInsertsWithTheSpecOfThePageItsWindowShows) {
+TEST_F(BrowsingEventsTest, DocumentAvailableInsertsWithTheInputFieldOfThePageItsWindowShows) {
   BrowseA();
   browsing.ChromiumDocumentAvailableInMainFrame(kSecond, "http://b.example/?r=REF");
   EXPECT_EQ(Scripts(kSecond), std::vector<std::string>{Insertion("email")});
@@ -110,9 +110,9 @@ TEST_F(BrowsingEventsTest, NavigationButtonsShowAndDriveTheActiveWindow) {
   SwapToB();
   view.browsers[0].visible = true;
   view.browsers[1].visible = false;
-  browsing.ToolButton7Click();
-  browsing.ToolButton9Click();
-  browsing.ToolButton10Click();
+  browsing.GoBack();
+  browsing.GoForward();
+  browsing.Reload();
   EXPECT_EQ(Shown(), "12");
   EXPECT_EQ(view.browsers[1].back, 1);
   EXPECT_EQ(view.browsers[1].forward, 1);
@@ -126,11 +126,11 @@ TEST_F(BrowsingEventsTest, EnterInIntervalAndInputEditsRunScriptsInTheActiveWind
   view.SetEditText(DetailEdit::Input, "wallet");
   Scripts(kFirst).clear();
   Scripts(kSecond).clear();
-  browsing.Edit6KeyPress('a');
-  browsing.Edit8KeyPress('a');
+  browsing.DetectIntervalOnEnter('a');
+  browsing.InsertAddressOnEnter('a');
   EXPECT_TRUE(Scripts(kSecond).empty());
-  browsing.Edit6KeyPress('\r');
-  browsing.Edit8KeyPress('\r');
+  browsing.DetectIntervalOnEnter('\r');
+  browsing.InsertAddressOnEnter('\r');
   EXPECT_EQ(Scripts(kSecond),
             (std::vector<std::string>{std::string(DetectIntervalScript()), Insertion("wallet")}));
   EXPECT_TRUE(Scripts(kFirst).empty());
@@ -153,7 +153,7 @@ TEST_F(BrowsingEventsTest, ClickIntoEmptyNameAsksTheVisibleWindowForTheTitle) {
     view.SetEditText(DetailEdit::Name, c.name);
     view.browsers[0].visible = c.visible1;
     view.browsers[1].visible = c.visible2;
-    browsing.Edit5Click();
+    browsing.AskTitleForEmptyName();
     const std::vector<std::string> title{std::string(TitleQueryScript())}, none;
     EXPECT_EQ(Scripts(kFirst), c.asked == 1 ? title : none);
     EXPECT_EQ(Scripts(kSecond), c.asked == 2 ? title : none);
@@ -195,7 +195,7 @@ TEST_F(BrowsingEventsTest, ConsoleLinesFillTheDetailEdits) {
 TEST_F(BrowsingEventsTest, ConsoleLinesOfAHiddenWindowWaitForTheirRow) {
   AddRows({{"a"}, {"b"}, {"c"}});
   Rebuild();
-  browsing.ToolButton5Click();  // a in the active window, b preloading unseen
+  browsing.BrowseNextIncomplete();  // a in the active window, b preloading unseen
   ASSERT_EQ(browsing.PreloadedItem(), Row("b"));
   const BrowserWindow preload = browsing.InactiveBrowser();
   browsing.ChromiumDocumentAvailableInMainFrame(preload, "http://b.example/?r=REF");
@@ -207,7 +207,7 @@ TEST_F(BrowsingEventsTest, ConsoleLinesOfAHiddenWindowWaitForTheirRow) {
   browsing.ChromiumConsoleMessage(browsing.ActiveBrowser(), "KorvaneTrelio#N: address");
   EXPECT_EQ(view.EditText(DetailEdit::Input), "address");
 
-  browsing.ToolButton5Click();  // b on show
+  browsing.BrowseNextIncomplete();  // b on show
   ASSERT_EQ(browsing.ActiveBrowser(), preload);
   EXPECT_EQ(view.EditText(DetailEdit::Name), "b");
   EXPECT_EQ(view.EditText(DetailEdit::Input), "2");
@@ -231,7 +231,7 @@ TEST_F(BrowsingEventsTest, APageGetsTheAddressOfItsOwnCoin) {
   AddRows({{"a"}, {"b"}, {"c"}, {"d", "L"}});
   view.wallets = {{"bitcoin", "BTC-WALLET"}, {"litecoin", "LTC-WALLET"}};
   Rebuild();
-  browsing.ToolButton5Click();  // a in WebBrowser1, b preloading in WebBrowser2
+  browsing.BrowseNextIncomplete();  // a in WebBrowser1, b preloading in WebBrowser2
   ASSERT_EQ(browsing.PreloadedItem(), Row("b"));
   const auto insertion = [](const std::string& wallet) {
     return InsertAddressScript("", wallet, "adcopy_response", 0);
@@ -262,22 +262,69 @@ TEST_F(BrowsingEventsTest, APageGetsTheAddressOfItsOwnCoin) {
   EXPECT_EQ(Scripts(kSecond), std::vector<std::string>{insertion("BTC-WALLET")});
 
   // Back on the Bitcoin tab, the Litecoin page still gets the Litecoin wallet,
-  // also when Enter in the field spec edit asks for the insertion.
+  // also when Enter in the input field edit asks for the insertion.
   switchTab("bitcoin");
   Scripts(kFirst).clear();
   browsing.ChromiumLoadEnd(kFirst, true, "http://d.example/?r=REF");
-  browsing.Edit8KeyPress('\r');
+  browsing.InsertAddressOnEnter('\r');
   EXPECT_EQ(Scripts(kFirst),
             (std::vector<std::string>{insertion("LTC-WALLET"), insertion("LTC-WALLET")}));
 
   // A typed URL is opened for the coin listed at that moment.
   switchTab("litecoin");
   view.SetEditText(DetailEdit::Url, "http://typed.example/");
-  browsing.ToolButton6Click();
+  browsing.GoToTypedUrl();
   switchTab("bitcoin");
   Scripts(kFirst).clear();
   browsing.ChromiumLoadEnd(kFirst, true, "http://typed.example/?r=REF");
   EXPECT_EQ(Scripts(kFirst), std::vector<std::string>{insertion("LTC-WALLET")});
+}
+
+// A page reached by Back, Forward or a link may be another faucet's than the
+// one its window was loaded for: the faucet whose URL key it has decides the
+// wallet, the window's load only for a page of no faucet.
+TEST_F(BrowsingEventsTest, APageOfTheHistoryOrALinkGetsTheAddressOfItsFaucetsCoin) {
+  AddRows({{"a"}, {"d", "L"}});
+  view.wallets = {{"bitcoin", "BTC-WALLET"}, {"litecoin", "LTC-WALLET"}};
+  Rebuild();
+  DoubleClick(0);  // a, a Bitcoin faucet, in WebBrowser1
+  browsing.ForgetCurrentItem();
+  Rebuild("litecoin");
+  DoubleClick(0);  // d, a Litecoin faucet, in the same window
+  ASSERT_EQ(browsing.ActiveBrowser(), kFirst);
+  // The wallet each script of the window was given; "title" for the title
+  // query.
+  const auto wallets = [&] {
+    std::vector<std::string> given;
+    for (const std::string& script : Scripts(kFirst)) {
+      const std::string marker = "var adr = \"";
+      const size_t at = script.find(marker);
+      given.push_back(at == std::string::npos
+                          ? "title"
+                          : script.substr(at + marker.size(), script.find('"', at + marker.size()) -
+                                                                  at - marker.size()));
+    }
+    return given;
+  };
+  const struct {
+    const char* url;
+    const char* wallet;
+  } cases[] = {
+      {"http://a.example/?r=REF", "BTC-WALLET"},            // Go Back
+      {"http://a.example/?r=REF&claimed=1", "BTC-WALLET"},  // a link on a's page
+      {"http://d.example/?r=REF", "LTC-WALLET"},            // Go Forward
+      {"http://elsewhere.example/claim", "LTC-WALLET"},     // no faucet's page
+      {"", "LTC-WALLET"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.url);
+    Scripts(kFirst).clear();
+    view.browsers[0].mainFrameUrl = c.url;
+    browsing.ChromiumDocumentAvailableInMainFrame(kFirst, c.url);
+    browsing.ChromiumLoadEnd(kFirst, true, c.url);
+    browsing.InsertAddressOnEnter('\r');
+    EXPECT_EQ(wallets(), (std::vector<std::string>{c.wallet, "title", c.wallet, c.wallet}));
+  }
 }
 
 TEST_F(BrowsingEventsTest, PageTextIsCreditedToTheRowThatAskedUnlessTheListWasRebuilt) {

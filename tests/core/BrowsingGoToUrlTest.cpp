@@ -18,24 +18,24 @@ class BrowsingGoToUrlTest : public BrowsingFixture {
   void SetUp() override {
     AddRows({{"a"}, {"b"}, {"c"}});
     Rebuild();
-    browsing.ToolButton5Click();  // a browsed in WebBrowser1, b preloaded
+    browsing.BrowseNextIncomplete();  // a browsed in WebBrowser1, b preloaded
     view.browsers[0].loads.clear();
   }
-  void GoTo(const std::string& typed, const std::string& spec) {
+  void GoTo(const std::string& typed, const std::string& inputField) {
     view.SetEditText(DetailEdit::Url, typed);
-    view.SetEditText(DetailEdit::Input, spec);
+    view.SetEditText(DetailEdit::Input, inputField);
     view.addSaveMode = AddSaveMode::Save;
-    browsing.ToolButton6Click();
+    browsing.GoToTypedUrl();
   }
 };
 
 struct GoToCase {
   const char* name;
   const char* typed;
-  const char* spec;    // Edit8
-  const char* shows;   // the active window's page beforehand; empty: the browsed faucet
-  const char* load;    // into the active window; empty: none
-  const char* opened;  // in the default web browser at once; empty: none
+  const char* inputField;  // Edit8
+  const char* shows;       // the active window's page beforehand; empty: the browsed faucet
+  const char* load;        // into the active window; empty: none
+  const char* opened;      // in the default web browser at once; empty: none
   const char* browsed;
   bool editsCleared;
   AddSaveMode mode;
@@ -67,7 +67,7 @@ TEST_P(BrowsingGoToUrlCases, LoadsOpensAndResetsAsTheTextSays) {
   if (*c.shows) view.browsers[0].mainFrameUrl = c.shows;
   view.SetEditText(DetailEdit::Name, "name");
   view.SetEditText(DetailEdit::Interval, "7");
-  GoTo(c.typed, c.spec);
+  GoTo(c.typed, c.inputField);
 
   const std::vector<std::string> loads =
       *c.load ? std::vector<std::string>{c.load} : std::vector<std::string>{};
@@ -85,7 +85,7 @@ TEST_P(BrowsingGoToUrlCases, LoadsOpensAndResetsAsTheTextSays) {
   EXPECT_EQ(NameOf(browsing.PreloadedItem()), *c.browsed ? "b" : "");
   EXPECT_EQ(view.EditText(DetailEdit::Name), c.editsCleared ? "" : "name");
   EXPECT_EQ(view.EditText(DetailEdit::Interval), c.editsCleared ? "" : "7");
-  EXPECT_EQ(view.EditText(DetailEdit::Input), c.editsCleared ? "" : c.spec);
+  EXPECT_EQ(view.EditText(DetailEdit::Input), c.editsCleared ? "" : c.inputField);
   EXPECT_EQ(view.addSaveMode, c.mode);
   EXPECT_EQ(Shown(), "1");
 }
@@ -104,9 +104,9 @@ TEST_F(BrowsingGoToUrlTest, WithoutCurrentItemLoadsIntoTheActiveWindow) {
 
 TEST_F(BrowsingGoToUrlTest, EnterInTheUrlEditGoes) {
   view.SetEditText(DetailEdit::Url, "http://new.example/");
-  browsing.Edit7KeyPress('a');
+  browsing.GoToTypedUrlOnEnter('a');
   EXPECT_TRUE(view.browsers[0].loads.empty());
-  browsing.Edit7KeyPress('\r');
+  browsing.GoToTypedUrlOnEnter('\r');
   EXPECT_EQ(view.browsers[0].loads, std::vector<std::string>{"http://new.example/?r=REF"});
 }
 

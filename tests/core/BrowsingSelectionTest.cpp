@@ -58,8 +58,8 @@ TEST_F(BrowsingSelectionTest, NoSelectedRowDoesNothing) {
   for (const int position : {-1, 1}) {
     view.SelectPosition(position);
     browsing.SelectCurrentItem(true);
-    browsing.ListBox1DblClick();
-    browsing.ListBox1KeyPress('\r');
+    browsing.BrowseSelectedRow();
+    browsing.BrowseSelectedRowOnEnter('\r');
     EXPECT_EQ(browsing.CurrentItem(), nullptr);
     EXPECT_EQ(browsing.BrowsedItem(), nullptr);
   }
@@ -71,9 +71,9 @@ TEST_F(BrowsingSelectionTest, EnterInTheListBrowsesOtherKeysDoNot) {
   AddRows({{"a"}});
   Rebuild();
   Click(0);
-  browsing.ListBox1KeyPress('x');
+  browsing.BrowseSelectedRowOnEnter('x');
   EXPECT_TRUE(view.browsers[0].loads.empty());
-  browsing.ListBox1KeyPress('\r');
+  browsing.BrowseSelectedRowOnEnter('\r');
   EXPECT_EQ(view.browsers[0].loads, std::vector<std::string>{Browsed("a")});
   EXPECT_TRUE(view.navEnabled[NavButton::Refresh]);
 }
@@ -81,10 +81,10 @@ TEST_F(BrowsingSelectionTest, EnterInTheListBrowsesOtherKeysDoNot) {
 TEST_F(BrowsingSelectionTest, StarTypedIntoTheInputEditOpensExternally) {
   AddRows({{"a"}, {"b"}});
   Rebuild();
-  browsing.ToolButton5Click();  // a browsed, b preloaded
+  browsing.BrowseNextIncomplete();  // a browsed, b preloaded
   Click(1);
   view.SetEditText(DetailEdit::Input, "*");
-  browsing.ListBox1DblClick();
+  browsing.BrowseSelectedRow();
   ASSERT_EQ(view.externalOpens.size(), 1u);
   EXPECT_EQ(view.externalOpens[0].first, Browsed("b"));
   EXPECT_EQ(view.externalOpens[0].second, ExternalOpen::OnWorker);
@@ -98,7 +98,7 @@ TEST_F(BrowsingSelectionTest, BrowseSelectedDropsUnsavedEdits) {
   Click(0);
   view.SetEditText(DetailEdit::Name, "typed");
   view.SetEditText(DetailEdit::Input, "*");
-  browsing.ToolButton2Click();
+  browsing.BrowseSelectedItem();
   EXPECT_EQ(view.EditText(DetailEdit::Name), "a");
   EXPECT_EQ(view.EditText(DetailEdit::Input), "");
   EXPECT_TRUE(view.externalOpens.empty());
@@ -108,7 +108,7 @@ TEST_F(BrowsingSelectionTest, BrowseSelectedDropsUnsavedEdits) {
 TEST_F(BrowsingSelectionTest, ForgettingAllItemsDropsReferencesAndHidesWindows) {
   AddRows({{"a"}, {"b"}});
   Rebuild();
-  browsing.ToolButton5Click();
+  browsing.BrowseNextIncomplete();
   ASSERT_EQ(Shown(), "1");
   browsing.ForgetAllItems();
   EXPECT_EQ(browsing.CurrentItem(), nullptr);
@@ -118,8 +118,50 @@ TEST_F(BrowsingSelectionTest, ForgettingAllItemsDropsReferencesAndHidesWindows) 
   // The next browse starts afresh, and leaving nothing completes nothing.
   index.Clear();
   Rebuild();
-  browsing.ToolButton5Click();
+  browsing.BrowseNextIncomplete();
   EXPECT_EQ(browsing.CurrentItem(), nullptr);
+}
+
+// Swapping in the preload shows a page that has loaded; the next preload
+// starts once the swap is on screen, or first thing in the next command.
+TEST_F(BrowsingSelectionTest, TheNextPreloadWaitsUntilTheSwapIsOnScreen) {
+  AddRows({{"a"}, {"b"}, {"c"}, {"d"}, {"e"}});
+  Rebuild();
+  view.holdUntilOnScreen = true;
+  const auto loads = [&](int window) { return view.browsers[window].loads; };
+  using Loads = std::vector<std::string>;
+
+  browsing.BrowseNextIncomplete();  // a loads afresh, b with it: nothing to wait for
+  EXPECT_EQ(loads(0), Loads{Browsed("a")});
+  EXPECT_EQ(loads(1), Loads{Browsed("b")});
+  EXPECT_TRUE(view.onScreen.empty());
+
+  browsing.BrowseNextIncomplete();  // b swapped in
+  EXPECT_EQ(NameOf(browsing.BrowsedItem()), "b");
+  EXPECT_EQ(NameOf(browsing.PreloadedItem()), "c");
+  EXPECT_EQ(Shown(), "2");
+  EXPECT_EQ(loads(0), Loads{Browsed("a")});
+  view.RunOnScreen();
+  EXPECT_EQ(loads(0), (Loads{Browsed("a"), Browsed("c")}));
+
+  // Before the swap to c is on screen: the next command starts d's preload
+  // first, so the swap to d shows d's page.
+  browsing.BrowseNextIncomplete();
+  EXPECT_EQ(loads(1), Loads{Browsed("b")});
+  browsing.BrowseNextIncomplete();
+  EXPECT_EQ(loads(1), (Loads{Browsed("b"), Browsed("d")}));
+  EXPECT_EQ(NameOf(browsing.BrowsedItem()), "d");
+  EXPECT_EQ(Shown(), "2");
+  view.RunOnScreen();  // the stale call starts nothing more
+  EXPECT_EQ(loads(0), (Loads{Browsed("a"), Browsed("c"), Browsed("e")}));
+
+  // Rows that go take their held-back preload with them.
+  browsing.BrowseNextIncomplete();  // e swapped in; the only one left, it preloads again
+  ASSERT_EQ(NameOf(browsing.PreloadedItem()), "e");
+  const Loads before = loads(1);
+  browsing.ForgetAllItems();
+  view.RunOnScreen();
+  EXPECT_EQ(loads(1), before);
 }
 
 }  // namespace

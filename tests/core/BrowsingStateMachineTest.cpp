@@ -14,7 +14,7 @@ namespace trelio {
 namespace {
 
 using test::BrowsingFixture;
-using test::RowSpec;
+using test::TestRow;
 
 enum class Act { Next, Click, DoubleClick, Browse, Panel, Tab };
 
@@ -40,7 +40,7 @@ struct Step {
 
 struct Scenario {
   const char* name;
-  std::vector<RowSpec> rows;
+  std::vector<TestRow> rows;
   std::vector<Step> steps;
 };
 
@@ -154,7 +154,7 @@ class BrowsingStateMachineTest : public BrowsingFixture,
 
 TEST_P(BrowsingStateMachineTest, FollowsEveryStep) {
   const Scenario& scenario = GetParam();
-  for (const RowSpec& r : scenario.rows) AddRows({r});
+  for (const TestRow& r : scenario.rows) AddRows({r});
   Rebuild();
   int n = 0;
   for (const Step& step : scenario.steps) {
@@ -165,7 +165,7 @@ TEST_P(BrowsingStateMachineTest, FollowsEveryStep) {
     const size_t external = view.externalOpens.size();
     switch (step.act) {
       case Act::Next:
-        browsing.ToolButton5Click();
+        browsing.BrowseNextIncomplete();
         break;
       case Act::Click:
         Click(step.position);
@@ -174,10 +174,10 @@ TEST_P(BrowsingStateMachineTest, FollowsEveryStep) {
         DoubleClick(step.position);
         break;
       case Act::Browse:
-        browsing.ToolButton2Click();
+        browsing.BrowseSelectedItem();
         break;
       case Act::Panel:
-        browsing.Panel2Click();
+        browsing.BrowseCurrentOrNext();
         break;
       case Act::Tab:
         browsing.ForgetCurrentItem();

@@ -13,14 +13,14 @@
 namespace trelio {
 namespace {
 
-struct Spec {
+struct SortRow {
   std::string name{};
   bool favourite = false;
   std::string noPay{}, hidden{};
   std::string position{}, interval{}, payout{};
 };
 
-FaucetItem MakeRow(const Spec& s) {
+FaucetItem MakeRow(const SortRow& s) {
   FaucetItem row;
   row.Edit(fCurrency) = "bitcoin";
   row.Edit(fName) = s.name;
@@ -35,10 +35,10 @@ FaucetItem MakeRow(const Spec& s) {
 }
 
 // The names of the rows in the order the list sorts them.
-std::vector<std::string> SortedNames(const std::vector<Spec>& specs, const SortOptions& options,
-                                     const NameCollator& collator) {
+std::vector<std::string> SortedNames(const std::vector<SortRow>& sortRows,
+                                     const SortOptions& options, const NameCollator& collator) {
   std::vector<FaucetItem> rows;
-  for (const Spec& s : specs) rows.push_back(MakeRow(s));
+  for (const SortRow& s : sortRows) rows.push_back(MakeRow(s));
   std::vector<ListSortKey> keys;
   for (FaucetItem& r : rows) keys.push_back(MakeListSortKey(r, options, collator));
   std::sort(keys.begin(), keys.end(), [&](const ListSortKey& a, const ListSortKey& b) {
@@ -49,7 +49,7 @@ std::vector<std::string> SortedNames(const std::vector<Spec>& specs, const SortO
   return names;
 }
 
-int Compare(const Spec& a, const Spec& b, const SortOptions& options) {
+int Compare(const SortRow& a, const SortRow& b, const SortOptions& options) {
   FaucetItem ra = MakeRow(a), rb = MakeRow(b);
   const NameCollator collator("en_US", 1252);
   return CompareListItems(MakeListSortKey(ra, options, collator),
@@ -97,13 +97,13 @@ TEST(ListOrderTest, KeepsTheGroupOrderOfEveryKind) {
       for (int descending : {0, 1})
         for (int below : {0, 1}) {
           const SortOptions options{kind, descending, below};
-          std::vector<Spec> specs;
+          std::vector<SortRow> sortRows;
           // (group, value, name) of each row; values are distinct.
           std::vector<std::tuple<int, int, std::string>> expected;
           for (int k = 0; k < 24; ++k) {
             const Flags& f = combos[k / 3];
             const int v = (5 * k) % 24;
-            Spec s;
+            SortRow s;
             s.name = std::string(1, char((v % 2 ? 'A' : 'a') + v)) + "faucet";
             s.favourite = f.favourite;
             s.noPay = std::string(f.noPay ? "1" : "");
@@ -111,7 +111,7 @@ TEST(ListOrderTest, KeepsTheGroupOrderOfEveryKind) {
             s.position = std::to_string(kind == 0 || kind == 9 ? v : (7 * k) % 24);
             s.interval = std::to_string(v);
             s.payout = FormatAmount(v / 1000.0L);
-            specs.push_back(s);
+            sortRows.push_back(s);
             int group;
             if (kind == 2)
               group = (below && (f.hidden || f.noPay) ? 2 : 0) + (f.favourite ? 0 : 1);
@@ -122,13 +122,13 @@ TEST(ListOrderTest, KeepsTheGroupOrderOfEveryKind) {
           std::sort(expected.begin(), expected.end());
           std::vector<std::string> want;
           for (const auto& e : expected) want.push_back(std::get<2>(e));
-          EXPECT_EQ(SortedNames(specs, options, *collator), want)
+          EXPECT_EQ(SortedNames(sortRows, options, *collator), want)
               << "kind " << kind << " descending " << descending << " below " << below;
         }
 }
 
 TEST(ListOrderTest, SortsByLastPayoutWithFavouritesAndPenalties) {
-  const std::vector<Spec> specs = {
+  const std::vector<SortRow> sortRows = {
       {"Fav0", true, "", "", "1", "", "0"},      {"Plain001", false, "", "", "2", "", "0.001"},
       {"NoPayFav", true, "1", "", "3", "", "5"}, {"HiddenFav", true, "", "1", "4", "", "9"},
       {"Big", false, "", "", "5", "", "2"},      {"Fav1", true, "", "", "6", "", " 1e0 "},
@@ -136,19 +136,19 @@ TEST(ListOrderTest, SortsByLastPayoutWithFavouritesAndPenalties) {
       {"Zero", false, "", "", "9", "", ""},
   };
   const NameCollator collator("en_US", 1252);
-  EXPECT_EQ(SortedNames(specs, {4, 1, 1}, collator),
+  EXPECT_EQ(SortedNames(sortRows, {4, 1, 1}, collator),
             (std::vector<std::string>{"Fav1", "Fav0", "Big", "Plain001", "Zero", "Odd", "Minus",
                                       "NoPayFav", "HiddenFav"}));
-  EXPECT_EQ(SortedNames(specs, {4, 0, 1}, collator),
+  EXPECT_EQ(SortedNames(sortRows, {4, 0, 1}, collator),
             (std::vector<std::string>{"Fav0", "Fav1", "Minus", "Odd", "Zero", "Plain001", "Big",
                                       "NoPayFav", "HiddenFav"}));
-  EXPECT_EQ(SortedNames(specs, {4, 1, 0}, collator),
+  EXPECT_EQ(SortedNames(sortRows, {4, 1, 0}, collator),
             (std::vector<std::string>{"HiddenFav", "Fav1", "Fav0", "Big", "Plain001", "Zero", "Odd",
                                       "Minus", "NoPayFav"}));
 }
 
 TEST(ListOrderTest, SortsAlphabeticallyInGroups) {
-  const std::vector<Spec> specs = {
+  const std::vector<SortRow> sortRows = {
       {"beta", true},
       {"Alpha", true},
       {"gamma"},
@@ -159,13 +159,13 @@ TEST(ListOrderTest, SortsAlphabeticallyInGroups) {
       {"zulu", true, "", "1"},
   };
   const NameCollator collator("en_US", 1252);
-  EXPECT_EQ(SortedNames(specs, {2, 0, 1}, collator),
+  EXPECT_EQ(SortedNames(sortRows, {2, 0, 1}, collator),
             (std::vector<std::string>{"Alpha", "beta", "10 coins", "Delta", "gamma", "Aardvark",
                                       "zulu", "Omega"}));
-  EXPECT_EQ(SortedNames(specs, {2, 1, 1}, collator),
+  EXPECT_EQ(SortedNames(sortRows, {2, 1, 1}, collator),
             (std::vector<std::string>{"beta", "Alpha", "gamma", "Delta", "10 coins", "zulu",
                                       "Aardvark", "Omega"}));
-  EXPECT_EQ(SortedNames(specs, {2, 0, 0}, collator),
+  EXPECT_EQ(SortedNames(sortRows, {2, 0, 0}, collator),
             (std::vector<std::string>{"Aardvark", "Alpha", "beta", "zulu", "10 coins", "Delta",
                                       "gamma", "Omega"}));
 }
@@ -174,7 +174,7 @@ TEST(ListOrderTest, SortsAlphabeticallyInGroups) {
 // group, and in a Russian locale Cyrillic names sort before Latin ones.
 TEST(ListOrderTest, KeepsGroupsApartWhateverTheNameBeginsWith) {
   // cp1251: "\xDF\xED\xE4\xE5\xEA\xF1" = "Яндекс", "\xFE\xEB\xE0" = "юла".
-  const std::vector<Spec> specs = {
+  const std::vector<SortRow> sortRows = {
       {"\xDF\xED\xE4\xE5\xEA\xF1", true},
       {"!Bang", true},
       {" Blank", true},
@@ -184,10 +184,10 @@ TEST(ListOrderTest, KeepsGroupsApartWhateverTheNameBeginsWith) {
       {"-dash"},
   };
   const NameCollator ru("ru_RU", 1251);
-  EXPECT_EQ(SortedNames(specs, {2, 0, 1}, ru),
+  EXPECT_EQ(SortedNames(sortRows, {2, 0, 1}, ru),
             (std::vector<std::string>{" Blank", "!Bang", "\xDF\xED\xE4\xE5\xEA\xF1", "Moon",
                                       "-dash", "\xFE\xEB\xE0", "Apple"}));
-  EXPECT_EQ(SortedNames(specs, {2, 1, 1}, ru),
+  EXPECT_EQ(SortedNames(sortRows, {2, 1, 1}, ru),
             (std::vector<std::string>{"Moon", "\xDF\xED\xE4\xE5\xEA\xF1", "!Bang", " Blank",
                                       "Apple", "\xFE\xEB\xE0", "-dash"}));
 }
@@ -195,7 +195,7 @@ TEST(ListOrderTest, KeepsGroupsApartWhateverTheNameBeginsWith) {
 TEST(ListOrderTest, ComparesPairsWithTieBreaks) {
   struct Case {
     const char* what;
-    Spec a, b;
+    SortRow a, b;
     SortOptions options;
     int want;
   } cases[] = {
@@ -274,9 +274,9 @@ TEST(ListOrderTest, ComparesPairsWithTieBreaks) {
 TEST(ListOrderTest, TakesAnyFieldText) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += char(b);
-  const Spec odd{all, false, all, all, all, all, all};
-  const Spec big{"x", true, "", "", "2147483647", "2147483647", "1e4000"};
-  const Spec low{"y", false, "1", "1", "-2147483648", "-2147483648", "-1e308"};
+  const SortRow odd{all, false, all, all, all, all, all};
+  const SortRow big{"x", true, "", "", "2147483647", "2147483647", "1e4000"};
+  const SortRow low{"y", false, "1", "1", "-2147483648", "-2147483648", "-1e308"};
   for (int kind = -1; kind <= 7; ++kind)
     for (int descending : {0, 1}) {
       const SortOptions options{kind, descending, 1};

@@ -175,7 +175,7 @@ TEST_F(PageScriptsNodeTest, HostileValuesArriveAsTheirLiteralText) {
   hostile += std::string("\0\x1a\x7f\xff", 4);
   const std::string ignored = "x\\\"];alert(1);//";
   for (int codePage : {1251, 1252}) {
-    // The spec names the second input; the address goes there as it is.
+    // The input field names the second input; the address goes there as it is.
     const std::string named = InsertAddressScript(hostile, hostile, ignored, codePage);
     EXPECT_EQ(Run(named, {{"other", ""}, {hostile, ""}}, "", codePage),
               (std::vector<std::string>{"V ", "V " + Codes(hostile, codePage)}))
@@ -199,7 +199,7 @@ TEST_F(PageScriptsNodeTest, InsertionFollowsTheFieldSetting) {
   const std::string longName = "a_name_of_16_chr";
   const struct {
     const char* label;
-    std::string spec;
+    std::string inputField;
     std::vector<Input> inputs;
     std::vector<std::string> expected;
   } cases[] = {
@@ -225,7 +225,8 @@ TEST_F(PageScriptsNodeTest, InsertionFollowsTheFieldSetting) {
       {"no text input", "1", {}, {"R 1000"}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(Run(InsertAddressScript(c.spec, adr, "adcopy_response", 1252), c.inputs), c.expected)
+    EXPECT_EQ(Run(InsertAddressScript(c.inputField, adr, "adcopy_response", 1252), c.inputs),
+              c.expected)
         << c.label;
   }
 }

@@ -16,9 +16,9 @@
 
 namespace trelio::test {
 
-// A one-letter name; flags: "*" spec "*", "C" completed, "H" hidden,
+// A one-letter name; flags: "*" input field "*", "C" completed, "H" hidden,
 // "L" a Litecoin faucet (else Bitcoin), "K" locked for update.
-struct RowSpec {
+struct TestRow {
   std::string name;
   std::string flags = {};
 };
@@ -33,6 +33,8 @@ class BrowsingFixture : public ::testing::Test {
   BrowsingController browsing{view, settings,
                               [] { return LocalWallTime(std::chrono::seconds(kNow)); }};
 
+  BrowsingFixture() { view.index = &index; }
+
   static AppSettings DefaultSettings() {
     AppSettings s;
     s.ignoreFieldNames = "adcopy_response";
@@ -43,13 +45,13 @@ class BrowsingFixture : public ::testing::Test {
   // What a browse loads: the URL with the coin's referral added.
   static std::string Browsed(const std::string& name) { return UrlOf(name) + "?r=REF"; }
 
-  void AddRows(std::initializer_list<RowSpec> rows) {
-    for (const RowSpec& spec : rows) {
+  void AddRows(std::initializer_list<TestRow> rows) {
+    for (const TestRow& wanted : rows) {
       FaucetItem& row = index.Append();
-      const auto has = [&](char f) { return spec.flags.find(f) != std::string::npos; };
+      const auto has = [&](char f) { return wanted.flags.find(f) != std::string::npos; };
       row.Edit(fCurrency) = has('L') ? "litecoin" : "bitcoin";
-      row.Edit(fName) = spec.name;
-      row.Edit(fUrl) = UrlOf(spec.name);
+      row.Edit(fName) = wanted.name;
+      row.Edit(fUrl) = UrlOf(wanted.name);
       row.Edit(fInterval) = "5";
       row.Edit(fInput) = has('*') ? "*" : "";
       row.Edit(fCompleted) = has('C') ? "1" : "";
@@ -82,7 +84,7 @@ class BrowsingFixture : public ::testing::Test {
   }
   void DoubleClick(int position) {
     Click(position);
-    browsing.ListBox1DblClick();
+    browsing.BrowseSelectedRow();
   }
 
   FaucetItem* Row(const std::string& name) {

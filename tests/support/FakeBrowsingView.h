@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/core/browsing/BrowsingView.h"
+#include "app/core/index/UrlKey.h"
 
 namespace trelio::test {
 
@@ -39,6 +40,10 @@ class FakeBrowsingView : public BrowsingView {
   // The wallet addresses of the coin tabs: "WALLET" for a coin not in the map.
   std::map<std::string, std::string, std::less<>> wallets;
   std::vector<std::pair<std::string, ExternalOpen>> externalOpens;
+  bool holdUntilOnScreen = false;
+  std::vector<std::function<void()>> onScreen;
+  // The faucet index whose rows the URL-key lookups find; none without it.
+  const FaucetIndex* index = nullptr;
   std::u16string waitText;
 
   RecordedBrowser& Browser(BrowserWindow w) { return browsers[w == BrowserWindow::First ? 0 : 1]; }
@@ -59,6 +64,18 @@ class FakeBrowsingView : public BrowsingView {
   void ShowBrowser(BrowserWindow w) override { Browser(w).visible = true; }
   void HideBrowser(BrowserWindow w) override { Browser(w).visible = false; }
   bool BrowserVisible(BrowserWindow w) const override { return Browser(w).visible; }
+  // At once, unless the test paints the windows itself (RunOnScreen).
+  void WhenOnScreen(BrowserWindow, std::function<void()> then) override {
+    if (holdUntilOnScreen)
+      onScreen.push_back(std::move(then));
+    else
+      then();
+  }
+  void RunOnScreen() {
+    auto calls = std::move(onScreen);
+    onScreen.clear();
+    for (auto& call : calls) call();
+  }
   std::string MainFrameUrl(BrowserWindow w) const override { return Browser(w).mainFrameUrl; }
   void GoBack(BrowserWindow w) override { ++Browser(w).back; }
   void GoForward(BrowserWindow w) override { ++Browser(w).forward; }
@@ -90,6 +107,11 @@ class FakeBrowsingView : public BrowsingView {
   std::string CoinAddress(std::string_view coin) const override {
     const auto it = wallets.find(coin);
     return it == wallets.end() ? "WALLET" : it->second;
+  }
+  const FaucetItem* RowOfUrlKey(const std::string& key) const override {
+    for (int r = 1; index && r < index->RowCount(); ++r)
+      if (!key.empty() && StripReferral(index->Row(r)[fUrl]) == key) return &index->Row(r);
+    return nullptr;
   }
   void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) override {
     externalOpens.emplace_back(url, how);

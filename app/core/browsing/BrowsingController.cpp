@@ -42,6 +42,7 @@ void BrowsingController::LoadDetailEdits(const FaucetItem& row) {
 }
 
 void BrowsingController::ListRebuilt(const FaucetList& list) {
+  StartPendingPreload();
   currentCoin_ = list.currentCoin;
   currentReferral_ = list.currentReferral;
   current_ = nullptr;
@@ -53,17 +54,20 @@ void BrowsingController::ListRebuilt(const FaucetList& list) {
 }
 
 void BrowsingController::ForgetCurrentItem() {
+  StartPendingPreload();
   HideBoth();
   current_ = nullptr;
 }
 
 void BrowsingController::ForgetAllItems() {
+  pendingPreload_.reset();
   HideBoth();
   current_ = browsed_ = preloaded_ = nullptr;
   ++listGeneration_;
 }
 
 void BrowsingController::SelectCurrentItem(bool loadFields) {
+  StartPendingPreload();
   FaucetItem* row = SelectedRow();
   if (!row) return;
   if (row != current_) {
@@ -91,7 +95,8 @@ void BrowsingController::SelectCurrentItem(bool loadFields) {
   ShowKeptFieldReports();
 }
 
-void BrowsingController::ListBox1DblClick() {
+void BrowsingController::BrowseSelectedRow() {
+  StartPendingPreload();
   FaucetItem* row = SelectedRow();
   if (!row) return;
   // The click before the double click has already left the previous row.
@@ -114,11 +119,11 @@ void BrowsingController::ListBox1DblClick() {
   view_.RepaintList();
 }
 
-void BrowsingController::ListBox1KeyPress(char key) {
-  if (key == '\r') ListBox1DblClick();
+void BrowsingController::BrowseSelectedRowOnEnter(char key) {
+  if (key == '\r') BrowseSelectedRow();
 }
 
-void BrowsingController::ToolButton2Click() {
+void BrowsingController::BrowseSelectedItem() {
   if (!current_ && view_.EntryCount() > 0) {
     view_.SelectPosition(0);
     SelectCurrentItem(true);
@@ -126,22 +131,23 @@ void BrowsingController::ToolButton2Click() {
   if (!current_) return;
   // Unsaved edits are dropped.
   LoadDetailEdits(*current_);
-  ListBox1DblClick();
+  BrowseSelectedRow();
 }
 
-void BrowsingController::Panel2Click() {
+void BrowsingController::BrowseCurrentOrNext() {
   if (current_)
-    ToolButton2Click();
+    BrowseSelectedItem();
   else
-    ToolButton5Click();
+    BrowseNextIncomplete();
 }
 
-void BrowsingController::ToolButton6Click() {
+void BrowsingController::GoToTypedUrl() {
+  StartPendingPreload();
   const std::string typed = view_.EditText(DetailEdit::Url);
   if (current_) {
     const std::string key = StripReferral((*current_)[fUrl]);
     if (!key.empty() && typed.find(key) != std::string::npos) {
-      ListBox1DblClick();
+      BrowseSelectedRow();
       return;
     }
   }
@@ -152,8 +158,8 @@ void BrowsingController::ToolButton6Click() {
   const BrowserWindow w = ActiveBrowser();
   const std::string typedKey = StripReferral(typed);
   if (typedKey.empty() || view_.MainFrameUrl(w).find(typedKey) == std::string::npos) {
-    const std::string spec = view_.EditText(DetailEdit::Input);
-    if (spec != "-" && spec != "*") {
+    const std::string inputField = view_.EditText(DetailEdit::Input);
+    if (inputField != "-" && inputField != "*") {
       view_.SetEditText(DetailEdit::Name, "");
       view_.SetEditText(DetailEdit::Interval, "");
       view_.SetEditText(DetailEdit::Input, "");

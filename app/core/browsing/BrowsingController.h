@@ -2,13 +2,14 @@
 // window shows the browsed faucet while the inactive one, hidden, preloads
 // the next one, so that moving on only swaps their roles.
 //
-// The main window's handlers delegate here; everything runs on the window
-// thread. The pop-up decision, which must answer on the browser runtime's
-// thread, is the free function ChromiumBeforePopup.
+// The main window's handlers, named after their widgets, forward here to
+// commands named after what they do. Everything runs on the window thread,
+// the pop-up decision (the free function ChromiumBeforePopup) too.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,24 +52,28 @@ class BrowsingController {
   // completes it. loadFields also fills the detail edits from the row.
   void SelectCurrentItem(bool loadFields);
   // Browses the selected row in the active window, or in the default web
-  // browser when its spec is "*".
-  void ListBox1DblClick();
-  void ListBox1KeyPress(char key);
-  // "Browse selected item".
-  void ToolButton2Click();
+  // browser when its input field is "*".
+  void BrowseSelectedRow();
+  void BrowseSelectedRowOnEnter(char key);
+  // "Browse selected item": the current item, with the edits refilled.
+  void BrowseSelectedItem();
   // "Browse next incompleted item".
-  void ToolButton5Click();
-  void Panel2Click();
+  void BrowseNextIncomplete();
+  // A click behind the browser windows: the current item, else the next.
+  void BrowseCurrentOrNext();
   // "Go to URL": the text of Edit7.
-  void ToolButton6Click();
-  void ToolButton10Click();  // "Refresh"
-  void ToolButton7Click();   // "Go Back"
-  void ToolButton9Click();   // "Go Forward"
+  void GoToTypedUrl();
+  void Reload();     // "Refresh"
+  void GoBack();     // "Go Back"
+  void GoForward();  // "Go Forward"
 
-  void Edit5Click();
-  void Edit6KeyPress(char key);
-  void Edit7KeyPress(char key);
-  void Edit8KeyPress(char key);
+  // A click into the name edit asks the shown page for its title while the
+  // edit is empty.
+  void AskTitleForEmptyName();
+  // Enter in the interval, URL and input field edits.
+  void DetectIntervalOnEnter(char key);
+  void GoToTypedUrlOnEnter(char key);
+  void InsertAddressOnEnter(char key);
 
   // Completes the current item and, when the active window shows its page,
   // asks for the page text.
@@ -90,20 +95,32 @@ class BrowsingController {
  private:
   enum class Search { Browse, Preload };
   int FindQualifying(Search search);
-  void BrowseFound();
-  void Preload();
+  // True when the preloaded row came on show by the swap.
+  bool BrowseFound();
+  struct PageLoad {
+    BrowserWindow window;
+    std::string url;
+    std::string coin;
+  };
+  // The load of the row after the browsed one into the inactive window.
+  std::optional<PageLoad> Preload();
+  // The preload that waits for the swap to be on screen starts now; every
+  // command starts it first, as it may show or swap that window.
+  void StartPendingPreload();
   // Loads a page for a coin: the faucet row's, or the listed one's for a typed
-  // URL. Its address insertions fill in that coin's wallet.
+  // URL.
   void LoadPage(BrowserWindow w, const std::string& url, const std::string& coin);
+  // The coin whose wallet the page at pageUrl in window w gets.
+  std::string PageCoin(BrowserWindow w, std::string_view pageUrl) const;
   // The page scripts: the address insertion with an input field setting, the
   // title query and the interval detection; their answers come back as
   // console lines.
-  void ChromiumInsertAdr(BrowserWindow w, std::string_view spec);
+  void ChromiumInsertAdr(BrowserWindow w, std::string_view inputField, std::string_view pageUrl);
   void ChromiumGetTitle(BrowserWindow w);
   void ChromiumDetectInterval(BrowserWindow w);
-  std::string SpecFor(BrowserWindow w) const;
+  std::string InputFieldFor(BrowserWindow w) const;
   void ShowKeptFieldReports();
-  // The row's URL key, name, interval and input field spec into the edits.
+  // The row's URL key, name, interval and input field into the edits.
   void LoadDetailEdits(const FaucetItem& row);
   void ShowActiveOnly();
   void HideBoth();
@@ -129,14 +146,19 @@ class BrowsingController {
     bool canGoForward = false;
   };
   std::array<NavState, 2> navState_{};
-  // The coin each window's page was loaded for; empty for none loaded yet.
+  // The coin each window's last page was loaded for; empty for none loaded
+  // yet.
   std::array<std::string, 2> pageCoin_{};
+  // A preload held back until the swapped-in window is on screen, so that
+  // its loading does not hold up the swap's paint.
+  std::optional<PageLoad> pendingPreload_;
+  uint64_t preloadTicket_ = 0;
   // The field a hidden window's page reported, per window, for its page.
   std::array<std::string, 2> keptFieldReport_{};
 };
 
 // The answer to a page's request for a new window: true cancels it. Reads
-// only its arguments, so it may run on the browser runtime's thread.
+// only its arguments, as it must answer before the engine goes on.
 bool ChromiumBeforePopup(int blockPopups, bool ctrlDown);
 
 }  // namespace trelio

@@ -22,14 +22,22 @@ void BrowsingController::LoadPage(BrowserWindow w, const std::string& url,
   view_.LoadUrl(w, url);
 }
 
-// The wallet of the coin the page was opened for, not of the tab that happens
-// to be active when its events arrive: a preloaded or hidden page of another
-// coin would get a wallet that its claim then pays to.
-void BrowsingController::ChromiumInsertAdr(BrowserWindow w, std::string_view spec) {
-  const std::string& coin = pageCoin_[Index(w)];
-  const std::string address = view_.CoinAddress(coin.empty() ? currentCoin_ : coin);
-  view_.RunScript(w,
-                  InsertAddressScript(spec, address, settings_.ignoreFieldNames, kSystemCodePage));
+// The wallet of the coin the page belongs to, not of the tab that happens to
+// be active when its events arrive: a claim pays to the wallet it is given.
+// A page reached through the history or a link may be another faucet's than
+// the one the window was loaded for, so the faucet whose URL key the page has
+// decides; the window's load only for a page of no faucet.
+std::string BrowsingController::PageCoin(BrowserWindow w, std::string_view pageUrl) const {
+  if (const FaucetItem* row = view_.RowOfUrlKey(StripReferral(pageUrl))) return (*row)[fCurrency];
+  const std::string& loaded = pageCoin_[Index(w)];
+  return loaded.empty() ? currentCoin_ : loaded;
+}
+
+void BrowsingController::ChromiumInsertAdr(BrowserWindow w, std::string_view inputField,
+                                           std::string_view pageUrl) {
+  const std::string address = view_.CoinAddress(PageCoin(w, pageUrl));
+  view_.RunScript(
+      w, InsertAddressScript(inputField, address, settings_.ignoreFieldNames, kSystemCodePage));
 }
 
 void BrowsingController::ChromiumGetTitle(BrowserWindow w) {
@@ -40,10 +48,10 @@ void BrowsingController::ChromiumDetectInterval(BrowserWindow w) {
   view_.RunScript(w, std::string(DetectIntervalScript()));
 }
 
-// The preloaded row's own spec for its page in the inactive window, and the
+// The preloaded row's own input field for its page in the inactive window, and the
 // browsed row's for its page hidden behind another selected row; the detail
 // edit's otherwise.
-std::string BrowsingController::SpecFor(BrowserWindow w) const {
+std::string BrowsingController::InputFieldFor(BrowserWindow w) const {
   if (preloaded_ && w != ActiveBrowser()) return (*preloaded_)[fInput];
   if (browsed_ && w == ActiveBrowser() && !view_.BrowserVisible(w)) return (*browsed_)[fInput];
   return view_.EditText(DetailEdit::Input);
@@ -52,7 +60,7 @@ std::string BrowsingController::SpecFor(BrowserWindow w) const {
 void BrowsingController::ChromiumDocumentAvailableInMainFrame(BrowserWindow w,
                                                               std::string_view mainFrameUrl) {
   keptFieldReport_[Index(w)].clear();  // a new page reports anew
-  ChromiumInsertAdr(w, SpecFor(w));
+  ChromiumInsertAdr(w, InputFieldFor(w), mainFrameUrl);
   // The edits hold the row on show: the browsed page, navigating while
   // another row is selected, must not write its address over that row's.
   if (w != ActiveBrowser() || !view_.BrowserVisible(w)) return;
@@ -64,7 +72,7 @@ void BrowsingController::ChromiumLoadEnd(BrowserWindow w, bool isMainFrame,
                                          std::string_view frameUrl) {
   if (!isMainFrame || frameUrl == "about:blank") return;
   // Again at load end: the script fills only empty fields.
-  ChromiumInsertAdr(w, SpecFor(w));
+  ChromiumInsertAdr(w, InputFieldFor(w), frameUrl);
 }
 
 // Back and forward act on the active window, so the buttons follow its
@@ -124,22 +132,22 @@ void BrowsingController::ChromiumTextResultAvailable(const PageTextRequest& requ
   view_.RepaintList();
 }
 
-void BrowsingController::ToolButton10Click() {
+void BrowsingController::Reload() {
   view_.ShowBrowser(ActiveBrowser());
   view_.Reload(ActiveBrowser());
 }
 
-void BrowsingController::ToolButton7Click() {
+void BrowsingController::GoBack() {
   view_.ShowBrowser(ActiveBrowser());
   view_.GoBack(ActiveBrowser());
 }
 
-void BrowsingController::ToolButton9Click() {
+void BrowsingController::GoForward() {
   view_.ShowBrowser(ActiveBrowser());
   view_.GoForward(ActiveBrowser());
 }
 
-void BrowsingController::Edit5Click() {
+void BrowsingController::AskTitleForEmptyName() {
   if (!view_.EditText(DetailEdit::Name).empty()) return;
   for (const BrowserWindow w : {BrowserWindow::First, BrowserWindow::Second}) {
     if (view_.BrowserVisible(w)) {
@@ -149,16 +157,18 @@ void BrowsingController::Edit5Click() {
   }
 }
 
-void BrowsingController::Edit6KeyPress(char key) {
+void BrowsingController::DetectIntervalOnEnter(char key) {
   if (key == '\r') ChromiumDetectInterval(ActiveBrowser());
 }
 
-void BrowsingController::Edit7KeyPress(char key) {
-  if (key == '\r') ToolButton6Click();
+void BrowsingController::GoToTypedUrlOnEnter(char key) {
+  if (key == '\r') GoToTypedUrl();
 }
 
-void BrowsingController::Edit8KeyPress(char key) {
-  if (key == '\r') ChromiumInsertAdr(ActiveBrowser(), view_.EditText(DetailEdit::Input));
+void BrowsingController::InsertAddressOnEnter(char key) {
+  if (key != '\r') return;
+  const BrowserWindow w = ActiveBrowser();
+  ChromiumInsertAdr(w, view_.EditText(DetailEdit::Input), view_.MainFrameUrl(w));
 }
 
 bool ChromiumBeforePopup(int blockPopups, bool ctrlDown) { return blockPopups > 0 && !ctrlDown; }

@@ -37,7 +37,8 @@ int BrowsingController::FindQualifying(Search search) {
   }
 }
 
-void BrowsingController::ToolButton5Click() {
+void BrowsingController::BrowseNextIncomplete() {
+  StartPendingPreload();
   if (!current_ && view_.EntryCount() > 0) {
     view_.SelectPosition(0);
     SelectCurrentItem(true);
@@ -50,33 +51,55 @@ void BrowsingController::ToolButton5Click() {
   const int position = found >= 0 ? found : 0;
   view_.SelectPosition(position);
   SelectCurrentItem(true);
+  std::optional<PageLoad> preload;
   if (found >= 0) {
-    BrowseFound();
-    Preload();
+    const bool swapped = BrowseFound();
+    preload = Preload();
+    if (preload && !swapped) {
+      LoadPage(preload->window, preload->url, preload->coin);
+      preload.reset();
+    }
   }
   view_.SelectPosition(position);
   SelectCurrentItem(false);
   view_.RepaintList();
+  if (!preload) return;
+  // The swap shows a page that has loaded; the next one's loading waits until
+  // that is on screen.
+  pendingPreload_ = std::move(preload);
+  const uint64_t ticket = ++preloadTicket_;
+  view_.WhenOnScreen(ActiveBrowser(), [this, ticket] {
+    if (ticket == preloadTicket_) StartPendingPreload();
+  });
 }
 
-void BrowsingController::BrowseFound() {
+void BrowsingController::StartPendingPreload() {
+  if (!pendingPreload_) return;
+  const PageLoad load = std::move(*pendingPreload_);
+  pendingPreload_.reset();
+  LoadPage(load.window, load.url, load.coin);
+}
+
+bool BrowsingController::BrowseFound() {
   if (preloaded_ && preloaded_ == current_ && (*preloaded_)[fInput] != "*") {
     // It has been loading in the inactive window, which is shown now.
     browsed_ = preloaded_;
     preloaded_ = nullptr;
     activeIsFirst_ = !activeIsFirst_;
     ShowNavState();
-  } else {
-    ListBox1DblClick();
+    return true;
   }
+  BrowseSelectedRow();
+  return false;
 }
 
-void BrowsingController::Preload() {
+std::optional<BrowsingController::PageLoad> BrowsingController::Preload() {
   const int found = FindQualifying(Search::Preload);
-  if (found < 0) return;
+  if (found < 0) return std::nullopt;
   FaucetItem* row = view_.EntryRow(found);
-  LoadPage(InactiveBrowser(), AddReferral((*row)[fUrl], currentReferral_), (*row)[fCurrency]);
   preloaded_ = row;
+  return PageLoad{InactiveBrowser(), AddReferral((*row)[fUrl], currentReferral_),
+                  (*row)[fCurrency]};
 }
 
 }  // namespace trelio

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,7 @@ enum class DetailEdit {
   Url,       // Edit7: URL key of the current item, or a typed URL
   Name,      // Edit5
   Interval,  // Edit6: minutes
-  Input,     // Edit8: address input field spec
+  Input,     // Edit8: address input field
 };
 
 enum class NavButton {
@@ -68,6 +69,9 @@ class BrowsingView {
   virtual void ShowBrowser(BrowserWindow w) = 0;
   virtual void HideBrowser(BrowserWindow w) = 0;
   virtual bool BrowserVisible(BrowserWindow w) const = 0;
+  // Calls then once what window w shows now has been painted on the screen,
+  // at once when the window cannot be seen.
+  virtual void WhenOnScreen(BrowserWindow w, std::function<void()> then) = 0;
   // Empty when the browser has no page.
   virtual std::string MainFrameUrl(BrowserWindow w) const = 0;
   virtual void GoBack(BrowserWindow w) = 0;
@@ -90,6 +94,8 @@ class BrowsingView {
   // The wallet address of the coin tab of a coin key; empty when coin is not
   // one.
   virtual std::string CoinAddress(std::string_view coin) const = 0;
+  // The index row whose URL key is key (URL-key table); null when none is.
+  virtual const FaucetItem* RowOfUrlKey(const std::string& key) const = 0;
 
   virtual void OpenInDefaultBrowser(const std::string& url, ExternalOpen how) = 0;
   // The current item's wait text into Panel2's caption and the first panel of

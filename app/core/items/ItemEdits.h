@@ -12,7 +12,7 @@
 namespace trelio {
 
 // The texts of the detail edits: URL, name, interval in minutes and address
-// input field spec.
+// input field.
 struct ItemEdits {
   std::string url;
   std::string name;

@@ -26,10 +26,10 @@ std::string IgnoreNamesList(std::string_view ignoreNames, int codePage) {
   return names;
 }
 
-std::string InsertAddressScript(std::string_view spec, std::string_view address,
+std::string InsertAddressScript(std::string_view inputField, std::string_view address,
                                 std::string_view ignoreNames, int codePage) {
   const std::array<std::pair<std::string_view, std::string>, 3> values = {{
-      {"%STR%", JsText(spec, codePage)},
+      {"%STR%", JsText(inputField, codePage)},
       {"%ADDRESS%", JsText(address, codePage)},
       {"%IGNORE_FIELD_NAMES%", IgnoreNamesList(ignoreNames, codePage)},
   }};

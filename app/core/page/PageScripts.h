@@ -12,10 +12,11 @@ namespace trelio {
 // codePage is the code page of the names.
 std::string IgnoreNamesList(std::string_view ignoreNames, int codePage);
 
-// The address-insertion script with the address input field spec, the wallet
-// address and the ignore names put in, each as the literal text it is. The
-// result is plain ASCII whatever bytes the values hold.
-std::string InsertAddressScript(std::string_view spec, std::string_view address,
+// The address-insertion script with the address input field setting, the
+// wallet
+// address and the ignore names put in, each as the literal text it is.
+// The result is plain ASCII whatever bytes the values hold.
+std::string InsertAddressScript(std::string_view inputField, std::string_view address,
                                 std::string_view ignoreNames, int codePage);
 
 // The interval-detection script.
