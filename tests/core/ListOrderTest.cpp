@@ -295,17 +295,17 @@ TEST(ListOrderTest, SortPrefixesNeverContradictTheComparison) {
                                "abcdefgi",  "Abcdefgh", "b", "z 1", "z 10", "z 2",
                                "\xE9t\xE9", "etc",      "0", " x",  "!x",   "aaaaaaaaaa"};
   const char* const positions[] = {"", "0", "1", "2", "-5", "65536", "x", "2147483647"};
-  std::vector<Spec> specs;
+  std::vector<SortRow> sortRows;
   for (const char* name : names)
     for (int v = 0; v < 4; ++v)
-      specs.push_back({name, v % 2 == 1, v == 2 ? "1" : "", v == 3 ? "1" : "",
-                       positions[random() % std::size(positions)], "", ""});
+      sortRows.push_back({name, v % 2 == 1, v == 2 ? "1" : "", v == 3 ? "1" : "",
+                          positions[random() % std::size(positions)], "", ""});
   for (const int kind : {0, 1, 2, 4})
     for (const int descending : {0, 1})
       for (const int below : {0, 1}) {
         const SortOptions options{kind, descending, below};
         std::vector<FaucetItem> rows;
-        for (const Spec& s : specs) rows.push_back(MakeRow(s));
+        for (const SortRow& s : sortRows) rows.push_back(MakeRow(s));
         std::vector<ListSortKey> keys;
         for (FaucetItem& r : rows) keys.push_back(MakeListSortKey(r, options, collator));
         for (const ListSortKey& a : keys)
