@@ -211,7 +211,7 @@ void TForm1::LoadStartupIndex() {
   } catch (const EInOutError& e) {
     // The index stays empty and is not saved at exit, so the stored one is
     // kept for a start that can read it.
-    ShowErrorBox(SystemText(e.what()));
+    ShowErrorBox(ExceptionText(e));
     return;
   }
   IndexLoaded = true;
@@ -223,7 +223,7 @@ void TForm1::LoadStartupIndex() {
   try {
     SaveIndex(Index, Files.index.csv, true);
   } catch (const EInOutError& e) {
-    ShowErrorBox(SystemText(e.what()));
+    ShowErrorBox(ExceptionText(e));
   }
   indexRecovery_.Stored(StringGrid1, IndexFileText(StringGrid1, SystemDecimalSeparator));
 }
@@ -259,7 +259,7 @@ void TForm1::SaveShutdownIndex() {
     SaveIndex(Index, Index.files.csv, true);
     RemoveRecoveryFile(Index.files);
   } catch (const std::exception& e) {
-    ReportShutdownError(SystemText(e.what()));
+    ReportShutdownError(ExceptionText(e));
     // The recovery file then keeps what index.csv could not take, for the
     // next start.
     const Outcome kept =
