@@ -63,7 +63,7 @@ void TForm1::FormCreate() {
     if (browser->View()) Panel2->AddView(browser->View());
   if (WebBrowser1->View()) WebBrowser1->View()->setObjectName(QStringLiteral("WebBrowser1"));
   if (WebBrowser2->View()) WebBrowser2->View()->setObjectName(QStringLiteral("WebBrowser2"));
-  // The browsing state starts empty with a new controller.
+  // The first showing looks for the index (FormShow), once.
   FirstShow = true;
   // The version in the title, long-lived hints, the pictures.
   VersionText = AnsiToQString(FormatVersion(VersionNumber));
@@ -94,7 +94,6 @@ void TForm1::FormCreate() {
     const FirstRunCopy copy = CopyFirstRunSettings(folder, PathBytes(programFolder));
     if (!copy.error.empty()) ShowErrorBox(SystemText(copy.error));
   }
-  // The URL-key table is made empty with the window.
 
   // The settings, with the language applied right after its key.
   SettingsEnvironment environment;
@@ -151,7 +150,6 @@ void TForm1::RestoreWindowState() {
   resize(Settings.bounds.width, Settings.bounds.height);
   move(Settings.bounds.left, Settings.bounds.top);
   if (Settings.maximized) setWindowState(windowState() | Qt::WindowMaximized);
-  // Always on top.
   setWindowFlag(Qt::WindowStaysOnTopHint, Settings.alwaysOnTop == 1);
   // The save dialogs ask before overwriting a file.
   SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
