@@ -1,6 +1,5 @@
 # Fails when a source file includes across the layers the wrong way:
-#   hashes, app/platform, app/core: no Qt header at all;
-#   localisation: no Qt Widgets header;
+#   hashes, app/platform, app/core, localisation: no Qt header at all;
 #   each layer: nothing from the layers above it (hashes <- platform <- core
 #   <- localisation <- app), and app/widgets, app/threads and app/browser
 #   nothing from app/window;
@@ -25,7 +24,7 @@ set(kt_layers
     "hashes|app/|localisation/|none"
     "app/platform|app/core/|localisation/|${app_only}|none"
     "app/core|localisation/|${app_only}|none"
-    "localisation|${app_only}|widgets"
+    "localisation|${app_only}|none"
     "app/widgets|app/window/|any"
     "app/threads|app/window/|any"
     "app/browser|app/window/|any")
@@ -73,10 +72,8 @@ foreach(layer ${kt_layers})
         endif()
         if(NOT qt_rule STREQUAL "any")
           kt_qt_module(${header} module)
-          if(module AND qt_rule STREQUAL "none")
+          if(module)
             list(APPEND found "${file}: <${header}> is a Qt header in ${folder}")
-          elseif(module MATCHES "Widgets$" AND qt_rule STREQUAL "widgets")
-            list(APPEND found "${file}: <${header}> is a Qt Widgets header in ${folder}")
           endif()
         endif()
       endif()

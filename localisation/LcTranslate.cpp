@@ -123,15 +123,6 @@ std::optional<EntryEnd> ResolveEntry(const TProp& prop, LcForm& form) {
 
 }  // namespace
 
-bool LcEntryIsWritable(const TProp& prop, LcForm& form) {
-  const std::optional<EntryEnd> found = ResolveEntry(prop, form);
-  if (!found) return false;
-  const PathEnd& end = found->end;
-  if (end.property.empty()) return true;
-  return end.object->PropertyKind(end.property) == LcPropKind::Text &&
-         end.object->CanWrite(end.property);
-}
-
 void LcApplyEntry(const TProp& prop, int32_t codePage, LcForm& form) {
   std::optional<EntryEnd> found = ResolveEntry(prop, form);
   if (!found) return;

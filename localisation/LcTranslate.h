@@ -107,11 +107,6 @@ LcObject* LcFindTarget(std::string_view name, LcForm& form, std::shared_ptr<LcOb
 // from it.
 void LcApplyEntry(const TProp& prop, int32_t codePage, LcForm& form);
 
-// Whether an entry's key addresses something its translation can be written
-// to on this window: a writable text property, or a string-list item within
-// the list.
-bool LcEntryIsWritable(const TProp& prop, LcForm& form);
-
 // Translates a window into the active language; false when none is active or
 // the window's own class has no table.
 bool LcTranslateForm(LcForm& form);

@@ -81,10 +81,14 @@ pid_t TemporaryNameProcess(std::string_view name, std::string_view base) {
   return pid_t(std::stol(std::string(name.substr(0, dash))));
 }
 
-// Writes bytes into a new file beside target and returns its name, or an
-// empty name with the reason in error.
-std::string WriteTemporary(const std::string& target, std::string_view bytes, Outcome& error) {
+struct [[nodiscard]] TemporaryFile : Outcome {
+  std::string path;  // empty when it failed
+};
+
+// Writes bytes into a new file beside target.
+TemporaryFile WriteTemporary(const std::string& target, std::string_view bytes) {
   static std::atomic<unsigned> counter{0};
+  TemporaryFile written;
   const std::string folder = FolderOf(target);
   const size_t slash = target.rfind('/');
   const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -97,8 +101,8 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, Ou
     if (fd < 0 && errno != EEXIST) break;
   }
   if (fd < 0) {
-    error = Failed(FileStep::kCreateIn, folder, errno);
-    return {};
+    static_cast<Outcome&>(written) = Failed(FileStep::kCreateIn, folder, errno);
+    return written;
   }
   struct stat old;
   if (stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) fchmod(fd, old.st_mode & 07777);
@@ -106,16 +110,17 @@ std::string WriteTemporary(const std::string& target, std::string_view bytes, Ou
     const int err = errno;
     close(fd);
     unlink(temp.c_str());
-    error = Failed(FileStep::kWrite, target, err);
-    return {};
+    static_cast<Outcome&>(written) = Failed(FileStep::kWrite, target, err);
+    return written;
   }
   if (close(fd) != 0) {
     const int err = errno;
     unlink(temp.c_str());
-    error = Failed(FileStep::kWrite, target, err);
-    return {};
+    static_cast<Outcome&>(written) = Failed(FileStep::kWrite, target, err);
+    return written;
   }
-  return temp;
+  written.path = std::move(temp);
+  return written;
 }
 
 }  // namespace
@@ -136,9 +141,9 @@ Outcome StagedFile::Write(const std::string& path, std::string_view bytes) {
     if (S_ISDIR(st.st_mode)) return Failed(FileStep::kWrite, path, EISDIR);
     if (!S_ISREG(st.st_mode)) return Failed(FileStep::kWrite, path, 0, FileRefusal::kNotRegular);
   }
-  Outcome outcome;
-  temp_ = WriteTemporary(target_, bytes, outcome);
-  return outcome;
+  TemporaryFile written = WriteTemporary(target_, bytes);
+  temp_ = std::move(written.path);
+  return std::move(static_cast<Outcome&>(written));
 }
 
 Outcome StagedFile::Commit() {
@@ -168,8 +173,12 @@ FileCreation CreateFileAtomic(const std::string& path, std::string_view bytes) {
     creation.existed = true;
     return creation;
   }
-  const std::string temp = WriteTemporary(path, bytes, creation);
-  if (temp.empty()) return creation;
+  TemporaryFile written = WriteTemporary(path, bytes);
+  if (!written.ok()) {
+    static_cast<Outcome&>(creation) = std::move(written);
+    return creation;
+  }
+  const std::string temp = std::move(written.path);
   // A hard link appears complete or not at all and fails when the name is taken.
   int result = link(temp.c_str(), path.c_str());
   int err = result == 0 ? 0 : errno;

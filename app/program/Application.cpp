@@ -31,11 +31,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
-  } catch (const EInOutError& e) {
-    // Its words name a path, and paths are UTF-8.
-    ShowException(QString::fromUtf8(e.what()));
   } catch (const std::exception& e) {
-    ShowException(AnsiToQString(e.what()));
+    ShowException(ExceptionText(e));
   } catch (...) {
     ShowException(MessageQString(msgUnknownError));
   }
@@ -54,6 +51,11 @@ void Application::ShowException(const QString& error) {
     return;
   }
   ShowErrorText(text);
+}
+
+QString ExceptionText(const std::exception& e) {
+  if (dynamic_cast<const EInOutError*>(&e)) return QString::fromUtf8(e.what());
+  return AnsiToQString(e.what());
 }
 
 void ShowErrorBox(const QString& error) {

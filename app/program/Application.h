@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <exception>
 #include <functional>
 
 namespace trelio {
@@ -35,6 +36,10 @@ class Application : public QApplication {
 // Application::ShowException of the running application; a plain message box
 // when it is not an Application.
 void ShowErrorBox(const QString& error);
+
+// The words of a caught exception: a file error's are UTF-8, as the paths it
+// names, any other's the system's ANSI.
+QString ExceptionText(const std::exception& e);
 
 // The application title, the caption of the standard error and question
 // boxes. Kept here rather than as Qt's display name, which Qt would append to

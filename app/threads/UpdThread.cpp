@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include "app/core/index/FileBytes.h"
 #include "app/core/index/IndexDownload.h"
 #include "app/core/text/ErrorText.h"
 #include "app/platform/AtomicFile.h"
@@ -67,7 +68,7 @@ void UpdThread::Execute() {
   progress.workBegin = [p](int64_t expected) { Progress::WorkBegin(p, expected); };
   progress.work = [p](int64_t count) { Progress::Work(p, count); };
   progress.cancel = &TerminatedFlag();
-  const HttpResult result = HttpGet(url_, {kIndexDownloadLimit, true}, progress);
+  const HttpResult result = HttpGet(url_, {kMaxIndexFileBytes, true}, progress);
   if (Terminated()) return;
 
   const DownloadFailure failure = result.ok() ? Store(result.body) : IndexTransferFailure(result);

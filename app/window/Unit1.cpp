@@ -44,7 +44,7 @@ TForm1::TForm1(EmbeddedBrowserFactory& browsers, StartupOptions options, QWidget
   } catch (const std::exception& e) {
     // As an error of an event handler: shown, and the window goes on with
     // what was done.
-    ShowErrorBox(AnsiToQString(e.what()));
+    ShowErrorBox(ExceptionText(e));
   } catch (...) {
     ShowErrorBox(MessageQString(msgUnknownError));
   }

@@ -22,7 +22,7 @@ void TForm1::Settings1Click() {
   // Set on every OK, changed or not.
   SetAlwaysOnTop(Settings.alwaysOnTop == 1);
   ShowUpdatingOptions();
-  // NoPayMessages is never changed here.
+  // The dialog edits the intervals of the no-pay list; its messages stay.
   Settings.noPayIntervals =
       NoPayIntervalsFromCells(dialog.IntervalCells(), Settings.noPayIntervals);
 }

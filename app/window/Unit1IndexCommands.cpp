@@ -24,6 +24,10 @@ namespace trelio {
 namespace {
 
 QString Question(MessageId id) { return MessageQString(id) + QLatin1Char('?'); }
+QString Sentence(MessageId id) { return MessageQString(id) + QLatin1Char('.'); }
+
+// The index commands keep the index in the data folder's index.csv.
+bool HasDataFolder(const IndexState& state) { return !state.files.csv.empty(); }
 
 // A progress bar counts in int.
 int BarCount(int64_t count) { return int(std::clamp<int64_t>(count, 0, INT_MAX)); }
@@ -86,9 +90,8 @@ bool TForm1::ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, cons
 }
 
 void TForm1::Updateindex1Click() {
-  // The download would have nowhere to go.
-  if (Index.files.tmp2.empty()) {
-    Prompts.error(this, MessageQString(msgNoDataFolderForIndex) + QLatin1Char('.'));
+  if (!HasDataFolder(Index)) {
+    Prompts.error(this, Sentence(msgNoDataFolderForIndex));
     return;
   }
   if (StringGrid1.RowCount() > 1 && !Prompts.confirm(this, Question(msgConfirmUpdateIndex))) return;
@@ -122,6 +125,10 @@ void TForm1::IdHTTP1Work(int64_t countSoFar) {
 }
 
 void TForm1::Load2Click() {
+  if (!HasDataFolder(Index)) {
+    Prompts.error(this, Sentence(msgNoDataFolderForIndex));
+    return;
+  }
   const std::optional<QString> chosen = Prompts.chooseFile(OpenDialog1->Dialog());
   if (!chosen) return;
   if (StringGrid1.RowCount() > 1 && !Prompts.confirm(this, Question(msgConfirmUpdateIndex))) return;
@@ -133,8 +140,7 @@ void TForm1::Load2Click() {
                                  ServerTemplates, user.lists);
     return update == IndexUpdate::merged;
   });
-  if (update == IndexUpdate::refused)
-    Prompts.error(this, MessageQString(msgFileNotAnIndex) + QLatin1Char('.'));
+  if (update == IndexUpdate::refused) Prompts.error(this, Sentence(msgFileNotAnIndex));
 }
 
 void TForm1::Save1Click() {
@@ -148,6 +154,10 @@ void TForm1::SaveFullIndextofile1Click() {
 }
 
 void TForm1::ClearIndex1Click() {
+  if (!HasDataFolder(Index)) {
+    Prompts.error(this, Sentence(msgNoDataFolderToClearIndex));
+    return;
+  }
   if (!Prompts.confirm(this, Question(msgConfirmClearIndex))) return;
   ForgetItemsForIndexChange();
   RunIndexCommand([&] {

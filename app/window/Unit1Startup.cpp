@@ -63,7 +63,7 @@ void TForm1::FormCreate() {
     if (browser->View()) Panel2->AddView(browser->View());
   if (WebBrowser1->View()) WebBrowser1->View()->setObjectName(QStringLiteral("WebBrowser1"));
   if (WebBrowser2->View()) WebBrowser2->View()->setObjectName(QStringLiteral("WebBrowser2"));
-  // The browsing state starts empty with a new controller.
+  // The first showing looks for the index (FormShow), once.
   FirstShow = true;
   // The version in the title, long-lived hints, the pictures.
   VersionText = AnsiToQString(FormatVersion(VersionNumber));
@@ -94,7 +94,6 @@ void TForm1::FormCreate() {
     const FirstRunCopy copy = CopyFirstRunSettings(folder, PathBytes(programFolder));
     if (!copy.error.empty()) ShowErrorBox(SystemText(copy.error));
   }
-  // The URL-key table is made empty with the window.
 
   // The settings, with the language applied right after its key.
   SettingsEnvironment environment;
@@ -151,7 +150,6 @@ void TForm1::RestoreWindowState() {
   resize(Settings.bounds.width, Settings.bounds.height);
   move(Settings.bounds.left, Settings.bounds.top);
   if (Settings.maximized) setWindowState(windowState() | Qt::WindowMaximized);
-  // Always on top.
   setWindowFlag(Qt::WindowStaysOnTopHint, Settings.alwaysOnTop == 1);
   // The save dialogs ask before overwriting a file.
   SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
@@ -211,7 +209,7 @@ void TForm1::LoadStartupIndex() {
   } catch (const EInOutError& e) {
     // The index stays empty and is not saved at exit, so the stored one is
     // kept for a start that can read it.
-    ShowErrorBox(SystemText(e.what()));
+    ShowErrorBox(ExceptionText(e));
     return;
   }
   IndexLoaded = true;
@@ -223,7 +221,7 @@ void TForm1::LoadStartupIndex() {
   try {
     SaveIndex(Index, Files.index.csv, true);
   } catch (const EInOutError& e) {
-    ShowErrorBox(SystemText(e.what()));
+    ShowErrorBox(ExceptionText(e));
   }
   indexRecovery_.Stored(StringGrid1, IndexFileText(StringGrid1, SystemDecimalSeparator));
 }
@@ -259,7 +257,7 @@ void TForm1::SaveShutdownIndex() {
     SaveIndex(Index, Index.files.csv, true);
     RemoveRecoveryFile(Index.files);
   } catch (const std::exception& e) {
-    ReportShutdownError(SystemText(e.what()));
+    ReportShutdownError(ExceptionText(e));
     // The recovery file then keeps what index.csv could not take, for the
     // next start.
     const Outcome kept =

@@ -76,6 +76,16 @@ TEST(ApplicationTest, AFileErrorIsShownAsUtf8) {
   App().SetErrorBox({});
 }
 
+// Also where an error is caught outside an event handler, as during the
+// main window's creation.
+TEST(ApplicationTest, ExceptionTextReadsAFileErrorAsUtf8) {
+  const std::string path = "/home/\xD0\xBF\xD1\x91/index.csv";
+  EXPECT_EQ(ExceptionText(EInOutError("Cannot read \"" + path + "\": Not found", path)),
+            QString::fromUtf8("Cannot read \"/home/\u043F\u0451/index.csv\": Not found"));
+  EXPECT_EQ(ExceptionText(std::runtime_error("Index file is damaged")),
+            QStringLiteral("Index file is damaged"));
+}
+
 TEST(SessionEndSignalsTest, EachSignalRunsTheActionOnTheWindowThread) {
   int runs = 0;
   SessionEndSignals watcher([&] { ++runs; });

@@ -99,7 +99,7 @@ TEST_F(SettingsOnDiskTest, ATypedAddressIsOnDiskATickLaterAndOthersKeysStay) {
 
 using NoDataFolderTest = StartedWindowTest;
 
-TEST_F(NoDataFolderTest, TheFirstShowFetchesNothingAndUpdateIndexSaysWhy) {
+TEST_F(NoDataFolderTest, TheFirstShowFetchesNothingAndTheIndexCommandsSayWhy) {
   test::TestHttpServer server;
   server.Serve("/trelio/index.csv", test::kHeaderLine + "bitcoin;Moon;http://moon.example/;5\r\n");
   test::ScopedEnv env;
@@ -119,12 +119,33 @@ TEST_F(NoDataFolderTest, TheFirstShowFetchesNothingAndUpdateIndexSaysWhy) {
   EXPECT_EQ(server.RequestCount(), 0u);
   EXPECT_FALSE(form->StatusBar2->PanelText(0).contains(QStringLiteral("Cannot")));
 
-  form->Updateindex1Click();
+  // Every command that would keep the index in the folder says so before it
+  // asks anything, and the file chosen for an update stays as it is.
+  const QString chosen = root.path() + QStringLiteral("/chosen.csv");
+  Write(chosen, IndexCsv({"bitcoin;Sun;http://sun.example/;5"}));
+  int asked = 0;
+  form->Prompts.chooseFile = [&](QFileDialog&) -> std::optional<QString> {
+    ++asked;
+    return chosen;
+  };
+  form->Prompts.confirm = [&](QWidget*, const QString&) { return ++asked > 0; };
+  for (void (TForm1::*command)() :
+       {&TForm1::Updateindex1Click, &TForm1::Load2Click, &TForm1::ClearIndex1Click}) {
+    try {
+      (form.get()->*command)();
+    } catch (const std::exception& e) {
+      shown << QString::fromUtf8(e.what());
+    }
+  }
   EXPECT_EQ(server.RequestCount(), 0u);
-  EXPECT_EQ(shown, QStringList{QStringLiteral(
-                       "The index cannot be updated: there is no data folder to keep it in.")});
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(shown.join(QLatin1Char('\n')).toStdString(),
+            "The index cannot be updated: there is no data folder to keep it in.\n"
+            "The index cannot be updated: there is no data folder to keep it in.\n"
+            "The index cannot be cleared: there is no data folder to keep it in.");
   form.reset();
   EXPECT_EQ(Read(blocked), "not a folder");
+  EXPECT_EQ(Read(chosen), IndexCsv({"bitcoin;Sun;http://sun.example/;5"}));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The window texts of the built language module against the real windows:
-// every key names a component and a text the engine can write, English
+// every key leads the engine to a text of its window that it writes, English
 // gives back exactly the texts the windows are built with, and the coin
 // names stay what they are.
 #include <QAction>
@@ -13,6 +13,7 @@
 #include <map>
 
 #include "app/core/coins/CoinTable.h"
+#include "app/widgets/FileDialogComponent.h"
 #include "app/widgets/LcQtForm.h"
 #include "app/window/Unit2.h"
 #include "app/window/Unit3.h"
@@ -26,7 +27,7 @@ namespace trelio::test {
 namespace {
 
 // Every text a window shows and the engine may write, by object: captions,
-// titles, hints, tab texts and column titles.
+// titles, hints, tab texts, column titles and file kinds.
 std::map<QString, QString> Texts(QWidget* window) {
   std::map<QString, QString> texts;
   std::function<void(QObject*, const QString&)> walk = [&](QObject* o, const QString& path) {
@@ -44,6 +45,8 @@ std::map<QString, QString> Texts(QWidget* window) {
       for (int i = 0; i < table->columnCount(); ++i)
         if (QTableWidgetItem* item = table->horizontalHeaderItem(i))
           texts[here + QStringLiteral(".title%1").arg(i)] = item->text();
+    if (auto* dialog = qobject_cast<FileDialogComponent*>(o))
+      texts[here + QStringLiteral(".filter")] = dialog->Filter();
     int n = 0;
     for (QObject* child : o->children()) {
       auto* w = qobject_cast<QWidget*>(child);
@@ -81,7 +84,9 @@ class LanguageEntriesTest : public WindowFixture {
   std::map<std::string, QWidget*> windows;
 };
 
-TEST_F(LanguageEntriesTest, EveryEntryAddressesATextOfItsWindow) {
+// Each entry is written as the translation writes it, with a text of its
+// own that must then stand somewhere in its window.
+TEST_F(LanguageEntriesTest, EveryEntryWritesATextOfItsWindow) {
   const lcfpack::TranslationSources sources = ReadSources();
   for (const auto& [className, rows] : sources.classes) {
     ASSERT_TRUE(windows.count(className)) << "no window of class " << className;
@@ -93,10 +98,16 @@ TEST_F(LanguageEntriesTest, EveryEntryAddressesATextOfItsWindow) {
       ASSERT_TRUE(entries) << className;
       EXPECT_EQ(entries->size(), rows.size()) << className;
       LcQtForm qtForm(window);
+      int n = 0;
       for (const LcfEntry& e : *entries) {
-        const TProp prop{e.component, e.path, e.text, e.hasTranslation};
-        EXPECT_TRUE(LcEntryIsWritable(prop, qtForm))
-            << className << " " << e.component << "-" << e.path << " addresses nothing";
+        const std::string mark = "entry " + std::to_string(lcid) + "/" + std::to_string(n++);
+        const TProp prop{e.component, e.path, std::u16string(mark.begin(), mark.end()), true};
+        LcApplyEntry(prop, language->CodePage, qtForm);
+        const std::map<QString, QString> texts = Texts(window);
+        EXPECT_TRUE(
+            std::any_of(texts.begin(), texts.end(),
+                        [&](const auto& t) { return t.second == QString::fromStdString(mark); }))
+            << className << " " << e.component << "-" << e.path << " writes nothing";
       }
     }
   }

@@ -8,8 +8,10 @@
 
 namespace trelio {
 
-// Far more than any index holds; a larger file is refused unread.
-constexpr uint64_t kMaxIndexFileBytes = 64 << 20;
+// The most an index file may be: far more than any index holds. A larger
+// file is refused unread, and the download of the server's index, which is
+// kept as such a file, holds no more in memory. msgIndexTooLarge names it.
+inline constexpr int64_t kMaxIndexFileBytes = int64_t(64) << 20;
 
 // The bytes of a file of at most kMaxIndexFileBytes; EInOutError when it cannot
 // be opened or read, or is not a regular file.

@@ -1,11 +1,12 @@
 #include "app/core/index/IndexDownload.h"
 
 #include "app/core/index/FaucetItem.h"
+#include "app/core/index/FileBytes.h"
 #include "app/core/index/IndexLines.h"
 
 namespace trelio {
 
-static_assert(kIndexDownloadLimit == int64_t(64) << 20, "the text of msgIndexTooLarge names it");
+static_assert(kMaxIndexFileBytes == int64_t(64) << 20, "the text of msgIndexTooLarge names it");
 
 IndexBodyRefusal CheckIndexBody(std::string_view body) {
   if (body.starts_with("\xEF\xBB\xBF")) body.remove_prefix(3);

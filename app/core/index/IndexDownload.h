@@ -16,10 +16,6 @@ namespace trelio {
 // front of.
 inline constexpr std::string_view kDownloadErrorSeparator = " | ";
 
-// The most the server's index may be: far above any real index, and what the
-// download holds in memory at most. msgIndexTooLarge names it.
-inline constexpr int64_t kIndexDownloadLimit = int64_t(64) << 20;
-
 // Why a body is not taken as an index.
 enum class IndexBodyRefusal {
   none,

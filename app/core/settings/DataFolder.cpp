@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/core/index/IndexRecovery.h"
-#include "app/core/text/Messages.h"
 #include "app/core/text/ErrorText.h"
+#include "app/core/text/Messages.h"
 #include "app/platform/AtomicFile.h"
 #include "app/platform/FileSystem.h"
 #include "app/platform/IniFile.h"
@@ -60,28 +60,34 @@ class MarkerScanner {
   bool afterCr_ = false;
 };
 
-// False with error set when the marker exists but cannot be read.
-bool ReadMarker(const std::string& path, bool& portable, std::string& error) {
-  portable = false;
-  if (!IsRegularFile(path)) return true;
+struct [[nodiscard]] Marker : Outcome {
+  bool portable = false;
+};
+
+// Fails when the marker exists but cannot be read.
+Marker ReadMarker(const std::string& path) {
+  Marker marker;
+  if (!IsRegularFile(path)) return marker;
   MarkerScanner scanner;
   bool undecided = true;
   const Outcome scanned =
       ScanFileBytes(path, [&](std::string_view bytes) { return undecided = scanner.Feed(bytes); });
   if (!scanned.ok()) {
-    error = ErrorText(scanned);
-    return false;
+    static_cast<Outcome&>(marker) = scanned;
+    return marker;
   }
-  portable = undecided && scanner.Portable();
-  return true;
+  marker.portable = undecided && scanner.Portable();
+  return marker;
 }
 
-std::string CheckUsable(const std::string& folder) {
+Outcome CheckUsable(const std::string& folder) {
+  Outcome usable;
   if (const int err = FolderError(folder))
-    return ErrorText(MessageUtf8(msgCannotOpenDataFolder), folder, SystemErrorText(err));
-  if (const int err = FolderAccessError(folder))
-    return ErrorText(MessageUtf8(msgCannotReadWriteDataFolder), folder, SystemErrorText(err));
-  return {};
+    usable.error = ErrorText(MessageUtf8(msgCannotOpenDataFolder), folder, SystemErrorText(err));
+  else if (const int err2 = FolderAccessError(folder))
+    usable.error =
+        ErrorText(MessageUtf8(msgCannotReadWriteDataFolder), folder, SystemErrorText(err2));
+  return usable;
 }
 
 }  // namespace
@@ -105,7 +111,12 @@ void RemoveInterruptedSaves(const DataFiles& files) {
 
 DataFolderChoice ChooseDataFolder(std::string_view programFolder, std::string_view appDataFolder) {
   DataFolderChoice choice;
-  if (!ReadMarker(Join(programFolder, "portable"), choice.portable, choice.error)) return choice;
+  const Marker marker = ReadMarker(Join(programFolder, "portable"));
+  if (!marker.ok()) {
+    choice.error = ErrorText(marker);
+    return choice;
+  }
+  choice.portable = marker.portable;
   std::string folder;
   if (choice.portable) {
     folder = WithoutTrailingSlash(programFolder);
@@ -124,7 +135,7 @@ DataFolderChoice ChooseDataFolder(std::string_view programFolder, std::string_vi
       return choice;
     }
   }
-  choice.error = CheckUsable(folder);
+  choice.error = CheckUsable(folder).error;
   if (choice.error.empty()) choice.folder = folder;
   return choice;
 }

@@ -80,6 +80,7 @@ constexpr Entry kBuiltIn[] = {
     {65205, u"The embedded browser cannot start: its helper program is missing"},
     {65240, u"The program is already running with the data folder"},
     {65241, u"The index cannot be updated: there is no data folder to keep it in"},
+    {65242, u"The index cannot be cleared: there is no data folder to keep it in"},
     {65250, u"The server's answer is not an index"},
     {65251, u"Received a web page, not an index"},
     {65252, u"The server's index is larger than 64 MiB"},

@@ -71,6 +71,7 @@ enum MessageId : uint16_t {
   msgBrowserHelperMissing = 65205,
   msgAlreadyRunning = 65240,
   msgNoDataFolderForIndex = 65241,
+  msgNoDataFolderToClearIndex = 65242,
   msgDownloadNotAnIndex = 65250,
   msgDownloadWebPage = 65251,
   msgIndexTooLarge = 65252,
