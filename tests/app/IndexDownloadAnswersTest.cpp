@@ -77,8 +77,8 @@ class IndexDownloadAnswersTest : public WindowFixture {
   std::string onDisk;
 };
 
-// With "Clearing before updating" on, each of these used to remove every
-// unlocked faucet (or add rows of junk); each is refused with its reason in
+// With "Clearing before updating" on, merging any of these would remove every
+// unlocked faucet (or add rows of junk): each is refused with its reason in
 // front of the status text.
 TEST_F(IndexDownloadAnswersTest, AnAnswerThatIsNoIndexIsRefusedBeforeAnythingIsWritten) {
   std::string binary(5 << 20, '\0');
