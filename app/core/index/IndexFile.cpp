@@ -31,6 +31,15 @@ void MigratePayoutsCount(FaucetItem& item) {
   }
 }
 
+// What a load does to a row read from line `r` of a file.
+void FinishLoadedRow(FaucetItem& item, int r, char systemDecimalSeparator, TIntegerHash& keys) {
+  item.Edit(fPosition) = std::to_string(r);
+  MigratePayoutsCount(item);
+  NormalizePayoutDecimals(item, systemDecimalSeparator);
+  std::string key(StripReferralView(std::as_const(item)[fUrl]));
+  if (!key.empty()) keys.SetItem(std::move(key), r);
+}
+
 }  // namespace
 
 IndexFilePaths IndexFilePaths::InFolder(const std::string& dataFolder) {
@@ -60,13 +69,9 @@ void LoadIndex(IndexState& state, const std::string& path, char separator,
   for (int r = 1; lines.Next(line); ++r) {
     FaucetItem& item = rows.Append();
     SplitIndexLine(line, separator, item);
-    item.Edit(fPosition) = std::to_string(r);
-    MigratePayoutsCount(item);
-    NormalizePayoutDecimals(item, state.systemDecimalSeparator);
+    FinishLoadedRow(item, r, state.systemDecimalSeparator, keys);
     const FaucetItem& row = item;
     if (asRead) asRead = lines.EndedByCrLf() && row[fHidden] != "-" && LineIsWrittenAs(line, row);
-    std::string key(StripReferralView(row[fUrl]));
-    if (!key.empty()) keys.SetItem(std::move(key), r);
   }
   asRead = asRead && !lines.CutShort();
 
@@ -76,6 +81,25 @@ void LoadIndex(IndexState& state, const std::string& path, char separator,
     loaded->bytes = std::move(bytes);
     loaded->writtenAsRead = asRead;
   }
+}
+
+void CompactIndexRows(IndexState& state) {
+  FaucetIndex& index = state.index;
+  TIntegerHash keys;
+  keys.AllowCompaction = state.urlRowMap.AllowCompaction;
+  keys.Reserve(int32_t(index.RowCount()));
+  // In place: a kept row moves down over the removed ones before it.
+  int kept = 1;
+  for (int r = 1; r < index.RowCount(); ++r) {
+    if (std::as_const(index).Row(r)[fHidden] == "-") continue;
+    if (kept != r) index.Row(kept) = std::move(index.Row(r));
+    FaucetItem& item = index.Row(kept);
+    TakeWrittenFields(item, state.systemDecimalSeparator);
+    FinishLoadedRow(item, kept, state.systemDecimalSeparator, keys);
+    ++kept;
+  }
+  index.DropRowsFrom(kept);
+  state.urlRowMap = std::move(keys);
 }
 
 std::string IndexFileText(const FaucetIndex& index, char systemDecimalSeparator) {

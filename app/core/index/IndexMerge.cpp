@@ -51,16 +51,16 @@ std::string TemplateText(const FaucetItem& row) {
 
 void UpdateKnownRow(FaucetItem& known, FaucetItem& listed, const UpdatingOptions& options,
                     char systemDecimalSeparator) {
+  // Swapped, not moved: the next line is split into the old texts' room.
   if (known[fLock].empty()) {
-    for (const FaucetField f : {fName, fUrl, fInterval, fInput})
-      known.Edit(f) = std::move(listed.Edit(f));
+    for (const FaucetField f : {fName, fUrl, fInterval, fInput}) known.Edit(f).swap(listed.Edit(f));
     std::string& hidden = known.Edit(fHidden);
     if (options.showingHidden == 1 || hidden == kRemoved)
       hidden.clear();
     else if (hidden == kHiddenUntilListed)
       hidden = kHidden;
   } else {
-    known.Edit(fUrl) = std::move(listed.Edit(fUrl));
+    known.Edit(fUrl).swap(listed.Edit(fUrl));
   }
   NormalizePayoutDecimals(known, systemDecimalSeparator);
 }
@@ -148,10 +148,11 @@ void MergeIndexText(IndexState& state, std::string_view bytes, char separator,
   std::string_view line;
   lines.Next(line);  // the header is not compared
   FaucetItem listed;
+  std::string key;
   while (lines.Next(line)) {
     SplitIndexLine(line, separator, listed);
     const int slot = index.RowCount();
-    const std::string key = StripReferral(listed[fUrl]);
+    key.assign(StripReferralView(listed[fUrl]));
 
     const std::string& currency = listed[fCurrency];
     if (!currency.empty() && currency.front() == '*') {
