@@ -1,6 +1,7 @@
 #include "app/core/index/IndexMerge.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "app/core/index/FileBytes.h"
@@ -18,6 +19,7 @@ const std::string kRemoved = "-";
 const std::string kHiddenUntilListed = "-1";
 
 void MarkBeforeMerge(FaucetIndex& index, const UpdatingOptions& options) {
+  if (options.hiding != 1 && options.clearing != 1) return;
   for (int r = 1; r < index.RowCount(); ++r) {
     FaucetItem& row = index.Row(r);
     if (row[fLock] == "1") continue;
@@ -161,12 +163,10 @@ void MergeIndexText(IndexState& state, std::string_view bytes, char separator,
     }
 
     if (key.empty()) continue;
-    if (urlRowMap.Exists(key)) {
-      const int known = urlRowMap.GetItem(key);
-      if (known >= 1 && known < slot) {
-        UpdateKnownRow(index.Row(known), listed, options, state.systemDecimalSeparator);
-        continue;
-      }
+    if (const std::optional<int32_t> known = urlRowMap.Find(key);
+        known && *known >= 1 && *known < slot) {
+      UpdateKnownRow(index.Row(*known), listed, options, state.systemDecimalSeparator);
+      continue;
     }
     listed.Edit(fPosition) = std::to_string(slot);
     index.Append() = std::move(listed);
