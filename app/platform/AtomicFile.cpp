@@ -71,7 +71,9 @@ std::string TemporaryName(const std::string& base, pid_t pid, unsigned counter) 
 // The process id of a temporary file name of base, or 0 when the name is not
 // exactly of that pattern.
 pid_t TemporaryNameProcess(std::string_view name, std::string_view base) {
-  const std::string prefix = "." + std::string(base) + std::string(kTemporaryMark);
+  // Appended, not "." + ...: GCC 12 warns falsely (-Wrestrict) on that here.
+  std::string prefix(1, '.');
+  prefix.append(base).append(kTemporaryMark);
   if (!name.starts_with(prefix)) return 0;
   name.remove_prefix(prefix.size());
   const size_t dash = name.find('-');

@@ -28,19 +28,26 @@ bool IndexLineReader::Next(std::string_view& line) {
   return true;
 }
 
-void SplitIndexLine(std::string_view line, char separator, FaucetItem& item) {
+bool SplitIndexLine(std::string_view line, char separator, FaucetItem& item) {
   std::array<std::string, kFaucetFieldCount>& fields = item.EditFields();
+  // Every field as it stands, and no more nor fewer of them than the line has.
+  bool exact = true;
   size_t start = 0;
   for (int f = 0; f < kFaucetFieldCount; ++f) {
     if (start == std::string_view::npos) {
       fields[f].clear();
+      exact = false;
       continue;
     }
     const size_t end = line.find(separator, start);
-    fields[f].assign(
-        StripQuotes(line.substr(start, end == std::string_view::npos ? end : end - start)));
+    const std::string_view piece =
+        line.substr(start, end == std::string_view::npos ? end : end - start);
+    const std::string_view text = StripQuotes(piece);
+    exact = exact && text.size() == piece.size();
+    fields[f].assign(text);
     start = end == std::string_view::npos ? end : end + 1;
   }
+  return exact && start == std::string_view::npos;
 }
 
 bool LineIsWrittenAs(std::string_view line, const FaucetItem& item) {
