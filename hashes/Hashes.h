@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -119,6 +120,9 @@ class TIntegerHash : public THash {
 
   // Raises EHashFindError when the key is absent.
   int32_t GetItem(const std::string& key) const;
+  // The key's value, or nullopt when it is absent: Exists and GetItem in one
+  // look-up.
+  std::optional<int32_t> Find(const std::string& key) const;
   // Adds the key when it is absent; never compacts.
   void SetItem(const std::string& key, int32_t value);
   // The same; an added key is moved into the table.

@@ -8,6 +8,12 @@ int32_t TIntegerHash::GetItem(const std::string& key) const {
   return Values[Buckets[f.bucket][f.position].ItemIndex];
 }
 
+std::optional<int32_t> TIntegerHash::Find(const std::string& key) const {
+  const FoundKey f = FindKey(key);
+  if (!f.found) return std::nullopt;
+  return Values[Buckets[f.bucket][f.position].ItemIndex];
+}
+
 void TIntegerHash::SetItem(const std::string& key, int32_t value) {
   const FoundKey f = FindKey(key);
   if (f.found) {

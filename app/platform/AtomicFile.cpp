@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/platform/FileSystem.h"
+
 namespace trelio {
 namespace {
 
@@ -69,7 +71,9 @@ std::string TemporaryName(const std::string& base, pid_t pid, unsigned counter) 
 // The process id of a temporary file name of base, or 0 when the name is not
 // exactly of that pattern.
 pid_t TemporaryNameProcess(std::string_view name, std::string_view base) {
-  const std::string prefix = "." + std::string(base) + std::string(kTemporaryMark);
+  // Appended, not "." + ...: GCC 12 warns falsely (-Wrestrict) on that here.
+  std::string prefix(1, '.');
+  prefix.append(base).append(kTemporaryMark);
   if (!name.starts_with(prefix)) return 0;
   name.remove_prefix(prefix.size());
   const size_t dash = name.find('-');
@@ -123,6 +127,31 @@ TemporaryFile WriteTemporary(const std::string& target, std::string_view bytes) 
   return written;
 }
 
+// A second name beside `to` for the file at `from`, or an empty name.
+std::string LinkTemporary(const std::string& from, const std::string& to) {
+  static std::atomic<unsigned> counter{0};
+  const std::string folder = FolderOf(to);
+  const size_t slash = to.rfind('/');
+  const std::string base = slash == std::string::npos ? to : to.substr(slash + 1);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string temp = (folder == "/" ? std::string() : folder) + "/" +
+                             TemporaryName(base, getpid(), 1u << 31 | counter++);
+    if (link(from.c_str(), temp.c_str()) == 0) return temp;
+    if (errno != EEXIST) break;
+  }
+  return {};
+}
+
+// Whether `to` may become a second name of `from`: what a copy would give it
+// (owner, mode, the bytes) it then has, and nothing else shares the file.
+bool MayShareFile(const std::string& from, const std::string& to, uint64_t limit) {
+  struct stat a, b;
+  if (lstat(from.c_str(), &a) != 0 || lstat(to.c_str(), &b) != 0) return false;
+  return S_ISREG(a.st_mode) && S_ISREG(b.st_mode) && a.st_nlink == 1 && a.st_dev == b.st_dev &&
+         a.st_ino != b.st_ino && a.st_mode == b.st_mode && a.st_uid == b.st_uid &&
+         a.st_gid == b.st_gid && a.st_uid == geteuid() && uint64_t(a.st_size) <= limit;
+}
+
 }  // namespace
 
 StagedFile::~StagedFile() {
@@ -164,6 +193,24 @@ Outcome WriteFileAtomic(const std::string& path, std::string_view bytes) {
   Outcome outcome = staged.Write(path, bytes);
   if (outcome.ok()) outcome = staged.Commit();
   return outcome;
+}
+
+Outcome CopyFileAtomic(const std::string& from, const std::string& to, uint64_t limit) {
+  if (MayShareFile(from, to, limit)) {
+    const std::string temp = LinkTemporary(from, to);
+    if (!temp.empty()) {
+      if (rename(temp.c_str(), to.c_str()) == 0) {
+        SyncFolder(FolderOf(to));
+        return {};
+      }
+      unlink(temp.c_str());
+    }
+  }
+  // Otherwise, or on a file system without hard links: a copy.
+  FileRead read = ReadFileBytes(from, limit);
+  if (read.missing) return Failed(FileStep::kRead, from, ENOENT);
+  if (!read.ok()) return static_cast<const Outcome&>(read);
+  return WriteFileAtomic(to, read.bytes);
 }
 
 FileCreation CreateFileAtomic(const std::string& path, std::string_view bytes) {

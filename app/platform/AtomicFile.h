@@ -1,6 +1,7 @@
 // Writing that never leaves a half-written file behind.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,14 @@ class StagedFile {
   std::string target_;  // the file it names, links followed
   std::string temp_;
 };
+
+// Replaces the file at `to` with the bytes of the regular file at `from` (at
+// most `limit` of them), as WriteFileAtomic of those bytes would. When both are
+// plain files of one owner and mode, not links, and `from` has no other name,
+// `to` becomes a second name of `from`'s file instead of a copy: the writes here
+// replace a file by renaming, never in place, so the two cannot change through
+// each other once `from` is replaced.
+Outcome CopyFileAtomic(const std::string& from, const std::string& to, uint64_t limit);
 
 // Like WriteFileAtomic, but never replaces anything that lies at path: then
 // nothing is written, existed is set and it succeeds.

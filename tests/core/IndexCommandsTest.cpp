@@ -48,6 +48,59 @@ TEST_F(IndexCommandsTest, CompactionDropsRemovedRowsAndRenumbers) {
   EXPECT_FALSE(Exists(state.files.tmp));
 }
 
+// The compaction works in memory; it must leave exactly what writing
+// index.tmp and reading it back would.
+TEST_F(IndexCommandsTest, CompactionLeavesWhatASaveAndALoadWould) {
+  const std::vector<std::vector<std::string>> rows = {
+      {"bitcoin", "Plain", "http://plain.example/?r=1"},
+      {"bitcoin", "Removed", "http://removed.example/", "", "", "", "-"},
+      {"dash", "Semi;colon\r\nname", "http://semi.example/a;b", "5\x1A"},
+      {"dash", "\"Quoted\"", "\"http://quoted.example/\"", "\"\""},
+      {"ltc", "Hidden soon", "http://hidden.example/", "", "", "", "-\n"},
+      {"ltc", "Commas", "http://commas.example/ref/x", "", "", "", "", "", "", "", "1,5", "0,25",
+       "", "", "2,5", "3,0", "", ""},
+      {"ltc", "Counted", "http://plain.example/", "", "", "", "", "", "", "", "1,5", "1,5", "", "",
+       "1,5", "1,5", "7"},
+      {"doge", "No key", ""},
+      {"doge", "Long", std::string(300, 'x'), "", "", "", "", "", "", "1"},
+  };
+  for (const char separator : {'.', ','}) {
+    SCOPED_TRACE(separator);
+    state.systemDecimalSeparator = separator;
+    FaucetIndex expected;
+    TIntegerHash expectedKeys;
+    IndexState reference{expected, expectedKeys, state.files, separator};
+    index.Clear();
+    urlRowMap.Clear();
+    urlRowMap.SetItem("http://stale.example/", 1);
+    for (const auto& fields : rows) {
+      FaucetItem& item = Add({});
+      for (size_t f = 0; f < fields.size(); ++f) item.EditFields()[f] = fields[f];
+      FaucetItem& copy = expected.Append();
+      copy = item;
+    }
+    SaveIndex(reference, Path("reference.csv"), false);
+    LoadIndex(reference, Path("reference.csv"));
+
+    const uint64_t before = index.ChangeCount();
+    CompactIndex(state);
+    EXPECT_NE(index.ChangeCount(), before);
+    ASSERT_EQ(index.RowCount(), expected.RowCount());
+    for (int r = 0; r < index.RowCount(); ++r)
+      EXPECT_EQ(index.Row(r).Fields(), expected.Row(r).Fields()) << "row " << r;
+    EXPECT_EQ(urlRowMap.ValueCount(), expectedKeys.ValueCount());
+    EXPECT_FALSE(urlRowMap.Exists("http://stale.example/"));
+    for (int r = 1; r < expected.RowCount(); ++r) {
+      const std::string key = expected.Row(r)[fUrl].substr(0, expected.Row(r)[fUrl].find('?'));
+      if (key.empty() || !expectedKeys.Exists(key)) continue;
+      ASSERT_TRUE(urlRowMap.Exists(key)) << key;
+      EXPECT_EQ(urlRowMap.GetItem(key), expectedKeys.GetItem(key)) << key;
+    }
+    EXPECT_EQ(IndexFileText(index, separator), IndexFileText(expected, separator));
+    EXPECT_EQ(index.RowsOfCoin("ltc"), expected.RowsOfCoin("ltc"));
+  }
+}
+
 TEST_F(IndexCommandsTest, AnUpdateWithoutADownloadChangesNothing) {
   StartWith("bitcoin;One;http://one.example/\r\n");
   EXPECT_EQ(UpdateIndexFromDownload(state, state.files.tmp2, options, server, user),

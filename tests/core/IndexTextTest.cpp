@@ -116,6 +116,33 @@ TEST(IndexTextTest, SplitsPositionallyAndStripsQuotesPerField) {
   EXPECT_EQ(item[fFavorite], "18");
 }
 
+// The load trusts the split's answer instead of comparing the line again.
+TEST(IndexTextTest, TheSplitTellsWhetherTheLineIsItsFieldsJoined) {
+  const std::string full = "a;b;c;d;e;f;g;h;i;j;k;l;m;n;o;p;q;r;s";
+  const std::string lines[] = {
+      full,
+      full + ";",
+      full + ";t",
+      full.substr(0, full.size() - 2),
+      ";;;;;;;;;;;;;;;;;;",
+      ";;;;;;;;;;;;;;;;;",
+      "\"a\";b;c;d;e;f;g;h;i;j;k;l;m;n;o;p;q;r;s",
+      "\"\"a\"\";b;c;d;e;f;g;h;i;j;k;l;m;n;o;p;q;r;s",
+      "\";b;c;d;e;f;g;h;i;j;k;l;m;n;o;p;q;r;\"",
+      "a;b;c;d;e;f;g;h;i;j;k;l;m;n;o;p;q;r;\"\"",
+      "a\"b;\"\"\";c;d;e;f;g;h;i;j;k;l;m;n;o;p;q;r;s",
+      "",
+  };
+  for (const std::string& line : lines) {
+    FaucetItem item;
+    const bool exact = SplitIndexLine(line, ';', item);
+    EXPECT_EQ(exact, LineIsWrittenAs(line, item)) << line;
+  }
+  FaucetItem item;
+  EXPECT_TRUE(SplitIndexLine(full, ';', item));
+  EXPECT_FALSE(SplitIndexLine(full + ";", ';', item));
+}
+
 TEST(IndexTextTest, FieldsCannotBreakTheLineTheyAreWrittenTo) {
   const struct {
     FaucetField field;

@@ -236,6 +236,11 @@ TEST(IntegerHashDifferentialTest, KeepsEveryObservableOfThePlainTable) {
         what = "exists";
         got = OutcomeOf([&] { return int32_t(table.Exists(key)); });
         want = OutcomeOf([&] { return int32_t(plain.Exists(key)); });
+        // Find answers as Exists and GetItem do.
+        const Outcome found = OutcomeOf([&] { return table.Find(key).value_or(-1); });
+        const Outcome plainFound =
+            OutcomeOf([&] { return plain.Exists(key) ? plain.GetItem(key) : -1; });
+        ASSERT_EQ(found, plainFound) << step << " find \"" << key << "\"";
       } else if (op < 99) {
         what = "allow compaction";
         table.AllowCompaction = plain.AllowCompaction = random() % 4 != 0;

@@ -101,5 +101,43 @@ TEST(AtomicFileTest, StagedFileAppearsOnlyWhenCommitted) {
   EXPECT_NE(committed.file->path.find("missing/f"), std::string::npos) << committed.file->path;
 }
 
+// A copy may be a second name of the same file; whatever the two names are,
+// the target ends with the source's bytes and its own kind, mode and links,
+// and no later write of one shows through the other.
+TEST(AtomicFileTest, ACopyHoldsTheBytesAndStaysApartFromItsSource) {
+  namespace fs = std::filesystem;
+  enum Setup { kPlain, kTargetIsLink, kOtherMode, kSourceHasTwoNames, kNoTarget };
+  for (const Setup setup : {kPlain, kTargetIsLink, kOtherMode, kSourceHasTwoNames, kNoTarget}) {
+    SCOPED_TRACE(int(setup));
+    ScratchFolder dir;
+    const std::string from = dir / "from", to = dir / "to", real = dir / "real";
+    WriteBytes(from, "source");
+    if (setup != kNoTarget) WriteBytes(setup == kTargetIsLink ? real : to, "old");
+    if (setup == kTargetIsLink) fs::create_symlink("real", to);
+    if (setup == kOtherMode) fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write);
+    if (setup == kSourceHasTwoNames) fs::create_hard_link(from, dir / "twin");
+    const fs::perms mode = fs::status(to).permissions();
+
+    ASSERT_TRUE(CopyFileAtomic(from, to, 100).ok());
+    EXPECT_EQ(ReadBytes(to), "source");
+    EXPECT_EQ(fs::is_symlink(to), setup == kTargetIsLink);
+    if (setup != kNoTarget) EXPECT_EQ(fs::status(to).permissions(), mode);
+
+    // The program's own write, and one in place through another name.
+    ASSERT_TRUE(WriteFileAtomic(from, "replaced").ok());
+    if (setup == kSourceHasTwoNames) WriteBytes(dir / "twin", "in place");
+    EXPECT_EQ(ReadBytes(to), "source");
+    EXPECT_EQ(fs::hard_link_count(to), 1u);
+    const size_t names = 2 + (setup == kTargetIsLink) + (setup == kSourceHasTwoNames);
+    EXPECT_EQ(size_t(std::distance(fs::directory_iterator(dir.path()), {})), names);
+  }
+  ScratchFolder dir;
+  WriteBytes(dir / "big", "more than the limit");
+  WriteBytes(dir / "to", "old");
+  EXPECT_FALSE(CopyFileAtomic(dir / "big", dir / "to", 5).ok());
+  EXPECT_FALSE(CopyFileAtomic(dir / "missing", dir / "to", 100).ok());
+  EXPECT_EQ(ReadBytes(dir / "to"), "old");
+}
+
 }  // namespace
 }  // namespace trelio

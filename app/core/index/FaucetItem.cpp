@@ -76,6 +76,16 @@ void FaucetIndex::Clear() {
   for (int f = 0; f < kFaucetFieldCount; ++f) header.fields_[f] = kFaucetHeader[f];
 }
 
+void FaucetIndex::DropRowsFrom(int rows) {
+  if (rows < 1 || size_t(rows) >= size_) return;
+  size_ = size_t(rows);
+  // Shrinking never moves the rows that stay, nor a chunk's room.
+  chunks_.resize((size_ + kChunkRows - 1) / kChunkRows);
+  chunks_.back().resize(size_ - (chunks_.size() - 1) * kChunkRows);
+  ++changes_->edits;
+  ++changes_->coinEdits;
+}
+
 void FaucetIndex::Reserve(int rows) {
   if (rows > 0) chunks_.reserve((size_t(rows) + kChunkRows - 1) / kChunkRows);
 }

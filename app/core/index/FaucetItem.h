@@ -117,6 +117,8 @@ class FaucetIndex {
   FaucetItem& Append();
   // Drops every item row; the header row holds the header texts.
   void Clear();
+  // Drops the rows from `rows` on (the header always stays).
+  void DropRowsFrom(int rows);
   // Room for this many rows, header included, without a new chunk table.
   void Reserve(int rows);
 

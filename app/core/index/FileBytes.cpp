@@ -24,9 +24,7 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
 
 bool CopyFileReplacing(const std::string& from, const std::string& to) noexcept {
   try {
-    const FileRead file = ReadFileBytes(from, kMaxIndexFileBytes);
-    if (!file.ok() || file.missing) return false;
-    return WriteFileAtomic(to, file.bytes).ok();
+    return CopyFileAtomic(from, to, kMaxIndexFileBytes).ok();
   } catch (...) {
     return false;
   }

@@ -29,10 +29,9 @@ IndexUpdate MergeWithBackups(IndexState& state, const std::string& path,
 }  // namespace
 
 void CompactIndex(IndexState& state) {
-  SaveIndex(state, state.files.tmp, false);
-  if (!IsExistingFile(state.files.tmp)) return;
-  LoadIndex(state, state.files.tmp);
-  DeleteFileIfPresent(state.files.tmp);
+  CompactIndexRows(state);
+  // What an interrupted compaction of an older build left.
+  if (!state.files.tmp.empty()) DeleteFileIfPresent(state.files.tmp);
 }
 
 IndexUpdate UpdateIndexFromDownload(IndexState& state, const std::string& downloadedPath,

@@ -12,7 +12,8 @@
 namespace trelio {
 
 // Drops the removed rows, renumbers Position and rebuilds the URL-key table,
-// through a save to index.tmp and a load of it.
+// as a save to index.tmp and a load of it would (CompactIndexRows), in memory;
+// an index.tmp left behind is removed.
 void CompactIndex(IndexState& state);
 
 // What an update from a file did.

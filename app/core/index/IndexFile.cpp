@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "app/core/index/FileBytes.h"
@@ -31,6 +32,20 @@ void MigratePayoutsCount(FaucetItem& item) {
   }
 }
 
+// What a load does to a row of `rows` read from line `r` of a file; true when
+// that left every field as it was read.
+bool FinishLoadedRow(const FaucetIndex& rows, FaucetItem& item, int r, char systemDecimalSeparator,
+                     TIntegerHash& keys) {
+  const uint64_t before = rows.ChangeCount();
+  std::string position = std::to_string(r);
+  if (std::as_const(item)[fPosition] != position) item.Edit(fPosition) = std::move(position);
+  MigratePayoutsCount(item);
+  NormalizePayoutDecimals(item, systemDecimalSeparator);
+  std::string key(StripReferralView(std::as_const(item)[fUrl]));
+  if (!key.empty()) keys.SetItem(std::move(key), r);
+  return rows.ChangeCount() == before;
+}
+
 }  // namespace
 
 IndexFilePaths IndexFilePaths::InFolder(const std::string& dataFolder) {
@@ -48,7 +63,11 @@ void LoadIndex(IndexState& state, const std::string& path, char separator,
   TIntegerHash keys;
   keys.AllowCompaction = state.urlRowMap.AllowCompaction;
   // A line per row at most: room for the rows and their keys at once.
-  const auto lineCount = std::count(bytes.begin(), bytes.end(), '\n') + 1;
+  ptrdiff_t lineCount = 1;
+  for (const char* at = bytes.data();
+       const void* lf = std::memchr(at, '\n', size_t(bytes.data() + bytes.size() - at));
+       ++lineCount)
+    at = static_cast<const char*>(lf) + 1;
   rows.Reserve(int(std::min<ptrdiff_t>(lineCount, INT32_MAX)));
   keys.Reserve(int32_t(std::min<ptrdiff_t>(lineCount, INT32_MAX)));
 
@@ -59,14 +78,10 @@ void LoadIndex(IndexState& state, const std::string& path, char separator,
       lines.Next(line) && separator == ';' && lines.EndedByCrLf() && LineIsWrittenAs(line, header);
   for (int r = 1; lines.Next(line); ++r) {
     FaucetItem& item = rows.Append();
-    SplitIndexLine(line, separator, item);
-    item.Edit(fPosition) = std::to_string(r);
-    MigratePayoutsCount(item);
-    NormalizePayoutDecimals(item, state.systemDecimalSeparator);
-    const FaucetItem& row = item;
-    if (asRead) asRead = lines.EndedByCrLf() && row[fHidden] != "-" && LineIsWrittenAs(line, row);
-    std::string key(StripReferralView(row[fUrl]));
-    if (!key.empty()) keys.SetItem(std::move(key), r);
+    const bool exact = SplitIndexLine(line, separator, item);
+    const bool unchanged = FinishLoadedRow(rows, item, r, state.systemDecimalSeparator, keys);
+    // Exact and unchanged: LineIsWrittenAs(line, row), without a second look.
+    if (asRead) asRead = exact && unchanged && lines.EndedByCrLf() && item[fHidden] != "-";
   }
   asRead = asRead && !lines.CutShort();
 
@@ -76,6 +91,25 @@ void LoadIndex(IndexState& state, const std::string& path, char separator,
     loaded->bytes = std::move(bytes);
     loaded->writtenAsRead = asRead;
   }
+}
+
+void CompactIndexRows(IndexState& state) {
+  FaucetIndex& index = state.index;
+  TIntegerHash keys;
+  keys.AllowCompaction = state.urlRowMap.AllowCompaction;
+  keys.Reserve(int32_t(index.RowCount()));
+  // In place: a kept row moves down over the removed ones before it.
+  int kept = 1;
+  for (int r = 1; r < index.RowCount(); ++r) {
+    if (std::as_const(index).Row(r)[fHidden] == "-") continue;
+    if (kept != r) index.Row(kept) = std::move(index.Row(r));
+    FaucetItem& item = index.Row(kept);
+    TakeWrittenFields(item, state.systemDecimalSeparator);
+    FinishLoadedRow(index, item, kept, state.systemDecimalSeparator, keys);
+    ++kept;
+  }
+  index.DropRowsFrom(kept);
+  state.urlRowMap = std::move(keys);
 }
 
 std::string IndexFileText(const FaucetIndex& index, char systemDecimalSeparator) {

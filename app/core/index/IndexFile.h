@@ -53,6 +53,11 @@ struct LoadedIndexFile {
 void LoadIndex(IndexState& state, const std::string& path, char separator = ';',
                LoadedIndexFile* loaded = nullptr);
 
+// Leaves the index and the URL-key table as a SaveIndex and a LoadIndex of
+// that file would: the removed rows dropped, the others renumbered and with
+// their fields as written and read back.
+void CompactIndexRows(IndexState& state);
+
 // Writes every row not removed ("-") to the file, replacing it whole. With
 // `backup`, copies index.bak over index.bak2 and the file at `path` over
 // index.bak, ignoring failed copies, once the new content is written beside

@@ -1,6 +1,7 @@
 #include "app/core/index/IndexLineWriter.h"
 
 #include <array>
+#include <utility>
 
 #include "app/core/index/IndexText.h"
 
@@ -52,6 +53,20 @@ std::string WithoutUnsafeBytes(FaucetField field, std::string_view text) {
     }
   }
   return out;
+}
+
+void TakeWrittenFields(FaucetItem& row, char systemDecimalSeparator) {
+  for (int f = 0; f < kFaucetFieldCount; ++f) {
+    const FaucetField field = static_cast<FaucetField>(f);
+    const std::string& text = std::as_const(row)[field];
+    const bool decimal = field >= fTotalPayout && field <= fAveragePayout &&
+                         systemDecimalSeparator != '.' &&
+                         text.find(systemDecimalSeparator) != std::string::npos;
+    if (!decimal && !HasUnsafeByte(text)) continue;
+    std::string written = decimal ? NormalizeDecimal(text, systemDecimalSeparator) : text;
+    if (HasUnsafeByte(written)) written = WithoutUnsafeBytes(field, written);
+    row.Edit(field) = std::move(written);
+  }
 }
 
 void AppendIndexLine(std::string& out, const FaucetItem& row, int fieldCount,

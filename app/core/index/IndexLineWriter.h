@@ -13,6 +13,11 @@ namespace trelio {
 // Url and is dropped elsewhere.
 std::string WithoutUnsafeBytes(FaucetField field, std::string_view text);
 
+// Gives each field of `row` the text that AppendIndexLine writes for it and
+// a reader takes back (without unsafe bytes, payouts with "."); a field that
+// stays as it is is not edited.
+void TakeWrittenFields(FaucetItem& row, char systemDecimalSeparator);
+
 // Appends fields 0 to fieldCount - 1 of `row` joined by ";" and ended by
 // CR LF; the payout fields (10 to 15) are written with "." as separator. Each
 // field goes in through WithoutUnsafeBytes, and a text that begins and ends

@@ -28,19 +28,30 @@ bool IndexLineReader::Next(std::string_view& line) {
   return true;
 }
 
-void SplitIndexLine(std::string_view line, char separator, FaucetItem& item) {
+bool SplitIndexLine(std::string_view line, char separator, FaucetItem& item) {
   std::array<std::string, kFaucetFieldCount>& fields = item.EditFields();
-  size_t start = 0;
+  // Every field as it stands, and no more nor fewer of them than the line has.
+  bool exact = true;
+  const char* at = line.data();
+  const char* const end = at + line.size();
+  bool more = true;  // a field starts at `at`
   for (int f = 0; f < kFaucetFieldCount; ++f) {
-    if (start == std::string_view::npos) {
+    if (!more) {
       fields[f].clear();
+      exact = false;
       continue;
     }
-    const size_t end = line.find(separator, start);
-    fields[f].assign(
-        StripQuotes(line.substr(start, end == std::string_view::npos ? end : end - start)));
-    start = end == std::string_view::npos ? end : end + 1;
+    // Fields are short: a loop beats a memchr call per field.
+    const char* stop = at;
+    while (stop != end && *stop != separator) ++stop;
+    const std::string_view piece(at, size_t(stop - at));
+    const std::string_view text = StripQuotes(piece);
+    exact = exact && text.size() == piece.size();
+    fields[f].assign(text);
+    more = stop != end;
+    at = more ? stop + 1 : end;
   }
+  return exact && !more;
 }
 
 bool LineIsWrittenAs(std::string_view line, const FaucetItem& item) {

@@ -27,8 +27,9 @@ class IndexLineReader {
 
 // Fills the fields of `item` from one line, positionally: cut at every
 // separator, each piece without one enclosing pair of double quotes; missing
-// fields are empty and fields after the last one are ignored.
-void SplitIndexLine(std::string_view line, char separator, FaucetItem& item);
+// fields are empty and fields after the last one are ignored. True when the
+// line is exactly the fields joined by the separator, as LineIsWrittenAs tells.
+bool SplitIndexLine(std::string_view line, char separator, FaucetItem& item);
 
 // True when the fields of `item` joined by ";" are exactly `line` and none of
 // them would be written otherwise (quoted): a line written for the row is then

@@ -1,6 +1,7 @@
 #include "app/core/index/IndexMerge.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "app/core/index/FileBytes.h"
@@ -18,6 +19,7 @@ const std::string kRemoved = "-";
 const std::string kHiddenUntilListed = "-1";
 
 void MarkBeforeMerge(FaucetIndex& index, const UpdatingOptions& options) {
+  if (options.hiding != 1 && options.clearing != 1) return;
   for (int r = 1; r < index.RowCount(); ++r) {
     FaucetItem& row = index.Row(r);
     if (row[fLock] == "1") continue;
@@ -51,16 +53,16 @@ std::string TemplateText(const FaucetItem& row) {
 
 void UpdateKnownRow(FaucetItem& known, FaucetItem& listed, const UpdatingOptions& options,
                     char systemDecimalSeparator) {
+  // Swapped, not moved: the next line is split into the old texts' room.
   if (known[fLock].empty()) {
-    for (const FaucetField f : {fName, fUrl, fInterval, fInput})
-      known.Edit(f) = std::move(listed.Edit(f));
+    for (const FaucetField f : {fName, fUrl, fInterval, fInput}) known.Edit(f).swap(listed.Edit(f));
     std::string& hidden = known.Edit(fHidden);
     if (options.showingHidden == 1 || hidden == kRemoved)
       hidden.clear();
     else if (hidden == kHiddenUntilListed)
       hidden = kHidden;
   } else {
-    known.Edit(fUrl) = std::move(listed.Edit(fUrl));
+    known.Edit(fUrl).swap(listed.Edit(fUrl));
   }
   NormalizePayoutDecimals(known, systemDecimalSeparator);
 }
@@ -148,10 +150,11 @@ void MergeIndexText(IndexState& state, std::string_view bytes, char separator,
   std::string_view line;
   lines.Next(line);  // the header is not compared
   FaucetItem listed;
+  std::string key;
   while (lines.Next(line)) {
     SplitIndexLine(line, separator, listed);
     const int slot = index.RowCount();
-    const std::string key = StripReferral(listed[fUrl]);
+    key.assign(StripReferralView(listed[fUrl]));
 
     const std::string& currency = listed[fCurrency];
     if (!currency.empty() && currency.front() == '*') {
@@ -160,12 +163,10 @@ void MergeIndexText(IndexState& state, std::string_view bytes, char separator,
     }
 
     if (key.empty()) continue;
-    if (urlRowMap.Exists(key)) {
-      const int known = urlRowMap.GetItem(key);
-      if (known >= 1 && known < slot) {
-        UpdateKnownRow(index.Row(known), listed, options, state.systemDecimalSeparator);
-        continue;
-      }
+    if (const std::optional<int32_t> known = urlRowMap.Find(key);
+        known && *known >= 1 && *known < slot) {
+      UpdateKnownRow(index.Row(*known), listed, options, state.systemDecimalSeparator);
+      continue;
     }
     listed.Edit(fPosition) = std::to_string(slot);
     index.Append() = std::move(listed);
