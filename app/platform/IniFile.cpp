@@ -285,14 +285,14 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int32
 }
 
 Outcome IniFile::Flush() {
-  if (!writeError_.empty()) return {writeError_};
+  if (!writeError_.empty()) return {writeError_, std::nullopt};
   if (!dirty_) return {};
   if (!loadError_.ok()) {
     Outcome kept = loadError_;
     if (kept.file) kept.file->leftAsItWas = true;
     return kept;
   }
-  if (path_.empty()) return {"Cannot write an INI file without a path"};
+  if (path_.empty()) return {"Cannot write an INI file without a path", std::nullopt};
   Outcome written = WriteFileAtomic(path_, text_);
   if (written.ok()) dirty_ = false;
   return written;

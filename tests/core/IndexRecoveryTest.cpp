@@ -187,7 +187,9 @@ TEST_F(IndexRecoveryTest, ALoadKnowsWhenASaveWritesTheFileBack) {
       const bool same = IndexFileText(index, separator) == c.file;
       EXPECT_EQ(loaded.writtenAsRead, c.writtenAsRead) << c.what << " " << separator;
       // Never claimed when it is not so.
-      if (loaded.writtenAsRead) EXPECT_TRUE(same) << c.what;
+      if (loaded.writtenAsRead) {
+        EXPECT_TRUE(same) << c.what;
+      }
     }
   }
   // A payout written with the user's separator is changed by the load.

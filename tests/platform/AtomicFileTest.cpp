@@ -121,7 +121,9 @@ TEST(AtomicFileTest, ACopyHoldsTheBytesAndStaysApartFromItsSource) {
     ASSERT_TRUE(CopyFileAtomic(from, to, 100).ok());
     EXPECT_EQ(ReadBytes(to), "source");
     EXPECT_EQ(fs::is_symlink(to), setup == kTargetIsLink);
-    if (setup != kNoTarget) EXPECT_EQ(fs::status(to).permissions(), mode);
+    if (setup != kNoTarget) {
+      EXPECT_EQ(fs::status(to).permissions(), mode);
+    }
 
     // The program's own write, and one in place through another name.
     ASSERT_TRUE(WriteFileAtomic(from, "replaced").ok());

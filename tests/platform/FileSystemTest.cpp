@@ -51,7 +51,9 @@ TEST(FileSystemTest, ReadTakesEveryByteWhateverTheSize) {
     EXPECT_EQ(read.bytes, bytes) << size;
     const FileRead bounded = ReadFileBytes(dir / "f", size);
     EXPECT_TRUE(bounded.ok()) << size;
-    if (size > 0) EXPECT_FALSE(ReadFileBytes(dir / "f", size - 1).ok()) << size;
+    if (size > 0) {
+      EXPECT_FALSE(ReadFileBytes(dir / "f", size - 1).ok()) << size;
+    }
   }
 }
 
