@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "app/core/index/UrlKey.h"
+#include "bench/RunFolders.h"
 #include "tests/support/window/DemoWindow.h"
 
 namespace trelio {
@@ -110,16 +111,8 @@ BENCHMARK(BM_FreshLoadOfTheFaucets)->UseManualTime()->Unit(benchmark::kMilliseco
 // before the process ends; so must the demo server.
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The window's data, settings and the engine's caches go to a folder of
-  // the run's own, never to the user's.
   QTemporaryDir folders;
-  for (const char* name :
-       {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
-    const QString folder = folders.filePath(QString::fromLatin1(name).toLower());
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv(name, QFile::encodeName(folder));
-  }
+  trelio::UseFoldersOfTheRun(folders);
   trelio::WebEngineRuntime::PrepareProcess();
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);

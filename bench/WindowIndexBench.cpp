@@ -23,6 +23,7 @@
 #include "app/widgets/FaucetListBox.h"
 #include "app/window/Unit1.h"
 #include "bench/IndexBenchData.h"
+#include "bench/RunFolders.h"
 #include "tests/support/window/FakeBrowser.h"
 
 namespace trelio {
@@ -163,15 +164,8 @@ BENCHMARK(BM_LoadIndexOfTheSameFile)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The window's data, settings and caches go to a folder of the run's own.
   QTemporaryDir folders;
-  for (const char* name :
-       {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
-    const QString folder = folders.filePath(QString::fromLatin1(name).toLower());
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv(name, QFile::encodeName(folder));
-  }
+  trelio::UseFoldersOfTheRun(folders);
   trelio::Application app(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
