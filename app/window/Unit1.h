@@ -515,8 +515,6 @@ class TForm1 : public QMainWindow {
   void ToggleCoinTab(int tab);
   void ShowCoinTab(int tab, bool shown);
   void OpenCoinHomePage(int tab);
-  void CoinLabelReleased(int tab);
-  void AddressEditReleased(int tab);
 
   void RestoreWindowState();
   // Takes the folder's lock and answers the calls of later starts; false

@@ -8,6 +8,7 @@
 #include <QtTest/QTest>
 
 #include "tests/support/window/DemoWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -201,7 +202,7 @@ TEST_F(BrowsingWebEngineTest, AFaucetAtAPercentEncodedAddressGetsItsPayout) {
 TEST_F(BrowsingWebEngineTest, GoBackToAnotherCoinsFaucetFillsInThatCoinsWallet) {
   const QString btc = QString::fromUtf8(DemoWindow::kAddress);
   const QString ltc = QStringLiteral("LDemoLitecoinAddress");
-  w.form->Coins[1].Panel->AddressEdit->setText(ltc);
+  test::AddressEditAt(*w.form, 1)->setText(ltc);
   const auto inputsAre = [&](const QString& inputs) {
     return test::WaitUntil([&] { return w.TextInputs(Active(), ActiveRecorder()) == inputs; },
                            30000);

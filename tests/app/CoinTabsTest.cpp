@@ -12,6 +12,7 @@
 #include "app/widgets/PanelStatusBar.h"
 #include "tests/support/window/MouseRelease.h"
 #include "tests/support/window/StartedWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -33,14 +34,14 @@ TEST_F(CoinTabsTest, HidingTheActiveTabActivatesItsNeighbourWithoutATabChange) {
     f.PageControl1->setCurrentIndex(c.active);  // as the user would
     const QString caption = f.NewItem1->text();
     f.Edit5->setText("kept");
-    f.Coins[c.active].MenuItem->trigger();
+    test::CoinMenuItemAt(f, c.active)->trigger();
     EXPECT_FALSE(f.PageControl1->isTabVisible(c.active));
     EXPECT_EQ(f.PageControl1->currentIndex(), c.next) << c.active;
     // Not a tab change: the detail area and the caption stay.
     EXPECT_EQ(f.NewItem1->text(), caption);
     EXPECT_EQ(f.Edit5->text(), "kept");
   }
-  f.Coins[2].MenuItem->trigger();
+  test::CoinMenuItemAt(f, 2)->trigger();
   EXPECT_TRUE(f.PageControl1->isTabVisible(2));
   EXPECT_EQ(f.PageControl1->currentIndex(), 17);
 }
@@ -72,7 +73,7 @@ TEST_F(CoinTabsTest, EachCoinsControlsActOnThatCoin) {
   const auto lockedTabs = [&] {
     std::vector<int> locked;
     for (int tab = 0; tab < kCoinCount; ++tab)
-      if (f.Coins[tab].Panel->AddressEdit->isReadOnly()) locked.push_back(tab);
+      if (test::AddressEditAt(f, tab)->isReadOnly()) locked.push_back(tab);
     return locked;
   };
   const auto hiddenTabs = [&] {
@@ -82,23 +83,23 @@ TEST_F(CoinTabsTest, EachCoinsControlsActOnThatCoin) {
     return hidden;
   };
   for (int tab = 0; tab < kCoinCount; ++tab) {
-    const CoinWidgets& w = f.Coins[tab];
-    EXPECT_EQ(kCoins[w.coin].tab, tab);
-    EXPECT_EQ(w.Panel->AddressEdit->objectName().toStdString(),
-              kCoins[w.coin].components.addressEdit);
+    // The controls on the tab are those of the coin the tab row puts there.
+    QLineEdit* edit = test::AddressEditAt(f, tab);
+    EXPECT_EQ(edit->parentWidget(), test::CoinPanelAt(f, tab));
+    EXPECT_EQ(test::CoinPanelAt(f, tab)->parentWidget(), f.PageControl1->widget(tab));
 
-    w.Panel->LockButton->click();
+    test::LockButtonAt(f, tab)->click();
     EXPECT_EQ(lockedTabs(), std::vector<int>{tab});
     // A release over the locked edit selects its text, ready to be copied.
-    w.Panel->AddressEdit->setText("address");
-    test::Release(w.Panel->AddressEdit);
-    EXPECT_EQ(w.Panel->AddressEdit->selectedText(), "address") << tab;
-    w.Panel->LockButton->click();
+    edit->setText("address");
+    test::Release(edit);
+    EXPECT_EQ(edit->selectedText(), "address") << tab;
+    test::LockButtonAt(f, tab)->click();
     EXPECT_TRUE(lockedTabs().empty());
 
-    w.MenuItem->trigger();
+    test::CoinMenuItemAt(f, tab)->trigger();
     EXPECT_EQ(hiddenTabs(), std::vector<int>{tab});
-    w.MenuItem->trigger();
+    test::CoinMenuItemAt(f, tab)->trigger();
     EXPECT_TRUE(hiddenTabs().empty());
   }
 }
@@ -128,7 +129,7 @@ TEST_F(CoinTabsTest, KeysAndWheelMoveOnlyBetweenShownTabs) {
         if (lines.pixel(x, y) != lines.pixel(0, 0)) return false;
     return true;
   };
-  QWidget* edit = f.Coins[10].Panel->AddressEdit;
+  QWidget* edit = test::AddressEditAt(f, 10);
   const struct {
     const char* what;
     int from;

@@ -21,6 +21,7 @@
 #include "app/window/Unit1.h"
 #include "tests/support/window/FakeBrowser.h"
 #include "tests/support/window/MouseRelease.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -184,13 +185,13 @@ TEST_F(MainWindowTest, LayoutAtItsDesignSizes) {
     EXPECT_EQ(form->PageControl1->tabText(i).toStdString(), CoinAtTab(i).name);
     EXPECT_FALSE(form->PageControl1->tabIcon(i).isNull());
   }
-  const CoinPanel* bitcoin = form->Coins[0].Panel;
+  const CoinPanel* bitcoin = test::CoinPanelAt(*form, 0);
   EXPECT_EQ(bitcoin->height(), 60);
-  EXPECT_EQ(bitcoin->AddressEdit->geometry(), QRect(32, 32, 500, 20));
-  EXPECT_EQ(bitcoin->LockButton->geometry(), QRect(8, 32, 21, 21));
-  EXPECT_EQ(bitcoin->NameLabel->pos(), QPoint(53, 8));
-  EXPECT_EQ(bitcoin->Banner->geometry(), QRect(bitcoin->width() - 175, 0, 175, 60));
-  EXPECT_FALSE(bitcoin->Banner->pixmap().isNull());
+  EXPECT_EQ(test::AddressEditAt(*form, 0)->geometry(), QRect(32, 32, 500, 20));
+  EXPECT_EQ(test::LockButtonAt(*form, 0)->geometry(), QRect(8, 32, 21, 21));
+  EXPECT_EQ(test::NameLabelAt(*form, 0)->pos(), QPoint(53, 8));
+  EXPECT_EQ(test::BannerAt(*form, 0)->geometry(), QRect(bitcoin->width() - 175, 0, 175, 60));
+  EXPECT_FALSE(test::BannerAt(*form, 0)->pixmap().isNull());
   EXPECT_FALSE(form->FavBitmap.isNull());
 }
 
@@ -330,29 +331,30 @@ TEST_F(MainWindowTest, CoinTabMenuNeverHidesTheLastTab) {
 }
 
 TEST_F(MainWindowTest, LockButtonTogglesTheAddressEdit) {
-  CoinPanel* panel = form->Coins[0].Panel;
+  QLineEdit* edit = test::AddressEditAt(*form, 0);
+  QToolButton* lock = test::LockButtonAt(*form, 0);
   // The colour drawn, past the end of the text: what the user sees.
-  const auto drawn = [panel] {
-    const QImage image = panel->AddressEdit->grab().toImage();
+  const auto drawn = [edit] {
+    const QImage image = edit->grab().toImage();
     return image.pixelColor(image.width() - 3, image.height() / 2).name().toStdString();
   };
   const QString text = QStringLiteral("1BoatSLRHtKNngkdXEeobR76b53LETtpyT");
-  panel->AddressEdit->setText(text);
+  edit->setText(text);
   const qint64 locked = form->ImageList2.Image(0).cacheKey();
   const qint64 unlocked = form->ImageList2.Image(1).cacheKey();
-  EXPECT_EQ(panel->LockButton->icon().cacheKey(), unlocked);
-  panel->LockButton->click();
-  EXPECT_TRUE(panel->AddressEdit->isReadOnly());
-  EXPECT_EQ(panel->AddressEdit->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+  EXPECT_EQ(lock->icon().cacheKey(), unlocked);
+  lock->click();
+  EXPECT_TRUE(edit->isReadOnly());
+  EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
   EXPECT_EQ(drawn(), "#c0c0c0");
-  EXPECT_EQ(panel->LockButton->icon().cacheKey(), locked);
-  Release(panel->AddressEdit, Qt::RightButton);  // a locked edit selects all
-  EXPECT_EQ(panel->AddressEdit->selectedText(), text);
-  panel->LockButton->click();
-  EXPECT_FALSE(panel->AddressEdit->isReadOnly());
-  EXPECT_EQ(panel->AddressEdit->palette().color(QPalette::Base), QColor(Qt::white));
+  EXPECT_EQ(lock->icon().cacheKey(), locked);
+  Release(edit, Qt::RightButton);  // a locked edit selects all
+  EXPECT_EQ(edit->selectedText(), text);
+  lock->click();
+  EXPECT_FALSE(edit->isReadOnly());
+  EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(Qt::white));
   EXPECT_EQ(drawn(), "#ffffff");
-  EXPECT_EQ(panel->AddressEdit->text(), text);
+  EXPECT_EQ(edit->text(), text);
 }
 
 TEST_F(MainWindowTest, TabChangeResetsTheDetailAreaAndNamesTheNewItem) {

@@ -14,6 +14,7 @@
 #include "tests/support/EndedProcess.h"
 #include "tests/support/window/EventLoopWait.h"
 #include "tests/support/window/StartedWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -58,22 +59,21 @@ TEST_F(StartupTest, WindowShowsWhatTheSettingsSay) {
     const bool shown = tab == Tab("Bitcoin") || tab == Tab("Litecoin") || tab == Tab("Monero") ||
                        tab == Tab("Tron");
     EXPECT_EQ(f.PageControl1->isTabVisible(tab), shown) << tab;
-    EXPECT_EQ(f.Coins[tab].MenuItem->isChecked(), shown) << tab;
+    EXPECT_EQ(test::CoinMenuItemAt(f, tab)->isChecked(), shown) << tab;
   }
   EXPECT_EQ(f.PageControl1->currentIndex(), Tab("Tron"));  // 25 clamped to the last page
   EXPECT_EQ(f.NewItem1->text(), "New Tron item");
 
-  QLineEdit* monero = f.Coins[Tab("Monero")].Panel->AddressEdit;
-  QLineEdit* litecoin = f.Coins[Tab("Litecoin")].Panel->AddressEdit;
+  QLineEdit* monero = test::AddressEditAt(f, Tab("Monero"));
+  QLineEdit* litecoin = test::AddressEditAt(f, Tab("Litecoin"));
   EXPECT_TRUE(monero->isReadOnly());
   EXPECT_EQ(monero->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
-  EXPECT_EQ(f.Coins[Tab("Monero")].Panel->LockButton->icon().cacheKey(),
+  EXPECT_EQ(test::LockButtonAt(f, Tab("Monero"))->icon().cacheKey(),
             f.ImageList2.Image(0).cacheKey());
   EXPECT_FALSE(litecoin->isReadOnly());  // only exactly "1" locks
-  EXPECT_EQ(f.Coins[Tab("Litecoin")].Panel->LockButton->icon().cacheKey(),
+  EXPECT_EQ(test::LockButtonAt(f, Tab("Litecoin"))->icon().cacheKey(),
             f.ImageList2.Image(1).cacheKey());
-  EXPECT_EQ(f.Coins[Tab("Bitcoin")].Panel->AddressEdit->text(),
-            "1BoatSLRHtKNngkdXEeobR76b53LETtpyT");
+  EXPECT_EQ(test::AddressEditAt(f, Tab("Bitcoin"))->text(), "1BoatSLRHtKNngkdXEeobR76b53LETtpyT");
 
   EXPECT_TRUE(f.ToolButton1->isChecked());
   EXPECT_TRUE(f.Showhiddenitems1->isChecked());
@@ -107,7 +107,7 @@ TEST_F(StartupTest, WithNoTabSwitchedOnTheBitcoinTabShows) {
   TForm1& f = Start();
   for (int tab = 0; tab < kCoinCount; ++tab) {
     EXPECT_EQ(f.PageControl1->isTabVisible(tab), tab == 0) << tab;
-    EXPECT_EQ(f.Coins[tab].MenuItem->isChecked(), tab == 0) << tab;
+    EXPECT_EQ(test::CoinMenuItemAt(f, tab)->isChecked(), tab == 0) << tab;
   }
   EXPECT_EQ(f.PageControl1->currentIndex(), 0);
 }
@@ -167,12 +167,12 @@ TEST_F(StartupTest, StoredBoundsAreUsedOnlyWhenTheyFitThePrimaryScreen) {
 TEST_F(StartupTest, FirstRunCopiesTheSettingsBesideTheProgramOnce) {
   const QString beside = options.programFolder + QStringLiteral("/settings.ini");
   Write(beside, "[Addresses]\r\nDogecoin=DFirst\r\n");
-  EXPECT_EQ(Start().Coins[Tab("Dogecoin")].Panel->AddressEdit->text(), "DFirst");
+  EXPECT_EQ(test::AddressEditAt(Start(), Tab("Dogecoin"))->text(), "DFirst");
   Stop();
   EXPECT_NE(Read(Data("settings.ini")).find("Dogecoin=DFirst"), std::string::npos);
 
   Write(beside, "[Addresses]\r\nDogecoin=DSecond\r\n");
-  EXPECT_EQ(Start().Coins[Tab("Dogecoin")].Panel->AddressEdit->text(), "DFirst");
+  EXPECT_EQ(test::AddressEditAt(Start(), Tab("Dogecoin"))->text(), "DFirst");
   EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -231,10 +231,10 @@ TEST_F(StartupTest, ShutdownWritesSettingsAndIndexWithBackups) {
         "Width=1000\r\nHeight=700\r\n");
   TForm1& f = Start();
   f.StringGrid1.Row(1).Edit(fName) = "Moon changed";
-  f.Coins[Tab("Litecoin")].Panel->AddressEdit->setText("LAddress");
-  f.Coins[Tab("Litecoin")].Panel->LockButton->click();
+  test::AddressEditAt(f, Tab("Litecoin"))->setText("LAddress");
+  test::LockButtonAt(f, Tab("Litecoin"))->click();
   f.PageControl1->setCurrentIndex(Tab("Dash"));
-  f.Coins[Tab("Tron")].MenuItem->trigger();  // hidden
+  test::CoinMenuItemAt(f, Tab("Tron"))->trigger();  // hidden
   f.Singlelineview1->trigger();
   f.Sortinginorderbytotalpayout1->trigger();
   f.Clearingbeforeupdating1->trigger();
@@ -354,7 +354,7 @@ TEST_F(StartupTest, SessionEndSignalClosesTheWindowAndShutdownSaves) {
   // waits, must not expire it before the shutdown saves.
   f.StringGrid1.Row(1).Edit(fCompleted) = "1";
   f.StringGrid1.Row(1).Edit(fTimestamp) = std::to_string(NowSeconds());
-  f.Coins[Tab("Dash")].Panel->AddressEdit->setText("XDash");
+  test::AddressEditAt(f, Tab("Dash"))->setText("XDash");
   {
     SessionEndSignals sessionEnd([&f] { f.close(); });
     raise(SIGTERM);

@@ -22,6 +22,7 @@
 #include "tests/support/DemoServerProcess.h"
 #include "tests/support/TestHttpServer.h"
 #include "tests/support/window/EventLoopWait.h"
+#include "tests/support/window/Widget.h"
 
 // Readable QStrings in test failures.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -73,7 +74,7 @@ class DemoWindow {
     form = std::make_unique<TForm1>(runtime, std::move(options));
     if (form->StringGrid1.RowCount() < 2) throw std::runtime_error("demo index not imported");
     form->PageControl1->setCurrentIndex(0);
-    form->Coins[0].Panel->AddressEdit->setText(QString::fromUtf8(kAddress));
+    test::AddressEditAt(*form, 0)->setText(QString::fromUtf8(kAddress));
     // The index's own order.
     form->Settings.sortBy = 0;
     form->Settings.order = 0;
