@@ -19,6 +19,7 @@
 #include "app/core/index/IndexMerge.h"
 #include "app/core/index/IndexRecovery.h"
 #include "app/core/items/ItemActions.h"
+#include "app/core/items/ItemEdits.h"
 #include "app/core/settings/AppSettings.h"
 #include "app/core/settings/DataFolder.h"
 #include "app/platform/FolderLock.h"
@@ -80,39 +81,6 @@ class TForm1 : public QMainWindow {
 
   static constexpr int VersionNumber = kVersionNumber;
 
-  // Layout.
-  QTabWidget* PageControl1 = nullptr;
-  QSplitter* Splitter2 = nullptr;
-  QWidget* Panel1 = nullptr;
-  QSplitter* Splitter1 = nullptr;
-  QWidget* Panel3 = nullptr;
-  QToolBar* ToolBar1 = nullptr;
-  QToolButton* ToolButton1 = nullptr;
-  QToolButton* ToolButton2 = nullptr;
-  QToolButton* ToolButton5 = nullptr;
-  FaucetListBox* ListBox1 = nullptr;
-  PanelStatusBar* StatusBar2 = nullptr;
-  DetailPanel* Panel2 = nullptr;
-  QToolBar* ToolBar2 = nullptr;
-  QToolButton* ToolButton7 = nullptr;
-  QToolButton* ToolButton9 = nullptr;
-  QToolButton* ToolButton10 = nullptr;
-  QLineEdit* Edit7 = nullptr;
-  EditSplitter* Splitter3 = nullptr;
-  QToolButton* ToolButton6 = nullptr;
-  QToolButton* SpeedButton5 = nullptr;
-  QLineEdit* Edit5 = nullptr;
-  EditSplitter* Splitter4 = nullptr;
-  QLineEdit* Edit6 = nullptr;
-  EditSplitter* Splitter5 = nullptr;
-  QLineEdit* Edit8 = nullptr;
-  EditSplitter* Splitter6 = nullptr;
-  QToolButton* ToolButton15 = nullptr;
-  PanelStatusBar* StatusBar1 = nullptr;
-  QPlainTextEdit* MemoJsInsertAdr = nullptr;
-  QPlainTextEdit* MemoJsDetectInterval = nullptr;
-  std::array<CoinWidgets, kCoinCount> Coins;
-
   // The two browser windows; WebBrowser1 starts as the active one.
   std::unique_ptr<EmbeddedBrowser> WebBrowser1;
   std::unique_ptr<EmbeddedBrowser> WebBrowser2;
@@ -131,74 +99,6 @@ class TForm1 : public QMainWindow {
   // window) and the browse commands.
   std::unique_ptr<BrowsingController> Browsing;
 
-  // Main menu: one item without caption, shown by its icon.
-  QMenu* File1 = nullptr;
-  QAction* NewItem1 = nullptr;
-  QAction* Updateindex1 = nullptr;
-  QAction* Load2 = nullptr;
-  QMenu* Updatingoptions1 = nullptr;
-  QAction* Updatingwithshowinghiddenitems1 = nullptr;
-  QAction* Hidingbeforeupdate1 = nullptr;
-  QAction* Clearingbeforeupdating1 = nullptr;
-  QMenu* List1 = nullptr;
-  QAction* Refresh2 = nullptr;
-  QAction* Defaultsorting1 = nullptr;
-  QAction* Sortinginorderbylastpayout2 = nullptr;
-  QAction* Sortinginorderbymovingaveragepayout1 = nullptr;
-  QAction* Sortinginorderbyaveragepayout2 = nullptr;
-  QAction* Sortinginorderbytotalpayout2 = nullptr;
-  QAction* Sortinginorderbyinterval2 = nullptr;
-  QAction* Sortinginalphabeticalorder2 = nullptr;
-  QAction* Ascendingorder2 = nullptr;
-  QAction* Descendingorder2 = nullptr;
-  QAction* Showhiddenitems2 = nullptr;
-  QAction* Hiddenitemsalwaysbelow1 = nullptr;
-  QAction* Singlelineview2 = nullptr;
-  QAction* Save1 = nullptr;
-  QAction* SaveFullIndextofile1 = nullptr;
-  QAction* ClearIndex1 = nullptr;
-  QAction* About1 = nullptr;
-  QAction* HomePage1 = nullptr;
-  QAction* Feedback1 = nullptr;
-  QAction* Settings1 = nullptr;
-  QMenu* Language1 = nullptr;
-  QAction* Language2 = nullptr;
-  QAction* N12 = nullptr;
-  QAction* Exit1 = nullptr;
-
-  // Item menu of the list.
-  QMenu* PopupMenu1 = nullptr;
-  QAction* Load1 = nullptr;
-  QAction* Nocompleted1 = nullptr;
-  QAction* Hide1 = nullptr;
-  QAction* Addtofavorites1 = nullptr;
-  QAction* Remove1 = nullptr;
-
-  // List view options; these items carry the state, the main-menu twins
-  // only mirror it.
-  QMenu* PopupMenu2 = nullptr;
-  QAction* Refresh1 = nullptr;
-  QAction* Withoutsorting1 = nullptr;
-  QAction* Sortinginorderbylastpayout1 = nullptr;
-  QAction* Sortinginorderbymovedaverage1 = nullptr;
-  QAction* Sortinginorderbyaveragepayout1 = nullptr;
-  QAction* Sortinginorderbytotalpayout1 = nullptr;
-  QAction* sortedinascendingorderbyinterval1 = nullptr;
-  QAction* sortinginalphabeticalorder1 = nullptr;
-  QAction* Ascendingorder1 = nullptr;
-  QAction* Descendingorder1 = nullptr;
-  QAction* Showhiddenitems1 = nullptr;
-  QAction* Hiddenpointsalwaysbelow1 = nullptr;
-  QAction* Singlelineview1 = nullptr;
-
-  // Coin tab menu.
-  QMenu* PopupMenu3 = nullptr;
-
-  // Each makes its dialog when it is first shown.
-  FileDialogComponent* OpenDialog1 = nullptr;
-  FileDialogComponent* SaveDialog1 = nullptr;
-  FileDialogComponent* SaveDialog2 = nullptr;
-
   ImageList ImageList1, ImageList2, ImageList3, ImageList4, ImageList5;
   QPixmap BannerBitmap;  // "fh"
   QPixmap FavBitmap;     // "fav"
@@ -207,8 +107,6 @@ class TForm1 : public QMainWindow {
   bool LockForUpdate = false;
   QString VersionText;
   QString SortDescription;
-  // Each item of the options pop-up menu with its twin in the main menu.
-  std::vector<std::pair<QAction*, QAction*>> OptionTwins;
 
   EmbeddedBrowser* ActiveBrowser() const;
   EmbeddedBrowser* InactiveBrowser() const;
@@ -501,6 +399,117 @@ class TForm1 : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The window's own parts: the browsing view and the dialogs it opens.
+  friend class FormBrowsingView;
+  friend class TAboutBox;
+  friend class TOKBottomDlg;
+  friend class TOKBottomDlg1;
+
+  // The widgets, menus and dialogs. Tests reach them by their object names.
+  // Layout.
+  QTabWidget* PageControl1 = nullptr;
+  QSplitter* Splitter2 = nullptr;
+  QWidget* Panel1 = nullptr;
+  QSplitter* Splitter1 = nullptr;
+  QWidget* Panel3 = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QToolButton* ToolButton1 = nullptr;
+  QToolButton* ToolButton2 = nullptr;
+  QToolButton* ToolButton5 = nullptr;
+  FaucetListBox* ListBox1 = nullptr;
+  PanelStatusBar* StatusBar2 = nullptr;
+  DetailPanel* Panel2 = nullptr;
+  QToolBar* ToolBar2 = nullptr;
+  QToolButton* ToolButton7 = nullptr;
+  QToolButton* ToolButton9 = nullptr;
+  QToolButton* ToolButton10 = nullptr;
+  QLineEdit* Edit7 = nullptr;
+  EditSplitter* Splitter3 = nullptr;
+  QToolButton* ToolButton6 = nullptr;
+  QToolButton* SpeedButton5 = nullptr;
+  QLineEdit* Edit5 = nullptr;
+  EditSplitter* Splitter4 = nullptr;
+  QLineEdit* Edit6 = nullptr;
+  EditSplitter* Splitter5 = nullptr;
+  QLineEdit* Edit8 = nullptr;
+  EditSplitter* Splitter6 = nullptr;
+  QToolButton* ToolButton15 = nullptr;
+  PanelStatusBar* StatusBar1 = nullptr;
+  QPlainTextEdit* MemoJsInsertAdr = nullptr;
+  QPlainTextEdit* MemoJsDetectInterval = nullptr;
+  std::array<CoinWidgets, kCoinCount> Coins;
+
+  // Main menu: one item without caption, shown by its icon.
+  QMenu* File1 = nullptr;
+  QAction* NewItem1 = nullptr;
+  QAction* Updateindex1 = nullptr;
+  QAction* Load2 = nullptr;
+  QMenu* Updatingoptions1 = nullptr;
+  QAction* Updatingwithshowinghiddenitems1 = nullptr;
+  QAction* Hidingbeforeupdate1 = nullptr;
+  QAction* Clearingbeforeupdating1 = nullptr;
+  QMenu* List1 = nullptr;
+  QAction* Refresh2 = nullptr;
+  QAction* Defaultsorting1 = nullptr;
+  QAction* Sortinginorderbylastpayout2 = nullptr;
+  QAction* Sortinginorderbymovingaveragepayout1 = nullptr;
+  QAction* Sortinginorderbyaveragepayout2 = nullptr;
+  QAction* Sortinginorderbytotalpayout2 = nullptr;
+  QAction* Sortinginorderbyinterval2 = nullptr;
+  QAction* Sortinginalphabeticalorder2 = nullptr;
+  QAction* Ascendingorder2 = nullptr;
+  QAction* Descendingorder2 = nullptr;
+  QAction* Showhiddenitems2 = nullptr;
+  QAction* Hiddenitemsalwaysbelow1 = nullptr;
+  QAction* Singlelineview2 = nullptr;
+  QAction* Save1 = nullptr;
+  QAction* SaveFullIndextofile1 = nullptr;
+  QAction* ClearIndex1 = nullptr;
+  QAction* About1 = nullptr;
+  QAction* HomePage1 = nullptr;
+  QAction* Feedback1 = nullptr;
+  QAction* Settings1 = nullptr;
+  QMenu* Language1 = nullptr;
+  QAction* Language2 = nullptr;
+  QAction* N12 = nullptr;
+  QAction* Exit1 = nullptr;
+
+  // Item menu of the list.
+  QMenu* PopupMenu1 = nullptr;
+  QAction* Load1 = nullptr;
+  QAction* Nocompleted1 = nullptr;
+  QAction* Hide1 = nullptr;
+  QAction* Addtofavorites1 = nullptr;
+  QAction* Remove1 = nullptr;
+
+  // List view options; these items carry the state, the main-menu twins
+  // only mirror it.
+  QMenu* PopupMenu2 = nullptr;
+  QAction* Refresh1 = nullptr;
+  QAction* Withoutsorting1 = nullptr;
+  QAction* Sortinginorderbylastpayout1 = nullptr;
+  QAction* Sortinginorderbymovedaverage1 = nullptr;
+  QAction* Sortinginorderbyaveragepayout1 = nullptr;
+  QAction* Sortinginorderbytotalpayout1 = nullptr;
+  QAction* sortedinascendingorderbyinterval1 = nullptr;
+  QAction* sortinginalphabeticalorder1 = nullptr;
+  QAction* Ascendingorder1 = nullptr;
+  QAction* Descendingorder1 = nullptr;
+  QAction* Showhiddenitems1 = nullptr;
+  QAction* Hiddenpointsalwaysbelow1 = nullptr;
+  QAction* Singlelineview1 = nullptr;
+
+  // Coin tab menu.
+  QMenu* PopupMenu3 = nullptr;
+
+  // Each makes its dialog when it is first shown.
+  FileDialogComponent* OpenDialog1 = nullptr;
+  FileDialogComponent* SaveDialog1 = nullptr;
+  FileDialogComponent* SaveDialog2 = nullptr;
+
+  // Each item of the options pop-up menu with its twin in the main menu.
+  std::vector<std::pair<QAction*, QAction*>> OptionTwins;
+
   void CreateLayout();
   void CreateListColumn();
   void CreateDetailArea();
@@ -515,6 +524,10 @@ class TForm1 : public QMainWindow {
   void ToggleCoinTab(int tab);
   void ShowCoinTab(int tab, bool shown);
   void OpenCoinHomePage(int tab);
+
+  // The four detail edits, and the checked values shown in them.
+  ItemEdits DetailEdits() const;
+  void ShowCheckedEdits(const ItemEdits& edits);
 
   void RestoreWindowState();
   // Takes the folder's lock and answers the calls of later starts; false

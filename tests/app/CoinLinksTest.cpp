@@ -59,8 +59,8 @@ TEST_F(CoinLinksTest, CoinNameOpensItsProjectAndEveryBannerTheService) {
 
 TEST_F(CoinLinksTest, HomePageAndFeedbackOpenTheMakersPages) {
   env.Set(kMakerServerVariable, "127.0.0.1:8080");
-  form->HomePage1->trigger();
-  form->Feedback1->trigger();
+  test::Widget<QAction>(*form, "HomePage1")->trigger();
+  test::Widget<QAction>(*form, "Feedback1")->trigger();
   EXPECT_EQ(opened.urls,
             QStringList({"http://127.0.0.1:8080/trelio.php", "http://127.0.0.1:8080/mail.php"}));
 }

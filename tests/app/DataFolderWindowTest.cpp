@@ -118,7 +118,9 @@ TEST_F(NoDataFolderTest, TheFirstShowFetchesNothingAndUpdateIndexSaysWhy) {
   // The data folder's own message, and no download that could not be kept.
   EXPECT_EQ(errors.size(), 1) << errors.join(QLatin1Char('\n')).toStdString();
   EXPECT_EQ(server.RequestCount(), 0u);
-  EXPECT_FALSE(form->StatusBar2->PanelText(0).contains(QStringLiteral("Cannot")));
+  EXPECT_FALSE(test::Widget<PanelStatusBar>(*form, "StatusBar2")
+                   ->PanelText(0)
+                   .contains(QStringLiteral("Cannot")));
 
   form->Updateindex1Click();
   EXPECT_EQ(server.RequestCount(), 0u);

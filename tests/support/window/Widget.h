@@ -2,11 +2,10 @@
 // object names, the names the user-facing forms and language files use.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QToolButton>
@@ -19,17 +18,18 @@
 
 namespace trelio::test {
 
-// The child of owner with that object name and type; a missing one fails the
-// test at once rather than crashing it later.
+// The one child of owner with that object name and type; none or more than
+// one throws, which fails the test at once rather than crashing it later.
 template <class T>
 T* Widget(const QObject& owner, std::string_view name) {
   const QString objectName = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-  T* found = owner.findChild<T*>(objectName);
-  if (!found) {
-    ADD_FAILURE() << "no child named " << std::string(name);
-    throw std::runtime_error("no child named " + std::string(name));
+  const QList<T*> found = owner.findChildren<T*>(objectName);
+  if (found.size() != 1) {
+    const std::string why =
+        std::to_string(found.size()) + " children named " + std::string(name) + " of that type";
+    throw std::logic_error(why);
   }
-  return found;
+  return found.front();
 }
 
 // The controls of the coin on a tab of the tab row.
