@@ -13,6 +13,7 @@
 #include "app/core/index/UrlKey.h"
 #include "bench/RunFolders.h"
 #include "tests/support/window/DemoWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -78,18 +79,19 @@ void BM_BrowseNextOntoThePreload(benchmark::State& state) {
 void BM_FreshLoadOfTheFaucets(benchmark::State& state) {
   test::DemoWindow& w = Window();
   TForm1& form = *w.form;
+  FaucetListBox* list = test::Widget<FaucetListBox>(form, "ListBox1");
   int position = 0;
   for (auto _ : state) {
     MakeAllIncompleted(form);
-    position = (position + 1) % form.ListBox1->count();
-    FaucetItem& row = *form.ListBox1->Row(position);
+    position = (position + 1) % list->count();
+    FaucetItem& row = *list->Row(position);
     test::BrowserRecorder& active = form.Browsing->ActiveBrowserIsFirst() ? *w.first : *w.second;
     active.loadEnds.clear();
     const QString page = AnsiToQString(StripReferral(row[fUrl]));
 
     QElapsedTimer timer;
     timer.start();
-    form.ListBox1->SetItemIndex(position);
+    list->SetItemIndex(position);
     form.ListBox1DblClick();
     const bool loaded = test::WaitUntil([&] { return !active.loadEnds.filter(page).isEmpty(); });
     QCoreApplication::processEvents();  // the repaint

@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
@@ -25,6 +26,7 @@
 #include "bench/IndexBenchData.h"
 #include "bench/RunFolders.h"
 #include "tests/support/window/FakeBrowser.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -56,7 +58,7 @@ struct BenchWindow {
     form->Prompts.chooseFile = [this](QFileDialog&) { return std::optional<QString>(file); };
     form->show();
     QCoreApplication::processEvents();
-    form->PageControl1->setCurrentIndex(0);
+    test::Widget<QTabWidget>(*form, "PageControl1")->setCurrentIndex(0);
     QCoreApplication::processEvents();
   }
   ~BenchWindow() {
@@ -84,11 +86,12 @@ BenchWindow& Window(int rows) {
 void BM_RebuildListThroughRepaint(benchmark::State& state) {
   const int rows = int(state.range(0));
   TForm1& form = *Window(rows).form;
+  FaucetListBox* list = test::Widget<FaucetListBox>(form, "ListBox1");
   for (auto _ : state) {
     form.RebuildList();
-    form.ListBox1->viewport()->repaint();
+    list->viewport()->repaint();
   }
-  if (form.ListBox1->count() != rows) state.SkipWithError("not every row was listed");
+  if (list->count() != rows) state.SkipWithError("not every row was listed");
   state.counters["us_per_row"] =
       benchmark::Counter(double(rows) * 1e-6, benchmark::Counter::kIsIterationInvariantRate |
                                                   benchmark::Counter::kInvert);
@@ -103,6 +106,7 @@ BENCHMARK(BM_RebuildListThroughRepaint)
 // was edited since the last tick.
 void BM_TickWithNothingChanged(benchmark::State& state) {
   TForm1& form = *Window(bench::kBenchRows).form;
+  FaucetListBox* list = test::Widget<FaucetListBox>(form, "ListBox1");
   // Nothing completed, so nothing expires.
   for (int r = 1; r < form.StringGrid1.RowCount(); ++r) {
     form.StringGrid1.Row(r).Edit(fCompleted).clear();
@@ -112,7 +116,7 @@ void BM_TickWithNothingChanged(benchmark::State& state) {
     form.ExpireCompletedItems();
     form.MyThreadTick();
     form.KeepIndexForRecovery();
-    form.ListBox1->viewport()->repaint();
+    list->viewport()->repaint();
   };
   tick();  // hands the edits above to the recovery file
   for (auto _ : state) tick();

@@ -1,7 +1,10 @@
 #include "app/widgets/CoinPanel.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
 #include <QToolButton>
 #include <algorithm>
 
@@ -56,6 +59,7 @@ CoinPanel::CoinPanel(const Coin& coin, int number, QWidget* parent) : QFrame(par
   LockButton->setAutoRaise(true);
   LockButton->setIconSize({16, 16});
   LockButton->setGeometry(8, 32, 21, 21);
+  if (names.lockButtonHint) LockButton->setToolTip(QStringLiteral("Lock for edit"));
 
   AddressEdit = new QLineEdit(this);
   AddressEdit->setObjectName(QString::fromLatin1(names.addressEdit));
@@ -68,6 +72,38 @@ CoinPanel::CoinPanel(const Coin& coin, int number, QWidget* parent) : QFrame(par
   Banner->setObjectName(QString::fromLatin1(names.banner));
   Banner->setCursor(Qt::PointingHandCursor);
   Banner->setFixedSize(kBannerWidth, kPanelHeight);
+
+  connect(LockButton, &QToolButton::clicked, this, &CoinPanel::lockClicked);
+  for (QWidget* w : {static_cast<QWidget*>(NameLabel), static_cast<QWidget*>(Banner),
+                     static_cast<QWidget*>(AddressEdit)})
+    w->installEventFilter(this);
+}
+
+QString CoinPanel::Address() const { return AddressEdit->text(); }
+
+void CoinPanel::SetAddress(const QString& address) { AddressEdit->setText(address); }
+
+bool CoinPanel::Locked() const { return AddressEdit->isReadOnly(); }
+
+void CoinPanel::SetLocked(bool locked) { AddressEdit->setReadOnly(locked); }
+
+void CoinPanel::ShowLock(const QIcon& glyph) {
+  LockButton->setIcon(glyph);
+  const QColor colour = Locked() ? QColor(0xC0, 0xC0, 0xC0) : QColor(Qt::white);
+  QPalette p = AddressEdit->palette();
+  p.setColor(QPalette::Base, colour);
+  AddressEdit->setPalette(p);
+  // The tab row's style sheet governs the edit's drawing, and over it a
+  // palette colour is not drawn: the edit's own style sheet is.
+  AddressEdit->setStyleSheet(
+      QStringLiteral("QLineEdit { background: %1; color: black; }").arg(colour.name()));
+}
+
+void CoinPanel::SetBanner(const QPixmap& picture) { Banner->setPixmap(picture); }
+
+void CoinPanel::SetHints(const QString& panel, const QString& banner) {
+  setToolTip(panel);
+  Banner->setToolTip(banner);
 }
 
 void CoinPanel::LayOutLabels() {
@@ -82,6 +118,19 @@ void CoinPanel::LayOutLabels() {
   const int blank = AddressLabel->fontMetrics().horizontalAdvance(QLatin1Char(' '));
   AddressLabel->setGeometry(NameLabel->geometry().right() + 1 + blank, 8, width(AddressLabel, 79),
                             22);
+}
+
+bool CoinPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    const bool left = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    if (watched == AddressEdit)
+      emit addressReleased(AddressEdit);
+    else if (watched == NameLabel && left)
+      emit nameClicked();
+    else if (watched == Banner && left)
+      emit bannerClicked();
+  }
+  return QFrame::eventFilter(watched, event);
 }
 
 void CoinPanel::resizeEvent(QResizeEvent* event) {

@@ -127,31 +127,27 @@ void FormBrowsingView::RequestPageText(BrowserWindow w, PageTextRequest request)
   Browser(w).RetrieveText(lastRequest_);
 }
 
-namespace {
-
-QLineEdit* Edit(const TForm1& form, DetailEdit e) {
+QLineEdit* FormBrowsingView::Edit(DetailEdit e) const {
   switch (e) {
     case DetailEdit::Url:
-      return form.Edit7;
+      return form_.Edit7;
     case DetailEdit::Name:
-      return form.Edit5;
+      return form_.Edit5;
     case DetailEdit::Interval:
-      return form.Edit6;
+      return form_.Edit6;
     case DetailEdit::Input:
       break;
   }
-  return form.Edit8;
+  return form_.Edit8;
 }
 
-}  // namespace
-
 std::string FormBrowsingView::EditText(DetailEdit e) const {
-  return QStringToAnsi(Edit(form_, e)->text());
+  return QStringToAnsi(Edit(e)->text());
 }
 
 // The start of a long URL is what tells the page; the cursor stays there.
 void FormBrowsingView::SetEditText(DetailEdit e, const std::string& text) {
-  QLineEdit* edit = Edit(form_, e);
+  QLineEdit* edit = Edit(e);
   edit->setText(AnsiToQString(text));
   edit->setCursorPosition(0);
 }

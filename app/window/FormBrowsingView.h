@@ -8,6 +8,8 @@
 #include "app/core/browsing/BrowsingView.h"
 #include "app/threads/ExecuteThread.h"
 
+class QLineEdit;
+
 namespace trelio {
 
 class EmbeddedBrowser;
@@ -53,6 +55,7 @@ class FormBrowsingView : public BrowsingView {
   void ShowWaitText(const std::u16string& text) override;
 
  private:
+  QLineEdit* Edit(DetailEdit e) const;
   TForm1& form_;
   quint64 lastRequest_ = 0;
   std::map<quint64, PageTextRequest> pendingText_;

@@ -104,17 +104,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
       if (release) PageControl1MouseUp(button);
     } else if (watched == Edit5 || watched == Edit8) {
       if (release && button == Qt::LeftButton) Edit5Click();
-    } else if (release) {
-      for (int tab = 0; tab < kCoinCount; ++tab) {
-        CoinPanel* panel = Coins[static_cast<size_t>(tab)].Panel;
-        if (watched == panel->AddressEdit) {
-          AddressEditReleased(tab);
-        } else if (watched == panel->NameLabel && button == Qt::LeftButton) {
-          CoinLabelReleased(tab);
-        } else if (watched == panel->Banner && button == Qt::LeftButton) {
-          Image1Click();
-        }
-      }
     }
   } else if (type == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);

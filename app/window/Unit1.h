@@ -19,6 +19,7 @@
 #include "app/core/index/IndexMerge.h"
 #include "app/core/index/IndexRecovery.h"
 #include "app/core/items/ItemActions.h"
+#include "app/core/items/ItemEdits.h"
 #include "app/core/settings/AppSettings.h"
 #include "app/core/settings/DataFolder.h"
 #include "app/platform/FolderLock.h"
@@ -80,39 +81,6 @@ class TForm1 : public QMainWindow {
 
   static constexpr int VersionNumber = kVersionNumber;
 
-  // Layout.
-  QTabWidget* PageControl1 = nullptr;
-  QSplitter* Splitter2 = nullptr;
-  QWidget* Panel1 = nullptr;
-  QSplitter* Splitter1 = nullptr;
-  QWidget* Panel3 = nullptr;
-  QToolBar* ToolBar1 = nullptr;
-  QToolButton* ToolButton1 = nullptr;
-  QToolButton* ToolButton2 = nullptr;
-  QToolButton* ToolButton5 = nullptr;
-  FaucetListBox* ListBox1 = nullptr;
-  PanelStatusBar* StatusBar2 = nullptr;
-  DetailPanel* Panel2 = nullptr;
-  QToolBar* ToolBar2 = nullptr;
-  QToolButton* ToolButton7 = nullptr;
-  QToolButton* ToolButton9 = nullptr;
-  QToolButton* ToolButton10 = nullptr;
-  QLineEdit* Edit7 = nullptr;
-  EditSplitter* Splitter3 = nullptr;
-  QToolButton* ToolButton6 = nullptr;
-  QToolButton* SpeedButton5 = nullptr;
-  QLineEdit* Edit5 = nullptr;
-  EditSplitter* Splitter4 = nullptr;
-  QLineEdit* Edit6 = nullptr;
-  EditSplitter* Splitter5 = nullptr;
-  QLineEdit* Edit8 = nullptr;
-  EditSplitter* Splitter6 = nullptr;
-  QToolButton* ToolButton15 = nullptr;
-  PanelStatusBar* StatusBar1 = nullptr;
-  QPlainTextEdit* MemoJsInsertAdr = nullptr;
-  QPlainTextEdit* MemoJsDetectInterval = nullptr;
-  std::array<CoinWidgets, kCoinCount> Coins;
-
   // The two browser windows; WebBrowser1 starts as the active one.
   std::unique_ptr<EmbeddedBrowser> WebBrowser1;
   std::unique_ptr<EmbeddedBrowser> WebBrowser2;
@@ -131,89 +99,15 @@ class TForm1 : public QMainWindow {
   // window) and the browse commands.
   std::unique_ptr<BrowsingController> Browsing;
 
-  // Main menu: one item without caption, shown by its icon.
-  QMenu* File1 = nullptr;
-  QAction* NewItem1 = nullptr;
-  QAction* Updateindex1 = nullptr;
-  QAction* Load2 = nullptr;
-  QMenu* Updatingoptions1 = nullptr;
-  QAction* Updatingwithshowinghiddenitems1 = nullptr;
-  QAction* Hidingbeforeupdate1 = nullptr;
-  QAction* Clearingbeforeupdating1 = nullptr;
-  QMenu* List1 = nullptr;
-  QAction* Refresh2 = nullptr;
-  QAction* Defaultsorting1 = nullptr;
-  QAction* Sortinginorderbylastpayout2 = nullptr;
-  QAction* Sortinginorderbymovingaveragepayout1 = nullptr;
-  QAction* Sortinginorderbyaveragepayout2 = nullptr;
-  QAction* Sortinginorderbytotalpayout2 = nullptr;
-  QAction* Sortinginorderbyinterval2 = nullptr;
-  QAction* Sortinginalphabeticalorder2 = nullptr;
-  QAction* Ascendingorder2 = nullptr;
-  QAction* Descendingorder2 = nullptr;
-  QAction* Showhiddenitems2 = nullptr;
-  QAction* Hiddenitemsalwaysbelow1 = nullptr;
-  QAction* Singlelineview2 = nullptr;
-  QAction* Save1 = nullptr;
-  QAction* SaveFullIndextofile1 = nullptr;
-  QAction* ClearIndex1 = nullptr;
-  QAction* About1 = nullptr;
-  QAction* HomePage1 = nullptr;
-  QAction* Feedback1 = nullptr;
-  QAction* Settings1 = nullptr;
-  QMenu* Language1 = nullptr;
-  QAction* Language2 = nullptr;
-  QAction* N12 = nullptr;
-  QAction* Exit1 = nullptr;
-
-  // Item menu of the list.
-  QMenu* PopupMenu1 = nullptr;
-  QAction* Load1 = nullptr;
-  QAction* Nocompleted1 = nullptr;
-  QAction* Hide1 = nullptr;
-  QAction* Addtofavorites1 = nullptr;
-  QAction* Remove1 = nullptr;
-
-  // List view options; these items carry the state, the main-menu twins
-  // only mirror it.
-  QMenu* PopupMenu2 = nullptr;
-  QAction* Refresh1 = nullptr;
-  QAction* Withoutsorting1 = nullptr;
-  QAction* Sortinginorderbylastpayout1 = nullptr;
-  QAction* Sortinginorderbymovedaverage1 = nullptr;
-  QAction* Sortinginorderbyaveragepayout1 = nullptr;
-  QAction* Sortinginorderbytotalpayout1 = nullptr;
-  QAction* sortedinascendingorderbyinterval1 = nullptr;
-  QAction* sortinginalphabeticalorder1 = nullptr;
-  QAction* Ascendingorder1 = nullptr;
-  QAction* Descendingorder1 = nullptr;
-  QAction* Showhiddenitems1 = nullptr;
-  QAction* Hiddenpointsalwaysbelow1 = nullptr;
-  QAction* Singlelineview1 = nullptr;
-
-  // Coin tab menu.
-  QMenu* PopupMenu3 = nullptr;
-
-  // Each makes its dialog when it is first shown.
-  FileDialogComponent* OpenDialog1 = nullptr;
-  FileDialogComponent* SaveDialog1 = nullptr;
-  FileDialogComponent* SaveDialog2 = nullptr;
-
   ImageList ImageList1, ImageList2, ImageList3, ImageList4, ImageList5;
-  QPixmap BannerBitmap;  // "fh"
-  QPixmap FavBitmap;     // "fav"
+  QPixmap FavBitmap;  // "fav"
 
   bool FirstShow = true;
   bool LockForUpdate = false;
-  QString VersionText;
   QString SortDescription;
-  // Each item of the options pop-up menu with its twin in the main menu.
-  std::vector<std::pair<QAction*, QAction*>> OptionTwins;
 
   EmbeddedBrowser* ActiveBrowser() const;
   EmbeddedBrowser* InactiveBrowser() const;
-  // The window of a browser event; null for an identifier of neither.
-  EmbeddedBrowser* BrowserById(int browserId) const;
   // Opens a URL in the user's default web browser.
   ShellOpener ShellOpen = &ShellOpenUrl;
 
@@ -221,14 +115,11 @@ class TForm1 : public QMainWindow {
   void FormCreate();
   void FormDestroy();
   void FormShow();
-  void LoadBitmaps();
 
   // --- Start-up, shutdown and the minute ticker ---
   // The data folder and its files; all empty when no data folder could be
   // had, and then nothing is read from it or written to it.
   DataFiles Files;
-  // The user's decimal separator, taken before "." is put in force.
-  char SystemDecimalSeparator = '.';
   // "en" or "ru", the language selected by the settings.
   std::string LanguageCode = "en";
   // The index in memory stands for index.csv: it was loaded, or there was
@@ -241,23 +132,12 @@ class TForm1 : public QMainWindow {
   // Each tick hands a changed index to the recovery file, so that a crash
   // loses a minute at most.
   void KeepIndexForRecovery();
-  // Each tick writes changed settings to settings.ini, for the same reason.
-  void KeepSettingsOnDisk();
-  // The settings as the window shows them now: the address edits, tabs and
-  // locks, the page, the panel sizes, the window's state and bounds.
-  AppSettings WindowSettings() const;
   // Another program works on the data folder that this start chose: this
   // one read and wrote nothing there, and only says so before it ends.
   bool DataFolderTaken = false;
   // Calls the program that holds the data folder, so that it comes to the
   // front, and tells the user in the error box.
   void TellDataFolderTaken();
-  // Where the window system lets a program do it.
-  void BringToFront();
-  void ApplyLanguageSetting(const std::string& languageCode);
-  // Loads a language, translates the window, sets the menu marks, the
-  // language code, the composed hints, and refills the list.
-  void SwitchLanguage(int32_t lcid, const char* code, QAction* unchecked, QAction* checked);
   void SetHints();
   // One expiry pass over the whole index at the current time.
   void ExpireCompletedItems();
@@ -267,10 +147,7 @@ class TForm1 : public QMainWindow {
 
   // List.
   void RebuildList(const QString& coin = QString());
-  void ReadSortOptions();
   void ApplySortOptions();
-  // The options menu's sort items, indexed by sort kind.
-  std::array<QAction*, 7> SortItems() const;
   void SyncListOptionsMenu();
   void SelectCurrentItem(bool loadFields);
   void ListBox1Click();
@@ -288,8 +165,6 @@ class TForm1 : public QMainWindow {
   // Coin tabs.
   void PageControl1Change();
   void PageControl1MouseUp(Qt::MouseButton button);
-  void ApplyEditLock(int tab, bool toggle);
-  void UpdateNewItemCaption();
   void ResetEditor();
   void Image1Click();
   void Edit1MouseUp(QLineEdit* sender);
@@ -387,9 +262,6 @@ class TForm1 : public QMainWindow {
 
   // Page scripts; their answers come back as console lines.
   void EvalJs(EmbeddedBrowser& browser, const QString& script);
-  // The wallet address of the active coin tab; empty when its caption is not
-  // a coin.
-  QString GetActiveCoinAddress() const;
   // The wallet address of the coin whose key (its lower-cased caption) is
   // coin; empty when coin is not a coin key.
   QString CoinAddress(const QString& coin) const;
@@ -406,9 +278,6 @@ class TForm1 : public QMainWindow {
   // The dialogs; each registers itself here while it exists.
   TAboutBox* AboutBox = nullptr;
   TOKBottomDlg1* OKBottomDlg1 = nullptr;
-  // Puts the window into the topmost band or out of it, neither moving nor
-  // resizing it.
-  void SetAlwaysOnTop(bool on);
   // The check marks of the "Updating options" items from the options.
   void ShowUpdatingOptions();
 
@@ -453,32 +322,11 @@ class TForm1 : public QMainWindow {
   // --- Item editing, item actions, index commands and the list rebuild ---
   // The window's questions to the user; tests answer them.
   WindowPrompts Prompts = WindowPrompts::Standard();
-  // The template rows of the files merged since start-up.
-  TemplateLists ServerTemplates;
   // The coin key and the referral of the listed coin, set by every rebuild.
   std::string CurrentCoin;
   std::string CurrentReferral;
-  // The file names the save dialogs offer: their first name, then the last
-  // one chosen.
-  QString SaveDialog1FileName;
-  QString SaveDialog2FileName;
-  // The mode of ToolButton15: its image (4 add, 5 save) and its hint follow it.
-  AddSaveMode AddSaveButtonMode = AddSaveMode::Add;
   void SetAddSaveMode(AddSaveMode mode);
-  // The hint of the button's mode, in the current language.
-  void ShowAddSaveHint();
   bool AddSaveInSaveMode() const { return AddSaveButtonMode == AddSaveMode::Save; }
-  // Reports an edit of the row to the maker's server, fire and forget.
-  void SendItemAction(ItemAction action, const FaucetItem& row);
-  // Before a command replaces, compacts or clears the index rows: the detail
-  // area reset and no reference to a row left.
-  void ForgetItemsForIndexChange();
-  // Runs an index command that may replace the rows: the list is rebuilt
-  // when it reports a change, and always when it fails, so that no entry
-  // keeps a freed row.
-  void RunIndexCommand(const std::function<bool()>& command);
-  // Shows the save dialog with its file name; false when cancelled.
-  bool ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, const char* firstName);
   // --- end of item editing ---
 
   // --- The index download ---
@@ -498,9 +346,174 @@ class TForm1 : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Mouse and key events of widgets that have no signal for them.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The window's own parts: the browsing view and the dialogs it opens.
+  friend class FormBrowsingView;
+  friend class TAboutBox;
+  friend class TOKBottomDlg;
+  friend class TOKBottomDlg1;
+
+  // The widgets, menus and dialogs. Tests reach them by their object names.
+  // Layout.
+  QTabWidget* PageControl1 = nullptr;
+  QSplitter* Splitter2 = nullptr;
+  QWidget* Panel1 = nullptr;
+  QSplitter* Splitter1 = nullptr;
+  QWidget* Panel3 = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QToolButton* ToolButton1 = nullptr;
+  QToolButton* ToolButton2 = nullptr;
+  QToolButton* ToolButton5 = nullptr;
+  FaucetListBox* ListBox1 = nullptr;
+  PanelStatusBar* StatusBar2 = nullptr;
+  DetailPanel* Panel2 = nullptr;
+  QToolBar* ToolBar2 = nullptr;
+  QToolButton* ToolButton7 = nullptr;
+  QToolButton* ToolButton9 = nullptr;
+  QToolButton* ToolButton10 = nullptr;
+  QLineEdit* Edit7 = nullptr;
+  EditSplitter* Splitter3 = nullptr;
+  QToolButton* ToolButton6 = nullptr;
+  QToolButton* SpeedButton5 = nullptr;
+  QLineEdit* Edit5 = nullptr;
+  EditSplitter* Splitter4 = nullptr;
+  QLineEdit* Edit6 = nullptr;
+  EditSplitter* Splitter5 = nullptr;
+  QLineEdit* Edit8 = nullptr;
+  EditSplitter* Splitter6 = nullptr;
+  QToolButton* ToolButton15 = nullptr;
+  PanelStatusBar* StatusBar1 = nullptr;
+  QPlainTextEdit* MemoJsInsertAdr = nullptr;
+  QPlainTextEdit* MemoJsDetectInterval = nullptr;
+  std::array<CoinWidgets, kCoinCount> Coins;
+
+  // Main menu: one item without caption, shown by its icon.
+  QMenu* File1 = nullptr;
+  QAction* NewItem1 = nullptr;
+  QAction* Updateindex1 = nullptr;
+  QAction* Load2 = nullptr;
+  QMenu* Updatingoptions1 = nullptr;
+  QAction* Updatingwithshowinghiddenitems1 = nullptr;
+  QAction* Hidingbeforeupdate1 = nullptr;
+  QAction* Clearingbeforeupdating1 = nullptr;
+  QMenu* List1 = nullptr;
+  QAction* Refresh2 = nullptr;
+  QAction* Defaultsorting1 = nullptr;
+  QAction* Sortinginorderbylastpayout2 = nullptr;
+  QAction* Sortinginorderbymovingaveragepayout1 = nullptr;
+  QAction* Sortinginorderbyaveragepayout2 = nullptr;
+  QAction* Sortinginorderbytotalpayout2 = nullptr;
+  QAction* Sortinginorderbyinterval2 = nullptr;
+  QAction* Sortinginalphabeticalorder2 = nullptr;
+  QAction* Ascendingorder2 = nullptr;
+  QAction* Descendingorder2 = nullptr;
+  QAction* Showhiddenitems2 = nullptr;
+  QAction* Hiddenitemsalwaysbelow1 = nullptr;
+  QAction* Singlelineview2 = nullptr;
+  QAction* Save1 = nullptr;
+  QAction* SaveFullIndextofile1 = nullptr;
+  QAction* ClearIndex1 = nullptr;
+  QAction* About1 = nullptr;
+  QAction* HomePage1 = nullptr;
+  QAction* Feedback1 = nullptr;
+  QAction* Settings1 = nullptr;
+  QMenu* Language1 = nullptr;
+  QAction* Language2 = nullptr;
+  QAction* N12 = nullptr;
+  QAction* Exit1 = nullptr;
+
+  // Item menu of the list.
+  QMenu* PopupMenu1 = nullptr;
+  QAction* Load1 = nullptr;
+  QAction* Nocompleted1 = nullptr;
+  QAction* Hide1 = nullptr;
+  QAction* Addtofavorites1 = nullptr;
+  QAction* Remove1 = nullptr;
+
+  // List view options; these items carry the state, the main-menu twins
+  // only mirror it.
+  QMenu* PopupMenu2 = nullptr;
+  QAction* Refresh1 = nullptr;
+  QAction* Withoutsorting1 = nullptr;
+  QAction* Sortinginorderbylastpayout1 = nullptr;
+  QAction* Sortinginorderbymovedaverage1 = nullptr;
+  QAction* Sortinginorderbyaveragepayout1 = nullptr;
+  QAction* Sortinginorderbytotalpayout1 = nullptr;
+  QAction* sortedinascendingorderbyinterval1 = nullptr;
+  QAction* sortinginalphabeticalorder1 = nullptr;
+  QAction* Ascendingorder1 = nullptr;
+  QAction* Descendingorder1 = nullptr;
+  QAction* Showhiddenitems1 = nullptr;
+  QAction* Hiddenpointsalwaysbelow1 = nullptr;
+  QAction* Singlelineview1 = nullptr;
+
+  // Coin tab menu.
+  QMenu* PopupMenu3 = nullptr;
+
+  // Each makes its dialog when it is first shown.
+  FileDialogComponent* OpenDialog1 = nullptr;
+  FileDialogComponent* SaveDialog1 = nullptr;
+  FileDialogComponent* SaveDialog2 = nullptr;
+
+  // Each item of the options pop-up menu with its twin in the main menu.
+  std::vector<std::pair<QAction*, QAction*>> OptionTwins;
+
+  // Used by the window alone.
+  QPixmap BannerBitmap;  // "fh"
+  QString VersionText;
+  // The window of a browser event; null for an identifier of neither.
+  EmbeddedBrowser* BrowserById(int browserId) const;
+  void LoadBitmaps();
+  // The user's decimal separator, taken before "." is put in force.
+  char SystemDecimalSeparator = '.';
+  // Each tick writes changed settings to settings.ini, so that a crash
+  // loses a minute at most.
+  void KeepSettingsOnDisk();
+  // The settings as the window shows them now: the address edits, tabs and
+  // locks, the page, the panel sizes, the window's state and bounds.
+  AppSettings WindowSettings() const;
+  // Where the window system lets a program do it.
+  void BringToFront();
+  void ApplyLanguageSetting(const std::string& languageCode);
+  // Loads a language, translates the window, sets the menu marks, the
+  // language code, the composed hints, and refills the list.
+  void SwitchLanguage(int32_t lcid, const char* code, QAction* unchecked, QAction* checked);
+  void ReadSortOptions();
+  // The options menu's sort items, indexed by sort kind.
+  std::array<QAction*, 7> SortItems() const;
+  void ApplyEditLock(int tab, bool toggle);
+  void UpdateNewItemCaption();
+  // The wallet address of the active coin tab; empty when its caption is not
+  // a coin.
+  QString GetActiveCoinAddress() const;
+  // Puts the window into the topmost band or out of it, neither moving nor
+  // resizing it.
+  void SetAlwaysOnTop(bool on);
+  // The template rows of the files merged since start-up.
+  TemplateLists ServerTemplates;
+  // The file names the save dialogs offer: their first name, then the last
+  // one chosen.
+  QString SaveDialog1FileName;
+  QString SaveDialog2FileName;
+  // The mode of ToolButton15: its image (4 add, 5 save) and its hint follow it.
+  AddSaveMode AddSaveButtonMode = AddSaveMode::Add;
+  // The hint of the button's mode, in the current language.
+  void ShowAddSaveHint();
+  // Reports an edit of the row to the maker's server, fire and forget.
+  void SendItemAction(ItemAction action, const FaucetItem& row);
+  // Before a command replaces, compacts or clears the index rows: the detail
+  // area reset and no reference to a row left.
+  void ForgetItemsForIndexChange();
+  // Runs an index command that may replace the rows: the list is rebuilt
+  // when it reports a change, and always when it fails, so that no entry
+  // keeps a freed row.
+  void RunIndexCommand(const std::function<bool()>& command);
+  // Shows the save dialog with its file name; false when cancelled.
+  bool ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, const char* firstName);
+
   void CreateLayout();
   void CreateListColumn();
   void CreateDetailArea();
@@ -515,8 +528,10 @@ class TForm1 : public QMainWindow {
   void ToggleCoinTab(int tab);
   void ShowCoinTab(int tab, bool shown);
   void OpenCoinHomePage(int tab);
-  void CoinLabelReleased(int tab);
-  void AddressEditReleased(int tab);
+
+  // The four detail edits, and the checked values shown in them.
+  ItemEdits DetailEdits() const;
+  void ShowCheckedEdits(const ItemEdits& edits);
 
   void RestoreWindowState();
   // Takes the folder's lock and answers the calls of later starts; false

@@ -89,8 +89,7 @@ QString TForm1::GetActiveCoinAddress() const {
 QString TForm1::CoinAddress(const QString& coin) const {
   const int row = CoinOfKey(coin.toStdString());
   if (row < 0) return {};
-  return Coins[static_cast<size_t>(kCoins[static_cast<size_t>(row)].tab)]
-      .Panel->AddressEdit->text();
+  return Coins[static_cast<size_t>(kCoins[static_cast<size_t>(row)].tab)].Panel->Address();
 }
 
 // Browser events.

@@ -9,7 +9,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <stdexcept>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -28,7 +28,8 @@ namespace trelio {
 
 namespace {
 
-// The named handlers of a coin's controls.
+// The named handlers of a coin's controls, one row per row of kCoins and in
+// its order.
 struct CoinHandlers {
   std::string_view coin;  // its key
   void (TForm1::*lockButton)();
@@ -38,7 +39,7 @@ struct CoinHandlers {
 };
 
 // clang-format off
-const CoinHandlers kCoinHandlers[] = {
+constexpr std::array<CoinHandlers, kCoinCount> kCoinHandlers = {{
     {"bitcoin", &TForm1::SpeedButton2Click, &TForm1::Label5Click, &TForm1::est1Click, &TForm1::Edit1MouseUp},
     {"litecoin", &TForm1::SpeedButton3Click, &TForm1::Label10Click, &TForm1::Litecoin1Click, &TForm1::Edit2MouseUp},
     {"dash", &TForm1::SpeedButton1Click, &TForm1::Label3Click, &TForm1::Dash1Click, &TForm1::Edit3MouseUp},
@@ -60,20 +61,23 @@ const CoinHandlers kCoinHandlers[] = {
     {"potcoin", &TForm1::SpeedButton20Click, &TForm1::Label56Click, &TForm1::Potcoin1Click, &TForm1::Edit2MouseUp},
     {"digibyte", &TForm1::SpeedButton21Click, &TForm1::Label59Click, &TForm1::DigiByte1Click, &TForm1::Edit2MouseUp},
     {"tron", &TForm1::SpeedButton22Click, &TForm1::Label62Click, &TForm1::ron1Click, &TForm1::Edit3MouseUp},
-};
+}};
 // clang-format on
 
-const CoinHandlers& HandlersOf(const Coin& coin) {
-  for (const CoinHandlers& h : kCoinHandlers)
-    if (h.coin == coin.key) return h;
-  throw std::logic_error("no handlers for the coin " + std::string(coin.key));
+// A row missing, added or out of place stops the build.
+constexpr bool HandlersFollowCoinTable() {
+  for (int i = 0; i < kCoinCount; ++i)
+    if (kCoinHandlers[static_cast<size_t>(i)].coin != kCoins[static_cast<size_t>(i)].key)
+      return false;
+  return true;
 }
+static_assert(HandlersFollowCoinTable(), "kCoinHandlers must follow kCoins row by row");
+
+const CoinHandlers& HandlersOf(int coin) { return kCoinHandlers[static_cast<size_t>(coin)]; }
 
 // The place in the tab row of the coin with that key; a key that is no
 // coin's does not compile.
 consteval int TabOf(std::string_view key) { return kCoins[CoinOfKey(key)].tab; }
-
-const QColor kLockedBackground(0xC0, 0xC0, 0xC0);
 
 }  // namespace
 
@@ -117,20 +121,17 @@ void TForm1::CreateCoinTabs() {
     auto* layout = new QVBoxLayout(w.TabSheet);
     layout->setContentsMargins(0, 0, 0, 0);
     w.Panel = new CoinPanel(coin, tab + 1, w.TabSheet);
-    w.Panel->setToolTip(MessageQString(msgYourWalletAddress));
-    w.Panel->Banner->setToolTip(MessageQString(msgFaucetsMicropayments));
-    if (coin.components.lockButtonHint)
-      w.Panel->LockButton->setToolTip(QStringLiteral("Lock for edit"));
+    w.Panel->SetHints(MessageQString(msgYourWalletAddress),
+                      MessageQString(msgFaucetsMicropayments));
     layout->addWidget(w.Panel);
     layout->addStretch();
     PageControl1->addTab(w.TabSheet, ImageList1.Image(coin.icon), QString::fromLatin1(coin.name));
 
-    const auto handler = HandlersOf(coin).lockButton;
-    connect(w.Panel->LockButton, &QToolButton::clicked, this,
-            [this, handler] { (this->*handler)(); });
-    w.Panel->AddressEdit->installEventFilter(this);
-    w.Panel->NameLabel->installEventFilter(this);
-    w.Panel->Banner->installEventFilter(this);
+    const CoinHandlers& handlers = HandlersOf(w.coin);
+    connect(w.Panel, &CoinPanel::lockClicked, this, handlers.lockButton);
+    connect(w.Panel, &CoinPanel::nameClicked, this, handlers.nameLabel);
+    connect(w.Panel, &CoinPanel::bannerClicked, this, &TForm1::Image1Click);
+    connect(w.Panel, &CoinPanel::addressReleased, this, handlers.addressEditMouseUp);
   }
   PageControl1->setCurrentIndex(0);
   connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
@@ -145,37 +146,15 @@ void TForm1::CreateCoinMenu() {
                                 QString::fromLatin1(coin.name), {}, true);
     item->setChecked(true);
     w.MenuItem = item;
-    const auto handler = HandlersOf(coin).menuItem;
+    const auto handler = HandlersOf(w.coin).menuItem;
     ConnectClick(item, this, [this, handler] { (this->*handler)(); });
   }
 }
 
-// A release over a coin's name label or address edit goes to that coin's
-// handler.
-void TForm1::CoinLabelReleased(int tab) {
-  const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
-  (this->*HandlersOf(kCoins[static_cast<size_t>(w.coin)]).nameLabel)();
-}
-
-void TForm1::AddressEditReleased(int tab) {
-  const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
-  (this->*HandlersOf(kCoins[static_cast<size_t>(w.coin)]).addressEditMouseUp)(w.Panel->AddressEdit);
-}
-
 void TForm1::ApplyEditLock(int tab, bool toggle) {
   CoinPanel* panel = Coins[static_cast<size_t>(tab)].Panel;
-  QLineEdit* edit = panel->AddressEdit;
-  if (toggle) edit->setReadOnly(!edit->isReadOnly());
-  const bool locked = edit->isReadOnly();
-  panel->LockButton->setIcon(ImageList2.Image(locked ? 0 : 1));
-  const QColor colour = locked ? kLockedBackground : QColor(Qt::white);
-  QPalette p = edit->palette();
-  p.setColor(QPalette::Base, colour);
-  edit->setPalette(p);
-  // The tab row's style sheet governs the edit's drawing, and over it a
-  // palette colour is not drawn: the edit's own style sheet is.
-  edit->setStyleSheet(
-      QStringLiteral("QLineEdit { background: %1; color: black; }").arg(colour.name()));
+  if (toggle) panel->SetLocked(!panel->Locked());
+  panel->ShowLock(ImageList2.Image(panel->Locked() ? 0 : 1));
 }
 
 void TForm1::ToggleCoinTab(int tab) {

@@ -22,24 +22,24 @@
 
 namespace trelio {
 
-namespace {
-
-ItemEdits DetailEdits(const TForm1& form) {
-  return {QStringToAnsi(form.Edit7->text()), QStringToAnsi(form.Edit5->text()),
-          QStringToAnsi(form.Edit6->text()), QStringToAnsi(form.Edit8->text())};
+ItemEdits TForm1::DetailEdits() const {
+  return {QStringToAnsi(Edit7->text()), QStringToAnsi(Edit5->text()), QStringToAnsi(Edit6->text()),
+          QStringToAnsi(Edit8->text())};
 }
 
 // The check's own changes to the edits are no typing: the update lock the
 // user set stays.
-void ShowCheckedEdits(TForm1& form, const ItemEdits& edits) {
-  const bool locked = form.LockForUpdate;
-  form.Edit7->setText(AnsiToQString(edits.url));
-  form.Edit5->setText(AnsiToQString(edits.name));
-  form.Edit6->setText(AnsiToQString(edits.interval));
-  form.Edit8->setText(AnsiToQString(edits.input));
-  form.LockForUpdate = locked;
-  form.ShowUpdateLockGlyph();
+void TForm1::ShowCheckedEdits(const ItemEdits& edits) {
+  const bool locked = LockForUpdate;
+  Edit7->setText(AnsiToQString(edits.url));
+  Edit5->setText(AnsiToQString(edits.name));
+  Edit6->setText(AnsiToQString(edits.interval));
+  Edit8->setText(AnsiToQString(edits.input));
+  LockForUpdate = locked;
+  ShowUpdateLockGlyph();
 }
+
+namespace {
 
 // None also while the window is being built.
 FaucetItem* Current(const TForm1& form) {
@@ -81,8 +81,8 @@ void TForm1::ToolButton15Click() {
   if (AddSaveInSaveMode()) {
     FaucetItem* current = Browsing->CurrentItem();
     if (!current) return;
-    const CheckedItem checked = CheckSavedItem(*current, DetailEdits(*this));
-    ShowCheckedEdits(*this, checked.edits);
+    const CheckedItem checked = CheckSavedItem(*current, DetailEdits());
+    ShowCheckedEdits(checked.edits);
     if (!checked.errors.empty()) {
       Prompts.error(this, Utf16ToQString(checked.errors));
       return;
@@ -95,9 +95,9 @@ void TForm1::ToolButton15Click() {
     return;
   }
 
-  const CheckedItem checked = CheckNewItem(
-      DetailEdits(*this), [this](const std::string& key) { return UrlRowMap.Exists(key); });
-  ShowCheckedEdits(*this, checked.edits);
+  const CheckedItem checked =
+      CheckNewItem(DetailEdits(), [this](const std::string& key) { return UrlRowMap.Exists(key); });
+  ShowCheckedEdits(checked.edits);
   if (!checked.errors.empty()) {
     Prompts.error(this, Utf16ToQString(checked.errors));
     return;

@@ -80,8 +80,7 @@ void TForm1::SetHints() {
   const QString banner = MessageQString(msgFaucetsMicropayments);
   const QString wallet = MessageQString(msgYourWalletAddress);
   for (CoinWidgets& coin : Coins) {
-    coin.Panel->Banner->setToolTip(banner);
-    coin.Panel->setToolTip(wallet);
+    coin.Panel->SetHints(wallet, banner);
     coin.Panel->LayOutLabels();
   }
   ShowAddSaveHint();

@@ -262,7 +262,7 @@ void TForm1::CreateDetailArea() {
 void TForm1::LoadBitmaps() {
   const qreal ratio = devicePixelRatioF();
   BannerBitmap = PicturePixmap(QStringLiteral("fh"), {175, 60}, ratio);
-  for (const CoinWidgets& coin : Coins) coin.Panel->Banner->setPixmap(BannerBitmap);
+  for (const CoinWidgets& coin : Coins) coin.Panel->SetBanner(BannerBitmap);
   FavBitmap = PicturePixmap(QStringLiteral("fav"), {15, 15}, ratio);
   listResources_ = {FavBitmap, [](int n) {
                       return PluralWord(n, MessageText(msgMinute), MessageText(msgMinutesPlural),

@@ -173,7 +173,7 @@ void TForm1::RestoreWindowState() {
   if (!registry.ok()) std::fprintf(stderr, "Korvane Trelio: %s\n", ErrorText(registry).c_str());
   // Locks, tabs, lock glyphs, the update lock, addresses.
   for (const CoinWidgets& w : Coins)
-    w.Panel->AddressEdit->setReadOnly(Settings.locks[static_cast<size_t>(w.coin)] == "1");
+    w.Panel->SetLocked(Settings.locks[static_cast<size_t>(w.coin)] == "1");
   {
     // Hiding the active tab moves to another one without a tab change.
     const QSignalBlocker quiet(PageControl1);
@@ -188,7 +188,7 @@ void TForm1::RestoreWindowState() {
   LockForUpdate = false;
   ShowUpdateLockGlyph();
   for (const CoinWidgets& w : Coins)
-    w.Panel->AddressEdit->setText(AnsiToQString(Settings.addresses[static_cast<size_t>(w.coin)]));
+    w.Panel->SetAddress(AnsiToQString(Settings.addresses[static_cast<size_t>(w.coin)]));
   settingsRestored_ = true;
 }
 
@@ -285,9 +285,9 @@ AppSettings TForm1::WindowSettings() const {
   for (int tab = 0; tab < kCoinCount; ++tab) {
     const CoinWidgets& w = Coins[static_cast<size_t>(tab)];
     const auto coin = static_cast<size_t>(w.coin);
-    s.addresses[coin] = QStringToAnsi(w.Panel->AddressEdit->text());
+    s.addresses[coin] = QStringToAnsi(w.Panel->Address());
     s.tabs[coin] = PageControl1->isTabVisible(tab) ? "1" : "";
-    s.locks[coin] = w.Panel->AddressEdit->isReadOnly() ? "1" : "";
+    s.locks[coin] = w.Panel->Locked() ? "1" : "";
   }
   s.language = LanguageCode;
   s.page = PageControl1->currentIndex();

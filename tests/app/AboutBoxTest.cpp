@@ -13,6 +13,7 @@
 #include "tests/support/ResidentMemory.h"
 #include "tests/support/window/MouseRelease.h"
 #include "tests/support/window/OpenedUrls.h"
+#include "tests/support/window/Widget.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio {
@@ -202,14 +203,14 @@ TEST_F(AboutBoxTest, ExitWhileTheServerNeverAnswersEndsTheCheck) {
 
 TEST_F(AboutBoxTest, ShownFromTheMenuAndClosedWithOk) {
   server.Serve("/trelio/version.txt", "101");
-  ASSERT_TRUE(form->About1->isEnabled());
+  ASSERT_TRUE(test::Widget<QAction>(*form, "About1")->isEnabled());
   bool shown = false;
   QTimer::singleShot(0, box.get(), [&] {
     shown = box->isVisible() && box->isModal();
     ASSERT_TRUE(WaitUntil([&] { return box->VersionThread->Finished(); }));
     box->OKButton->click();
   });
-  form->About1->trigger();
+  test::Widget<QAction>(*form, "About1")->trigger();
   EXPECT_TRUE(shown);
   EXPECT_FALSE(box->isVisible());
   EXPECT_EQ(Status(), QStringLiteral("Korvane Trelio is up to date."));
@@ -235,8 +236,8 @@ TEST_F(AboutBoxLinksTest, ButtonsAndSiteNameOpenTheMakersPages) {
   test::Release(box->Label3);
   expected << QString::fromStdString(server.Url("/"));
   // The main menu's two open the same pages the same way.
-  form->HomePage1->trigger();
-  form->Feedback1->trigger();
+  test::Widget<QAction>(*form, "HomePage1")->trigger();
+  test::Widget<QAction>(*form, "Feedback1")->trigger();
   expected << QString::fromStdString(server.Url("/trelio.php"))
            << QString::fromStdString(server.Url("/mail.php"));
   EXPECT_EQ(opened.urls, expected);

@@ -8,6 +8,7 @@
 #include <QtTest/QTest>
 
 #include "tests/support/window/DemoWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -66,7 +67,7 @@ TEST_F(BrowsingWebEngineTest, AddressInsertionFollowsTheInputField) {
     EXPECT_EQ(w.TextInputs(Active(), ActiveRecorder()), c.inputs);
     // The report of the automatic choice comes from the page after the
     // load; the probe above ran after it.
-    EXPECT_EQ(w.form->Edit8->text(), c.edit8);
+    EXPECT_EQ(test::Widget<QLineEdit>(*w.form, "Edit8")->text(), c.edit8);
     ActiveRecorder().loadEnds.clear();
   }
 
@@ -78,13 +79,13 @@ TEST_F(BrowsingWebEngineTest, AddressInsertionFollowsTheInputField) {
 
 TEST_F(BrowsingWebEngineTest, TitleAndIntervalComeFromThePage) {
   BrowseAndWait("btc-interval");
-  EXPECT_TRUE(WaitForText(w.form->Edit5, "Demo Bitcoin Hourly"));
-  w.form->Edit5->clear();
-  w.form->Edit6->clear();
-  QTest::keyClick(w.form->Edit6, Qt::Key_Return);
-  EXPECT_TRUE(WaitForText(w.form->Edit6, "60"));
-  QTest::mouseClick(w.form->Edit5, Qt::LeftButton);
-  EXPECT_TRUE(WaitForText(w.form->Edit5, "Demo Bitcoin Hourly"));
+  EXPECT_TRUE(WaitForText(test::Widget<QLineEdit>(*w.form, "Edit5"), "Demo Bitcoin Hourly"));
+  test::Widget<QLineEdit>(*w.form, "Edit5")->clear();
+  test::Widget<QLineEdit>(*w.form, "Edit6")->clear();
+  QTest::keyClick(test::Widget<QLineEdit>(*w.form, "Edit6"), Qt::Key_Return);
+  EXPECT_TRUE(WaitForText(test::Widget<QLineEdit>(*w.form, "Edit6"), "60"));
+  QTest::mouseClick(test::Widget<QLineEdit>(*w.form, "Edit5"), Qt::LeftButton);
+  EXPECT_TRUE(WaitForText(test::Widget<QLineEdit>(*w.form, "Edit5"), "Demo Bitcoin Hourly"));
 }
 
 TEST_F(BrowsingWebEngineTest, PopupsAreRefusedUnlessAllowed) {
@@ -107,7 +108,7 @@ TEST_F(BrowsingWebEngineTest, PopupsAreRefusedUnlessAllowed) {
   // Allowed, the page's own pop-up opens in a window of its own on load.
   w.form->Settings.blockPopups = 0;
   ActiveRecorder().loadEnds.clear();
-  w.form->ToolButton10->click();
+  test::Widget<QToolButton>(*w.form, "ToolButton10")->click();
   ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd("/demo/btc-popup.html"));
   QWebEngineView* popup = nullptr;
   ASSERT_TRUE(test::WaitUntil(
@@ -163,12 +164,12 @@ TEST_F(BrowsingWebEngineTest, APageThatNeverFinishesLoadingGetsTheAddress) {
     SCOPED_TRACE(c.path);
     row.Edit(fUrl) = w.demo.Url(c.path);
     row.Edit(fInput) = "";
-    w.form->ListBox1->SetItemIndex(position);
+    test::Widget<FaucetListBox>(*w.form, "ListBox1")->SetItemIndex(position);
     w.form->ToolButton2Click();
     EXPECT_TRUE(test::WaitUntil(
         [&] { return w.TextInputs(Active(), ActiveRecorder()) == "address=" + adr; }, 30000));
-    EXPECT_TRUE(WaitForText(w.form->Edit5, c.title));
-    EXPECT_TRUE(WaitForText(w.form->Edit8, "address"));
+    EXPECT_TRUE(WaitForText(test::Widget<QLineEdit>(*w.form, "Edit5"), c.title));
+    EXPECT_TRUE(WaitForText(test::Widget<QLineEdit>(*w.form, "Edit8"), "address"));
     EXPECT_TRUE(ActiveRecorder().loadEnds.filter("/demo/slow/").isEmpty()) << "still loading";
   }
 }
@@ -180,12 +181,13 @@ TEST_F(BrowsingWebEngineTest, AFaucetAtAPercentEncodedAddressGetsItsPayout) {
   FaucetItem& row = w.Row("btc-claim");
   const std::string url = w.demo.Url("/demo/caf%C3%A9%20faucet.html");
   row.Edit(fUrl) = url;
-  w.form->ListBox1->SetItemIndex(position);
+  test::Widget<FaucetListBox>(*w.form, "ListBox1")->SetItemIndex(position);
   w.form->ToolButton2Click();
   ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd("faucet.html"));
   EXPECT_EQ(Active().MainFrameUrl().toStdString(), url + "?r=" + w.form->CurrentReferral);
-  EXPECT_TRUE(WaitForText(w.form->Edit5, QString::fromUtf8("Demo Caf\u00e9 Faucet")));
-  EXPECT_EQ(w.form->Edit7->text().toStdString(), url);
+  EXPECT_TRUE(WaitForText(test::Widget<QLineEdit>(*w.form, "Edit5"),
+                          QString::fromUtf8("Demo Caf\u00e9 Faucet")));
+  EXPECT_EQ(test::Widget<QLineEdit>(*w.form, "Edit7")->text().toStdString(), url);
 
   Active().ExecuteJavaScript("document.forms[0].submit()");
   ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd(QStringLiteral("?f=")));
@@ -201,7 +203,7 @@ TEST_F(BrowsingWebEngineTest, AFaucetAtAPercentEncodedAddressGetsItsPayout) {
 TEST_F(BrowsingWebEngineTest, GoBackToAnotherCoinsFaucetFillsInThatCoinsWallet) {
   const QString btc = QString::fromUtf8(DemoWindow::kAddress);
   const QString ltc = QStringLiteral("LDemoLitecoinAddress");
-  w.form->Coins[1].Panel->AddressEdit->setText(ltc);
+  test::AddressEditAt(*w.form, 1)->setText(ltc);
   const auto inputsAre = [&](const QString& inputs) {
     return test::WaitUntil([&] { return w.TextInputs(Active(), ActiveRecorder()) == inputs; },
                            30000);
@@ -210,14 +212,15 @@ TEST_F(BrowsingWebEngineTest, GoBackToAnotherCoinsFaucetFillsInThatCoinsWallet) 
   ASSERT_TRUE(inputsAre("address=" + btc));
   EmbeddedBrowser* window = &Active();
 
-  w.form->PageControl1->setCurrentIndex(1);  // the Litecoin tab
+  test::Widget<QTabWidget>(*w.form, "PageControl1")->setCurrentIndex(1);  // the Litecoin tab
   BrowseAndWait("ltc-claim");
   ASSERT_EQ(&Active(), window);
   ASSERT_TRUE(inputsAre("adcopy_response=|address=" + ltc));
 
   ActiveRecorder().loadEnds.clear();
-  ASSERT_TRUE(test::WaitUntil([&] { return w.form->ToolButton7->isEnabled(); }));
-  w.form->ToolButton7->click();  // "Go Back"
+  ASSERT_TRUE(test::WaitUntil(
+      [&] { return test::Widget<QToolButton>(*w.form, "ToolButton7")->isEnabled(); }));
+  test::Widget<QToolButton>(*w.form, "ToolButton7")->click();  // "Go Back"
   ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd("/demo/btc-delayed.html"));
   EXPECT_TRUE(inputsAre("address=" + btc))
       << w.TextInputs(Active(), ActiveRecorder()).toStdString();
@@ -227,7 +230,7 @@ TEST_F(BrowsingWebEngineTest, GoBackToAnotherCoinsFaucetFillsInThatCoinsWallet) 
 // claim, move on: the first is completed with its payout, the second is shown
 // as preloaded, the third preloads.
 TEST_F(BrowsingWebEngineTest, BrowseNextTwiceWithAClaimInBetween) {
-  w.form->ToolButton5->click();
+  test::Widget<QToolButton>(*w.form, "ToolButton5")->click();
   ASSERT_TRUE(w.first->WaitForLoadEnd("/demo/btc-claim.html"))
       << w.first->loadStarts.join(' ').toStdString() << " / "
       << w.second->loadStarts.join(' ').toStdString();
@@ -242,19 +245,21 @@ TEST_F(BrowsingWebEngineTest, BrowseNextTwiceWithAClaimInBetween) {
             .endsWith(QString::fromUtf8(DemoWindow::kAddress));
       },
       30000));
-  EXPECT_TRUE(WaitForText(w.form->Edit8, "address")) << w.form->Edit8->text().toStdString();
-  EXPECT_EQ(w.form->Edit5->text(), "Demo Bitcoin Faucet");
+  EXPECT_TRUE(WaitForText(test::Widget<QLineEdit>(*w.form, "Edit8"), "address"))
+      << test::Widget<QLineEdit>(*w.form, "Edit8")->text().toStdString();
+  EXPECT_EQ(test::Widget<QLineEdit>(*w.form, "Edit5")->text(), "Demo Bitcoin Faucet");
 
   w.form->WebBrowser1->ExecuteJavaScript("document.querySelector('button').click()");
   ASSERT_TRUE(w.first->WaitForLoadEnd("/demo/btc-claim.html?f=btc-claim"));
   const qsizetype preloadLoads = w.second->loadStarts.size();
 
-  w.form->ToolButton5->click();
+  test::Widget<QToolButton>(*w.form, "ToolButton5")->click();
   EXPECT_TRUE(w.form->WebBrowser2->IsVisible());
   EXPECT_FALSE(w.form->WebBrowser1->IsVisible());
   EXPECT_FALSE(w.form->Browsing->ActiveBrowserIsFirst());
-  EXPECT_EQ(w.form->Edit5->text(), "Demo Bitcoin Satoshi");
-  EXPECT_EQ(w.form->Edit8->text(), "2") << "the preload's choice, kept until it is on show";
+  EXPECT_EQ(test::Widget<QLineEdit>(*w.form, "Edit5")->text(), "Demo Bitcoin Satoshi");
+  EXPECT_EQ(test::Widget<QLineEdit>(*w.form, "Edit8")->text(), "2")
+      << "the preload's choice, kept until it is on show";
 
   FaucetItem& claimed = w.Row("btc-claim");
   EXPECT_EQ(claimed[fCompleted], "1");

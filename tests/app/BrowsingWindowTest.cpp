@@ -15,6 +15,7 @@
 #include "app/window/Unit1.h"
 #include "tests/support/window/EventLoopWait.h"
 #include "tests/support/window/FakeBrowser.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -52,7 +53,7 @@ class BrowsingWindowTest : public ::testing::Test {
     row.Edit(fUrl) = url;
     row.Edit(fInterval) = "60";
     row.Edit(fInput) = input;
-    form->ListBox1->AddItem(QString::fromLatin1(name), &row);
+    test::Widget<FaucetListBox>(*form, "ListBox1")->AddItem(QString::fromLatin1(name), &row);
   }
   void Rebuilt() {
     FaucetList list;
@@ -60,7 +61,7 @@ class BrowsingWindowTest : public ::testing::Test {
     list.currentReferral = "REF";
     form->Browsing->ListRebuilt(list);
   }
-  FaucetItem& Row(int i) { return *form->ListBox1->Row(i); }
+  FaucetItem& Row(int i) { return *test::Widget<FaucetListBox>(*form, "ListBox1")->Row(i); }
   FakeBrowser& Fake(int i) { return *browsers.made.at(static_cast<size_t>(i)); }
   static QStringList Loads(const FakeBrowser& b) {
     return b.requests.filter(QStringLiteral("LoadUrl "));
@@ -78,27 +79,27 @@ class BrowsingWindowTest : public ::testing::Test {
 };
 
 TEST_F(BrowsingWindowTest, BrowseNextShowsThePreloadAndCreditsThePageTextToTheLeftItem) {
-  form->ToolButton5->click();
+  test::Widget<QToolButton>(*form, "ToolButton5")->click();
   EXPECT_EQ(Loads(Fake(0)), QStringList({"LoadUrl http://a.example/f?r=REF&"}));
   EXPECT_EQ(Loads(Fake(1)), QStringList({"LoadUrl http://b.example/f?r=REF"}));
   EXPECT_TRUE(Fake(0).IsVisible());
   EXPECT_FALSE(Fake(1).IsVisible());
-  EXPECT_EQ(form->Edit7->text(), "http://a.example/f");
-  EXPECT_EQ(form->Edit5->text(), "a");
-  EXPECT_EQ(form->Edit6->text(), "60");
-  EXPECT_TRUE(form->ToolButton10->isEnabled());
-  EXPECT_EQ(form->Panel2->Caption(), "a");
-  EXPECT_EQ(form->StatusBar1->PanelText(0), "a");
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit7")->text(), "http://a.example/f");
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit5")->text(), "a");
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit6")->text(), "60");
+  EXPECT_TRUE(test::Widget<QToolButton>(*form, "ToolButton10")->isEnabled());
+  EXPECT_EQ(test::Widget<DetailPanel>(*form, "Panel2")->Caption(), "a");
+  EXPECT_EQ(test::Widget<PanelStatusBar>(*form, "StatusBar1")->PanelText(0), "a");
 
   // The preload's page fills the preloaded row's own field, not Edit8's.
   Fake(1).mainFrameUrl = "http://b.example/f?r=REF";
   emit Fake(1).DocumentAvailableInMainFrame(2);
   ASSERT_EQ(Scripts(Fake(1)).size(), 1);
   EXPECT_TRUE(Scripts(Fake(1))[0].contains("var str = \"address\";"));
-  EXPECT_EQ(form->Edit7->text(), "http://a.example/f");
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit7")->text(), "http://a.example/f");
 
   Fake(0).mainFrameUrl = "http://a.example/f?r=REF&";
-  form->ToolButton5->click();
+  test::Widget<QToolButton>(*form, "ToolButton5")->click();
   EXPECT_EQ(Row(0)[fCompleted], "1");
   ASSERT_EQ(Fake(0).textRequests.size(), 1u);
   EXPECT_EQ(Loads(Fake(1)).size(), 1) << "the preloaded page is shown as it is";
@@ -106,8 +107,8 @@ TEST_F(BrowsingWindowTest, BrowseNextShowsThePreloadAndCreditsThePageTextToTheLe
   EXPECT_FALSE(Fake(0).IsVisible());
   EXPECT_FALSE(form->Browsing->ActiveBrowserIsFirst());
   EXPECT_EQ(Loads(Fake(0)).back(), "LoadUrl http://c.example/f?r=REF");
-  EXPECT_EQ(form->ListBox1->ItemIndex(), 1);
-  EXPECT_EQ(form->Edit5->text(), "b");
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), 1);
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit5")->text(), "b");
 
   emit Fake(0).TextResultAvailable(1, Fake(0).textRequests[0],
                                    "0.00001234 BTC was sent to your address");
@@ -130,10 +131,11 @@ TEST_F(BrowsingWindowTest, BrowseNextShowsThePreloadAndCreditsThePageTextToTheLe
 // whose loading would hold up that paint, is asked for once it is painted.
 TEST_F(BrowsingWindowTest, ThePreloadAfterASwapWaitsForTheSwapToBePainted) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-  form->ToolButton5->click();  // a in WebBrowser1, b preloading in WebBrowser2
+  test::Widget<QToolButton>(*form, "ToolButton5")
+      ->click();  // a in WebBrowser1, b preloading in WebBrowser2
   ASSERT_EQ(Loads(Fake(1)).size(), 1);
   UpdateCounter paints(form.get());
-  form->ToolButton5->click();  // b swapped in
+  test::Widget<QToolButton>(*form, "ToolButton5")->click();  // b swapped in
   ASSERT_TRUE(Fake(1).IsVisible());
   EXPECT_EQ(Loads(Fake(0)).size(), 1) << "not before the swap is painted";
   ASSERT_TRUE(test::WaitUntil([&] { return Loads(Fake(0)).size() == 2; }));
@@ -143,7 +145,7 @@ TEST_F(BrowsingWindowTest, ThePreloadAfterASwapWaitsForTheSwapToBePainted) {
 }
 
 TEST_F(BrowsingWindowTest, PageEventsOfTheActiveWindowFillTheDetailEdits) {
-  form->ListBox1->SetItemIndex(0);
+  test::Widget<FaucetListBox>(*form, "ListBox1")->SetItemIndex(0);
   form->ListBox1DblClick();
   Fake(0).mainFrameUrl = "http://a.example/f?r=REF&session=1";
   Fake(0).requests.clear();
@@ -151,7 +153,7 @@ TEST_F(BrowsingWindowTest, PageEventsOfTheActiveWindowFillTheDetailEdits) {
   ASSERT_EQ(Scripts(Fake(0)).size(), 2);
   EXPECT_TRUE(Scripts(Fake(0))[0].contains("korvaneTrelioInsertAdr"));
   EXPECT_TRUE(Scripts(Fake(0))[1].contains("KorvaneTrelio#T: "));
-  EXPECT_EQ(form->Edit7->text(), "http://a.example/f");
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit7")->text(), "http://a.example/f");
 
   struct Case {
     const char* line;
@@ -159,12 +161,13 @@ TEST_F(BrowsingWindowTest, PageEventsOfTheActiveWindowFillTheDetailEdits) {
     const char* text;
   };
   const Case cases[] = {
-      {"KorvaneTrelio#N: address", form->Edit8, "address"},
-      {"KorvaneTrelio#N: other", form->Edit8, "address"},  // only while empty
-      {"KorvaneTrelio#T: Moon Faucet", form->Edit5, "Moon Faucet"},
-      {"KorvaneTrelio#I: 45", form->Edit6, "45"},
-      {"KorvaneTrelio#X: 1", form->Edit6, "45"},
-      {"page says hello", form->Edit5, "Moon Faucet"},
+      {"KorvaneTrelio#N: address", test::Widget<QLineEdit>(*form, "Edit8"), "address"},
+      {"KorvaneTrelio#N: other", test::Widget<QLineEdit>(*form, "Edit8"),
+       "address"},  // only while empty
+      {"KorvaneTrelio#T: Moon Faucet", test::Widget<QLineEdit>(*form, "Edit5"), "Moon Faucet"},
+      {"KorvaneTrelio#I: 45", test::Widget<QLineEdit>(*form, "Edit6"), "45"},
+      {"KorvaneTrelio#X: 1", test::Widget<QLineEdit>(*form, "Edit6"), "45"},
+      {"page says hello", test::Widget<QLineEdit>(*form, "Edit5"), "Moon Faucet"},
   };
   for (const Case& c : cases) {
     Console(1, c.line);
@@ -180,19 +183,20 @@ TEST_F(BrowsingWindowTest, PageEventsOfTheActiveWindowFillTheDetailEdits) {
   EXPECT_TRUE(Scripts(Fake(0))[0].contains("var str = \"address\";"));
 
   emit Fake(0).LoadingStateChange(1, false, true, false);
-  EXPECT_TRUE(form->ToolButton7->isEnabled());
-  EXPECT_FALSE(form->ToolButton9->isEnabled());
+  EXPECT_TRUE(test::Widget<QToolButton>(*form, "ToolButton7")->isEnabled());
+  EXPECT_FALSE(test::Widget<QToolButton>(*form, "ToolButton9")->isEnabled());
 }
 
 TEST_F(BrowsingWindowTest, DetailEditKeysRunTheirPageScriptsInTheActiveWindow) {
-  form->ListBox1->SetItemIndex(2);
+  test::Widget<FaucetListBox>(*form, "ListBox1")->SetItemIndex(2);
   form->ListBox1DblClick();
   Fake(0).requests.clear();
-  QTest::keyClick(form->Edit8, Qt::Key_Return);
-  QTest::keyClick(form->Edit6, Qt::Key_Return);
-  QTest::keyClick(form->Edit6, Qt::Key_A);  // other keys do nothing here
-  form->Edit5->clear();
-  QTest::mouseClick(form->Edit5, Qt::LeftButton);
+  QTest::keyClick(test::Widget<QLineEdit>(*form, "Edit8"), Qt::Key_Return);
+  QTest::keyClick(test::Widget<QLineEdit>(*form, "Edit6"), Qt::Key_Return);
+  QTest::keyClick(test::Widget<QLineEdit>(*form, "Edit6"),
+                  Qt::Key_A);  // other keys do nothing here
+  test::Widget<QLineEdit>(*form, "Edit5")->clear();
+  QTest::mouseClick(test::Widget<QLineEdit>(*form, "Edit5"), Qt::LeftButton);
   const QStringList scripts = Scripts(Fake(0));
   ASSERT_EQ(scripts.size(), 3) << scripts.join('\n').toStdString();
   EXPECT_TRUE(scripts[0].contains("var str = \"2\";"));
@@ -200,11 +204,11 @@ TEST_F(BrowsingWindowTest, DetailEditKeysRunTheirPageScriptsInTheActiveWindow) {
   EXPECT_TRUE(scripts[2].contains("KorvaneTrelio#T: "));
 
   // Enter in the URL edit goes to the typed page with the referral.
-  form->Edit7->setText("http://d.example/x");
-  QTest::keyClick(form->Edit7, Qt::Key_Return);
+  test::Widget<QLineEdit>(*form, "Edit7")->setText("http://d.example/x");
+  QTest::keyClick(test::Widget<QLineEdit>(*form, "Edit7"), Qt::Key_Return);
   EXPECT_EQ(Loads(Fake(0)).back(), "LoadUrl http://d.example/x?r=REF");
   EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
-  EXPECT_TRUE(form->Edit8->text().isEmpty());
+  EXPECT_TRUE(test::Widget<QLineEdit>(*form, "Edit8")->text().isEmpty());
 }
 
 TEST_F(BrowsingWindowTest, AStarItemOpensInTheDefaultBrowserFromAWorkerThread) {
@@ -215,7 +219,7 @@ TEST_F(BrowsingWindowTest, AStarItemOpensInTheDefaultBrowserFromAWorkerThread) {
     opened << url;
   };
   Row(1).Edit(fInput) = "*";
-  form->ListBox1->SetItemIndex(1);
+  test::Widget<FaucetListBox>(*form, "ListBox1")->SetItemIndex(1);
   form->ListBox1DblClick();
   ASSERT_TRUE(test::WaitUntil([&] {
     const QMutexLocker hold(&lock);

@@ -7,6 +7,7 @@
 #include "app/widgets/PanelStatusBar.h"
 #include "tests/support/window/EventLoopWait.h"
 #include "tests/support/window/StartedWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -39,7 +40,7 @@ class ClaimTickerTest : public StartedWindowTest {
 
   // Makes row the current item, whether the list shows it already or not.
   void MakeCurrent(FaucetItem& row) {
-    FaucetListBox* list = form->ListBox1;
+    FaucetListBox* list = test::Widget<FaucetListBox>(*form, "ListBox1");
     int position = -1;
     for (int i = 0; i < list->count(); ++i)
       if (list->Row(i) == &row) position = i;
@@ -60,8 +61,9 @@ class ClaimTickerTest : public StartedWindowTest {
     ASSERT_TRUE(test::WaitUntil([&] { return clock.reads >= until; }));
   }
   QString WaitText() const {
-    EXPECT_EQ(form->Panel2->Caption(), form->StatusBar1->PanelText(0));
-    return form->Panel2->Caption();
+    EXPECT_EQ(test::Widget<DetailPanel>(*form, "Panel2")->Caption(),
+              test::Widget<PanelStatusBar>(*form, "StatusBar1")->PanelText(0));
+    return test::Widget<DetailPanel>(*form, "Panel2")->Caption();
   }
 
   TestClock clock;
@@ -111,13 +113,13 @@ TEST_F(ClaimTickerTest, CompleteAndMakeIncompletedByHand) {
   EXPECT_TRUE(moon[fCompleted].empty());
 
   MakeCurrent(moon);
-  form->Nocompleted1->trigger();
+  test::Widget<QAction>(*form, "Nocompleted1")->trigger();
   EXPECT_EQ(moon[fCompleted], "1");
   EXPECT_EQ(moon[fTimestamp], std::to_string(T));
   EXPECT_EQ(WaitText(), "Moon (wait 6 min.)");
 
   clock.now = T + 10;
-  form->Nocompleted1->trigger();
+  test::Widget<QAction>(*form, "Nocompleted1")->trigger();
   EXPECT_TRUE(moon[fCompleted].empty());
   EXPECT_TRUE(moon[fTimestamp].empty());
   EXPECT_EQ(WaitText(), "Moon");

@@ -8,6 +8,7 @@
 #include "tests/support/window/MouseRelease.h"
 #include "tests/support/window/OpenedUrls.h"
 #include "tests/support/window/StartedWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -36,13 +37,13 @@ TEST_F(CoinLinksTest, CoinNameOpensItsProjectAndEveryBannerTheService) {
   };
   for (const auto& [tab, url] : cases) {
     opened.urls.clear();
-    test::Release(form->Coins[tab].Panel->NameLabel);
+    test::Release(test::NameLabelAt(*form, tab));
     EXPECT_EQ(opened.urls, QStringList{QString::fromLatin1(url)}) << tab;
   }
   QStringList pages;
   for (int tab = 0; tab < kCoinCount; ++tab) {
     opened.urls.clear();
-    test::Release(form->Coins[tab].Panel->NameLabel);
+    test::Release(test::NameLabelAt(*form, tab));
     ASSERT_EQ(opened.urls.size(), 1) << tab;
     pages << opened.urls[0];
   }
@@ -50,7 +51,7 @@ TEST_F(CoinLinksTest, CoinNameOpensItsProjectAndEveryBannerTheService) {
   EXPECT_EQ(pages.size(), kCoinCount);
 
   opened.urls.clear();
-  for (int tab : {0, 20}) test::Release(form->Coins[tab].Panel->Banner);
+  for (int tab : {0, 20}) test::Release(test::BannerAt(*form, tab));
   ASSERT_EQ(opened.urls.size(), 2);
   EXPECT_EQ(opened.urls[0], opened.urls[1]);
   EXPECT_TRUE(QUrl(opened.urls[0]).query().startsWith("r=")) << opened.urls[0].toStdString();
@@ -58,8 +59,8 @@ TEST_F(CoinLinksTest, CoinNameOpensItsProjectAndEveryBannerTheService) {
 
 TEST_F(CoinLinksTest, HomePageAndFeedbackOpenTheMakersPages) {
   env.Set(kMakerServerVariable, "127.0.0.1:8080");
-  form->HomePage1->trigger();
-  form->Feedback1->trigger();
+  test::Widget<QAction>(*form, "HomePage1")->trigger();
+  test::Widget<QAction>(*form, "Feedback1")->trigger();
   EXPECT_EQ(opened.urls,
             QStringList({"http://127.0.0.1:8080/trelio.php", "http://127.0.0.1:8080/mail.php"}));
 }

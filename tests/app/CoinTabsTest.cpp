@@ -12,6 +12,7 @@
 #include "app/widgets/PanelStatusBar.h"
 #include "tests/support/window/MouseRelease.h"
 #include "tests/support/window/StartedWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -30,37 +31,38 @@ TEST_F(CoinTabsTest, HidingTheActiveTabActivatesItsNeighbourWithoutATabChange) {
       {20, 17},  // Tron, the rightmost -> DigiByte
   };
   for (const Case& c : cases) {
-    f.PageControl1->setCurrentIndex(c.active);  // as the user would
-    const QString caption = f.NewItem1->text();
-    f.Edit5->setText("kept");
-    f.Coins[c.active].MenuItem->trigger();
-    EXPECT_FALSE(f.PageControl1->isTabVisible(c.active));
-    EXPECT_EQ(f.PageControl1->currentIndex(), c.next) << c.active;
+    test::Widget<QTabWidget>(f, "PageControl1")->setCurrentIndex(c.active);  // as the user would
+    const QString caption = test::Widget<QAction>(f, "NewItem1")->text();
+    test::Widget<QLineEdit>(f, "Edit5")->setText("kept");
+    test::CoinMenuItemAt(f, c.active)->trigger();
+    EXPECT_FALSE(test::Widget<QTabWidget>(f, "PageControl1")->isTabVisible(c.active));
+    EXPECT_EQ(test::Widget<QTabWidget>(f, "PageControl1")->currentIndex(), c.next) << c.active;
     // Not a tab change: the detail area and the caption stay.
-    EXPECT_EQ(f.NewItem1->text(), caption);
-    EXPECT_EQ(f.Edit5->text(), "kept");
+    EXPECT_EQ(test::Widget<QAction>(f, "NewItem1")->text(), caption);
+    EXPECT_EQ(test::Widget<QLineEdit>(f, "Edit5")->text(), "kept");
   }
-  f.Coins[2].MenuItem->trigger();
-  EXPECT_TRUE(f.PageControl1->isTabVisible(2));
-  EXPECT_EQ(f.PageControl1->currentIndex(), 17);
+  test::CoinMenuItemAt(f, 2)->trigger();
+  EXPECT_TRUE(test::Widget<QTabWidget>(f, "PageControl1")->isTabVisible(2));
+  EXPECT_EQ(test::Widget<QTabWidget>(f, "PageControl1")->currentIndex(), 17);
 }
 
 TEST_F(CoinTabsTest, TabChangeForgetsTheCurrentItem) {
   TForm1& f = Start();
   FaucetItem& row = f.StringGrid1.Append();
   row.Edit(fName) = "Moon";
-  f.ListBox1->AddItem("Moon", &row);
+  test::Widget<FaucetListBox>(f, "ListBox1")->AddItem("Moon", &row);
   {
-    const QSignalBlocker quiet(f.ListBox1);
-    f.ListBox1->SetItemIndex(f.ListBox1->count() - 1);
+    const QSignalBlocker quiet(test::Widget<FaucetListBox>(f, "ListBox1"));
+    test::Widget<FaucetListBox>(f, "ListBox1")
+        ->SetItemIndex(test::Widget<FaucetListBox>(f, "ListBox1")->count() - 1);
   }
   f.Browsing->SelectCurrentItem(false);
-  f.StatusBar1->SetPanelText(0, "Moon");
+  test::Widget<PanelStatusBar>(f, "StatusBar1")->SetPanelText(0, "Moon");
   ASSERT_EQ(f.Browsing->CurrentItem(), &row);
-  f.PageControl1->setCurrentIndex(1);
+  test::Widget<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
   EXPECT_EQ(f.Browsing->CurrentItem(), nullptr);
-  EXPECT_TRUE(f.StatusBar1->PanelText(0).isEmpty());
-  EXPECT_EQ(f.NewItem1->text(), "New Litecoin item");
+  EXPECT_TRUE(test::Widget<PanelStatusBar>(f, "StatusBar1")->PanelText(0).isEmpty());
+  EXPECT_EQ(test::Widget<QAction>(f, "NewItem1")->text(), "New Litecoin item");
 }
 
 // Each coin's lock button, menu item and address edit act on that coin alone.
@@ -72,33 +74,34 @@ TEST_F(CoinTabsTest, EachCoinsControlsActOnThatCoin) {
   const auto lockedTabs = [&] {
     std::vector<int> locked;
     for (int tab = 0; tab < kCoinCount; ++tab)
-      if (f.Coins[tab].Panel->AddressEdit->isReadOnly()) locked.push_back(tab);
+      if (test::AddressEditAt(f, tab)->isReadOnly()) locked.push_back(tab);
     return locked;
   };
   const auto hiddenTabs = [&] {
     std::vector<int> hidden;
     for (int tab = 0; tab < kCoinCount; ++tab)
-      if (!f.PageControl1->isTabVisible(tab)) hidden.push_back(tab);
+      if (!test::Widget<QTabWidget>(f, "PageControl1")->isTabVisible(tab)) hidden.push_back(tab);
     return hidden;
   };
   for (int tab = 0; tab < kCoinCount; ++tab) {
-    const CoinWidgets& w = f.Coins[tab];
-    EXPECT_EQ(kCoins[w.coin].tab, tab);
-    EXPECT_EQ(w.Panel->AddressEdit->objectName().toStdString(),
-              kCoins[w.coin].components.addressEdit);
+    // The controls on the tab are those of the coin the tab row puts there.
+    QLineEdit* edit = test::AddressEditAt(f, tab);
+    EXPECT_EQ(edit->parentWidget(), test::CoinPanelAt(f, tab));
+    EXPECT_EQ(test::CoinPanelAt(f, tab)->parentWidget(),
+              test::Widget<QTabWidget>(f, "PageControl1")->widget(tab));
 
-    w.Panel->LockButton->click();
+    test::LockButtonAt(f, tab)->click();
     EXPECT_EQ(lockedTabs(), std::vector<int>{tab});
     // A release over the locked edit selects its text, ready to be copied.
-    w.Panel->AddressEdit->setText("address");
-    test::Release(w.Panel->AddressEdit);
-    EXPECT_EQ(w.Panel->AddressEdit->selectedText(), "address") << tab;
-    w.Panel->LockButton->click();
+    edit->setText("address");
+    test::Release(edit);
+    EXPECT_EQ(edit->selectedText(), "address") << tab;
+    test::LockButtonAt(f, tab)->click();
     EXPECT_TRUE(lockedTabs().empty());
 
-    w.MenuItem->trigger();
+    test::CoinMenuItemAt(f, tab)->trigger();
     EXPECT_EQ(hiddenTabs(), std::vector<int>{tab});
-    w.MenuItem->trigger();
+    test::CoinMenuItemAt(f, tab)->trigger();
     EXPECT_TRUE(hiddenTabs().empty());
   }
 }
@@ -108,7 +111,7 @@ TEST_F(CoinTabsTest, EachCoinsControlsActOnThatCoin) {
 // tab, which has no place in the row, over the row's top-left corner.
 TEST_F(CoinTabsTest, KeysAndWheelMoveOnlyBetweenShownTabs) {
   TForm1& f = Start();  // first start: Bitcoin Gold, Bitcore and others hidden
-  QTabBar* bar = f.PageControl1->tabBar();
+  QTabBar* bar = test::Widget<QTabWidget>(f, "PageControl1")->tabBar();
   const auto key = [](QWidget* to, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
     return [=] { QTest::keyClick(to, k, m); };
   };
@@ -128,28 +131,34 @@ TEST_F(CoinTabsTest, KeysAndWheelMoveOnlyBetweenShownTabs) {
         if (lines.pixel(x, y) != lines.pixel(0, 0)) return false;
     return true;
   };
-  QWidget* edit = f.Coins[10].Panel->AddressEdit;
+  QWidget* edit = test::AddressEditAt(f, 10);
   const struct {
     const char* what;
     int from;
     std::function<void()> act;
     int to;
   } cases[] = {
-      {"Ctrl+Tab", 10, key(f.PageControl1, Qt::Key_Tab, Qt::ControlModifier), 17},
+      {"Ctrl+Tab", 10,
+       key(test::Widget<QTabWidget>(f, "PageControl1"), Qt::Key_Tab, Qt::ControlModifier), 17},
       {"Ctrl+Tab in the address", 10, key(edit, Qt::Key_Tab, Qt::ControlModifier), 17},
-      {"Ctrl+Tab from the last", 20, key(f.PageControl1, Qt::Key_Tab, Qt::ControlModifier), 0},
+      {"Ctrl+Tab from the last", 20,
+       key(test::Widget<QTabWidget>(f, "PageControl1"), Qt::Key_Tab, Qt::ControlModifier), 0},
       {"Ctrl+Shift+Tab", 17,
-       key(f.PageControl1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier), 10},
+       key(test::Widget<QTabWidget>(f, "PageControl1"), Qt::Key_Backtab,
+           Qt::ControlModifier | Qt::ShiftModifier),
+       10},
       {"Right", 10, key(bar, Qt::Key_Right), 17},
       {"Left", 17, key(bar, Qt::Key_Left), 10},
       {"wheel down", 3, wheel(-120), 5},
       {"wheel up", 5, wheel(120), 3},
   };
   for (const auto& c : cases) {
-    f.PageControl1->setCurrentIndex(c.from);
+    test::Widget<QTabWidget>(f, "PageControl1")->setCurrentIndex(c.from);
     c.act();
-    EXPECT_EQ(f.PageControl1->currentIndex(), c.to) << c.what;
-    EXPECT_TRUE(f.PageControl1->isTabVisible(f.PageControl1->currentIndex())) << c.what;
+    EXPECT_EQ(test::Widget<QTabWidget>(f, "PageControl1")->currentIndex(), c.to) << c.what;
+    EXPECT_TRUE(test::Widget<QTabWidget>(f, "PageControl1")
+                    ->isTabVisible(test::Widget<QTabWidget>(f, "PageControl1")->currentIndex()))
+        << c.what;
     EXPECT_TRUE(plainTopLines()) << c.what;
   }
 }

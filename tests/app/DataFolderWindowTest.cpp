@@ -16,6 +16,7 @@
 #include "tests/support/TestHttpServer.h"
 #include "tests/support/window/EventLoopWait.h"
 #include "tests/support/window/StartedWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -51,7 +52,7 @@ TEST_F(HeldDataFolderTest, ASecondWindowOnTheFolderReadsAndWritesNothingAndRaise
   EXPECT_TRUE(second->DataFolderTaken);
   EXPECT_TRUE(second->Files.folder.empty());
   EXPECT_EQ(second->StringGrid1.RowCount(), 1);
-  EXPECT_EQ(second->Coins[kBitcoin].Panel->AddressEdit->text(), QString());
+  EXPECT_EQ(test::AddressEditAt(*second, kBitcoin)->text(), QString());
   second->TellDataFolderTaken();
   ASSERT_EQ(errors.size(), 1);
   EXPECT_EQ(errors[0], QStringLiteral("The program is already running with the data folder \"") +
@@ -66,11 +67,11 @@ TEST_F(HeldDataFolderTest, ASecondWindowOnTheFolderReadsAndWritesNothingAndRaise
         << files[i].toStdString();
   EXPECT_TRUE(files.contains(QFileInfo(leftover).fileName()));
   // The first one still works on the folder, and so does a start after it.
-  first.Coins[kBitcoin].Panel->AddressEdit->setText("1Changed");
+  test::AddressEditAt(first, kBitcoin)->setText("1Changed");
   Stop();
   EXPECT_NE(Read(Data("settings.ini")).find("Bitcoin=1Changed"), std::string::npos);
   EXPECT_FALSE(Start().DataFolderTaken);
-  EXPECT_EQ(form->Coins[kBitcoin].Panel->AddressEdit->text(), QStringLiteral("1Changed"));
+  EXPECT_EQ(test::AddressEditAt(*form, kBitcoin)->text(), QStringLiteral("1Changed"));
 }
 
 using SettingsOnDiskTest = StartedWindowTest;
@@ -79,7 +80,7 @@ TEST_F(SettingsOnDiskTest, ATypedAddressIsOnDiskATickLaterAndOthersKeysStay) {
   options.ticker = {50ms, 10ms};
   Write(Data("settings.ini"), "[Addresses]\r\nBitcoin=1Old\r\n");
   TForm1& f = Start();
-  QLineEdit* edit = f.Coins[kBitcoin].Panel->AddressEdit;
+  QLineEdit* edit = test::AddressEditAt(f, kBitcoin);
   edit->selectAll();
   QTest::keyClicks(edit, "1Typed");
   ASSERT_TRUE(test::WaitUntil([&] {
@@ -117,7 +118,9 @@ TEST_F(NoDataFolderTest, TheFirstShowFetchesNothingAndTheIndexCommandsSayWhy) {
   // The data folder's own message, and no download that could not be kept.
   EXPECT_EQ(errors.size(), 1) << errors.join(QLatin1Char('\n')).toStdString();
   EXPECT_EQ(server.RequestCount(), 0u);
-  EXPECT_FALSE(form->StatusBar2->PanelText(0).contains(QStringLiteral("Cannot")));
+  EXPECT_FALSE(test::Widget<PanelStatusBar>(*form, "StatusBar2")
+                   ->PanelText(0)
+                   .contains(QStringLiteral("Cannot")));
 
   // Every command that would keep the index in the folder says so before it
   // asks anything, and the file chosen for an update stays as it is.

@@ -5,6 +5,7 @@
 #include "app/core/index/IndexExport.h"
 #include "app/widgets/LcQtForm.h"
 #include "localisation/LcUnit.h"
+#include "tests/support/window/Widget.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
@@ -36,8 +37,10 @@ class FileDialogsTest : public WindowFixture {
 TEST_F(FileDialogsTest, AreMadeOnFirstUseWithTheirSettings) {
   EXPECT_TRUE(form->findChildren<QFileDialog*>().isEmpty());
   // The components carry the names and settings from the start.
-  EXPECT_EQ(form->findChild<FileDialogComponent*>("SaveDialog2"), form->SaveDialog2);
-  EXPECT_FALSE(form->SaveDialog1->testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_EQ(form->findChild<FileDialogComponent*>("SaveDialog2"),
+            test::Widget<FileDialogComponent>(*form, "SaveDialog2"));
+  EXPECT_FALSE(test::Widget<FileDialogComponent>(*form, "SaveDialog1")
+                   ->testOption(QFileDialog::DontConfirmOverwrite));
 
   form->Load2Click();
   form->Save1Click();
@@ -67,10 +70,13 @@ TEST_F(FileDialogsTest, AreMadeOnFirstUseWithTheirSettings) {
 TEST_F(FileDialogsTest, SettingsMadeLaterReachAMadeDialog) {
   form->Save1Click();
   ASSERT_EQ(shown.size(), 1u);
-  form->SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
+  test::Widget<FileDialogComponent>(*form, "SaveDialog1")
+      ->setOption(QFileDialog::DontConfirmOverwrite);
   EXPECT_TRUE(shown[0].dialog->testOption(QFileDialog::DontConfirmOverwrite));
-  EXPECT_TRUE(form->SaveDialog1->testOption(QFileDialog::DontConfirmOverwrite));
-  form->SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
+  EXPECT_TRUE(test::Widget<FileDialogComponent>(*form, "SaveDialog1")
+                  ->testOption(QFileDialog::DontConfirmOverwrite));
+  test::Widget<FileDialogComponent>(*form, "SaveDialog1")
+      ->setOption(QFileDialog::DontConfirmOverwrite, false);
   form->Save1Click();
   EXPECT_TRUE(shown[1].confirmsOverwrite);
 }

@@ -6,6 +6,7 @@
 #include "app/core/index/InOutError.h"
 #include "app/core/index/IndexExport.h"
 #include "app/widgets/PanelStatusBar.h"
+#include "tests/support/window/Widget.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
@@ -53,7 +54,7 @@ TEST_F(IndexCommandsWindowTest, UpdateFromFileAsksOnlyWithItemsAndMerges) {
   form->Load2Click();
   EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
   EXPECT_EQ(form->StringGrid1.RowCount(), 3);  // Sun once, Moon kept
-  EXPECT_EQ(form->StatusBar2->PanelText(0).toStdString(),
+  EXPECT_EQ(test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0).toStdString(),
             "2 items sorted in descending order by last payout");
   EXPECT_EQ(test::ReadBytes(file), kMergedFile);
 }
@@ -64,8 +65,8 @@ TEST_F(IndexCommandsWindowTest, UpdateFromAMissingFileOnlyResetsTheEditor) {
   form->Load2Click();
   EXPECT_EQ(questions.size(), 1);
   EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
-  EXPECT_TRUE(form->Edit7->text().isEmpty());
-  EXPECT_EQ(form->ListBox1->Row(0), &moon);
+  EXPECT_TRUE(test::Widget<QLineEdit>(*form, "Edit7")->text().isEmpty());
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->Row(0), &moon);
   EXPECT_FALSE(std::filesystem::exists(form->Index.files.csv));
 }
 
@@ -80,7 +81,7 @@ TEST_F(IndexCommandsWindowTest, UpdateFromAFileThatIsNoIndexSaysSoAndChangesNoth
   form->Load2Click();
   EXPECT_EQ(errors, QStringList{"The file does not begin with the header line of an index."});
   EXPECT_EQ(form->StringGrid1.RowCount(), 2);
-  EXPECT_EQ(form->ListBox1->Row(0), &moon);
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->Row(0), &moon);
   EXPECT_EQ(moon[fHidden], "");
   EXPECT_FALSE(std::filesystem::exists(form->Index.files.csv));
   EXPECT_FALSE(std::filesystem::exists(form->Index.files.bak));
@@ -97,8 +98,8 @@ TEST_F(IndexCommandsWindowTest, ClearAsksEvenWhenEmptyAndSavesTheEmptyIndex) {
   form->ClearIndex1Click();
   EXPECT_EQ(form->StringGrid1.RowCount(), 1);
   EXPECT_FALSE(form->UrlRowMap.Exists("http://moon.example/"));
-  EXPECT_EQ(form->ListBox1->count(), 0);
-  EXPECT_EQ(form->StatusBar2->PanelText(0), "0 items");
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->count(), 0);
+  EXPECT_EQ(test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0), "0 items");
   EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
   EXPECT_EQ(test::ReadBytes(form->Index.files.csv).find("Moon"), std::string::npos);
 }
@@ -109,7 +110,7 @@ TEST_F(IndexCommandsWindowTest, FailedClearStillRefillsTheList) {
   form->Index.files = IndexFilePaths::InFolder(data / "missing");
   EXPECT_THROW(form->ClearIndex1Click(), EInOutError);
   EXPECT_EQ(form->StringGrid1.RowCount(), 1);
-  EXPECT_EQ(form->ListBox1->count(), 0);
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->count(), 0);
 }
 
 TEST_F(IndexCommandsWindowTest, ExportsOfferTheirNamesThenTheLastChosen) {
@@ -124,7 +125,7 @@ TEST_F(IndexCommandsWindowTest, ExportsOfferTheirNamesThenTheLastChosen) {
   form->Save1Click();
   EXPECT_EQ(test::ReadBytes(five),
             "Currency;Name;Url;Interval;Input\r\nbitcoin;Moon;http://moon.example/;60;\r\n");
-  form->ToolButton1->click();  // hidden rows too
+  test::Widget<QToolButton>(*form, "ToolButton1")->click();  // hidden rows too
   form->Save1Click();
   EXPECT_NE(test::ReadBytes(five).find("litecoin;Sun;"), std::string::npos);
 

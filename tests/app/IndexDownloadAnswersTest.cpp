@@ -12,6 +12,7 @@
 #include "tests/support/ResidentMemory.h"
 #include "tests/support/window/ModalScript.h"
 #include "tests/support/window/StartedWindow.h"
+#include "tests/support/window/Widget.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
@@ -76,7 +77,7 @@ class IndexDownloadAnswersTest : public WindowFixture {
     EXPECT_FALSE(fs::exists(form->Index.files.bak2));
     EXPECT_FALSE(fs::exists(form->Index.files.tmp2));
   }
-  QString Status() const { return form->StatusBar2->PanelText(0); }
+  QString Status() const { return test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0); }
 
   std::unique_ptr<TOKBottomDlg> dialog;
   std::string onDisk;

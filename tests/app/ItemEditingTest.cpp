@@ -4,6 +4,7 @@
 #include "app/core/index/IndexFile.h"
 #include "app/core/text/TextSplit.h"
 #include "app/widgets/PanelStatusBar.h"
+#include "tests/support/window/Widget.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
@@ -13,10 +14,10 @@ using ItemEditingTest = WindowFixture;
 
 void TypeEdits(TForm1& form, const char* url, const char* name, const char* interval,
                const char* input = "") {
-  form.Edit7->setText(QString::fromUtf8(url));
-  form.Edit5->setText(QString::fromUtf8(name));
-  form.Edit6->setText(QString::fromUtf8(interval));
-  form.Edit8->setText(QString::fromUtf8(input));
+  test::Widget<QLineEdit>(form, "Edit7")->setText(QString::fromUtf8(url));
+  test::Widget<QLineEdit>(form, "Edit5")->setText(QString::fromUtf8(name));
+  test::Widget<QLineEdit>(form, "Edit6")->setText(QString::fromUtf8(interval));
+  test::Widget<QLineEdit>(form, "Edit8")->setText(QString::fromUtf8(input));
 }
 
 TEST_F(ItemEditingTest, AddButtonRefusesWhatCannotBeStored) {
@@ -42,7 +43,7 @@ TEST_F(ItemEditingTest, AddButtonRefusesWhatCannotBeStored) {
     form->ToolButton15Click();
     ASSERT_EQ(errors.size(), 1) << c.url;
     EXPECT_EQ(errors.front().toStdString(), c.errors);
-    EXPECT_EQ(form->Edit6->text().toStdString(), c.intervalAfter);
+    EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit6")->text().toStdString(), c.intervalAfter);
     EXPECT_EQ(form->StringGrid1.RowCount(), 2);
   }
 }
@@ -64,11 +65,11 @@ TEST_F(ItemEditingTest, AddStoresTheRowSelectsItAndReportsIt) {
   EXPECT_EQ(form->UrlRowMap.GetItem("http://coins.example/faucet"), 1);
 
   EXPECT_EQ(ListedNames(), std::vector<std::string>{"Coins & Co=1"});
-  EXPECT_EQ(form->ListBox1->ItemIndex(), 0);
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), 0);
   EXPECT_EQ(form->Browsing->CurrentItem(), &row);
-  EXPECT_EQ(form->Edit7->text(), "http://coins.example/faucet");
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit7")->text(), "http://coins.example/faucet");
   EXPECT_TRUE(form->AddSaveInSaveMode());
-  EXPECT_FALSE(form->ToolButton15->isEnabled());
+  EXPECT_FALSE(test::Widget<QToolButton>(*form, "ToolButton15")->isEnabled());
 
   EXPECT_EQ(Reports(1), std::vector<std::string>{
                             "a=add&c=bitcoin&n=Coins%20%26%20Co%3D1&l=http://coins.example/"
@@ -104,19 +105,20 @@ TEST_F(ItemEditingTest, SaveModeStoresTheEditsOfTheCurrentRowWithoutReport) {
   TypeEdits(*form, "http://typed.example/", "New;Moon", "abc", "a;b");
   form->ToolButton15Click();
   ASSERT_EQ(errors, QStringList{"Interval in minutes not entered."});
-  EXPECT_TRUE(form->Edit6->text().isEmpty());
-  EXPECT_EQ(form->Edit7->text(), "http://moon.example/");  // the row's key, not the typed URL
+  EXPECT_TRUE(test::Widget<QLineEdit>(*form, "Edit6")->text().isEmpty());
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit7")->text(),
+            "http://moon.example/");  // the row's key, not the typed URL
   EXPECT_EQ(row[fName], "Moon");
 
-  form->Edit6->setText("15");
+  test::Widget<QLineEdit>(*form, "Edit6")->setText("15");
   form->ToolButton15Click();
   EXPECT_EQ(errors.size(), 1);
   EXPECT_EQ(row[fName], "NewMoon");
   EXPECT_EQ(row[fInterval], "15");
   EXPECT_EQ(row[fInput], "ab");
   EXPECT_EQ(row[fUrl], "http://moon.example/?r={R}");
-  EXPECT_EQ(form->ListBox1->item(0)->text(), "NewMoon");
-  EXPECT_FALSE(form->ToolButton15->isEnabled());
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->item(0)->text(), "NewMoon");
+  EXPECT_FALSE(test::Widget<QToolButton>(*form, "ToolButton15")->isEnabled());
 
   form->Hide1Click();  // the next report is the first one
   EXPECT_EQ(Reports(1), std::vector<std::string>{"a=hide&l=http://moon.example/"});
@@ -143,7 +145,7 @@ TEST_F(ItemEditingTest, RemoveAsksThenDropsTheRowAndEveryReference) {
   EXPECT_EQ(form->Browsing->CurrentItem(), nullptr);
   EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
   EXPECT_EQ(form->Browsing->PreloadedItem(), nullptr);
-  EXPECT_TRUE(form->Edit7->text().isEmpty());
+  EXPECT_TRUE(test::Widget<QLineEdit>(*form, "Edit7")->text().isEmpty());
   EXPECT_FALSE(form->WebBrowser1->IsVisible());
   EXPECT_EQ(Reports(1), std::vector<std::string>{"a=remove&l=http://moon.example/"});
 
@@ -160,7 +162,8 @@ TEST_F(ItemEditingTest, HideShowAndFavouritesToggleAndReport) {
   Select(0);
   form->Hide1Click();
   EXPECT_EQ(row[fHidden], "1");
-  EXPECT_EQ(form->ListBox1->count(), 1);  // listed until the next rebuild
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->count(),
+            1);  // listed until the next rebuild
   form->Hide1Click();
   EXPECT_TRUE(row[fHidden].empty());
   form->Addtofavorites1Click();
@@ -186,35 +189,37 @@ TEST_F(ItemEditingTest, LockButtonAndEditsFollowTheCurrentRow) {
   const qint64 locked = form->ImageList2.Image(0).cacheKey();
   const qint64 unlocked = form->ImageList2.Image(1).cacheKey();
 
-  form->Edit5->setText("typed");  // no current item: the button stays off
-  EXPECT_FALSE(form->ToolButton15->isEnabled());
+  test::Widget<QLineEdit>(*form, "Edit5")
+      ->setText("typed");  // no current item: the button stays off
+  EXPECT_FALSE(test::Widget<QToolButton>(*form, "ToolButton15")->isEnabled());
   form->SpeedButton5Click();
   EXPECT_TRUE(form->LockForUpdate);
-  EXPECT_EQ(form->SpeedButton5->icon().cacheKey(), locked);
-  form->Edit7->setText("http://other.example/");  // a typed URL starts unlocked
+  EXPECT_EQ(test::Widget<QToolButton>(*form, "SpeedButton5")->icon().cacheKey(), locked);
+  test::Widget<QLineEdit>(*form, "Edit7")
+      ->setText("http://other.example/");  // a typed URL starts unlocked
   EXPECT_FALSE(form->LockForUpdate);
-  EXPECT_EQ(form->SpeedButton5->icon().cacheKey(), unlocked);
-  EXPECT_TRUE(form->ToolButton15->isEnabled());
-  EXPECT_TRUE(form->ToolButton6->isEnabled());
-  EXPECT_TRUE(form->SpeedButton5->isEnabled());
+  EXPECT_EQ(test::Widget<QToolButton>(*form, "SpeedButton5")->icon().cacheKey(), unlocked);
+  EXPECT_TRUE(test::Widget<QToolButton>(*form, "ToolButton15")->isEnabled());
+  EXPECT_TRUE(test::Widget<QToolButton>(*form, "ToolButton6")->isEnabled());
+  EXPECT_TRUE(test::Widget<QToolButton>(*form, "SpeedButton5")->isEnabled());
 
   form->RebuildList();
   Select(0);
-  EXPECT_FALSE(form->ToolButton15->isEnabled());
-  form->Edit6->setText("61");
-  EXPECT_TRUE(form->ToolButton15->isEnabled());
+  EXPECT_FALSE(test::Widget<QToolButton>(*form, "ToolButton15")->isEnabled());
+  test::Widget<QLineEdit>(*form, "Edit6")->setText("61");
+  EXPECT_TRUE(test::Widget<QToolButton>(*form, "ToolButton15")->isEnabled());
   form->SpeedButton5Click();
   EXPECT_EQ(row[fLock], "1");
   form->SpeedButton5Click();
   EXPECT_TRUE(row[fLock].empty());
-  EXPECT_EQ(form->SpeedButton5->icon().cacheKey(), unlocked);
+  EXPECT_EQ(test::Widget<QToolButton>(*form, "SpeedButton5")->icon().cacheKey(), unlocked);
 }
 
 TEST_F(ItemEditingTest, NewItemAsksForTheUrlAndBrowsesIt) {
-  form->PageControl1->setCurrentIndex(1);
+  test::Widget<QTabWidget>(*form, "PageControl1")->setCurrentIndex(1);
   form->NewItem1Click();  // cancelled
   EXPECT_EQ(inputs, QStringList{"New Litecoin item | Please input the URL below"});
-  EXPECT_TRUE(form->Edit7->text().isEmpty());
+  EXPECT_TRUE(test::Widget<QLineEdit>(*form, "Edit7")->text().isEmpty());
 
   struct Case {
     const char* answer;
@@ -222,13 +227,13 @@ TEST_F(ItemEditingTest, NewItemAsksForTheUrlAndBrowsesIt) {
   };
   for (const Case c : {Case{"moon.example/x", "http://moon.example/x"},
                        Case{"see https://sun.example/", "see https://sun.example/"}}) {
-    form->Edit5->setText("old");
+    test::Widget<QLineEdit>(*form, "Edit5")->setText("old");
     inputAnswer = QString::fromUtf8(c.answer);
     form->NewItem1Click();
-    EXPECT_EQ(form->Edit7->text(), c.url);
-    EXPECT_TRUE(form->Edit5->text().isEmpty());
+    EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit7")->text(), c.url);
+    EXPECT_TRUE(test::Widget<QLineEdit>(*form, "Edit5")->text().isEmpty());
     EXPECT_FALSE(form->AddSaveInSaveMode());
-    EXPECT_EQ(form->ToolButton15->toolTip(), "Add new item");
+    EXPECT_EQ(test::Widget<QToolButton>(*form, "ToolButton15")->toolTip(), "Add new item");
     // The referral of the coin goes into the loaded URL.
     EXPECT_TRUE(browsers.made[0]->requests.last().startsWith(QStringLiteral("LoadUrl ") + c.url))
         << browsers.made[0]->requests.last().toStdString();

@@ -26,6 +26,7 @@
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/window/RussianText.h"
 #include "tests/support/window/StartedWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio::test {
 namespace {
@@ -70,8 +71,10 @@ class LanguageMenuTest : public StartedWindowTest {
   // What the window composes itself after each switch.
   void ExpectComposedTexts(const char* language) {
     SCOPED_TRACE(language);
-    EXPECT_EQ(form->Edit6->toolTip(), Hint(msgHintInterval, msgHintIntervalEnterKey));
-    EXPECT_EQ(form->StatusBar2->toolTip(), Hint(msgHintStatusDoubleClick, msgHintStatusRightClick));
+    EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit6")->toolTip(),
+              Hint(msgHintInterval, msgHintIntervalEnterKey));
+    EXPECT_EQ(test::Widget<PanelStatusBar>(*form, "StatusBar2")->toolTip(),
+              Hint(msgHintStatusDoubleClick, msgHintStatusRightClick));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Korvane Trelio v1.01"));
     EXPECT_EQ(ApplicationTitle(), form->windowTitle());
     // Qt's display name stays unset: Qt would append it to every title.
@@ -87,12 +90,12 @@ class LanguageMenuTest : public StartedWindowTest {
 
 TEST_F(LanguageMenuTest, WithoutModuleTheMarksAndCodeChangeAndTextsStayEnglish) {
   StartAll();
-  form->N12->trigger();
-  EXPECT_TRUE(form->N12->isChecked());
-  EXPECT_FALSE(form->Language2->isChecked());
+  test::Widget<QAction>(*form, "N12")->trigger();
+  EXPECT_TRUE(test::Widget<QAction>(*form, "N12")->isChecked());
+  EXPECT_FALSE(test::Widget<QAction>(*form, "Language2")->isChecked());
   EXPECT_EQ(form->LanguageCode, "ru");
-  EXPECT_EQ(form->Exit1->text(), QStringLiteral("Exit"));
-  EXPECT_EQ(form->Edit6->toolTip(),
+  EXPECT_EQ(test::Widget<QAction>(*form, "Exit1")->text(), QStringLiteral("Exit"));
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit6")->toolTip(),
             QStringLiteral("Interval in minutes\n\rEnter key press: try to detect the interval "
                            "automatically"));
   ExpectComposedTexts("ru without module");
@@ -102,9 +105,9 @@ TEST_F(LanguageMenuTest, WithoutModuleTheMarksAndCodeChangeAndTextsStayEnglish) 
   EXPECT_EQ(about->TranslatedLang, "ru");
   about->hide();
 
-  form->Language2->trigger();
-  EXPECT_TRUE(form->Language2->isChecked());
-  EXPECT_FALSE(form->N12->isChecked());
+  test::Widget<QAction>(*form, "Language2")->trigger();
+  EXPECT_TRUE(test::Widget<QAction>(*form, "Language2")->isChecked());
+  EXPECT_FALSE(test::Widget<QAction>(*form, "N12")->isChecked());
   EXPECT_EQ(form->LanguageCode, "en");
 }
 
@@ -123,11 +126,12 @@ TEST_F(LanguageMenuTest, EverySwitchFollowsInWindowHintsCaptionAndList) {
   const QString ruHint =
       Ru("Интервал в минутах\n\rКлавиша Enter: определить интервал автоматически");
   const std::vector<Step> steps = {
-      {form->N12, "ru", Ru("Выход"), ruHint, Ru("0 кранов")},
-      {form->Language2, "en", QStringLiteral("Exit"), enHint, QStringLiteral("0 items")},
-      {form->N12, "ru", Ru("Выход"), ruHint, Ru("0 кранов")},
+      {test::Widget<QAction>(*form, "N12"), "ru", Ru("Выход"), ruHint, Ru("0 кранов")},
+      {test::Widget<QAction>(*form, "Language2"), "en", QStringLiteral("Exit"), enHint,
+       QStringLiteral("0 items")},
+      {test::Widget<QAction>(*form, "N12"), "ru", Ru("Выход"), ruHint, Ru("0 кранов")},
       // Choosing the active language again repeats every step.
-      {form->N12, "ru", Ru("Выход"), ruHint, Ru("0 кранов")},
+      {test::Widget<QAction>(*form, "N12"), "ru", Ru("Выход"), ruHint, Ru("0 кранов")},
   };
   for (const Step& step : steps) {
     step.item->trigger();
@@ -135,10 +139,11 @@ TEST_F(LanguageMenuTest, EverySwitchFollowsInWindowHintsCaptionAndList) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"),
               step.code == std::string("ru") ? Ru("&Да") : QStringLiteral("&Yes"));
     EXPECT_EQ(form->LanguageCode, step.code);
-    EXPECT_EQ(form->Exit1->text(), step.exit);
-    EXPECT_EQ(form->Edit6->toolTip(), step.intervalHint);
-    EXPECT_TRUE(form->StatusBar2->PanelText(0).startsWith(step.count))
-        << form->StatusBar2->PanelText(0).toStdString();
+    EXPECT_EQ(test::Widget<QAction>(*form, "Exit1")->text(), step.exit);
+    EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit6")->toolTip(), step.intervalHint);
+    EXPECT_TRUE(
+        test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0).startsWith(step.count))
+        << test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0).toStdString();
     ExpectComposedTexts(step.code);
   }
 }
@@ -153,17 +158,18 @@ TEST_F(LanguageMenuTest, ModuleLackingEnglishLeavesWindowsRussianAndHintsTurnEng
       {"65090", StringTable({{u"Клавиша Enter"}})}};
   InstallModule(BuildModule(resources));
   StartAll();
-  form->N12->trigger();
-  EXPECT_EQ(form->Exit1->text(), Ru("Выход"));
+  test::Widget<QAction>(*form, "N12")->trigger();
+  EXPECT_EQ(test::Widget<QAction>(*form, "Exit1")->text(), Ru("Выход"));
   // The window's own hints and caption replace what the module gave.
-  EXPECT_EQ(form->Edit6->toolTip(), Ru("Интервал в минутах\n\rКлавиша Enter"));
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit6")->toolTip(),
+            Ru("Интервал в минутах\n\rКлавиша Enter"));
   ExpectComposedTexts("ru");
 
-  form->Language2->trigger();
+  test::Widget<QAction>(*form, "Language2")->trigger();
   EXPECT_EQ(form->LanguageCode, "en");
-  EXPECT_EQ(form->Exit1->text(), Ru("Выход"));
+  EXPECT_EQ(test::Widget<QAction>(*form, "Exit1")->text(), Ru("Выход"));
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
-  EXPECT_EQ(form->Edit6->toolTip(),
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit6")->toolTip(),
             QStringLiteral("Interval in minutes\n\rEnter key press: try to detect the interval "
                            "automatically"));
   ExpectComposedTexts("en");
@@ -175,16 +181,19 @@ TEST_F(LanguageMenuTest, AddSaveHintFollowsTheModeInEveryLanguage) {
   InstallBuiltModule();
   Write(Data("settings.ini"), "[Interface]\r\nLanguage=ru\r\n");
   Start();
-  EXPECT_EQ(form->ToolButton15->toolTip(), Ru("Добавить новый кран"));
-  form->Language2->trigger();
-  EXPECT_EQ(form->ToolButton15->toolTip(), QStringLiteral("Add new item"));
+  EXPECT_EQ(test::Widget<QToolButton>(*form, "ToolButton15")->toolTip(), Ru("Добавить новый кран"));
+  test::Widget<QAction>(*form, "Language2")->trigger();
+  EXPECT_EQ(test::Widget<QToolButton>(*form, "ToolButton15")->toolTip(),
+            QStringLiteral("Add new item"));
   form->SetAddSaveMode(AddSaveMode::Save);
-  EXPECT_EQ(form->ToolButton15->toolTip(), QStringLiteral("Save the item"));
-  form->N12->trigger();
-  EXPECT_EQ(form->ToolButton15->toolTip(), Ru("Сохранить кран"));
+  EXPECT_EQ(test::Widget<QToolButton>(*form, "ToolButton15")->toolTip(),
+            QStringLiteral("Save the item"));
+  test::Widget<QAction>(*form, "N12")->trigger();
+  EXPECT_EQ(test::Widget<QToolButton>(*form, "ToolButton15")->toolTip(), Ru("Сохранить кран"));
   EXPECT_TRUE(form->AddSaveInSaveMode());
-  form->Language2->trigger();
-  EXPECT_EQ(form->ToolButton15->toolTip(), QStringLiteral("Save the item"));
+  test::Widget<QAction>(*form, "Language2")->trigger();
+  EXPECT_EQ(test::Widget<QToolButton>(*form, "ToolButton15")->toolTip(),
+            QStringLiteral("Save the item"));
 }
 
 // Each dialog translates itself on its first show after a change of
@@ -202,7 +211,7 @@ TEST_F(LanguageMenuTest, DialogsTranslateOnceALanguage) {
       {progress.get(), QStringLiteral("Update Progress"), Ru("Обновление индекса")},
       {settings.get(), QStringLiteral("Settings"), Ru("Настройки")},
   };
-  form->N12->trigger();
+  test::Widget<QAction>(*form, "N12")->trigger();
   for (const Case& c : cases) {
     c.dialog->show();
     EXPECT_EQ(c.dialog->windowTitle(), c.russian);
@@ -212,7 +221,7 @@ TEST_F(LanguageMenuTest, DialogsTranslateOnceALanguage) {
     EXPECT_EQ(c.dialog->windowTitle(), QStringLiteral("moved on"));
     c.dialog->hide();
   }
-  form->Language2->trigger();
+  test::Widget<QAction>(*form, "Language2")->trigger();
   for (const Case& c : cases) {
     c.dialog->show();
     EXPECT_EQ(c.dialog->windowTitle(), c.english);
@@ -227,7 +236,7 @@ TEST_F(LanguageMenuTest, DialogsTranslateOnceALanguage) {
 TEST_F(LanguageMenuTest, AboutBoxChecksInItsLanguage) {
   InstallBuiltModule();
   StartAll();
-  form->N12->trigger();
+  test::Widget<QAction>(*form, "N12")->trigger();
   about->show();
   EXPECT_TRUE(about->Label4->text().startsWith(Ru("Проверка новой версии...")))
       << about->Label4->text().toStdString();
@@ -240,7 +249,7 @@ TEST_F(LanguageMenuTest, AboutBoxChecksInItsLanguage) {
 
 TEST_F(LanguageMenuTest, LanguageIsKeptAndAppliedAtNextStart) {
   InstallBuiltModule();
-  Start().N12->trigger();
+  test::Widget<QAction>(Start(), "N12")->trigger();
   Stop();
   // Qt's own texts are English again once the window is gone.
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
@@ -248,10 +257,10 @@ TEST_F(LanguageMenuTest, LanguageIsKeptAndAppliedAtNextStart) {
                 .ReadString("Interface", "Language", ""),
             "ru");
   TForm1& f = Start();
-  EXPECT_TRUE(f.N12->isChecked());
-  EXPECT_FALSE(f.Language2->isChecked());
-  EXPECT_EQ(f.Exit1->text(), Ru("Выход"));
-  EXPECT_EQ(f.Edit6->toolTip(),
+  EXPECT_TRUE(test::Widget<QAction>(f, "N12")->isChecked());
+  EXPECT_FALSE(test::Widget<QAction>(f, "Language2")->isChecked());
+  EXPECT_EQ(test::Widget<QAction>(f, "Exit1")->text(), Ru("Выход"));
+  EXPECT_EQ(test::Widget<QLineEdit>(f, "Edit6")->toolTip(),
             Ru("Интервал в минутах\n\rКлавиша Enter: определить интервал автоматически"));
   ExpectComposedTexts("ru at start");
 }

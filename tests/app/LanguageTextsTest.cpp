@@ -8,6 +8,7 @@
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"
 #include "localisation/LcUnit.h"
+#include "tests/support/window/Widget.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
@@ -34,17 +35,23 @@ TEST_P(LanguageTextsTest, RussianMessagesReadAsRussian) {
   cafe.Edit(fLastPayout) = "0.001";
   AddRow("Plain", "http://plain.example/");
   form->RebuildList();
-  EXPECT_EQ(form->StatusBar2->PanelText(0),
+  EXPECT_EQ(test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0),
             QString::fromUtf8("2 крана — сортировка по убыванию последней выплаты"));
 
   Select(PositionOf(cafe));
-  form->Nocompleted1->trigger();
-  EXPECT_EQ(form->Panel2->Caption(), shownName + QString::fromUtf8(" (ещё 61 мин.)"));
-  QTest::mouseClick(form->ListBox1->viewport(), Qt::RightButton, Qt::NoModifier,
-                    form->ListBox1->visualItemRect(form->ListBox1->item(0)).center());
-  EXPECT_EQ(form->Load1->text(), QString::fromUtf8("Открыть \"") + shownName + "\"");
-  EXPECT_EQ(form->Nocompleted1->text(), QString::fromUtf8("Отметить как невыполненный"));
-  form->PopupMenu1->close();
+  test::Widget<QAction>(*form, "Nocompleted1")->trigger();
+  EXPECT_EQ(test::Widget<DetailPanel>(*form, "Panel2")->Caption(),
+            shownName + QString::fromUtf8(" (ещё 61 мин.)"));
+  QTest::mouseClick(test::Widget<FaucetListBox>(*form, "ListBox1")->viewport(), Qt::RightButton,
+                    Qt::NoModifier,
+                    test::Widget<FaucetListBox>(*form, "ListBox1")
+                        ->visualItemRect(test::Widget<FaucetListBox>(*form, "ListBox1")->item(0))
+                        .center());
+  EXPECT_EQ(test::Widget<QAction>(*form, "Load1")->text(),
+            QString::fromUtf8("Открыть \"") + shownName + "\"");
+  EXPECT_EQ(test::Widget<QAction>(*form, "Nocompleted1")->text(),
+            QString::fromUtf8("Отметить как невыполненный"));
+  test::Widget<QMenu>(*form, "PopupMenu1")->close();
 
   EXPECT_EQ(Utf16ToQString(VersionCheckResultFor(101).statusText),
             QString::fromUtf8("Korvane Trelio не требует обновления."));

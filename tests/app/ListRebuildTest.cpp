@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "app/widgets/PanelStatusBar.h"
+#include "tests/support/window/Widget.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
@@ -21,22 +22,24 @@ TEST_F(ListRebuildTest, ListsTheCoinsShownRowsSortedWithTheirCount) {
   form->RebuildList();
   EXPECT_EQ(form->CurrentCoin, "bitcoin");
   EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Star", "Plain"}));
-  EXPECT_EQ(form->StatusBar2->PanelText(0), "2 items sorted in descending order by last payout");
-  EXPECT_TRUE(form->Sortinginorderbylastpayout1->isChecked());
-  EXPECT_TRUE(form->Sortinginorderbylastpayout2->isChecked());
+  EXPECT_EQ(test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0),
+            "2 items sorted in descending order by last payout");
+  EXPECT_TRUE(test::Widget<QAction>(*form, "Sortinginorderbylastpayout1")->isChecked());
+  EXPECT_TRUE(test::Widget<QAction>(*form, "Sortinginorderbylastpayout2")->isChecked());
 
-  form->ToolButton1->click();
+  test::Widget<QToolButton>(*form, "ToolButton1")->click();
   EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Star", "Plain", "Hidden"}));
-  form->sortinginalphabeticalorder1->trigger();
-  form->Ascendingorder1->trigger();
+  test::Widget<QAction>(*form, "sortinginalphabeticalorder1")->trigger();
+  test::Widget<QAction>(*form, "Ascendingorder1")->trigger();
   EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Star", "Plain", "Hidden"}));
-  EXPECT_EQ(form->StatusBar2->PanelText(0), "3 items sorted in ascending alphabetical order");
-  form->Hiddenpointsalwaysbelow1->trigger();
+  EXPECT_EQ(test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0),
+            "3 items sorted in ascending alphabetical order");
+  test::Widget<QAction>(*form, "Hiddenpointsalwaysbelow1")->trigger();
   EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Star", "Hidden", "Plain"}));
 
-  form->PageControl1->setCurrentIndex(1);
+  test::Widget<QTabWidget>(*form, "PageControl1")->setCurrentIndex(1);
   EXPECT_EQ(form->CurrentCoin, "litecoin");
-  EXPECT_EQ(form->StatusBar2->PanelText(0), "1 item");
+  EXPECT_EQ(test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0), "1 item");
 }
 
 TEST_F(ListRebuildTest, TheLastSelectedRowOfTheCoinIsCurrentAgain) {
@@ -45,17 +48,17 @@ TEST_F(ListRebuildTest, TheLastSelectedRowOfTheCoinIsCurrentAgain) {
   form->RebuildList();
   EXPECT_EQ(form->Browsing->CurrentItem(), nullptr);
   Select(PositionOf(b));
-  form->Edit5->setText("typed");
+  test::Widget<QLineEdit>(*form, "Edit5")->setText("typed");
 
   form->RebuildList();
   EXPECT_EQ(form->Browsing->CurrentItem(), &b);
-  EXPECT_EQ(form->ListBox1->ItemIndex(), PositionOf(b));
-  EXPECT_EQ(form->Edit5->text(), "B");
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), PositionOf(b));
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit5")->text(), "B");
 
-  form->PageControl1->setCurrentIndex(1);
+  test::Widget<QTabWidget>(*form, "PageControl1")->setCurrentIndex(1);
   EXPECT_EQ(form->Browsing->CurrentItem(), nullptr);
-  EXPECT_EQ(form->ListBox1->ItemIndex(), -1);
-  form->PageControl1->setCurrentIndex(0);
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), -1);
+  test::Widget<QTabWidget>(*form, "PageControl1")->setCurrentIndex(0);
   EXPECT_EQ(form->Browsing->CurrentItem(), &b);
 }
 
@@ -69,33 +72,34 @@ TEST_F(ListRebuildTest, ATabChangeMakesNoRowCurrentUnseen) {
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   Select(PositionOf(a));
-  form->ToolButton5->click();  // "Browse next incompleted item"
+  test::Widget<QToolButton>(*form, "ToolButton5")->click();  // "Browse next incompleted item"
   QWidget* shown = form->ActiveBrowser()->View();
   ASSERT_TRUE(shown->isVisible());
   shown->setFocusPolicy(Qt::StrongFocus);  // as the page takes the keyboard
   shown->setFocus();
   ASSERT_TRUE(shown->hasFocus());
 
-  form->PageControl1->setCurrentIndex(1);  // Litecoin, nothing selected on it yet
+  test::Widget<QTabWidget>(*form, "PageControl1")
+      ->setCurrentIndex(1);  // Litecoin, nothing selected on it yet
   QCoreApplication::processEvents();
   EXPECT_EQ(form->Browsing->CurrentItem(), nullptr);
-  EXPECT_EQ(form->ListBox1->ItemIndex(), -1);
-  EXPECT_TRUE(form->Edit7->text().isEmpty());
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), -1);
+  EXPECT_TRUE(test::Widget<QLineEdit>(*form, "Edit7")->text().isEmpty());
   EXPECT_EQ(form->Browsing->LastItemUrl().count("litecoin"), 0u);
 
   // However the list comes to have the focus: from the hidden window, or by
   // the Tab key.
   for (const Qt::FocusReason reason : {Qt::TabFocusReason, Qt::OtherFocusReason}) {
-    form->ListBox1->clearFocus();
-    form->ListBox1->setFocus(reason);
+    test::Widget<FaucetListBox>(*form, "ListBox1")->clearFocus();
+    test::Widget<FaucetListBox>(*form, "ListBox1")->setFocus(reason);
     QCoreApplication::processEvents();
     EXPECT_EQ(form->Browsing->CurrentItem(), nullptr) << reason;
-    EXPECT_EQ(form->ListBox1->ItemIndex(), -1) << reason;
+    EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), -1) << reason;
   }
   // A key the user presses there still picks a row, highlighted.
-  QTest::keyClick(form->ListBox1, Qt::Key_Down);
-  EXPECT_EQ(form->ListBox1->ItemIndex(), 0);
-  EXPECT_TRUE(form->ListBox1->item(0)->isSelected());
+  QTest::keyClick(test::Widget<FaucetListBox>(*form, "ListBox1"), Qt::Key_Down);
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), 0);
+  EXPECT_TRUE(test::Widget<FaucetListBox>(*form, "ListBox1")->item(0)->isSelected());
   ASSERT_NE(form->Browsing->CurrentItem(), nullptr);
   EXPECT_EQ((*form->Browsing->CurrentItem())[fName], "Lite");
 }
@@ -106,8 +110,8 @@ TEST_F(ListRebuildTest, OfTwoRowsWithTheRememberedUrlTheLaterStaysSelected) {
   form->RebuildList();
   Select(PositionOf(first));
   form->RebuildList();
-  EXPECT_EQ(form->ListBox1->ItemIndex(), 1);
-  EXPECT_EQ(form->Browsing->CurrentItem(), form->ListBox1->Row(1));
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), 1);
+  EXPECT_EQ(form->Browsing->CurrentItem(), test::Widget<FaucetListBox>(*form, "ListBox1")->Row(1));
   EXPECT_TRUE(form->Browsing->CurrentItem() == &first || form->Browsing->CurrentItem() == &second);
 }
 
@@ -117,24 +121,29 @@ TEST_F(ListRebuildTest, RightClickOpensTheMenuOfTheCurrentRowWithoutSelecting) {
   form->RebuildList();
   Select(PositionOf(a));
   const int other = 1 - PositionOf(a);
-  QWidget* viewport = form->ListBox1->viewport();
-  const QPoint at = form->ListBox1->visualItemRect(form->ListBox1->item(other)).center();
+  QWidget* viewport = test::Widget<FaucetListBox>(*form, "ListBox1")->viewport();
+  const QPoint at =
+      test::Widget<FaucetListBox>(*form, "ListBox1")
+          ->visualItemRect(test::Widget<FaucetListBox>(*form, "ListBox1")->item(other))
+          .center();
   QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, at);
-  EXPECT_EQ(form->ListBox1->ItemIndex(), PositionOf(a));
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), PositionOf(a));
   EXPECT_EQ(form->Browsing->CurrentItem(), &a);
-  EXPECT_TRUE(form->PopupMenu1->isVisible());
-  EXPECT_EQ(form->Load1->text(), "Browse \"A\"");
-  form->PopupMenu1->close();
+  EXPECT_TRUE(test::Widget<QMenu>(*form, "PopupMenu1")->isVisible());
+  EXPECT_EQ(test::Widget<QAction>(*form, "Load1")->text(), "Browse \"A\"");
+  test::Widget<QMenu>(*form, "PopupMenu1")->close();
 
   QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
-  EXPECT_EQ(form->ListBox1->ItemIndex(), other);
-  EXPECT_EQ(form->Browsing->CurrentItem(), form->ListBox1->Row(other));
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), other);
+  EXPECT_EQ(form->Browsing->CurrentItem(),
+            test::Widget<FaucetListBox>(*form, "ListBox1")->Row(other));
 }
 
 TEST_F(ListRebuildTest, DoubleClickOnTheListToolBarRebuilds) {
   AddRow("Late", "http://late.example/");
-  EXPECT_EQ(form->ListBox1->count(), 0);
-  QTest::mouseDClick(form->ToolBar1, Qt::LeftButton, Qt::NoModifier, QPoint(180, 5));
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->count(), 0);
+  QTest::mouseDClick(test::Widget<QToolBar>(*form, "ToolBar1"), Qt::LeftButton, Qt::NoModifier,
+                     QPoint(180, 5));
   EXPECT_EQ(ListedNames(), std::vector<std::string>{"Late"});
 }
 

@@ -17,6 +17,7 @@
 #include "localisation/LcUnit.h"
 #include "tests/localisation/LcfTestSupport.h"
 #include "tests/support/window/RussianText.h"
+#include "tests/support/window/Widget.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
@@ -36,7 +37,7 @@ class QtFormTranslationTest : public WindowFixture {
     settings = std::make_unique<TOKBottomDlg1>(*form);
     // The main window registers its own status bars' panels on its first
     // switch of language.
-    form->Language2->trigger();
+    test::Widget<QAction>(*form, "Language2")->trigger();
   }
   void TearDown() override {
     LcReleaseLanguage();
@@ -76,14 +77,14 @@ TEST_F(QtFormTranslationTest, KeysReachTheirWidgetsAndNothingElse) {
 
   EXPECT_TRUE(LcTranslateForm(form.get()));
   EXPECT_EQ(form->windowTitle(), Ru("Окно"));
-  EXPECT_EQ(form->Exit1->text(), Ru("Выход"));
-  EXPECT_EQ(form->Language1->menuAction()->text(), Ru("Язык"));
-  EXPECT_EQ(form->PageControl1->tabText(1), Ru("Лайт"));
+  EXPECT_EQ(test::Widget<QAction>(*form, "Exit1")->text(), Ru("Выход"));
+  EXPECT_EQ(test::Widget<QMenu>(*form, "Language1")->menuAction()->text(), Ru("Язык"));
+  EXPECT_EQ(test::Widget<QTabWidget>(*form, "PageControl1")->tabText(1), Ru("Лайт"));
   // Of two entries for one property, the first of the table stays.
-  EXPECT_EQ(form->Edit5->toolTip(), Ru("Первое"));
-  EXPECT_EQ(form->Edit7->text(), Ru("адрес"));
-  EXPECT_EQ(form->StatusBar1->PanelCount(), 1);
-  EXPECT_EQ(form->StatusBar1->PanelText(0), Ru("Панель"));
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit5")->toolTip(), Ru("Первое"));
+  EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit7")->text(), Ru("адрес"));
+  EXPECT_EQ(test::Widget<PanelStatusBar>(*form, "StatusBar1")->PanelCount(), 1);
+  EXPECT_EQ(test::Widget<PanelStatusBar>(*form, "StatusBar1")->PanelText(0), Ru("Панель"));
   // The dialogs' components are theirs, not the main window's.
   EXPECT_EQ(settings->CheckBox4->text(), QStringLiteral("Process results without payment"));
   EXPECT_EQ(about->Label1->text(), QStringLiteral("version "));

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "app/window/Unit4.h"
+#include "tests/support/window/Widget.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio {
@@ -33,8 +34,8 @@ class SettingsDialogTest : public test::WindowFixture {
       EXPECT_TRUE(dialog->isVisible());
       act(*dialog);
     });
-    ASSERT_TRUE(form->Settings1->isEnabled());
-    form->Settings1->trigger();
+    ASSERT_TRUE(test::Widget<QAction>(*form, "Settings1")->isEnabled());
+    test::Widget<QAction>(*form, "Settings1")->trigger();
     EXPECT_TRUE(ran);
     EXPECT_FALSE(dialog->isVisible());
   }
@@ -154,20 +155,20 @@ TEST_F(SettingsDialogTest, BoxesKeepHidingWithShowingAndWithoutClearing) {
   EXPECT_EQ(S().updatingWithShowingHiddenItems, 1);
   EXPECT_EQ(S().hidingBeforeUpdating, 1);
   EXPECT_EQ(S().clearingBeforeUpdating, 0);
-  EXPECT_TRUE(form->Updatingwithshowinghiddenitems1->isChecked());
-  EXPECT_TRUE(form->Hidingbeforeupdate1->isChecked());
-  EXPECT_FALSE(form->Clearingbeforeupdating1->isChecked());
+  EXPECT_TRUE(test::Widget<QAction>(*form, "Updatingwithshowinghiddenitems1")->isChecked());
+  EXPECT_TRUE(test::Widget<QAction>(*form, "Hidingbeforeupdate1")->isChecked());
+  EXPECT_FALSE(test::Widget<QAction>(*form, "Clearingbeforeupdating1")->isChecked());
 
   // What the menu items change, the dialog shows next time.
-  form->Clearingbeforeupdating1->trigger();
+  test::Widget<QAction>(*form, "Clearingbeforeupdating1")->trigger();
   Settings([](TOKBottomDlg1& d) {
     EXPECT_TRUE(d.CheckBox2->isChecked());
     EXPECT_FALSE(d.CheckBox6->isChecked());
     EXPECT_TRUE(d.CheckBox3->isChecked());
     d.CancelBtn->click();
   });
-  form->Updatingwithshowinghiddenitems1->trigger();
-  form->Hidingbeforeupdate1->trigger();
+  test::Widget<QAction>(*form, "Updatingwithshowinghiddenitems1")->trigger();
+  test::Widget<QAction>(*form, "Hidingbeforeupdate1")->trigger();
   Settings([](TOKBottomDlg1& d) {
     EXPECT_TRUE(d.CheckBox2->isChecked());
     EXPECT_TRUE(d.CheckBox6->isChecked());

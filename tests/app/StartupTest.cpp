@@ -14,6 +14,7 @@
 #include "tests/support/EndedProcess.h"
 #include "tests/support/window/EventLoopWait.h"
 #include "tests/support/window/StartedWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -57,45 +58,47 @@ TEST_F(StartupTest, WindowShowsWhatTheSettingsSay) {
   for (int tab = 0; tab < kCoinCount; ++tab) {
     const bool shown = tab == Tab("Bitcoin") || tab == Tab("Litecoin") || tab == Tab("Monero") ||
                        tab == Tab("Tron");
-    EXPECT_EQ(f.PageControl1->isTabVisible(tab), shown) << tab;
-    EXPECT_EQ(f.Coins[tab].MenuItem->isChecked(), shown) << tab;
+    EXPECT_EQ(test::Widget<QTabWidget>(f, "PageControl1")->isTabVisible(tab), shown) << tab;
+    EXPECT_EQ(test::CoinMenuItemAt(f, tab)->isChecked(), shown) << tab;
   }
-  EXPECT_EQ(f.PageControl1->currentIndex(), Tab("Tron"));  // 25 clamped to the last page
-  EXPECT_EQ(f.NewItem1->text(), "New Tron item");
+  EXPECT_EQ(test::Widget<QTabWidget>(f, "PageControl1")->currentIndex(),
+            Tab("Tron"));  // 25 clamped to the last page
+  EXPECT_EQ(test::Widget<QAction>(f, "NewItem1")->text(), "New Tron item");
 
-  QLineEdit* monero = f.Coins[Tab("Monero")].Panel->AddressEdit;
-  QLineEdit* litecoin = f.Coins[Tab("Litecoin")].Panel->AddressEdit;
+  QLineEdit* monero = test::AddressEditAt(f, Tab("Monero"));
+  QLineEdit* litecoin = test::AddressEditAt(f, Tab("Litecoin"));
   EXPECT_TRUE(monero->isReadOnly());
   EXPECT_EQ(monero->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
-  EXPECT_EQ(f.Coins[Tab("Monero")].Panel->LockButton->icon().cacheKey(),
+  EXPECT_EQ(test::LockButtonAt(f, Tab("Monero"))->icon().cacheKey(),
             f.ImageList2.Image(0).cacheKey());
   EXPECT_FALSE(litecoin->isReadOnly());  // only exactly "1" locks
-  EXPECT_EQ(f.Coins[Tab("Litecoin")].Panel->LockButton->icon().cacheKey(),
+  EXPECT_EQ(test::LockButtonAt(f, Tab("Litecoin"))->icon().cacheKey(),
             f.ImageList2.Image(1).cacheKey());
-  EXPECT_EQ(f.Coins[Tab("Bitcoin")].Panel->AddressEdit->text(),
-            "1BoatSLRHtKNngkdXEeobR76b53LETtpyT");
+  EXPECT_EQ(test::AddressEditAt(f, Tab("Bitcoin"))->text(), "1BoatSLRHtKNngkdXEeobR76b53LETtpyT");
 
-  EXPECT_TRUE(f.ToolButton1->isChecked());
-  EXPECT_TRUE(f.Showhiddenitems1->isChecked());
-  EXPECT_TRUE(f.Singlelineview1->isChecked());
-  EXPECT_EQ(f.ListBox1->ItemHeight(), 20);
-  EXPECT_TRUE(f.sortinginalphabeticalorder1->isChecked());
-  EXPECT_TRUE(f.Ascendingorder1->isChecked());
-  EXPECT_FALSE(f.Hiddenpointsalwaysbelow1->isChecked());
+  EXPECT_TRUE(test::Widget<QToolButton>(f, "ToolButton1")->isChecked());
+  EXPECT_TRUE(test::Widget<QAction>(f, "Showhiddenitems1")->isChecked());
+  EXPECT_TRUE(test::Widget<QAction>(f, "Singlelineview1")->isChecked());
+  EXPECT_EQ(test::Widget<FaucetListBox>(f, "ListBox1")->ItemHeight(), 20);
+  EXPECT_TRUE(test::Widget<QAction>(f, "sortinginalphabeticalorder1")->isChecked());
+  EXPECT_TRUE(test::Widget<QAction>(f, "Ascendingorder1")->isChecked());
+  EXPECT_FALSE(test::Widget<QAction>(f, "Hiddenpointsalwaysbelow1")->isChecked());
 
   // Hiding before updating takes showing hidden items with it, not clearing.
-  EXPECT_TRUE(f.Hidingbeforeupdate1->isChecked());
-  EXPECT_TRUE(f.Updatingwithshowinghiddenitems1->isChecked());
-  EXPECT_FALSE(f.Clearingbeforeupdating1->isChecked());
+  EXPECT_TRUE(test::Widget<QAction>(f, "Hidingbeforeupdate1")->isChecked());
+  EXPECT_TRUE(test::Widget<QAction>(f, "Updatingwithshowinghiddenitems1")->isChecked());
+  EXPECT_FALSE(test::Widget<QAction>(f, "Clearingbeforeupdating1")->isChecked());
 
   EXPECT_EQ(f.pos(), QPoint(100, 50));
   EXPECT_EQ(f.size(), QSize(1000, 700));
   EXPECT_FALSE(f.isMaximized());
   EXPECT_TRUE(f.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  EXPECT_EQ(f.Panel3->width(), 300);
-  EXPECT_EQ(f.PageControl1->height(), 60);
-  EXPECT_FALSE(f.SaveDialog1->testOption(QFileDialog::DontConfirmOverwrite));
-  EXPECT_FALSE(f.SaveDialog2->testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_EQ(test::Widget<QWidget>(f, "Panel3")->width(), 300);
+  EXPECT_EQ(test::Widget<QTabWidget>(f, "PageControl1")->height(), 60);
+  EXPECT_FALSE(test::Widget<FileDialogComponent>(f, "SaveDialog1")
+                   ->testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_FALSE(test::Widget<FileDialogComponent>(f, "SaveDialog2")
+                   ->testOption(QFileDialog::DontConfirmOverwrite));
   EXPECT_EQ(f.LanguageCode, "ru");
   EXPECT_TRUE(f.WebBrowser1->Initialized());
   EXPECT_FALSE(f.WebBrowser1->IsVisible());
@@ -106,10 +109,10 @@ TEST_F(StartupTest, WithNoTabSwitchedOnTheBitcoinTabShows) {
   Write(Data("settings.ini"), "[Interface]\r\nPage=4\r\n" + TabKeys({}));
   TForm1& f = Start();
   for (int tab = 0; tab < kCoinCount; ++tab) {
-    EXPECT_EQ(f.PageControl1->isTabVisible(tab), tab == 0) << tab;
-    EXPECT_EQ(f.Coins[tab].MenuItem->isChecked(), tab == 0) << tab;
+    EXPECT_EQ(test::Widget<QTabWidget>(f, "PageControl1")->isTabVisible(tab), tab == 0) << tab;
+    EXPECT_EQ(test::CoinMenuItemAt(f, tab)->isChecked(), tab == 0) << tab;
   }
-  EXPECT_EQ(f.PageControl1->currentIndex(), 0);
+  EXPECT_EQ(test::Widget<QTabWidget>(f, "PageControl1")->currentIndex(), 0);
 }
 
 TEST_F(StartupTest, PageIsClampedToTheCoinPages) {
@@ -117,7 +120,7 @@ TEST_F(StartupTest, PageIsClampedToTheCoinPages) {
   for (const auto& [page, shown] : cases) {
     Write(Data("settings.ini"), "[Interface]\r\nPage=" + std::string(page) + "\r\n" +
                                     TabKeys({"Bitcoin", "Ethereum Classic", "Tron"}));
-    EXPECT_EQ(Start().PageControl1->currentIndex(), shown) << page;
+    EXPECT_EQ(test::Widget<QTabWidget>(Start(), "PageControl1")->currentIndex(), shown) << page;
     Stop();
   }
 }
@@ -167,12 +170,12 @@ TEST_F(StartupTest, StoredBoundsAreUsedOnlyWhenTheyFitThePrimaryScreen) {
 TEST_F(StartupTest, FirstRunCopiesTheSettingsBesideTheProgramOnce) {
   const QString beside = options.programFolder + QStringLiteral("/settings.ini");
   Write(beside, "[Addresses]\r\nDogecoin=DFirst\r\n");
-  EXPECT_EQ(Start().Coins[Tab("Dogecoin")].Panel->AddressEdit->text(), "DFirst");
+  EXPECT_EQ(test::AddressEditAt(Start(), Tab("Dogecoin"))->text(), "DFirst");
   Stop();
   EXPECT_NE(Read(Data("settings.ini")).find("Dogecoin=DFirst"), std::string::npos);
 
   Write(beside, "[Addresses]\r\nDogecoin=DSecond\r\n");
-  EXPECT_EQ(Start().Coins[Tab("Dogecoin")].Panel->AddressEdit->text(), "DFirst");
+  EXPECT_EQ(test::AddressEditAt(Start(), Tab("Dogecoin"))->text(), "DFirst");
   EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -231,13 +234,13 @@ TEST_F(StartupTest, ShutdownWritesSettingsAndIndexWithBackups) {
         "Width=1000\r\nHeight=700\r\n");
   TForm1& f = Start();
   f.StringGrid1.Row(1).Edit(fName) = "Moon changed";
-  f.Coins[Tab("Litecoin")].Panel->AddressEdit->setText("LAddress");
-  f.Coins[Tab("Litecoin")].Panel->LockButton->click();
-  f.PageControl1->setCurrentIndex(Tab("Dash"));
-  f.Coins[Tab("Tron")].MenuItem->trigger();  // hidden
-  f.Singlelineview1->trigger();
-  f.Sortinginorderbytotalpayout1->trigger();
-  f.Clearingbeforeupdating1->trigger();
+  test::AddressEditAt(f, Tab("Litecoin"))->setText("LAddress");
+  test::LockButtonAt(f, Tab("Litecoin"))->click();
+  test::Widget<QTabWidget>(f, "PageControl1")->setCurrentIndex(Tab("Dash"));
+  test::CoinMenuItemAt(f, Tab("Tron"))->trigger();  // hidden
+  test::Widget<QAction>(f, "Singlelineview1")->trigger();
+  test::Widget<QAction>(f, "Sortinginorderbytotalpayout1")->trigger();
+  test::Widget<QAction>(f, "Clearingbeforeupdating1")->trigger();
   f.resize(900, 650);
   f.move(120, 60);
   Stop();
@@ -342,7 +345,8 @@ TEST_F(StartupTest, AnUnusableDataFolderIsShownAndNothingIsWritten) {
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(f.Files.folder.empty());
   EXPECT_FALSE(f.IndexLoaded);
-  EXPECT_TRUE(f.PageControl1->isTabVisible(0));  // the window itself starts
+  EXPECT_TRUE(
+      test::Widget<QTabWidget>(f, "PageControl1")->isTabVisible(0));  // the window itself starts
   Stop();
   EXPECT_EQ(Read(blocked), "not a folder");
 }
@@ -354,7 +358,7 @@ TEST_F(StartupTest, SessionEndSignalClosesTheWindowAndShutdownSaves) {
   // waits, must not expire it before the shutdown saves.
   f.StringGrid1.Row(1).Edit(fCompleted) = "1";
   f.StringGrid1.Row(1).Edit(fTimestamp) = std::to_string(NowSeconds());
-  f.Coins[Tab("Dash")].Panel->AddressEdit->setText("XDash");
+  test::AddressEditAt(f, Tab("Dash"))->setText("XDash");
   {
     SessionEndSignals sessionEnd([&f] { f.close(); });
     raise(SIGTERM);

@@ -15,6 +15,7 @@
 #include "tests/support/TestHttpServer.h"
 #include "tests/support/window/ModalScript.h"
 #include "tests/support/window/StartedWindow.h"
+#include "tests/support/window/Widget.h"
 #include "tests/support/window/WindowFixture.h"
 
 namespace trelio::test {
@@ -70,7 +71,7 @@ class UpdateIndexTest : public WindowFixture {
   }
 
   std::string Tmp2() const { return form->Index.files.tmp2; }
-  QString Status() const { return form->StatusBar2->PanelText(0); }
+  QString Status() const { return test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0); }
   bool RequestsArrived(size_t n) const { return server.Requests().size() >= n; }
   // Shows the dialog and clicks "Cancel" once the server has had n index
   // requests; the download goes on.
@@ -96,7 +97,7 @@ TEST_F(UpdateIndexTest, DialogLayout) {
   EXPECT_EQ(dialog->Button1->geometry(), QRect(160, 48, 75, 25));
   EXPECT_EQ(dialog->Button1->text(), "Cancel");
   EXPECT_EQ(dialog->TranslatedLang, "");
-  EXPECT_TRUE(form->Updateindex1->isEnabled());
+  EXPECT_TRUE(test::Widget<QAction>(*form, "Updateindex1")->isEnabled());
 }
 
 TEST_F(UpdateIndexTest, TheServerSeesOneGetWithTheFixedHeadersAndNoRedirectIsFollowed) {
@@ -245,7 +246,7 @@ TEST_F(UpdateIndexTest, FailuresGoInFrontOfTheStatusTextAndLeaveNoFile) {
   for (const Case& c : cases) {
     server.Mode(c.mode);
     for (const QString& before : {QStringLiteral("3 items sorted"), QString()}) {
-      form->StatusBar2->SetPanelText(0, before);
+      test::Widget<PanelStatusBar>(*form, "StatusBar2")->SetPanelText(0, before);
       dialog->exec();
       EXPECT_EQ(Status().toStdString(), c.error + " | " + before.toStdString());
       EXPECT_FALSE(fs::exists(Tmp2())) << c.mode;
@@ -255,14 +256,14 @@ TEST_F(UpdateIndexTest, FailuresGoInFrontOfTheStatusTextAndLeaveNoFile) {
   // A server that is not there, and a file that cannot be written.
   server.Mode("normal");
   env.Set(kMakerServerVariable, "127.0.0.1:1");
-  form->StatusBar2->SetPanelText(0, "before");
+  test::Widget<PanelStatusBar>(*form, "StatusBar2")->SetPanelText(0, "before");
   dialog->exec();
   EXPECT_TRUE(Status().endsWith(" | before")) << Status().toStdString();
   EXPECT_GT(Status().size(), QString(" | before").size());
 
   env.Set(kMakerServerVariable, server.demo.Host().c_str());
   form->Index.files.tmp2 = data / "missing/index.tmp2";
-  form->StatusBar2->SetPanelText(0, "before");
+  test::Widget<PanelStatusBar>(*form, "StatusBar2")->SetPanelText(0, "before");
   dialog->exec();
   EXPECT_TRUE(Status().startsWith("Cannot create a file in")) << Status().toStdString();
   EXPECT_TRUE(Status().endsWith(" | before"));
@@ -287,7 +288,7 @@ TEST_F(UpdateIndexTest, TheDownloadFileIsWrittenWholeOrNotAtAll) {
   {
     const FileSizeLimit limit(100000);
     ASSERT_TRUE(limit.Set());
-    form->StatusBar2->SetPanelText(0, "before");
+    test::Widget<PanelStatusBar>(*form, "StatusBar2")->SetPanelText(0, "before");
     dialog->exec();
   }
 

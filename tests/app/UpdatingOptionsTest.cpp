@@ -1,4 +1,5 @@
 #include "tests/support/window/StartedWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio {
 namespace {
@@ -9,9 +10,9 @@ using UpdatingOptionsTest = StartedWindowTest;
 
 TEST_F(UpdatingOptionsTest, MenuItemsKeepHidingWithShowingAndWithoutClearing) {
   TForm1& f = Start();
-  QAction* const with = f.Updatingwithshowinghiddenitems1;
-  QAction* const hiding = f.Hidingbeforeupdate1;
-  QAction* const clearing = f.Clearingbeforeupdating1;
+  QAction* const with = test::Widget<QAction>(f, "Updatingwithshowinghiddenitems1");
+  QAction* const hiding = test::Widget<QAction>(f, "Hidingbeforeupdate1");
+  QAction* const clearing = test::Widget<QAction>(f, "Clearingbeforeupdating1");
   struct Step {
     QAction* item;
     int with, hiding, clearing;  // the options afterwards

@@ -23,6 +23,7 @@
 #include "tests/localisation/LcfTestSupport.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/window/StartedWindow.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio::test {
 namespace {
@@ -151,7 +152,8 @@ TEST_F(WindowFramesTest, DialogsHaveAFixedFrame) {
 
 TEST_F(WindowFramesTest, TwoLineHintsShowOneLineBreak) {
   TForm1& f = Start();
-  for (QWidget* widget : {static_cast<QWidget*>(f.Edit6), static_cast<QWidget*>(f.StatusBar2)}) {
+  for (QWidget* widget : {static_cast<QWidget*>(test::Widget<QLineEdit>(f, "Edit6")),
+                          static_cast<QWidget*>(test::Widget<PanelStatusBar>(f, "StatusBar2"))}) {
     const QString hint = widget->toolTip();
     ASSERT_TRUE(hint.contains(QStringLiteral("\n\r")));
     const QPoint at = widget->rect().center();
@@ -169,24 +171,27 @@ TEST_F(WindowFramesTest, TextOnFixedBackgroundsStaysReadableUnderADarkPalette) {
   const QPalette before = QApplication::palette();
   QApplication::setPalette(DarkPalette());
   TForm1& f = StartAll();
-  f.StatusBar1->SetPanelText(0, QStringLiteral("Connection refused"));
-  f.StatusBar2->SetPanelText(0, QStringLiteral("Connection refused | 0 items"));
-  f.Edit5->setText(QStringLiteral("Faucet name"));
-  f.Edit7->setText(QStringLiteral("http://example.org/"));
-  CoinPanel& coin = *f.Coins[0].Panel;
-  coin.AddressEdit->setText(QStringLiteral("1BitcoinAddress"));
+  test::Widget<PanelStatusBar>(f, "StatusBar1")
+      ->SetPanelText(0, QStringLiteral("Connection refused"));
+  test::Widget<PanelStatusBar>(f, "StatusBar2")
+      ->SetPanelText(0, QStringLiteral("Connection refused | 0 items"));
+  test::Widget<QLineEdit>(f, "Edit5")->setText(QStringLiteral("Faucet name"));
+  test::Widget<QLineEdit>(f, "Edit7")->setText(QStringLiteral("http://example.org/"));
+  CoinPanel& coin = *test::CoinPanelAt(f, 0);
+  test::AddressEditAt(f, 0)->setText(QStringLiteral("1BitcoinAddress"));
   about->show();
   QCoreApplication::processEvents();
-  const std::pair<QWidget*, const char*> texts[] = {{f.StatusBar1, "StatusBar1"},
-                                                    {f.StatusBar2, "StatusBar2"},
-                                                    {f.Edit5, "Edit5"},
-                                                    {f.Edit7, "Edit7"},
-                                                    {coin.YourLabel, "Your"},
-                                                    {coin.AddressLabel, "address"},
-                                                    {coin.AddressEdit, "address edit"},
-                                                    {about->ProductName, "ProductName"},
-                                                    {about->Label1, "version"},
-                                                    {about->Label4, "checking"}};
+  const std::pair<QWidget*, const char*> texts[] = {
+      {test::Widget<PanelStatusBar>(f, "StatusBar1"), "StatusBar1"},
+      {test::Widget<PanelStatusBar>(f, "StatusBar2"), "StatusBar2"},
+      {test::Widget<QLineEdit>(f, "Edit5"), "Edit5"},
+      {test::Widget<QLineEdit>(f, "Edit7"), "Edit7"},
+      {test::Widget<QLabel>(coin, "YourLabel1"), "Your"},
+      {test::Widget<QLabel>(coin, "AddressLabel1"), "address"},
+      {test::AddressEditAt(f, 0), "address edit"},
+      {about->ProductName, "ProductName"},
+      {about->Label1, "version"},
+      {about->Label4, "checking"}};
   for (const auto& [widget, name] : texts) EXPECT_GT(TextContrast(*widget), 120) << name;
   about->hide();
   QApplication::setPalette(before);
@@ -202,19 +207,21 @@ TEST_F(WindowFramesTest, AddressLabelAndCoinLinkAreLaidOutAfterATranslation) {
   Write(options.programFolder + QStringLiteral("/korvane-trelio.lcf"),
         std::string(module.begin(), module.end()));
   TForm1& f = Start();
-  f.N12->trigger();
-  CoinPanel& coin = *f.Coins[0].Panel;
-  ASSERT_EQ(coin.YourLabel->text(), QString::fromUtf8("ПЕРВЫЙ "));
-  for (QLabel* label : {coin.YourLabel, coin.NameLabel, coin.AddressLabel})
+  test::Widget<QAction>(f, "N12")->trigger();
+  QLabel* your = test::Widget<QLabel>(f, "YourLabel1");
+  QLabel* name = test::NameLabelAt(f, 0);
+  QLabel* address = test::Widget<QLabel>(f, "AddressLabel1");
+  ASSERT_EQ(your->text(), QString::fromUtf8("ПЕРВЫЙ "));
+  for (QLabel* label : {your, name, address})
     EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
-  EXPECT_LT(coin.YourLabel->geometry().right(), coin.NameLabel->x());
-  EXPECT_LT(coin.NameLabel->geometry().right(), coin.AddressLabel->x());
-  EXPECT_EQ(coin.YourLabel->x(), 8);
+  EXPECT_LT(your->geometry().right(), name->x());
+  EXPECT_LT(name->geometry().right(), address->x());
+  EXPECT_EQ(your->x(), 8);
 }
 
 TEST_F(WindowFramesTest, AClosedFileDialogWatchesNoFolder) {
   TForm1& f = Start();
-  QFileDialog& dialog = f.SaveDialog1->Dialog();
+  QFileDialog& dialog = test::Widget<FileDialogComponent>(f, "SaveDialog1")->Dialog();
   QFileSystemModel* model = dialog.findChild<QFileSystemModel*>();
   ASSERT_NE(model, nullptr);
   bool watchedWhileShown = false;

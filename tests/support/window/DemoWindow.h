@@ -22,6 +22,7 @@
 #include "tests/support/DemoServerProcess.h"
 #include "tests/support/TestHttpServer.h"
 #include "tests/support/window/EventLoopWait.h"
+#include "tests/support/window/Widget.h"
 
 // Readable QStrings in test failures.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -72,8 +73,8 @@ class DemoWindow {
     options.workingFolder = folder.path();
     form = std::make_unique<TForm1>(runtime, std::move(options));
     if (form->StringGrid1.RowCount() < 2) throw std::runtime_error("demo index not imported");
-    form->PageControl1->setCurrentIndex(0);
-    form->Coins[0].Panel->AddressEdit->setText(QString::fromUtf8(kAddress));
+    test::Widget<QTabWidget>(*form, "PageControl1")->setCurrentIndex(0);
+    test::AddressEditAt(*form, 0)->setText(QString::fromUtf8(kAddress));
     // The index's own order.
     form->Settings.sortBy = 0;
     form->Settings.order = 0;
@@ -90,17 +91,20 @@ class DemoWindow {
 
   // The list position of the faucet whose page is page ("btc-claim").
   int PositionOf(const std::string& page) const {
-    for (int i = 0; i < form->ListBox1->count(); ++i)
-      if ((*form->ListBox1->Row(i))[fUrl].find("/demo/" + page + ".html") != std::string::npos)
+    for (int i = 0; i < test::Widget<FaucetListBox>(*form, "ListBox1")->count(); ++i)
+      if ((*test::Widget<FaucetListBox>(*form, "ListBox1")->Row(i))[fUrl].find(
+              "/demo/" + page + ".html") != std::string::npos)
         return i;
     throw std::runtime_error("no demo faucet " + page);
   }
-  FaucetItem& Row(const std::string& page) const { return *form->ListBox1->Row(PositionOf(page)); }
+  FaucetItem& Row(const std::string& page) const {
+    return *test::Widget<FaucetListBox>(*form, "ListBox1")->Row(PositionOf(page));
+  }
 
   // Selects the faucet and browses it ("Browse selected item"), with the
   // detail edits filled from its row.
   void Browse(const std::string& page) {
-    form->ListBox1->SetItemIndex(PositionOf(page));
+    test::Widget<FaucetListBox>(*form, "ListBox1")->SetItemIndex(PositionOf(page));
     form->ToolButton2Click();
   }
 

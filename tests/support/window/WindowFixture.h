@@ -23,14 +23,15 @@
 #include "tests/support/TestHttpServer.h"
 #include "tests/support/window/EventLoopWait.h"
 #include "tests/support/window/FakeBrowser.h"
+#include "tests/support/window/Widget.h"
 
 namespace trelio::test {
 
 // The texts of the list's entries, top to bottom.
 inline std::vector<std::string> ListedNames(const TForm1& form) {
   std::vector<std::string> names;
-  for (int i = 0; i < form.ListBox1->count(); ++i)
-    names.push_back(form.ListBox1->item(i)->text().toStdString());
+  for (int i = 0; i < test::Widget<FaucetListBox>(form, "ListBox1")->count(); ++i)
+    names.push_back(test::Widget<FaucetListBox>(form, "ListBox1")->item(i)->text().toStdString());
   return names;
 }
 
@@ -79,11 +80,13 @@ class WindowFixture : public ::testing::Test {
   }
 
   // Clicks the list entry: it becomes the current item with its fields.
-  void Select(int position) { form->ListBox1->setCurrentRow(position); }
+  void Select(int position) {
+    test::Widget<FaucetListBox>(*form, "ListBox1")->setCurrentRow(position);
+  }
 
   int PositionOf(const FaucetItem& row) const {
-    for (int i = 0; i < form->ListBox1->count(); ++i)
-      if (form->ListBox1->Row(i) == &row) return i;
+    for (int i = 0; i < test::Widget<FaucetListBox>(*form, "ListBox1")->count(); ++i)
+      if (test::Widget<FaucetListBox>(*form, "ListBox1")->Row(i) == &row) return i;
     return -1;
   }
 
