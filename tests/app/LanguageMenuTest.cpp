@@ -46,9 +46,6 @@ class LanguageMenuTest : public StartedWindowTest {
     Write(Data("settings.ini"), "[Interface]\r\nLanguage=en\r\n");
   }
   void TearDown() override {
-    about.reset();
-    progress.reset();
-    settings.reset();
     StartedWindowTest::TearDown();
     LcReleaseLanguage();
   }
@@ -58,15 +55,6 @@ class LanguageMenuTest : public StartedWindowTest {
     ASSERT_TRUE(QFile::copy(QStringLiteral(KT_LANGUAGE_MODULE), module));
   }
   void InstallModule(const Bytes& bytes) { Write(module, std::string(bytes.begin(), bytes.end())); }
-
-  // The main window with its two dialogs, as the program makes them.
-  TForm1& StartAll() {
-    TForm1& f = Start();
-    about = std::make_unique<TAboutBox>(f);
-    progress = std::make_unique<TOKBottomDlg>(f);
-    settings = std::make_unique<TOKBottomDlg1>(f);
-    return f;
-  }
 
   // What the window composes itself after each switch.
   void ExpectComposedTexts(const char* language) {
@@ -83,9 +71,6 @@ class LanguageMenuTest : public StartedWindowTest {
 
   ScopedEnv env;
   QString module;
-  std::unique_ptr<TAboutBox> about;
-  std::unique_ptr<TOKBottomDlg> progress;
-  std::unique_ptr<TOKBottomDlg1> settings;
 };
 
 TEST_F(LanguageMenuTest, WithoutModuleTheMarksAndCodeChangeAndTextsStayEnglish) {

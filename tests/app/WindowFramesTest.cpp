@@ -92,24 +92,11 @@ class WindowFramesTest : public StartedWindowTest {
     env.Set(kMakerServerVariable, "127.0.0.1:1");
   }
   void TearDown() override {
-    about.reset();
-    progress.reset();
-    settings.reset();
     StartedWindowTest::TearDown();
     LcReleaseLanguage();
   }
-  TForm1& StartAll() {
-    TForm1& f = Start();
-    about = std::make_unique<TAboutBox>(f);
-    progress = std::make_unique<TOKBottomDlg>(f);
-    settings = std::make_unique<TOKBottomDlg1>(f);
-    return f;
-  }
 
   ScopedEnv env;
-  std::unique_ptr<TAboutBox> about;
-  std::unique_ptr<TOKBottomDlg> progress;
-  std::unique_ptr<TOKBottomDlg1> settings;
 };
 
 TEST_F(WindowFramesTest, DialogTitlesAreTheirOwnAndBoxesCarryTheApplicationTitle) {

@@ -15,6 +15,9 @@
 
 #include "app/program/Application.h"
 #include "app/window/Unit1.h"
+#include "app/window/Unit2.h"
+#include "app/window/Unit3.h"
+#include "app/window/Unit4.h"
 #include "tests/support/window/FakeBrowser.h"
 
 namespace trelio::test {
@@ -31,6 +34,9 @@ class StartedWindowTest : public ::testing::Test {
     dataFolder = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Korvane Trelio");
   }
   void TearDown() override {
+    about.reset();
+    progress.reset();
+    settings.reset();
     form.reset();
     App().SetErrorBox({});
   }
@@ -42,6 +48,14 @@ class StartedWindowTest : public ::testing::Test {
     form->show();
     QCoreApplication::processEvents();
     return *form;
+  }
+  // The main window with its dialogs, as the program makes them.
+  TForm1& StartAll() {
+    TForm1& f = Start();
+    about = std::make_unique<TAboutBox>(f);
+    progress = std::make_unique<TOKBottomDlg>(f);
+    settings = std::make_unique<TOKBottomDlg1>(f);
+    return f;
   }
   // Closes the window and destroys it, which runs the shutdown.
   void Stop() {
@@ -83,6 +97,9 @@ class StartedWindowTest : public ::testing::Test {
   StartupOptions options;
   FakeBrowserFactory browsers;
   std::unique_ptr<TForm1> form;
+  std::unique_ptr<TAboutBox> about;
+  std::unique_ptr<TOKBottomDlg> progress;
+  std::unique_ptr<TOKBottomDlg1> settings;
   QStringList errors;
 };
 
