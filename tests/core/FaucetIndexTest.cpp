@@ -17,7 +17,7 @@ std::vector<int> ScannedRowsOf(const FaucetIndex& index, const std::string& coin
   return rows;
 }
 
-TEST(FaucetIndexTest, RowsStayInPlaceAndAreFoundAgainAcrossManyAppends) {
+TEST(FaucetIndexTest, RowsStayInPlaceAcrossManyAppends) {
   FaucetIndex index;
   std::vector<const FaucetItem*> seen{&index.Row(0)};
   for (int r = 1; r <= 2000; ++r) {
@@ -25,13 +25,8 @@ TEST(FaucetIndexTest, RowsStayInPlaceAndAreFoundAgainAcrossManyAppends) {
     row.Edit(fName) = std::to_string(r);
     seen.push_back(&row);
   }
-  for (int r = 0; r <= 2000; ++r) {
-    ASSERT_EQ(&index.Row(r), seen[size_t(r)]) << r;
-    ASSERT_EQ(index.RowOf(seen[size_t(r)]), r);
-  }
+  for (int r = 0; r <= 2000; ++r) ASSERT_EQ(&index.Row(r), seen[size_t(r)]) << r;
   EXPECT_EQ(index.Row(2000)[fName], "2000");
-  const FaucetItem stray;
-  EXPECT_EQ(index.RowOf(&stray), -1);
   EXPECT_THROW(index.Row(2001), std::out_of_range);
   EXPECT_THROW(index.Row(-1), std::out_of_range);
   // A moved index keeps its rows where they were; the old one is empty.

@@ -43,17 +43,6 @@ void FaucetIndex::ThrowNoRow(int r) {
   throw std::out_of_range("no row " + std::to_string(r) + " in the index");
 }
 
-int FaucetIndex::RowOf(const FaucetItem* item) const {
-  const std::less<const FaucetItem*> before;
-  for (size_t c = 0; c < chunks_.size(); ++c) {
-    const std::vector<FaucetItem>& chunk = chunks_[c];
-    if (chunk.empty() || before(item, chunk.data()) || !before(item, chunk.data() + chunk.size()))
-      continue;
-    return static_cast<int>(c * kChunkRows + size_t(item - chunk.data()));
-  }
-  return -1;
-}
-
 FaucetItem& FaucetIndex::Append() {
   if (size_ == chunks_.size() * kChunkRows) {
     chunks_.emplace_back();

@@ -110,8 +110,6 @@ class FaucetIndex {
   int RowCount() const { return static_cast<int>(size_); }
   FaucetItem& Row(int r) { return chunks_[Chunk(r)][size_t(r) % kChunkRows]; }
   const FaucetItem& Row(int r) const { return chunks_[Chunk(r)][size_t(r) % kChunkRows]; }
-  // The row number of a reference into this index, or -1.
-  int RowOf(const FaucetItem* item) const;
 
   // Appends an empty row and returns it.
   FaucetItem& Append();
