@@ -77,13 +77,13 @@ TEST(PeResources, WhatIsNotAFileIsNoModule) {
   EXPECT_FALSE(PeModule::Open(dir / "zero.lcf"));
   EXPECT_EQ(LcLoadLanguage(dir / "zero.lcf", 1049, nullptr, 0), -1);
   for (int attempt = 0; attempt < 2; ++attempt) {
-    test::PipeWithoutWriter pipe(dir / "pipe.lcf");
+    // A pipe of its own each time: its name must stay until it is let go.
+    test::PipeWithoutWriter pipe(dir / ("pipe" + std::to_string(attempt) + ".lcf"));
     ASSERT_TRUE(pipe.Made());
     if (attempt == 0)
       EXPECT_FALSE(PeModule::Open(pipe.path()));
     else
       EXPECT_EQ(LcLoadLanguage(pipe.path(), 1049, nullptr, 0), -1);
-    std::filesystem::remove(pipe.path());
   }
   EXPECT_EQ(MessageText(msgVersion), u"version");
 }

@@ -23,6 +23,8 @@ class PipeWithoutWriter {
  public:
   explicit PipeWithoutWriter(std::string path) : path_(std::move(path)) {
     made_ = mkfifo(path_.c_str(), 0600) == 0;
+    // Held so that the writer can be let go even when the name is gone.
+    if (made_) handle_ = open(path_.c_str(), O_PATH | O_CLOEXEC);
     if (made_)
       writer_ = std::thread([path = path_] {
         const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
@@ -32,9 +34,11 @@ class PipeWithoutWriter {
   ~PipeWithoutWriter() {
     if (!writer_.joinable()) return;
     // A reader that never waited leaves the writer waiting: this one ends it.
-    const int fd = open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const std::string pipe = handle_ >= 0 ? "/proc/self/fd/" + std::to_string(handle_) : path_;
+    const int fd = open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     writer_.join();
     if (fd >= 0) close(fd);
+    if (handle_ >= 0) close(handle_);
   }
   PipeWithoutWriter(const PipeWithoutWriter&) = delete;
   PipeWithoutWriter& operator=(const PipeWithoutWriter&) = delete;
@@ -45,6 +49,7 @@ class PipeWithoutWriter {
  private:
   std::string path_;
   bool made_ = false;
+  int handle_ = -1;
   std::thread writer_;
 };
 
