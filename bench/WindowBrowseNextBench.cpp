@@ -28,16 +28,17 @@ test::DemoWindow& Window() {
 
 // Every faucet claimable again, so the walk never runs dry.
 void MakeAllIncompleted(TForm1& form) {
-  for (int r = 1; r < form.StringGrid1.RowCount(); ++r) {
-    form.StringGrid1.Row(r).Edit(fCompleted).clear();
-    form.StringGrid1.Row(r).Edit(fTimestamp).clear();
+  for (int r = 1; r < form.Rows().RowCount(); ++r) {
+    form.Rows().Row(r).Edit(fCompleted).clear();
+    form.Rows().Row(r).Edit(fTimestamp).clear();
   }
 }
 
 // The active window shows its page and the page has loaded.
 bool Shown(test::DemoWindow& w, const QString& url) {
   EmbeddedBrowser& active = *w.form->ActiveBrowser();
-  test::BrowserRecorder& recorder = w.form->Browsing->ActiveBrowserIsFirst() ? *w.first : *w.second;
+  test::BrowserRecorder& recorder =
+      w.form->BrowsingControl().ActiveBrowserIsFirst() ? *w.first : *w.second;
   return active.IsVisible() && recorder.loadEnds.contains(url);
 }
 
@@ -48,8 +49,9 @@ void BM_BrowseNextOntoThePreload(benchmark::State& state) {
   form.ToolButton5Click();
   for (auto _ : state) {
     // The preload has finished loading, as it has while the user claims.
-    FaucetItem* next = form.Browsing->PreloadedItem();
-    test::BrowserRecorder& hidden = form.Browsing->ActiveBrowserIsFirst() ? *w.second : *w.first;
+    FaucetItem* next = form.BrowsingControl().PreloadedItem();
+    test::BrowserRecorder& hidden =
+        form.BrowsingControl().ActiveBrowserIsFirst() ? *w.second : *w.first;
     const QString nextPage = AnsiToQString(StripReferral((*next)[fUrl]));
     if (!test::WaitUntil([&] { return !hidden.loadEnds.filter(nextPage).isEmpty(); })) {
       state.SkipWithError("the preload did not load");
@@ -60,7 +62,7 @@ void BM_BrowseNextOntoThePreload(benchmark::State& state) {
     const qsizetype loadsBefore = hidden.loadStarts.size();
     // The window on show now preloads after the command; only its new load
     // may count next time.
-    (form.Browsing->ActiveBrowserIsFirst() ? *w.first : *w.second).loadEnds.clear();
+    (form.BrowsingControl().ActiveBrowserIsFirst() ? *w.first : *w.second).loadEnds.clear();
 
     QElapsedTimer timer;
     timer.start();
@@ -69,7 +71,7 @@ void BM_BrowseNextOntoThePreload(benchmark::State& state) {
     QCoreApplication::processEvents();  // the repaint
     state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
 
-    if (form.Browsing->BrowsedItem() != next || hidden.loadStarts.size() != loadsBefore) {
+    if (form.BrowsingControl().BrowsedItem() != next || hidden.loadStarts.size() != loadsBefore) {
       state.SkipWithError("the preloaded faucet was loaded again");
       break;
     }
@@ -85,7 +87,8 @@ void BM_FreshLoadOfTheFaucets(benchmark::State& state) {
     MakeAllIncompleted(form);
     position = (position + 1) % list->count();
     FaucetItem& row = *list->Row(position);
-    test::BrowserRecorder& active = form.Browsing->ActiveBrowserIsFirst() ? *w.first : *w.second;
+    test::BrowserRecorder& active =
+        form.BrowsingControl().ActiveBrowserIsFirst() ? *w.first : *w.second;
     active.loadEnds.clear();
     const QString page = AnsiToQString(StripReferral(row[fUrl]));
 

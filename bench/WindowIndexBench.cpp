@@ -54,8 +54,8 @@ struct BenchWindow {
     file = root.path() + QStringLiteral("/update.csv");
     SaveIndex(state, QFile::encodeName(file).toStdString(), false);
     form = std::make_unique<TForm1>(browsers, options);
-    form->Prompts.confirm = [](QWidget*, const QString&) { return true; };
-    form->Prompts.chooseFile = [this](QFileDialog&) { return std::optional<QString>(file); };
+    form->UserPrompts().confirm = [](QWidget*, const QString&) { return true; };
+    form->UserPrompts().chooseFile = [this](QFileDialog&) { return std::optional<QString>(file); };
     form->show();
     QCoreApplication::processEvents();
     test::Widget<QTabWidget>(*form, "PageControl1")->setCurrentIndex(0);
@@ -76,7 +76,7 @@ struct BenchWindow {
 std::unique_ptr<BenchWindow> window;
 
 BenchWindow& Window(int rows) {
-  if (!window || window->form->StringGrid1.RowCount() != rows + 1) {
+  if (!window || window->form->Rows().RowCount() != rows + 1) {
     window.reset();
     window = std::make_unique<BenchWindow>(rows);
   }
@@ -108,9 +108,9 @@ void BM_TickWithNothingChanged(benchmark::State& state) {
   TForm1& form = *Window(bench::kBenchRows).form;
   FaucetListBox* list = test::Widget<FaucetListBox>(form, "ListBox1");
   // Nothing completed, so nothing expires.
-  for (int r = 1; r < form.StringGrid1.RowCount(); ++r) {
-    form.StringGrid1.Row(r).Edit(fCompleted).clear();
-    form.StringGrid1.Row(r).Edit(fTimestamp).clear();
+  for (int r = 1; r < form.Rows().RowCount(); ++r) {
+    form.Rows().Row(r).Edit(fCompleted).clear();
+    form.Rows().Row(r).Edit(fTimestamp).clear();
   }
   const auto tick = [&] {
     form.ExpireCompletedItems();
@@ -141,7 +141,7 @@ void BM_UpdateIndexFromFile(benchmark::State& state) {
     longest = std::max(longest, sinceLast.restart());
     beat.stop();
   }
-  if (form.StringGrid1.RowCount() != bench::kBenchRows + 1)
+  if (form.Rows().RowCount() != bench::kBenchRows + 1)
     state.SkipWithError("the update changed the row count");
   state.counters["longest_gap_ms"] = double(longest);
 }

@@ -79,12 +79,29 @@ class TForm1 : public QMainWindow {
   TForm1(EmbeddedBrowserFactory& browsers, StartupOptions options, QWidget* parent = nullptr);
   ~TForm1() override;
 
+  // The window's state, for tests and benchmarks.
+  FaucetIndex& Rows() { return StringGrid1; }
+  const FaucetIndex& Rows() const { return StringGrid1; }
+  TIntegerHash& RowsByUrl() { return UrlRowMap; }
+  IndexState& IndexAndFiles() { return Index; }
+  AppSettings& CurrentSettings() { return Settings; }
+  BrowsingController& BrowsingControl() { return *Browsing; }
+  // The window's questions to the user; tests answer them.
+  WindowPrompts& UserPrompts() { return Prompts; }
+  // How the window opens a URL in the user's default web browser.
+  ShellOpener& UrlOpener() { return ShellOpen; }
+  const DataFiles& DataFolderFiles() const { return Files; }
+  const std::string& Language() const { return LanguageCode; }
+  bool IndexIsLoaded() const { return IndexLoaded; }
+
   static constexpr int VersionNumber = kVersionNumber;
 
   // The two browser windows; WebBrowser1 starts as the active one.
   std::unique_ptr<EmbeddedBrowser> WebBrowser1;
   std::unique_ptr<EmbeddedBrowser> WebBrowser2;
 
+  // Kept in place: members are built and torn down in declaration order.
+ private:
   // The faucet index held in memory.
   FaucetIndex StringGrid1;
   // URL key -> row of StringGrid1.
@@ -99,6 +116,7 @@ class TForm1 : public QMainWindow {
   // window) and the browse commands.
   std::unique_ptr<BrowsingController> Browsing;
 
+ public:
   ImageList ImageList1, ImageList2, ImageList3, ImageList4, ImageList5;
   QPixmap FavBitmap;  // "fav"
 
@@ -108,15 +126,19 @@ class TForm1 : public QMainWindow {
 
   EmbeddedBrowser* ActiveBrowser() const;
   EmbeddedBrowser* InactiveBrowser() const;
+
+ private:
   // Opens a URL in the user's default web browser.
   ShellOpener ShellOpen = &ShellOpenUrl;
 
+ public:
   // Start-up and shutdown.
   void FormCreate();
   void FormDestroy();
   void FormShow();
 
   // --- Start-up, shutdown and the minute ticker ---
+ private:
   // The data folder and its files; all empty when no data folder could be
   // had, and then nothing is read from it or written to it.
   DataFiles Files;
@@ -127,6 +149,8 @@ class TForm1 : public QMainWindow {
   // or a start that stopped early never writes an empty index over the stored
   // one. A command that replaces the whole index sets it.
   bool IndexLoaded = false;
+
+ public:
   // The minute ticker, from the end of the start-up to the start of shutdown.
   std::unique_ptr<MyThread> Ticker;
   // Each tick hands a changed index to the recovery file, so that a crash
@@ -320,8 +344,11 @@ class TForm1 : public QMainWindow {
   void Singlelineview1Click();
 
   // --- Item editing, item actions, index commands and the list rebuild ---
+ private:
   // The window's questions to the user; tests answer them.
   WindowPrompts Prompts = WindowPrompts::Standard();
+
+ public:
   // The coin key and the referral of the listed coin, set by every rebuild.
   std::string CurrentCoin;
   std::string CurrentReferral;

@@ -42,8 +42,8 @@ void TForm1::ShowCheckedEdits(const ItemEdits& edits) {
 namespace {
 
 // None also while the window is being built.
-FaucetItem* Current(const TForm1& form) {
-  return form.Browsing ? form.Browsing->CurrentItem() : nullptr;
+FaucetItem* Current(const BrowsingController* browsing) {
+  return browsing ? browsing->CurrentItem() : nullptr;
 }
 
 }  // namespace
@@ -173,15 +173,15 @@ void TForm1::Edit7Change() {
 }
 
 void TForm1::Edit5Change() {
-  if (Current(*this) && !Edit5->text().isEmpty()) ToolButton15->setEnabled(true);
+  if (Current(Browsing.get()) && !Edit5->text().isEmpty()) ToolButton15->setEnabled(true);
 }
 
 void TForm1::Edit6Change() {
-  if (Current(*this) && !Edit6->text().isEmpty()) ToolButton15->setEnabled(true);
+  if (Current(Browsing.get()) && !Edit6->text().isEmpty()) ToolButton15->setEnabled(true);
 }
 
 void TForm1::Edit8Change() {
-  if (Current(*this) && !Edit8->text().isEmpty()) ToolButton15->setEnabled(true);
+  if (Current(Browsing.get()) && !Edit8->text().isEmpty()) ToolButton15->setEnabled(true);
 }
 
 void TForm1::Edit6KeyDown(QLineEdit* sender, QKeyEvent* key) {

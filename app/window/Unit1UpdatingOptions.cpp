@@ -10,7 +10,7 @@ namespace trelio {
 namespace {
 
 void Toggle(TForm1& form, QAction* item, UpdatingOption option) {
-  SetUpdatingOption(form.Settings, option, !item->isChecked());
+  SetUpdatingOption(form.CurrentSettings(), option, !item->isChecked());
   form.ShowUpdatingOptions();
 }
 

@@ -19,7 +19,7 @@ class BrowsingWebEngineTest : public ::testing::Test {
  protected:
   EmbeddedBrowser& Active() { return *w.form->ActiveBrowser(); }
   test::BrowserRecorder& ActiveRecorder() {
-    return w.form->Browsing->ActiveBrowserIsFirst() ? *w.first : *w.second;
+    return w.form->BrowsingControl().ActiveBrowserIsFirst() ? *w.first : *w.second;
   }
   // Browses the faucet and waits until its page has loaded.
   void BrowseAndWait(const std::string& page) {
@@ -97,7 +97,7 @@ TEST_F(BrowsingWebEngineTest, PopupsAreRefusedUnlessAllowed) {
       asked << url;
       return w.form->ChromiumBeforePopup(url);
     });
-  w.form->Settings.blockPopups = 1;  // and Ctrl is not held
+  w.form->CurrentSettings().blockPopups = 1;  // and Ctrl is not held
   BrowseAndWait("btc-popup");
   ASSERT_TRUE(
       test::WaitUntil([&] { return !asked.filter("/demo/popup-ad.html").isEmpty(); }, 30000));
@@ -106,7 +106,7 @@ TEST_F(BrowsingWebEngineTest, PopupsAreRefusedUnlessAllowed) {
   EXPECT_EQ(PopupWindows().size(), before);
 
   // Allowed, the page's own pop-up opens in a window of its own on load.
-  w.form->Settings.blockPopups = 0;
+  w.form->CurrentSettings().blockPopups = 0;
   ActiveRecorder().loadEnds.clear();
   test::Widget<QToolButton>(*w.form, "ToolButton10")->click();
   ASSERT_TRUE(ActiveRecorder().WaitForLoadEnd("/demo/btc-popup.html"));
@@ -256,7 +256,7 @@ TEST_F(BrowsingWebEngineTest, BrowseNextTwiceWithAClaimInBetween) {
   test::Widget<QToolButton>(*w.form, "ToolButton5")->click();
   EXPECT_TRUE(w.form->WebBrowser2->IsVisible());
   EXPECT_FALSE(w.form->WebBrowser1->IsVisible());
-  EXPECT_FALSE(w.form->Browsing->ActiveBrowserIsFirst());
+  EXPECT_FALSE(w.form->BrowsingControl().ActiveBrowserIsFirst());
   EXPECT_EQ(test::Widget<QLineEdit>(*w.form, "Edit5")->text(), "Demo Bitcoin Satoshi");
   EXPECT_EQ(test::Widget<QLineEdit>(*w.form, "Edit8")->text(), "2")
       << "the preload's choice, kept until it is on show";
@@ -268,7 +268,7 @@ TEST_F(BrowsingWebEngineTest, BrowseNextTwiceWithAClaimInBetween) {
   EXPECT_EQ(claimed[fLastPayout], "0.00001234");
   EXPECT_EQ(claimed[fPayoutsCount], "1");
   ASSERT_TRUE(w.first->WaitForLoadEnd("/demo/btc-referral.html?ref="));
-  EXPECT_EQ(w.form->Browsing->PreloadedItem(), &w.Row("btc-referral"));
+  EXPECT_EQ(w.form->BrowsingControl().PreloadedItem(), &w.Row("btc-referral"));
   EXPECT_EQ(w.second->loadStarts.size(), preloadLoads) << "shown without a new load";
 }
 

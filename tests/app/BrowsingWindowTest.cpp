@@ -47,7 +47,7 @@ class BrowsingWindowTest : public ::testing::Test {
   }
 
   void AddRow(const char* name, const char* url, const char* input) {
-    FaucetItem& row = form->StringGrid1.Append();
+    FaucetItem& row = form->Rows().Append();
     row.Edit(fCurrency) = "bitcoin";
     row.Edit(fName) = name;
     row.Edit(fUrl) = url;
@@ -59,7 +59,7 @@ class BrowsingWindowTest : public ::testing::Test {
     FaucetList list;
     list.currentCoin = "bitcoin";
     list.currentReferral = "REF";
-    form->Browsing->ListRebuilt(list);
+    form->BrowsingControl().ListRebuilt(list);
   }
   FaucetItem& Row(int i) { return *test::Widget<FaucetListBox>(*form, "ListBox1")->Row(i); }
   FakeBrowser& Fake(int i) { return *browsers.made.at(static_cast<size_t>(i)); }
@@ -105,7 +105,7 @@ TEST_F(BrowsingWindowTest, BrowseNextShowsThePreloadAndCreditsThePageTextToTheLe
   EXPECT_EQ(Loads(Fake(1)).size(), 1) << "the preloaded page is shown as it is";
   EXPECT_TRUE(Fake(1).IsVisible());
   EXPECT_FALSE(Fake(0).IsVisible());
-  EXPECT_FALSE(form->Browsing->ActiveBrowserIsFirst());
+  EXPECT_FALSE(form->BrowsingControl().ActiveBrowserIsFirst());
   EXPECT_EQ(Loads(Fake(0)).back(), "LoadUrl http://c.example/f?r=REF");
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), 1);
   EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit5")->text(), "b");
@@ -141,7 +141,7 @@ TEST_F(BrowsingWindowTest, ThePreloadAfterASwapWaitsForTheSwapToBePainted) {
   ASSERT_TRUE(test::WaitUntil([&] { return Loads(Fake(0)).size() == 2; }));
   EXPECT_GE(paints.count, 1);
   EXPECT_EQ(Loads(Fake(0)).back(), "LoadUrl http://c.example/f?r=REF");
-  EXPECT_EQ(form->Browsing->PreloadedItem(), &Row(2));
+  EXPECT_EQ(form->BrowsingControl().PreloadedItem(), &Row(2));
 }
 
 TEST_F(BrowsingWindowTest, PageEventsOfTheActiveWindowFillTheDetailEdits) {
@@ -207,14 +207,14 @@ TEST_F(BrowsingWindowTest, DetailEditKeysRunTheirPageScriptsInTheActiveWindow) {
   test::Widget<QLineEdit>(*form, "Edit7")->setText("http://d.example/x");
   QTest::keyClick(test::Widget<QLineEdit>(*form, "Edit7"), Qt::Key_Return);
   EXPECT_EQ(Loads(Fake(0)).back(), "LoadUrl http://d.example/x?r=REF");
-  EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
+  EXPECT_EQ(form->BrowsingControl().BrowsedItem(), nullptr);
   EXPECT_TRUE(test::Widget<QLineEdit>(*form, "Edit8")->text().isEmpty());
 }
 
 TEST_F(BrowsingWindowTest, AStarItemOpensInTheDefaultBrowserFromAWorkerThread) {
   QMutex lock;
   QStringList opened;
-  form->ShellOpen = [&](const QString& url) {
+  form->UrlOpener() = [&](const QString& url) {
     const QMutexLocker hold(&lock);
     opened << url;
   };
@@ -227,7 +227,7 @@ TEST_F(BrowsingWindowTest, AStarItemOpensInTheDefaultBrowserFromAWorkerThread) {
   }));
   EXPECT_EQ(opened, QStringList({"http://b.example/f?r=REF"}));
   EXPECT_TRUE(Loads(Fake(0)).isEmpty());
-  EXPECT_EQ(form->Browsing->BrowsedItem(), &Row(1));
+  EXPECT_EQ(form->BrowsingControl().BrowsedItem(), &Row(1));
 }
 
 }  // namespace

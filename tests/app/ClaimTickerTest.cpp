@@ -52,8 +52,8 @@ class ClaimTickerTest : public StartedWindowTest {
       const QSignalBlocker quiet(list);
       list->SetItemIndex(position);
     }
-    form->Browsing->SelectCurrentItem(false);
-    ASSERT_EQ(form->Browsing->CurrentItem(), &row);
+    form->BrowsingControl().SelectCurrentItem(false);
+    ASSERT_EQ(form->BrowsingControl().CurrentItem(), &row);
   }
   // Lets the ticker run n more ticks.
   void Ticks(int n) {
@@ -75,8 +75,8 @@ TEST_F(ClaimTickerTest, TickExpiresWhatIsDueAndRefreshesTheWaitText) {
                   "bitcoin;Sun;http://sun.example/;10;;;;" + std::to_string(T)}));
   clock.now = T + 300;
   Start();
-  FaucetItem& moon = form->StringGrid1.Row(1);
-  FaucetItem& sun = form->StringGrid1.Row(2);
+  FaucetItem& moon = form->Rows().Row(1);
+  FaucetItem& sun = form->Rows().Row(2);
   MakeCurrent(sun);
   Ticks(2);
   EXPECT_EQ(moon[fCompleted], "1");  // T + 300 is not yet past T + 5 minutes
@@ -109,7 +109,7 @@ TEST_F(ClaimTickerTest, CompleteAndMakeIncompletedByHand) {
   options.ticker = {std::chrono::hours(1), milliseconds(1000)};
   Start();
   form->Nocompleted1Click();  // no current item: nothing
-  FaucetItem& moon = form->StringGrid1.Row(1);
+  FaucetItem& moon = form->Rows().Row(1);
   EXPECT_TRUE(moon[fCompleted].empty());
 
   MakeCurrent(moon);

@@ -48,7 +48,7 @@ TEST_F(CoinTabsTest, HidingTheActiveTabActivatesItsNeighbourWithoutATabChange) {
 
 TEST_F(CoinTabsTest, TabChangeForgetsTheCurrentItem) {
   TForm1& f = Start();
-  FaucetItem& row = f.StringGrid1.Append();
+  FaucetItem& row = f.Rows().Append();
   row.Edit(fName) = "Moon";
   test::Widget<FaucetListBox>(f, "ListBox1")->AddItem("Moon", &row);
   {
@@ -56,11 +56,11 @@ TEST_F(CoinTabsTest, TabChangeForgetsTheCurrentItem) {
     test::Widget<FaucetListBox>(f, "ListBox1")
         ->SetItemIndex(test::Widget<FaucetListBox>(f, "ListBox1")->count() - 1);
   }
-  f.Browsing->SelectCurrentItem(false);
+  f.BrowsingControl().SelectCurrentItem(false);
   test::Widget<PanelStatusBar>(f, "StatusBar1")->SetPanelText(0, "Moon");
-  ASSERT_EQ(f.Browsing->CurrentItem(), &row);
+  ASSERT_EQ(f.BrowsingControl().CurrentItem(), &row);
   test::Widget<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
-  EXPECT_EQ(f.Browsing->CurrentItem(), nullptr);
+  EXPECT_EQ(f.BrowsingControl().CurrentItem(), nullptr);
   EXPECT_TRUE(test::Widget<PanelStatusBar>(f, "StatusBar1")->PanelText(0).isEmpty());
   EXPECT_EQ(test::Widget<QAction>(f, "NewItem1")->text(), "New Litecoin item");
 }

@@ -50,8 +50,8 @@ TEST_F(HeldDataFolderTest, ASecondWindowOnTheFolderReadsAndWritesNothingAndRaise
 
   auto second = std::make_unique<TForm1>(browsers, options);
   EXPECT_TRUE(second->DataFolderTaken);
-  EXPECT_TRUE(second->Files.folder.empty());
-  EXPECT_EQ(second->StringGrid1.RowCount(), 1);
+  EXPECT_TRUE(second->DataFolderFiles().folder.empty());
+  EXPECT_EQ(second->Rows().RowCount(), 1);
   EXPECT_EQ(test::AddressEditAt(*second, kBitcoin)->text(), QString());
   second->TellDataFolderTaken();
   ASSERT_EQ(errors.size(), 1);
@@ -112,7 +112,7 @@ TEST_F(NoDataFolderTest, TheFirstShowFetchesNothingAndTheIndexCommandsSayWhy) {
   form = std::make_unique<TForm1>(browsers, options);
   TOKBottomDlg dialog(*form);
   QStringList shown;
-  form->Prompts.error = [&](QWidget*, const QString& text) { shown << text; };
+  form->UserPrompts().error = [&](QWidget*, const QString& text) { shown << text; };
   form->show();
   ASSERT_TRUE(test::WaitUntil([&] { return !form->FirstShow && !dialog.isVisible(); }));
   // The data folder's own message, and no download that could not be kept.
@@ -127,11 +127,11 @@ TEST_F(NoDataFolderTest, TheFirstShowFetchesNothingAndTheIndexCommandsSayWhy) {
   const QString chosen = root.path() + QStringLiteral("/chosen.csv");
   Write(chosen, IndexCsv({"bitcoin;Sun;http://sun.example/;5"}));
   int asked = 0;
-  form->Prompts.chooseFile = [&](QFileDialog&) -> std::optional<QString> {
+  form->UserPrompts().chooseFile = [&](QFileDialog&) -> std::optional<QString> {
     ++asked;
     return chosen;
   };
-  form->Prompts.confirm = [&](QWidget*, const QString&) { return ++asked > 0; };
+  form->UserPrompts().confirm = [&](QWidget*, const QString&) { return ++asked > 0; };
   for (void (TForm1::*command)() :
        {&TForm1::Updateindex1Click, &TForm1::Load2Click, &TForm1::ClearIndex1Click}) {
     try {

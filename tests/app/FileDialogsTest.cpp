@@ -24,7 +24,7 @@ class FileDialogsTest : public WindowFixture {
  protected:
   void SetUp() override {
     WindowFixture::SetUp();
-    form->Prompts.chooseFile = [this](QFileDialog& d) -> std::optional<QString> {
+    form->UserPrompts().chooseFile = [this](QFileDialog& d) -> std::optional<QString> {
       shown.push_back({&d, d.acceptMode(), d.fileMode(), d.nameFilters(),
                        !d.testOption(QFileDialog::DontConfirmOverwrite),
                        QFileInfo(d.selectedFiles().value(0)).fileName()});

@@ -37,23 +37,23 @@ TEST_F(IndexCommandsWindowTest, UpdateFromFileAsksOnlyWithItemsAndMerges) {
   EXPECT_TRUE(questions.isEmpty());
 
   chosenFile = QString::fromStdString(file);
-  form->Settings.noPayTemplate = "insufficient funds";
+  form->CurrentSettings().noPayTemplate = "insufficient funds";
   form->Load2Click();  // an empty index: no question
   EXPECT_TRUE(questions.isEmpty());
   EXPECT_EQ(ListedNames(), std::vector<std::string>{"Sun"});
-  EXPECT_EQ(form->Settings.noPayTemplate, "insufficient funds|too early");
-  EXPECT_TRUE(std::filesystem::exists(form->Index.files.csv));
+  EXPECT_EQ(form->CurrentSettings().noPayTemplate, "insufficient funds|too early");
+  EXPECT_TRUE(std::filesystem::exists(form->IndexAndFiles().files.csv));
 
   BrowseMoon();
   answerYes = false;
   form->Load2Click();
   EXPECT_EQ(questions, QStringList{"Are you sure you want to update Index?"});
-  EXPECT_NE(form->Browsing->BrowsedItem(), nullptr);
+  EXPECT_NE(form->BrowsingControl().BrowsedItem(), nullptr);
 
   answerYes = true;
   form->Load2Click();
-  EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
-  EXPECT_EQ(form->StringGrid1.RowCount(), 3);  // Sun once, Moon kept
+  EXPECT_EQ(form->BrowsingControl().BrowsedItem(), nullptr);
+  EXPECT_EQ(form->Rows().RowCount(), 3);  // Sun once, Moon kept
   EXPECT_EQ(test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0).toStdString(),
             "2 items sorted in descending order by last payout");
   EXPECT_EQ(test::ReadBytes(file), kMergedFile);
@@ -64,52 +64,52 @@ TEST_F(IndexCommandsWindowTest, UpdateFromAMissingFileOnlyResetsTheEditor) {
   chosenFile = QString::fromStdString(data / "gone.csv");
   form->Load2Click();
   EXPECT_EQ(questions.size(), 1);
-  EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
+  EXPECT_EQ(form->BrowsingControl().BrowsedItem(), nullptr);
   EXPECT_TRUE(test::Widget<QLineEdit>(*form, "Edit7")->text().isEmpty());
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->Row(0), &moon);
-  EXPECT_FALSE(std::filesystem::exists(form->Index.files.csv));
+  EXPECT_FALSE(std::filesystem::exists(form->IndexAndFiles().files.csv));
 }
 
 // Merged with "Clearing before updating" on, a file that is no index would
 // remove every unlocked faucet.
 TEST_F(IndexCommandsWindowTest, UpdateFromAFileThatIsNoIndexSaysSoAndChangesNothing) {
   FaucetItem& moon = BrowseMoon();
-  form->Settings.clearingBeforeUpdating = 1;
+  form->CurrentSettings().clearingBeforeUpdating = 1;
   const std::string file = data / "notes.csv";
   test::WriteBytes(file, "{\"status\":\"maintenance\"}");
   chosenFile = QString::fromStdString(file);
   form->Load2Click();
   EXPECT_EQ(errors, QStringList{"The file does not begin with the header line of an index."});
-  EXPECT_EQ(form->StringGrid1.RowCount(), 2);
+  EXPECT_EQ(form->Rows().RowCount(), 2);
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->Row(0), &moon);
   EXPECT_EQ(moon[fHidden], "");
-  EXPECT_FALSE(std::filesystem::exists(form->Index.files.csv));
-  EXPECT_FALSE(std::filesystem::exists(form->Index.files.bak));
+  EXPECT_FALSE(std::filesystem::exists(form->IndexAndFiles().files.csv));
+  EXPECT_FALSE(std::filesystem::exists(form->IndexAndFiles().files.bak));
 }
 
 TEST_F(IndexCommandsWindowTest, ClearAsksEvenWhenEmptyAndSavesTheEmptyIndex) {
   answerYes = false;
   form->ClearIndex1Click();
   EXPECT_EQ(questions, QStringList{"Are you sure you want to clear Index?"});
-  EXPECT_FALSE(std::filesystem::exists(form->Index.files.csv));
+  EXPECT_FALSE(std::filesystem::exists(form->IndexAndFiles().files.csv));
 
   BrowseMoon();
   answerYes = true;
   form->ClearIndex1Click();
-  EXPECT_EQ(form->StringGrid1.RowCount(), 1);
-  EXPECT_FALSE(form->UrlRowMap.Exists("http://moon.example/"));
+  EXPECT_EQ(form->Rows().RowCount(), 1);
+  EXPECT_FALSE(form->RowsByUrl().Exists("http://moon.example/"));
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->count(), 0);
   EXPECT_EQ(test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0), "0 items");
-  EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
-  EXPECT_EQ(test::ReadBytes(form->Index.files.csv).find("Moon"), std::string::npos);
+  EXPECT_EQ(form->BrowsingControl().BrowsedItem(), nullptr);
+  EXPECT_EQ(test::ReadBytes(form->IndexAndFiles().files.csv).find("Moon"), std::string::npos);
 }
 
 // The rows are gone before the save fails: the list must not keep them.
 TEST_F(IndexCommandsWindowTest, FailedClearStillRefillsTheList) {
   BrowseMoon();
-  form->Index.files = IndexFilePaths::InFolder(data / "missing");
+  form->IndexAndFiles().files = IndexFilePaths::InFolder(data / "missing");
   EXPECT_THROW(form->ClearIndex1Click(), EInOutError);
-  EXPECT_EQ(form->StringGrid1.RowCount(), 1);
+  EXPECT_EQ(form->Rows().RowCount(), 1);
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->count(), 0);
 }
 
@@ -152,13 +152,13 @@ TEST_F(FirstShowTest, WithoutIndexLoadsTheExportOfTheWorkingFolderOnce) {
   std::filesystem::current_path(before);
   EXPECT_FALSE(form->FirstShow);
   EXPECT_EQ(ListedNames(), std::vector<std::string>{"Moon"});
-  EXPECT_EQ(form->StringGrid1.Row(1)[fPayoutsCount], "0");
-  EXPECT_TRUE(std::filesystem::exists(form->Index.files.csv));
+  EXPECT_EQ(form->Rows().Row(1)[fPayoutsCount], "0");
+  EXPECT_TRUE(std::filesystem::exists(form->IndexAndFiles().files.csv));
 
   form->ClearIndex1Click();
   form->hide();
   form->show();  // a later showing loads nothing
-  EXPECT_EQ(form->StringGrid1.RowCount(), 1);
+  EXPECT_EQ(form->Rows().RowCount(), 1);
 }
 
 }  // namespace

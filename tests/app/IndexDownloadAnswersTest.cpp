@@ -62,20 +62,20 @@ class IndexDownloadAnswersTest : public WindowFixture {
   void StartWithTwoFaucets() {
     AddRow("Moon", "http://moon.example/");
     AddRow("Sun", "http://sun.example/");
-    SaveIndex(form->Index, form->Index.files.csv, false);
+    SaveIndex(form->IndexAndFiles(), form->IndexAndFiles().files.csv, false);
     form->RebuildList();
-    onDisk = FileBytes(form->Index.files.csv);
+    onDisk = FileBytes(form->IndexAndFiles().files.csv);
   }
   // The index and its files as StartWithTwoFaucets left them.
   void ExpectIndexAsItWas() {
     std::vector<std::string> listed = ListedNames();
     std::sort(listed.begin(), listed.end());
     EXPECT_EQ(listed, (std::vector<std::string>{"Moon", "Sun"}));
-    EXPECT_EQ(form->StringGrid1.RowCount(), 3);
-    EXPECT_TRUE(FileBytes(form->Index.files.csv) == onDisk);
-    EXPECT_FALSE(fs::exists(form->Index.files.bak));
-    EXPECT_FALSE(fs::exists(form->Index.files.bak2));
-    EXPECT_FALSE(fs::exists(form->Index.files.tmp2));
+    EXPECT_EQ(form->Rows().RowCount(), 3);
+    EXPECT_TRUE(FileBytes(form->IndexAndFiles().files.csv) == onDisk);
+    EXPECT_FALSE(fs::exists(form->IndexAndFiles().files.bak));
+    EXPECT_FALSE(fs::exists(form->IndexAndFiles().files.bak2));
+    EXPECT_FALSE(fs::exists(form->IndexAndFiles().files.tmp2));
   }
   QString Status() const { return test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0); }
 
@@ -100,7 +100,7 @@ TEST_F(IndexDownloadAnswersTest, AnAnswerThatIsNoIndexIsRefusedBeforeAnythingIsW
       {"<html><body>Sign in; here</body></html>\r\n", "Received a web page, not an index"},
   };
   StartWithTwoFaucets();
-  form->Settings.clearingBeforeUpdating = 1;
+  form->CurrentSettings().clearingBeforeUpdating = 1;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.body.substr(0, 30));
     server.Serve("/trelio/index.csv", c.body, 200, "text/csv");
@@ -114,7 +114,7 @@ TEST_F(IndexDownloadAnswersTest, AnAnswerThatIsNoIndexIsRefusedBeforeAnythingIsW
 // update whose download fails must neither merge it nor hide its error.
 TEST_F(IndexDownloadAnswersTest, AFailedDownloadNeverMergesALeftoverFile) {
   StartWithTwoFaucets();
-  std::ofstream(form->Index.files.tmp2, std::ios::binary)
+  std::ofstream(form->IndexAndFiles().files.tmp2, std::ios::binary)
       << "Currency;Name;Url;Interval;Input\r\nbitcoin;Stale;http://stale.example/;5;\r\n";
   form->Updateindex1Click();  // the server has no index: 404
   EXPECT_TRUE(Status().startsWith("HTTP/1.1 404 Not Found | ")) << Status().toStdString();

@@ -44,7 +44,7 @@ TEST_F(ItemEditingTest, AddButtonRefusesWhatCannotBeStored) {
     ASSERT_EQ(errors.size(), 1) << c.url;
     EXPECT_EQ(errors.front().toStdString(), c.errors);
     EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit6")->text().toStdString(), c.intervalAfter);
-    EXPECT_EQ(form->StringGrid1.RowCount(), 2);
+    EXPECT_EQ(form->Rows().RowCount(), 2);
   }
 }
 
@@ -52,8 +52,8 @@ TEST_F(ItemEditingTest, AddStoresTheRowSelectsItAndReportsIt) {
   TypeEdits(*form, "http://coins.example/faucet?r=abc", "Coins & Co=1;", "-5", "2;x");
   form->ToolButton15Click();
   ASSERT_TRUE(errors.isEmpty()) << errors.join(' ').toStdString();
-  ASSERT_EQ(form->StringGrid1.RowCount(), 2);
-  const FaucetItem& row = form->StringGrid1.Row(1);
+  ASSERT_EQ(form->Rows().RowCount(), 2);
+  const FaucetItem& row = form->Rows().Row(1);
   EXPECT_EQ(row[fCurrency], "bitcoin");
   EXPECT_EQ(row[fName], "Coins & Co=1");
   EXPECT_EQ(row[fUrl], "http://coins.example/faucet");  // no "{R}": the key alone
@@ -62,11 +62,11 @@ TEST_F(ItemEditingTest, AddStoresTheRowSelectsItAndReportsIt) {
   EXPECT_EQ(row[fPosition], "1");
   EXPECT_FALSE(row[fTimestamp].empty());
   EXPECT_TRUE(row[fLock].empty());
-  EXPECT_EQ(form->UrlRowMap.GetItem("http://coins.example/faucet"), 1);
+  EXPECT_EQ(form->RowsByUrl().GetItem("http://coins.example/faucet"), 1);
 
   EXPECT_EQ(ListedNames(), std::vector<std::string>{"Coins & Co=1"});
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), 0);
-  EXPECT_EQ(form->Browsing->CurrentItem(), &row);
+  EXPECT_EQ(form->BrowsingControl().CurrentItem(), &row);
   EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit7")->text(), "http://coins.example/faucet");
   EXPECT_TRUE(form->AddSaveInSaveMode());
   EXPECT_FALSE(test::Widget<QToolButton>(*form, "ToolButton15")->isEnabled());
@@ -84,14 +84,15 @@ TEST_F(ItemEditingTest, SemicolonsNeverReachTheIndexFileAsSeparators) {
   ASSERT_TRUE(form->LockForUpdate);
   form->ToolButton15Click();
   ASSERT_TRUE(errors.isEmpty());
-  const FaucetItem& row = form->StringGrid1.Row(1);
+  const FaucetItem& row = form->Rows().Row(1);
   EXPECT_EQ(row[fUrl], "http://x.example/a%3Bb?r={R}");
   EXPECT_EQ(row[fInput], "firstfield");
   EXPECT_EQ(row[fLock], "1");
-  EXPECT_EQ(form->UrlRowMap.GetItem("http://x.example/a%3Bb"), 1);
+  EXPECT_EQ(form->RowsByUrl().GetItem("http://x.example/a%3Bb"), 1);
 
-  SaveIndex(form->Index, form->Index.files.csv, false);
-  const std::vector<std::string> lines = SplitText("\r\n", test::ReadBytes(form->Index.files.csv));
+  SaveIndex(form->IndexAndFiles(), form->IndexAndFiles().files.csv, false);
+  const std::vector<std::string> lines =
+      SplitText("\r\n", test::ReadBytes(form->IndexAndFiles().files.csv));
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(SplitText(";", lines[1]).size(), size_t(kFaucetFieldCount));
   EXPECT_EQ(Reports(1).front(), "a=add&c=bitcoin&n=X&l=http://x.example/a%253Bb&m=30&i=firstfield");
@@ -130,7 +131,7 @@ TEST_F(ItemEditingTest, RemoveAsksThenDropsTheRowAndEveryReference) {
   form->RebuildList();
   Select(PositionOf(moon));
   form->ListBox1DblClick();
-  ASSERT_EQ(form->Browsing->BrowsedItem(), &moon);
+  ASSERT_EQ(form->BrowsingControl().BrowsedItem(), &moon);
 
   answerYes = false;
   form->Remove1Click();
@@ -140,11 +141,11 @@ TEST_F(ItemEditingTest, RemoveAsksThenDropsTheRowAndEveryReference) {
   answerYes = true;
   form->Remove1Click();
   EXPECT_EQ(moon[fHidden], "-");
-  EXPECT_FALSE(form->UrlRowMap.Exists("http://moon.example/"));
+  EXPECT_FALSE(form->RowsByUrl().Exists("http://moon.example/"));
   EXPECT_EQ(ListedNames(), std::vector<std::string>{"Sun"});
-  EXPECT_EQ(form->Browsing->CurrentItem(), nullptr);
-  EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
-  EXPECT_EQ(form->Browsing->PreloadedItem(), nullptr);
+  EXPECT_EQ(form->BrowsingControl().CurrentItem(), nullptr);
+  EXPECT_EQ(form->BrowsingControl().BrowsedItem(), nullptr);
+  EXPECT_EQ(form->BrowsingControl().PreloadedItem(), nullptr);
   EXPECT_TRUE(test::Widget<QLineEdit>(*form, "Edit7")->text().isEmpty());
   EXPECT_FALSE(form->WebBrowser1->IsVisible());
   EXPECT_EQ(Reports(1), std::vector<std::string>{"a=remove&l=http://moon.example/"});

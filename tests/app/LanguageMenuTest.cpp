@@ -78,7 +78,7 @@ TEST_F(LanguageMenuTest, WithoutModuleTheMarksAndCodeChangeAndTextsStayEnglish) 
   test::Widget<QAction>(*form, "N12")->trigger();
   EXPECT_TRUE(test::Widget<QAction>(*form, "N12")->isChecked());
   EXPECT_FALSE(test::Widget<QAction>(*form, "Language2")->isChecked());
-  EXPECT_EQ(form->LanguageCode, "ru");
+  EXPECT_EQ(form->Language(), "ru");
   EXPECT_EQ(test::Widget<QAction>(*form, "Exit1")->text(), QStringLiteral("Exit"));
   EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit6")->toolTip(),
             QStringLiteral("Interval in minutes\n\rEnter key press: try to detect the interval "
@@ -93,7 +93,7 @@ TEST_F(LanguageMenuTest, WithoutModuleTheMarksAndCodeChangeAndTextsStayEnglish) 
   test::Widget<QAction>(*form, "Language2")->trigger();
   EXPECT_TRUE(test::Widget<QAction>(*form, "Language2")->isChecked());
   EXPECT_FALSE(test::Widget<QAction>(*form, "N12")->isChecked());
-  EXPECT_EQ(form->LanguageCode, "en");
+  EXPECT_EQ(form->Language(), "en");
 }
 
 TEST_F(LanguageMenuTest, EverySwitchFollowsInWindowHintsCaptionAndList) {
@@ -123,7 +123,7 @@ TEST_F(LanguageMenuTest, EverySwitchFollowsInWindowHintsCaptionAndList) {
     // Qt's own texts follow: the buttons of the question boxes.
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"),
               step.code == std::string("ru") ? Ru("&Да") : QStringLiteral("&Yes"));
-    EXPECT_EQ(form->LanguageCode, step.code);
+    EXPECT_EQ(form->Language(), step.code);
     EXPECT_EQ(test::Widget<QAction>(*form, "Exit1")->text(), step.exit);
     EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit6")->toolTip(), step.intervalHint);
     EXPECT_TRUE(
@@ -151,7 +151,7 @@ TEST_F(LanguageMenuTest, ModuleLackingEnglishLeavesWindowsRussianAndHintsTurnEng
   ExpectComposedTexts("ru");
 
   test::Widget<QAction>(*form, "Language2")->trigger();
-  EXPECT_EQ(form->LanguageCode, "en");
+  EXPECT_EQ(form->Language(), "en");
   EXPECT_EQ(test::Widget<QAction>(*form, "Exit1")->text(), Ru("Выход"));
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
   EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit6")->toolTip(),

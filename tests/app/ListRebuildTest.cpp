@@ -46,20 +46,20 @@ TEST_F(ListRebuildTest, TheLastSelectedRowOfTheCoinIsCurrentAgain) {
   AddRow("A", "http://a.example/");
   FaucetItem& b = AddRow("B", "http://b.example/?r={R}");
   form->RebuildList();
-  EXPECT_EQ(form->Browsing->CurrentItem(), nullptr);
+  EXPECT_EQ(form->BrowsingControl().CurrentItem(), nullptr);
   Select(PositionOf(b));
   test::Widget<QLineEdit>(*form, "Edit5")->setText("typed");
 
   form->RebuildList();
-  EXPECT_EQ(form->Browsing->CurrentItem(), &b);
+  EXPECT_EQ(form->BrowsingControl().CurrentItem(), &b);
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), PositionOf(b));
   EXPECT_EQ(test::Widget<QLineEdit>(*form, "Edit5")->text(), "B");
 
   test::Widget<QTabWidget>(*form, "PageControl1")->setCurrentIndex(1);
-  EXPECT_EQ(form->Browsing->CurrentItem(), nullptr);
+  EXPECT_EQ(form->BrowsingControl().CurrentItem(), nullptr);
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), -1);
   test::Widget<QTabWidget>(*form, "PageControl1")->setCurrentIndex(0);
-  EXPECT_EQ(form->Browsing->CurrentItem(), &b);
+  EXPECT_EQ(form->BrowsingControl().CurrentItem(), &b);
 }
 
 // After a tab change only the coin's remembered row is made current: the
@@ -82,10 +82,10 @@ TEST_F(ListRebuildTest, ATabChangeMakesNoRowCurrentUnseen) {
   test::Widget<QTabWidget>(*form, "PageControl1")
       ->setCurrentIndex(1);  // Litecoin, nothing selected on it yet
   QCoreApplication::processEvents();
-  EXPECT_EQ(form->Browsing->CurrentItem(), nullptr);
+  EXPECT_EQ(form->BrowsingControl().CurrentItem(), nullptr);
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), -1);
   EXPECT_TRUE(test::Widget<QLineEdit>(*form, "Edit7")->text().isEmpty());
-  EXPECT_EQ(form->Browsing->LastItemUrl().count("litecoin"), 0u);
+  EXPECT_EQ(form->BrowsingControl().LastItemUrl().count("litecoin"), 0u);
 
   // However the list comes to have the focus: from the hidden window, or by
   // the Tab key.
@@ -93,15 +93,15 @@ TEST_F(ListRebuildTest, ATabChangeMakesNoRowCurrentUnseen) {
     test::Widget<FaucetListBox>(*form, "ListBox1")->clearFocus();
     test::Widget<FaucetListBox>(*form, "ListBox1")->setFocus(reason);
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->Browsing->CurrentItem(), nullptr) << reason;
+    EXPECT_EQ(form->BrowsingControl().CurrentItem(), nullptr) << reason;
     EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), -1) << reason;
   }
   // A key the user presses there still picks a row, highlighted.
   QTest::keyClick(test::Widget<FaucetListBox>(*form, "ListBox1"), Qt::Key_Down);
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), 0);
   EXPECT_TRUE(test::Widget<FaucetListBox>(*form, "ListBox1")->item(0)->isSelected());
-  ASSERT_NE(form->Browsing->CurrentItem(), nullptr);
-  EXPECT_EQ((*form->Browsing->CurrentItem())[fName], "Lite");
+  ASSERT_NE(form->BrowsingControl().CurrentItem(), nullptr);
+  EXPECT_EQ((*form->BrowsingControl().CurrentItem())[fName], "Lite");
 }
 
 TEST_F(ListRebuildTest, OfTwoRowsWithTheRememberedUrlTheLaterStaysSelected) {
@@ -111,8 +111,10 @@ TEST_F(ListRebuildTest, OfTwoRowsWithTheRememberedUrlTheLaterStaysSelected) {
   Select(PositionOf(first));
   form->RebuildList();
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), 1);
-  EXPECT_EQ(form->Browsing->CurrentItem(), test::Widget<FaucetListBox>(*form, "ListBox1")->Row(1));
-  EXPECT_TRUE(form->Browsing->CurrentItem() == &first || form->Browsing->CurrentItem() == &second);
+  EXPECT_EQ(form->BrowsingControl().CurrentItem(),
+            test::Widget<FaucetListBox>(*form, "ListBox1")->Row(1));
+  EXPECT_TRUE(form->BrowsingControl().CurrentItem() == &first ||
+              form->BrowsingControl().CurrentItem() == &second);
 }
 
 TEST_F(ListRebuildTest, RightClickOpensTheMenuOfTheCurrentRowWithoutSelecting) {
@@ -128,14 +130,14 @@ TEST_F(ListRebuildTest, RightClickOpensTheMenuOfTheCurrentRowWithoutSelecting) {
           .center();
   QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, at);
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), PositionOf(a));
-  EXPECT_EQ(form->Browsing->CurrentItem(), &a);
+  EXPECT_EQ(form->BrowsingControl().CurrentItem(), &a);
   EXPECT_TRUE(test::Widget<QMenu>(*form, "PopupMenu1")->isVisible());
   EXPECT_EQ(test::Widget<QAction>(*form, "Load1")->text(), "Browse \"A\"");
   test::Widget<QMenu>(*form, "PopupMenu1")->close();
 
   QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemIndex(), other);
-  EXPECT_EQ(form->Browsing->CurrentItem(),
+  EXPECT_EQ(form->BrowsingControl().CurrentItem(),
             test::Widget<FaucetListBox>(*form, "ListBox1")->Row(other));
 }
 

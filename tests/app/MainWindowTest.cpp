@@ -216,8 +216,8 @@ TEST_F(MainWindowTest, StartsWithBrowsersHiddenAndDetailButtonsDisabled) {
                                        test::Widget<QToolButton>(*form, "SpeedButton5"),
                                        test::Widget<QToolButton>(*form, "ToolButton15")})
     EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-  EXPECT_TRUE(form->Browsing->ActiveBrowserIsFirst());
-  EXPECT_EQ(form->StringGrid1.RowCount(), 1);
+  EXPECT_TRUE(form->BrowsingControl().ActiveBrowserIsFirst());
+  EXPECT_EQ(form->Rows().RowCount(), 1);
 }
 
 TEST_F(MainWindowTest, SingleLineViewFromEitherMenuTogglesHeightAndTwin) {
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, SingleLineViewFromEitherMenuTogglesHeightAndTwin) {
   EXPECT_FALSE(test::Widget<QAction>(*form, "Singlelineview1")->isChecked());
   EXPECT_FALSE(test::Widget<QAction>(*form, "Singlelineview2")->isChecked());
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->ItemHeight(), 34);
-  FaucetItem& row = form->StringGrid1.Append();
+  FaucetItem& row = form->Rows().Append();
   test::Widget<FaucetListBox>(*form, "ListBox1")->AddItem("a", &row);
   EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")
                 ->visualItemRect(test::Widget<FaucetListBox>(*form, "ListBox1")->item(0))
@@ -238,14 +238,14 @@ TEST_F(MainWindowTest, SingleLineViewFromEitherMenuTogglesHeightAndTwin) {
 }
 
 TEST_F(MainWindowTest, ListDrawsItsRowsByTheirState) {
-  FaucetItem& browsed = form->StringGrid1.Append();
-  FaucetItem& plain = form->StringGrid1.Append();
+  FaucetItem& browsed = form->Rows().Append();
+  FaucetItem& plain = form->Rows().Append();
   browsed.Edit(fCompleted) = plain.Edit(fCompleted) = "1";
   test::Widget<FaucetListBox>(*form, "ListBox1")->AddItem("first", &browsed);
   test::Widget<FaucetListBox>(*form, "ListBox1")->AddItem("second", &plain);
   test::Widget<FaucetListBox>(*form, "ListBox1")->SetItemIndex(0);
   form->ListBox1DblClick();
-  ASSERT_EQ(form->Browsing->BrowsedItem(), &browsed);
+  ASSERT_EQ(form->BrowsingControl().BrowsedItem(), &browsed);
   {
     const QSignalBlocker quiet(test::Widget<FaucetListBox>(*form, "ListBox1"));
     test::Widget<FaucetListBox>(*form, "ListBox1")->SetItemIndex(-1);
@@ -279,27 +279,27 @@ TEST_F(MainWindowTest, SortCommandsCheckOneKindAndReadTheState) {
                             test::Widget<QAction>(*form, "Sortinginorderbyaveragepayout1")};
   for (const Case& c : cases) {
     c.item->trigger();
-    EXPECT_EQ(form->Settings.sortBy, c.kind);
+    EXPECT_EQ(form->CurrentSettings().sortBy, c.kind);
     for (int k = 0; k < 7; ++k) EXPECT_EQ(kinds[k]->isChecked(), k == c.kind) << c.kind;
   }
   test::Widget<QAction>(*form, "Ascendingorder2")->trigger();
-  EXPECT_EQ(form->Settings.order, 0);
+  EXPECT_EQ(form->CurrentSettings().order, 0);
   EXPECT_TRUE(test::Widget<QAction>(*form, "Ascendingorder1")->isChecked());
   EXPECT_FALSE(test::Widget<QAction>(*form, "Descendingorder1")->isChecked());
   test::Widget<QAction>(*form, "Descendingorder1")->trigger();
-  EXPECT_EQ(form->Settings.order, 1);
+  EXPECT_EQ(form->CurrentSettings().order, 1);
   EXPECT_FALSE(test::Widget<QAction>(*form, "Ascendingorder1")->isChecked());
 
   const bool below = test::Widget<QAction>(*form, "Hiddenpointsalwaysbelow1")->isChecked();
   test::Widget<QAction>(*form, "Hiddenitemsalwaysbelow1")->trigger();
   EXPECT_EQ(test::Widget<QAction>(*form, "Hiddenpointsalwaysbelow1")->isChecked(), !below);
-  EXPECT_EQ(form->Settings.hiddenAlwaysBelow, below ? 0 : 1);
+  EXPECT_EQ(form->CurrentSettings().hiddenAlwaysBelow, below ? 0 : 1);
 }
 
 TEST_F(MainWindowTest, ApplySortOptionsShowsTheStateAndTheTwinsFollow) {
-  form->Settings.sortBy = 9;
-  form->Settings.order = 1;
-  form->Settings.hiddenAlwaysBelow = 0;
+  form->CurrentSettings().sortBy = 9;
+  form->CurrentSettings().order = 1;
+  form->CurrentSettings().hiddenAlwaysBelow = 0;
   form->ApplySortOptions();
   form->SyncListOptionsMenu();
   EXPECT_TRUE(test::Widget<QAction>(*form, "Withoutsorting1")->isChecked());
@@ -307,8 +307,8 @@ TEST_F(MainWindowTest, ApplySortOptionsShowsTheStateAndTheTwinsFollow) {
   EXPECT_TRUE(form->SortDescription.isEmpty());
   EXPECT_FALSE(test::Widget<QAction>(*form, "Hiddenitemsalwaysbelow1")->isChecked());
 
-  form->Settings.sortBy = 4;
-  form->Settings.order = 0;
+  form->CurrentSettings().sortBy = 4;
+  form->CurrentSettings().order = 0;
   form->ApplySortOptions();
   form->SyncListOptionsMenu();
   EXPECT_TRUE(test::Widget<QAction>(*form, "Sortinginorderbylastpayout2")->isChecked());
@@ -390,7 +390,7 @@ TEST_F(MainWindowTest, TabChangeResetsTheDetailAreaAndNamesTheNewItem) {
 }
 
 TEST_F(MainWindowTest, ItemMenuCaptionsFollowTheCurrentItem) {
-  FaucetItem& row = form->StringGrid1.Append();
+  FaucetItem& row = form->Rows().Append();
   row.Edit(fName) = "Coins & Co";
   row.Edit(fFavorite) = "1";
   test::Widget<FaucetListBox>(*form, "ListBox1")->AddItem("Coins & Co", &row);
@@ -440,7 +440,7 @@ TEST_F(MainWindowTest, BrowserEventsAndNavigationReachTheActiveWindow) {
             QStringList({"Show", "GoBack", "Show", "Reload"}));
 
   EXPECT_TRUE(Fake(0).AskBeforePopup("http://popup.example/"));  // Ctrl is not held
-  form->Settings.blockPopups = 0;
+  form->CurrentSettings().blockPopups = 0;
   EXPECT_FALSE(Fake(0).AskBeforePopup("http://popup.example/"));
 }
 

@@ -48,7 +48,7 @@ class SettingsDialogTest : public test::WindowFixture {
       cells << d.ValueListEditor1->item(r, column)->text();
     return cells;
   }
-  AppSettings& S() { return form->Settings; }
+  AppSettings& S() { return form->CurrentSettings(); }
   // The six options the boxes show, as stored (not only as the boxes read
   // them: "Block pop-ups" 2 must stay 2).
   void ExpectSameOptions(const AppSettings& before) {

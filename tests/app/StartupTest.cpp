@@ -99,7 +99,7 @@ TEST_F(StartupTest, WindowShowsWhatTheSettingsSay) {
                    ->testOption(QFileDialog::DontConfirmOverwrite));
   EXPECT_FALSE(test::Widget<FileDialogComponent>(f, "SaveDialog2")
                    ->testOption(QFileDialog::DontConfirmOverwrite));
-  EXPECT_EQ(f.LanguageCode, "ru");
+  EXPECT_EQ(f.Language(), "ru");
   EXPECT_TRUE(f.WebBrowser1->Initialized());
   EXPECT_FALSE(f.WebBrowser1->IsVisible());
   EXPECT_FALSE(f.WebBrowser2->IsVisible());
@@ -183,8 +183,8 @@ TEST_F(StartupTest, IndexOfTheWorkingFolderIsLoadedAndKeptInTheDataFolder) {
   const std::string imported = IndexCsv({"bitcoin;Moon;http://moon.example/;5"});
   Write(options.workingFolder + QStringLiteral("/index.csv"), imported);
   TForm1& f = Start();
-  ASSERT_EQ(f.StringGrid1.RowCount(), 2);
-  EXPECT_EQ(f.StringGrid1.Row(1)[fName], "Moon");
+  ASSERT_EQ(f.Rows().RowCount(), 2);
+  EXPECT_EQ(f.Rows().Row(1)[fName], "Moon");
   EXPECT_TRUE(QFileInfo(Data("index.csv")).isFile());
   EXPECT_NE(Read(Data("index.csv")).find("Moon"), std::string::npos);
   Stop();
@@ -192,8 +192,8 @@ TEST_F(StartupTest, IndexOfTheWorkingFolderIsLoadedAndKeptInTheDataFolder) {
   // From now on the data folder's index is the one.
   Write(options.workingFolder + QStringLiteral("/index.csv"),
         IndexCsv({"bitcoin;Other;http://other.example/;5"}));
-  EXPECT_EQ(Start().StringGrid1.Row(1)[fName], "Moon");
-  EXPECT_EQ(form->StringGrid1.RowCount(), 2);
+  EXPECT_EQ(Start().Rows().Row(1)[fName], "Moon");
+  EXPECT_EQ(form->Rows().RowCount(), 2);
 }
 
 TEST_F(StartupTest, TemporaryFilesOfAKilledSaveAreRemovedAtStart) {
@@ -211,7 +211,7 @@ TEST_F(StartupTest, TemporaryFilesOfAKilledSaveAreRemovedAtStart) {
 TEST_F(StartupTest, AnIndexThatCannotBeSavedAtExitIsKeptForTheNextStart) {
   Write(Data("index.csv"), IndexCsv({"bitcoin;Moon;http://moon.example/;5"}));
   TForm1& f = Start();
-  f.StringGrid1.Row(1).Edit(fName) = "Moon changed";
+  f.Rows().Row(1).Edit(fName) = "Moon changed";
   // A folder takes the place of index.csv: its save fails.
   QFile::remove(Data("index.csv"));
   QDir().mkpath(Data("index.csv"));
@@ -219,7 +219,7 @@ TEST_F(StartupTest, AnIndexThatCannotBeSavedAtExitIsKeptForTheNextStart) {
   EXPECT_NE(Read(Data("index.recovery")).find("Moon changed"), std::string::npos);
 
   QDir(Data("index.csv")).removeRecursively();
-  EXPECT_EQ(Start().StringGrid1.Row(1)[fName], "Moon changed");
+  EXPECT_EQ(Start().Rows().Row(1)[fName], "Moon changed");
   Stop();
   EXPECT_NE(Read(Data("index.csv")).find("Moon changed"), std::string::npos);
   EXPECT_FALSE(QFileInfo::exists(Data("index.recovery")));
@@ -233,7 +233,7 @@ TEST_F(StartupTest, ShutdownWritesSettingsAndIndexWithBackups) {
         "[Own]\r\nkey=kept\r\n[Interface]\r\nLeft=100\r\nTop=50\r\n"
         "Width=1000\r\nHeight=700\r\n");
   TForm1& f = Start();
-  f.StringGrid1.Row(1).Edit(fName) = "Moon changed";
+  f.Rows().Row(1).Edit(fName) = "Moon changed";
   test::AddressEditAt(f, Tab("Litecoin"))->setText("LAddress");
   test::LockButtonAt(f, Tab("Litecoin"))->click();
   test::Widget<QTabWidget>(f, "PageControl1")->setCurrentIndex(Tab("Dash"));
@@ -290,8 +290,8 @@ TEST_F(StartupTest, AnIndexThatCannotBeLoadedIsShownAndNeverSavedOver) {
   TForm1& f = Start();
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors[0].contains(Data("index.csv"))) << errors[0].toStdString();
-  EXPECT_FALSE(f.IndexLoaded);
-  EXPECT_EQ(f.StringGrid1.RowCount(), 1);
+  EXPECT_FALSE(f.IndexIsLoaded());
+  EXPECT_EQ(f.Rows().RowCount(), 1);
   Stop();
   EXPECT_TRUE(QFileInfo(Data("index.csv")).isSymLink());
   EXPECT_FALSE(QFileInfo::exists(Data("index.bak")));
@@ -302,11 +302,11 @@ TEST_F(StartupTest, AfterAFailedLoadAWholeIndexCommandMakesTheExitSaveTheIndex) 
   QDir().mkpath(dataFolder);
   ASSERT_EQ(symlink("elsewhere/index.csv", QFile::encodeName(Data("index.csv")).constData()), 0);
   TForm1& f = Start();
-  ASSERT_FALSE(f.IndexLoaded);
-  f.Prompts.confirm = [](QWidget*, const QString&) { return true; };
+  ASSERT_FALSE(f.IndexIsLoaded());
+  f.UserPrompts().confirm = [](QWidget*, const QString&) { return true; };
   f.ClearIndex1Click();  // writes index.csv from memory
-  EXPECT_TRUE(f.IndexLoaded);
-  FaucetItem& row = f.StringGrid1.Append();
+  EXPECT_TRUE(f.IndexIsLoaded());
+  FaucetItem& row = f.Rows().Append();
   row.Edit(fCurrency) = "bitcoin";
   row.Edit(fName) = "Added later";
   Stop();
@@ -331,7 +331,7 @@ TEST_F(StartupTest, SettingsThatCannotBeWrittenAtExitAreReportedOnStderr) {
 
 TEST_F(StartupTest, WithoutAnIndexAnywhereTheEmptyIndexIsSaved) {
   TForm1& f = Start();
-  EXPECT_TRUE(f.IndexLoaded);
+  EXPECT_TRUE(f.IndexIsLoaded());
   Stop();
   EXPECT_EQ(Read(Data("index.csv")).substr(0, 9), "Currency;");
 }
@@ -343,8 +343,8 @@ TEST_F(StartupTest, AnUnusableDataFolderIsShownAndNothingIsWritten) {
   qputenv("XDG_DATA_HOME", QFile::encodeName(blocked));
   TForm1& f = Start();
   ASSERT_EQ(errors.size(), 1);
-  EXPECT_TRUE(f.Files.folder.empty());
-  EXPECT_FALSE(f.IndexLoaded);
+  EXPECT_TRUE(f.DataFolderFiles().folder.empty());
+  EXPECT_FALSE(f.IndexIsLoaded());
   EXPECT_TRUE(
       test::Widget<QTabWidget>(f, "PageControl1")->isTabVisible(0));  // the window itself starts
   Stop();
@@ -356,8 +356,8 @@ TEST_F(StartupTest, SessionEndSignalClosesTheWindowAndShutdownSaves) {
   TForm1& f = Start();
   // Claimed just now: the ticker's first tick, which may come while the test
   // waits, must not expire it before the shutdown saves.
-  f.StringGrid1.Row(1).Edit(fCompleted) = "1";
-  f.StringGrid1.Row(1).Edit(fTimestamp) = std::to_string(NowSeconds());
+  f.Rows().Row(1).Edit(fCompleted) = "1";
+  f.Rows().Row(1).Edit(fTimestamp) = std::to_string(NowSeconds());
   test::AddressEditAt(f, Tab("Dash"))->setText("XDash");
   {
     SessionEndSignals sessionEnd([&f] { f.close(); });

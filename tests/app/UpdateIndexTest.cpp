@@ -70,7 +70,7 @@ class UpdateIndexTest : public WindowFixture {
     WindowFixture::TearDown();
   }
 
-  std::string Tmp2() const { return form->Index.files.tmp2; }
+  std::string Tmp2() const { return form->IndexAndFiles().files.tmp2; }
   QString Status() const { return test::Widget<PanelStatusBar>(*form, "StatusBar2")->PanelText(0); }
   bool RequestsArrived(size_t n) const { return server.Requests().size() >= n; }
   // Shows the dialog and clicks "Cancel" once the server has had n index
@@ -114,14 +114,14 @@ TEST_F(UpdateIndexTest, TheServerSeesOneGetWithTheFixedHeadersAndNoRedirectIsFol
     EXPECT_NE(r.find(header), std::string::npos) << header << " in\n" << r;
 
   server.Mode("redirect");
-  const int rows = form->StringGrid1.RowCount();
+  const int rows = form->Rows().RowCount();
   form->Updateindex1Click();
   EXPECT_EQ(questions, QStringList{"Are you sure you want to update Index?"});
   requests = server.Requests();
   ASSERT_EQ(requests.size(), 2u);  // the redirect's target was never asked
   EXPECT_TRUE(requests[1].starts_with("GET /trelio/index.csv ")) << requests[1];
   EXPECT_TRUE(Status().startsWith("HTTP/1.1 302 Found | ")) << Status().toStdString();
-  EXPECT_EQ(form->StringGrid1.RowCount(), rows);
+  EXPECT_EQ(form->Rows().RowCount(), rows);
   EXPECT_FALSE(fs::exists(Tmp2()));
 }
 
@@ -193,7 +193,7 @@ TEST_F(UpdateIndexTest, CancelClosesAtOnceAndTheTransferEndingLaterWritesNothing
   QCoreApplication::processEvents();
   EXPECT_FALSE(fs::exists(Tmp2()));
   EXPECT_EQ(Status(), status);
-  EXPECT_EQ(form->StringGrid1.RowCount(), 1);
+  EXPECT_EQ(form->Rows().RowCount(), 1);
 
   // A transfer that fails after "Cancel" still tells so.
   server.Mode("silent");
@@ -262,7 +262,7 @@ TEST_F(UpdateIndexTest, FailuresGoInFrontOfTheStatusTextAndLeaveNoFile) {
   EXPECT_GT(Status().size(), QString(" | before").size());
 
   env.Set(kMakerServerVariable, server.demo.Host().c_str());
-  form->Index.files.tmp2 = data / "missing/index.tmp2";
+  form->IndexAndFiles().files.tmp2 = data / "missing/index.tmp2";
   test::Widget<PanelStatusBar>(*form, "StatusBar2")->SetPanelText(0, "before");
   dialog->exec();
   EXPECT_TRUE(Status().startsWith("Cannot create a file in")) << Status().toStdString();
@@ -274,8 +274,8 @@ TEST_F(UpdateIndexTest, AWebPageInPlaceOfTheIndexChangesNothing) {
   AddRow("Moon", "http://moon.example/");
   server.Mode("html");
   form->Updateindex1Click();
-  EXPECT_EQ(form->StringGrid1.RowCount(), 2);
-  EXPECT_FALSE(fs::exists(form->Index.files.csv));
+  EXPECT_EQ(form->Rows().RowCount(), 2);
+  EXPECT_FALSE(fs::exists(form->IndexAndFiles().files.csv));
   EXPECT_TRUE(Status().startsWith("Received a web page, not an index | "))
       << Status().toStdString();
 }
@@ -301,29 +301,30 @@ TEST_F(UpdateIndexTest, TheDownloadFileIsWrittenWholeOrNotAtAll) {
 
 TEST_F(UpdateIndexTest, ASuccessfulUpdateRotatesTheBackupsTwiceAndListsTheFaucets) {
   const std::string onDisk = "Currency;Name;Url\r\nbitcoin;Moon;http://moon.example/\r\n";
-  WriteBytes(form->Index.files.csv, onDisk);
+  WriteBytes(form->IndexAndFiles().files.csv, onDisk);
   AddRow("Moon", "http://moon.example/");
   AddRow("Sun", "http://sun.example/");
   form->RebuildList();
   Select(0);
   form->ListBox1DblClick();
-  ASSERT_NE(form->Browsing->BrowsedItem(), nullptr);
+  ASSERT_NE(form->BrowsingControl().BrowsedItem(), nullptr);
 
   form->Updateindex1Click();
   EXPECT_EQ(questions, QStringList{"Are you sure you want to update Index?"});
-  EXPECT_EQ(form->Browsing->BrowsedItem(), nullptr);
-  EXPECT_EQ(ReadBytes(form->Index.files.bak2), onDisk);
-  const std::string beforeMerge = ReadBytes(form->Index.files.bak);
+  EXPECT_EQ(form->BrowsingControl().BrowsedItem(), nullptr);
+  EXPECT_EQ(ReadBytes(form->IndexAndFiles().files.bak2), onDisk);
+  const std::string beforeMerge = ReadBytes(form->IndexAndFiles().files.bak);
   EXPECT_NE(beforeMerge.find("bitcoin;Sun;"), std::string::npos);
   EXPECT_EQ(beforeMerge.find("Demo Bitcoin"), std::string::npos);
-  EXPECT_NE(ReadBytes(form->Index.files.csv).find("Demo Bitcoin Faucet"), std::string::npos);
+  EXPECT_NE(ReadBytes(form->IndexAndFiles().files.csv).find("Demo Bitcoin Faucet"),
+            std::string::npos);
   EXPECT_FALSE(fs::exists(Tmp2()));
 
   std::vector<std::string> expected = kDemoBitcoinFaucets;
   expected.push_back("Moon");
   expected.push_back("Sun");
   EXPECT_EQ(Sorted(ListedNames()), Sorted(expected));
-  EXPECT_NE(form->Settings.noPayTemplate.find("the faucet is dry"), std::string::npos);
+  EXPECT_NE(form->CurrentSettings().noPayTemplate.find("the faucet is dry"), std::string::npos);
 }
 
 // A first start: an empty data folder, no index anywhere, the demo server.
@@ -376,7 +377,7 @@ TEST_F(FirstStartTest, ClosingWhileTheServerNeverAnswersEndsAndSaves) {
   StartWithDialog();
   ASSERT_TRUE(WaitUntil([&] { return !form->FirstShow; }));
   server.Mode("silent");
-  form->Prompts.confirm = [](QWidget*, const QString&) { return true; };
+  form->UserPrompts().confirm = [](QWidget*, const QString&) { return true; };
   ModalScript script;
   script.Then([&] { return dialog->isVisible() && server.Requests().size() == 1; },
               [&] { dialog->Button1->click(); });

@@ -26,9 +26,9 @@ TEST_F(UpdatingOptionsTest, MenuItemsKeepHidingWithShowingAndWithoutClearing) {
   for (const Step& s : steps) {
     s.item->trigger();
     ++n;
-    EXPECT_EQ(f.Settings.updatingWithShowingHiddenItems, s.with) << n;
-    EXPECT_EQ(f.Settings.hidingBeforeUpdating, s.hiding) << n;
-    EXPECT_EQ(f.Settings.clearingBeforeUpdating, s.clearing) << n;
+    EXPECT_EQ(f.CurrentSettings().updatingWithShowingHiddenItems, s.with) << n;
+    EXPECT_EQ(f.CurrentSettings().hidingBeforeUpdating, s.hiding) << n;
+    EXPECT_EQ(f.CurrentSettings().clearingBeforeUpdating, s.clearing) << n;
     EXPECT_EQ(with->isChecked(), s.with == 1) << n;
     EXPECT_EQ(hiding->isChecked(), s.hiding == 1) << n;
     EXPECT_EQ(clearing->isChecked(), s.clearing == 1) << n;

@@ -72,12 +72,12 @@ class DemoWindow {
     StartupOptions options;
     options.workingFolder = folder.path();
     form = std::make_unique<TForm1>(runtime, std::move(options));
-    if (form->StringGrid1.RowCount() < 2) throw std::runtime_error("demo index not imported");
+    if (form->Rows().RowCount() < 2) throw std::runtime_error("demo index not imported");
     test::Widget<QTabWidget>(*form, "PageControl1")->setCurrentIndex(0);
     test::AddressEditAt(*form, 0)->setText(QString::fromUtf8(kAddress));
     // The index's own order.
-    form->Settings.sortBy = 0;
-    form->Settings.order = 0;
+    form->CurrentSettings().sortBy = 0;
+    form->CurrentSettings().order = 0;
     form->RebuildList();
     form->resize(1000, 700);
     form->show();

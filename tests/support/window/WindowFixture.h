@@ -41,18 +41,18 @@ class WindowFixture : public ::testing::Test {
     server.Serve("/trelio/a.php", "ok");
     env.Set(kMakerServerVariable, server.Host().c_str());
     form = std::make_unique<TForm1>(browsers);
-    form->Index.files = IndexFilePaths::InFolder(data.path());
-    form->Prompts.confirm = [this](QWidget*, const QString& question) {
+    form->IndexAndFiles().files = IndexFilePaths::InFolder(data.path());
+    form->UserPrompts().confirm = [this](QWidget*, const QString& question) {
       questions << question;
       return answerYes;
     };
-    form->Prompts.error = [this](QWidget*, const QString& text) { errors << text; };
-    form->Prompts.input = [this](QWidget*, const QString& caption, const QString& prompt,
-                                 const QString&) {
+    form->UserPrompts().error = [this](QWidget*, const QString& text) { errors << text; };
+    form->UserPrompts().input = [this](QWidget*, const QString& caption, const QString& prompt,
+                                       const QString&) {
       inputs << caption + QStringLiteral(" | ") + prompt;
       return inputAnswer;
     };
-    form->Prompts.chooseFile = [this](QFileDialog& dialog) {
+    form->UserPrompts().chooseFile = [this](QFileDialog& dialog) {
       offered << QFileInfo(dialog.selectedFiles().value(0)).fileName();
       return chosenFile;
     };
@@ -68,14 +68,14 @@ class WindowFixture : public ::testing::Test {
   // Appends a row of the coin to the index and its URL key to the table.
   FaucetItem& AddRow(const std::string& name, const std::string& url,
                      const std::string& coin = "bitcoin") {
-    FaucetItem& row = form->StringGrid1.Append();
-    const int r = form->StringGrid1.RowCount() - 1;
+    FaucetItem& row = form->Rows().Append();
+    const int r = form->Rows().RowCount() - 1;
     row.Edit(fCurrency) = coin;
     row.Edit(fName) = name;
     row.Edit(fUrl) = url;
     row.Edit(fInterval) = "60";
     row.Edit(fPosition) = std::to_string(r);
-    form->UrlRowMap.SetItem(StripReferral(url), r);
+    form->RowsByUrl().SetItem(StripReferral(url), r);
     return row;
   }
 
