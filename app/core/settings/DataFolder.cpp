@@ -130,8 +130,7 @@ DataFolderChoice ChooseDataFolder(std::string_view programFolder, std::string_vi
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
-      choice.error =
-          MessageUtf8(msgCannotCreateDataFolder) + " \"" + folder + "\": " + ec.message();
+      choice.error = ErrorText(MessageUtf8(msgCannotCreateDataFolder), folder, ec.message());
       return choice;
     }
   }

@@ -1,7 +1,5 @@
 #include "app/core/text/ErrorText.h"
 
-#include <unicode/unistr.h>
-
 #include <system_error>
 
 #include "app/core/text/Messages.h"
@@ -9,14 +7,7 @@
 namespace trelio {
 namespace {
 
-std::string Words(MessageId id) {
-  const std::u16string text = MessageText(id);
-  std::string utf8;
-  icu::UnicodeString(false, text.data(), int32_t(text.size())).toUTF8String(utf8);
-  return utf8;
-}
-
-MessageId StepWords(FileStep step) {
+MessageId StepMessageUtf8(FileStep step) {
   switch (step) {
     case FileStep::kRead:
       return msgCannotRead;
@@ -35,9 +26,10 @@ std::string Reason(const FileFailure& f) {
     case FileRefusal::kNone:
       return SystemErrorText(f.err);
     case FileRefusal::kNotRegular:
-      return Words(msgNotARegularFile);
+      return MessageUtf8(msgNotARegularFile);
     case FileRefusal::kTooLarge:
-      return Words(msgLargerThan) + " " + std::to_string(f.limit >> 20) + " " + Words(msgMiB);
+      return MessageUtf8(msgLargerThan) + " " + std::to_string(f.limit >> 20) + " " +
+             MessageUtf8(msgMiB);
   }
   return {};
 }
@@ -56,8 +48,9 @@ std::string ErrorText(std::string_view what, std::string_view path, std::string_
 std::string SystemErrorText(int err) { return std::generic_category().message(err); }
 
 std::string ErrorText(const FileFailure& failure) {
-  std::string text = ErrorText(Words(StepWords(failure.step)), failure.path, Reason(failure));
-  if (failure.leftAsItWas) text += "; " + Words(msgFileLeftAsItWas);
+  std::string text =
+      ErrorText(MessageUtf8(StepMessageUtf8(failure.step)), failure.path, Reason(failure));
+  if (failure.leftAsItWas) text += "; " + MessageUtf8(msgFileLeftAsItWas);
   return text;
 }
 
