@@ -1,6 +1,8 @@
 #include "localisation/pack/TranslationSource.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 
 #include "app/platform/AsciiCase.h"
 #include "app/platform/FileSystem.h"
@@ -175,7 +177,14 @@ void ReadSourceText(std::string_view text, const std::string& fileName,
 void ReadSourceFile(const std::string& path, TranslationSources& sources) {
   // A build tool's own words: the program's message texts are made from these files.
   const FileRead file = ReadFileBytes(path, kMaxSourceBytes);
-  if (file.missing || !file.ok()) throw SourceError(path + ": cannot be read");
+  if (file.missing) throw SourceError(path + ": cannot be read: " + std::strerror(ENOENT));
+  if (!file.ok()) {
+    const std::string why = !file.file || file.file->refusal == FileRefusal::kNone
+                                ? std::strerror(file.file ? file.file->err : EIO)
+                            : file.file->refusal == FileRefusal::kTooLarge ? "too large"
+                                                                           : "not a regular file";
+    throw SourceError(path + ": cannot be read: " + why);
+  }
   ReadSourceText(file.bytes, path, sources);
 }
 
