@@ -3,9 +3,8 @@
 namespace trelio {
 
 int32_t TIntegerHash::GetItem(const std::string& key) const {
-  const FoundKey f = FindKey(key);
-  if (!f.found) throw EHashFindError("Key \"" + key + "\" not found");
-  return Values[Buckets[f.bucket][f.position].ItemIndex];
+  if (const std::optional<int32_t> value = Find(key)) return *value;
+  throw EHashFindError("Key \"" + key + "\" not found");
 }
 
 std::optional<int32_t> TIntegerHash::Find(const std::string& key) const {

@@ -175,10 +175,10 @@ std::string FormBrowsingView::CoinAddress(std::string_view coin) const {
 }
 
 const FaucetItem* FormBrowsingView::RowOfUrlKey(const std::string& key) const {
-  if (key.empty() || !form_.UrlRowMap.Exists(key)) return nullptr;
-  const int r = form_.UrlRowMap.GetItem(key);
-  if (r < 1 || r >= form_.StringGrid1.RowCount()) return nullptr;
-  return &form_.StringGrid1.Row(r);
+  if (key.empty()) return nullptr;
+  const std::optional<int32_t> r = form_.UrlRowMap.Find(key);
+  if (!r || *r < 1 || *r >= form_.StringGrid1.RowCount()) return nullptr;
+  return &form_.StringGrid1.Row(*r);
 }
 
 void FormBrowsingView::OpenInDefaultBrowser(const std::string& url, ExternalOpen how) {
