@@ -83,12 +83,14 @@ void TForm1::FormCreate() {
   } else {
     // One program per data folder: a second one reads and writes nothing
     // there, not even the leftovers of the first one's saves.
-    if (!HoldDataFolder(DataFilesIn(folder.folder))) {
+    // Files stays empty when the folder is another program's.
+    const DataFiles files = DataFilesIn(folder.folder);
+    if (!HoldDataFolder(files)) {
       FirstShow = false;
       ApplyLanguageSetting(DefaultLanguageCode(GetLocaleInformation(kLocaleSAbbrevLangName)));
       return;
     }
-    Files = DataFilesIn(folder.folder);
+    Files = files;
     Index.files = Files.index;
     RemoveInterruptedSaves(Files);
     const FirstRunCopy copy = CopyFirstRunSettings(folder, PathBytes(programFolder));
