@@ -89,18 +89,24 @@ struct [[nodiscard]] TemporaryFile : Outcome {
   std::string path;  // empty when it failed
 };
 
-// Writes bytes into a new file beside target.
-TemporaryFile WriteTemporary(const std::string& target, std::string_view bytes) {
+// A name for a new file beside target, of this process, not used before by
+// it; whether anything lies there is for the caller's exclusive create.
+std::string TemporaryPathBeside(const std::string& target) {
   static std::atomic<unsigned> counter{0};
-  TemporaryFile written;
   const std::string folder = FolderOf(target);
   const size_t slash = target.rfind('/');
   const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+  return (folder == "/" ? std::string() : folder) + "/" + TemporaryName(base, getpid(), counter++);
+}
+
+// Writes bytes into a new file beside target.
+TemporaryFile WriteTemporary(const std::string& target, std::string_view bytes) {
+  TemporaryFile written;
+  const std::string folder = FolderOf(target);
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp =
-        (folder == "/" ? std::string() : folder) + "/" + TemporaryName(base, getpid(), counter++);
+    temp = TemporaryPathBeside(target);
     fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }
@@ -129,13 +135,8 @@ TemporaryFile WriteTemporary(const std::string& target, std::string_view bytes) 
 
 // A second name beside `to` for the file at `from`, or an empty name.
 std::string LinkTemporary(const std::string& from, const std::string& to) {
-  static std::atomic<unsigned> counter{0};
-  const std::string folder = FolderOf(to);
-  const size_t slash = to.rfind('/');
-  const std::string base = slash == std::string::npos ? to : to.substr(slash + 1);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string temp = (folder == "/" ? std::string() : folder) + "/" +
-                             TemporaryName(base, getpid(), 1u << 31 | counter++);
+    const std::string temp = TemporaryPathBeside(to);
     if (link(from.c_str(), temp.c_str()) == 0) return temp;
     if (errno != EEXIST) break;
   }
