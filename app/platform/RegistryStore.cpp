@@ -14,7 +14,7 @@ std::string RegistryStorePath(std::string_view configFolder) {
 Outcome WriteRegistryInteger(std::string_view configFolder, std::string_view keyPath,
                              std::string_view valueName, int32_t value) {
   if (configFolder.empty())
-    return {"Cannot write the registry value: the user's config folder is not known"};
+    return {"Cannot write the registry value: the user's config folder is not known", std::nullopt};
   const std::string path = RegistryStorePath(configFolder);
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   std::error_code ec;

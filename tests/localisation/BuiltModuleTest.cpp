@@ -106,7 +106,9 @@ TEST_F(BuiltModule, FileErrorsReadInTheActiveLanguage) {
     const std::string russian = ErrorText(c.failure);
     EXPECT_EQ(russian.find("Cannot"), std::string::npos) << russian;
     EXPECT_NE(russian.find("\"" + c.failure.path + "\""), std::string::npos) << russian;
-    if (c.russian) EXPECT_EQ(russian, expand(c.russian, c.failure));
+    if (c.russian) {
+      EXPECT_EQ(russian, expand(c.russian, c.failure));
+    }
   }
   LcReleaseLanguage();
   for (const Case& c : cases) EXPECT_EQ(ErrorText(c.failure), expand(c.english, c.failure));
