@@ -129,6 +129,12 @@ std::optional<int64_t> ModifiedTime(const std::string& path) {
   return int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
 }
 
+std::optional<uint64_t> RegularFileSize(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return uint64_t(st.st_size);
+}
+
 bool DeleteFileIfPresent(const std::string& path) { return unlink(path.c_str()) == 0; }
 
 int FolderError(const std::string& path) {

@@ -45,6 +45,9 @@ bool AnythingAt(const std::string& path);
 // when no regular file lies at path.
 std::optional<int64_t> ModifiedTime(const std::string& path);
 
+// The size of the regular file at path; nullopt when there is none.
+std::optional<uint64_t> RegularFileSize(const std::string& path);
+
 // Deletes a file; false when it cannot (or does not exist).
 bool DeleteFileIfPresent(const std::string& path);
 

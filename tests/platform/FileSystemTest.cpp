@@ -142,6 +142,9 @@ TEST(FileSystemTest, KindsOfPaths) {
   EXPECT_FALSE(AnythingAt(dir / "none"));
   EXPECT_TRUE(ModifiedTime(dir / "f"));
   EXPECT_FALSE(ModifiedTime(dir / "zero"));
+  EXPECT_EQ(RegularFileSize(dir / "f"), 1u);
+  EXPECT_FALSE(RegularFileSize(dir / "zero"));
+  EXPECT_FALSE(RegularFileSize(dir.path()));
   EXPECT_EQ(FolderError(dir / "f"), ENOTDIR);
   EXPECT_EQ(FolderError(dir.path()), 0);
 }

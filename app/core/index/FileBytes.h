@@ -14,7 +14,8 @@ namespace trelio {
 inline constexpr int64_t kMaxIndexFileBytes = int64_t(64) << 20;
 
 // The bytes of a file of at most kMaxIndexFileBytes; EInOutError when it cannot
-// be opened or read, or is not a regular file.
+// be opened or read, or is not a regular file. The heap is grown first by
+// what a load of the file will need (MakeHeapRoom).
 std::string ReadWholeFile(const std::string& path);
 
 // Replaces the file with `bytes`: written to a new file in the same folder,
