@@ -578,6 +578,10 @@ class TForm1 : public QMainWindow {
   bool settingsRestored_ = false;
   IndexRecovery indexRecovery_;
   std::unique_ptr<RecoveryWriter> recoveryWriter_;
+  // Until the first paint (or the second tick, for a window never painted)
+  // the recovery check waits: the first tick comes while the window is
+  // still blank, and writing out a large index then would hold it up.
+  bool recoveryWaitsForPaint_ = true;
   // The data folder, held from its choice to the end of the shutdown.
   FolderLock folderLock_;
   QString takenFolder_;  // the folder another program holds

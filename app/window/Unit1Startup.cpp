@@ -10,8 +10,10 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <cstdio>
+#include <utility>
 
 #include "app/core/index/FileBytes.h"
 #include "app/core/index/InOutError.h"
@@ -26,6 +28,7 @@
 #include "app/platform/LocaleInfo.h"
 #include "app/platform/UserFolders.h"
 #include "app/program/Application.h"
+#include "app/program/FirstPaint.h"
 #include "app/threads/MyThread.h"
 #include "app/widgets/CoinPanel.h"
 #include "app/widgets/DetailPanel.h"
@@ -129,10 +132,16 @@ void TForm1::FormCreate() {
       [this] {
         ExpireCompletedItems();
         MyThreadTick();
-        KeepIndexForRecovery();
+        if (!std::exchange(recoveryWaitsForPaint_, false)) KeepIndexForRecovery();
         KeepSettingsOnDisk();
       },
       startup_.ticker);
+  // Once painted, after the rest that waits for the paint (the browser
+  // engine's start).
+  AfterFirstPaint(*this, [this] {
+    recoveryWaitsForPaint_ = false;
+    QTimer::singleShot(0, this, [this] { KeepIndexForRecovery(); });
+  });
   Ticker->Start();
 }
 
