@@ -74,9 +74,9 @@ void MakeHeapRoom(std::size_t bytes) {
     heapStart = nullptr;
     return;
   }
-  // A block that fits nowhere else is taken from the top of the heap, which
-  // grows to hold it; freed, it rejoins the top and stays, untouched. The
-  // volatile keeps the compiler from leaving out the pair.
+  // A block of that size comes from free memory the heap already has, or
+  // from its top, which grows to hold it; freed, it stays with the heap,
+  // untouched. The volatile keeps the compiler from leaving out the pair.
   void* volatile block = malloc(std::min(bytes, kMostRoom));
   free(block);
   AdviseHugePages(start);
