@@ -538,6 +538,12 @@ class TForm1 : public QMainWindow {
   // when it reports a change, and always when it fails, so that no entry
   // keeps a freed row.
   void RunIndexCommand(const std::function<bool()>& command);
+  // While "Update Index" or "Update Index from file..." runs, the window
+  // only repaints between its steps (Unit1IndexCommands.cpp); a close asked
+  // for meanwhile comes once it has ended.
+  class IndexUpdatePauses;
+  IndexUpdatePauses* indexUpdate_ = nullptr;
+  bool closeAfterIndexUpdate_ = false;
   // Shows the save dialog with its file name; false when cancelled.
   bool ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, const char* firstName);
 
