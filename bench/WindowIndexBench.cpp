@@ -126,7 +126,7 @@ void BM_TickWithNothingChanged(benchmark::State& state) {
 BENCHMARK(BM_TickWithNothingChanged)->Unit(benchmark::kMillisecond);
 
 // Counts the longest time between deliveries of the events another thread
-// posts every millisecond: the longest stretch in which the window thread did
+// posts every 2 ms: the longest stretch in which the window thread did
 // not come back to its event loop, so could not repaint an uncovered region.
 // Posted like the window system's events, not a timer: the update lets no
 // timer run while it works.
@@ -137,7 +137,7 @@ class LoopGaps : public QObject {
     poster_ = std::thread([this] {
       while (!stop_) {
         QCoreApplication::postEvent(this, new QEvent(kBeat));
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
       }
     });
   }

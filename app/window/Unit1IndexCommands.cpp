@@ -85,7 +85,8 @@ class TForm1::IndexUpdatePauses {
   IndexUpdatePauses(const IndexUpdatePauses&) = delete;
   IndexUpdatePauses& operator=(const IndexUpdatePauses&) = delete;
 
-  // The first pause comes before the rows change.
+  // The first pause comes before the rows change, the last before the list
+  // is refilled.
   void Pause() {
     if (!listLetGo_) {
       listLetGo_ = true;
@@ -109,7 +110,8 @@ void TForm1::ForgetItemsForIndexChange() {
   Browsing->ForgetAllItems();
 }
 
-void TForm1::RunIndexCommand(const std::function<bool()>& command) {
+void TForm1::RunIndexCommand(const std::function<bool()>& command,
+                             const std::function<void()>& beforeFill) {
   bool changed = false;
   try {
     changed = command();
@@ -120,7 +122,7 @@ void TForm1::RunIndexCommand(const std::function<bool()>& command) {
   if (!changed) return;
   // The command wrote index.csv from memory, so the exit save may replace it.
   IndexLoaded = true;
-  RebuildList();
+  RebuildList(QString(), beforeFill);
 }
 
 bool TForm1::ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, const char* firstName) {
@@ -150,13 +152,15 @@ void TForm1::Updateindex1Click() {
   if (!OKBottomDlg) return;
   OKBottomDlg->exec();
   if (!OKBottomDlg || !OKBottomDlg->DownloadStored()) return;
-  RunIndexCommand([&] {
-    UserTemplateLists user(Settings);
-    IndexUpdatePauses pauses(*this);
-    return UpdateIndexFromDownload(Index, Index.files.tmp2, UpdatingOptionsOf(Settings),
-                                   ServerTemplates, user.lists,
-                                   [&] { pauses.Pause(); }) == IndexUpdate::merged;
-  });
+  IndexUpdatePauses pauses(*this);
+  const auto pause = [&] { pauses.Pause(); };
+  RunIndexCommand(
+      [&] {
+        UserTemplateLists user(Settings);
+        return UpdateIndexFromDownload(Index, Index.files.tmp2, UpdatingOptionsOf(Settings),
+                                       ServerTemplates, user.lists, pause) == IndexUpdate::merged;
+      },
+      pause);
 }
 
 void TForm1::IdHTTP1WorkBegin(int64_t expected) {
@@ -179,13 +183,18 @@ void TForm1::Load2Click() {
   if (StringGrid1.RowCount() > 1 && !Prompts.confirm(this, Question(msgConfirmUpdateIndex))) return;
   ForgetItemsForIndexChange();
   IndexUpdate update = IndexUpdate::missing;
-  RunIndexCommand([&] {
-    UserTemplateLists user(Settings);
+  {
     IndexUpdatePauses pauses(*this);
-    update = UpdateIndexFromFile(Index, PathBytes(*chosen), UpdatingOptionsOf(Settings),
-                                 ServerTemplates, user.lists, [&] { pauses.Pause(); });
-    return update == IndexUpdate::merged;
-  });
+    const auto pause = [&] { pauses.Pause(); };
+    RunIndexCommand(
+        [&] {
+          UserTemplateLists user(Settings);
+          update = UpdateIndexFromFile(Index, PathBytes(*chosen), UpdatingOptionsOf(Settings),
+                                       ServerTemplates, user.lists, pause);
+          return update == IndexUpdate::merged;
+        },
+        pause);
+  }
   if (update == IndexUpdate::refused) Prompts.error(this, Sentence(msgFileNotAnIndex));
 }
 
