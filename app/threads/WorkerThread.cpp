@@ -27,6 +27,7 @@ struct Shared {
   std::deque<Call*> waiting;
   SyncGate* gate = nullptr;
   QThread* gateThread = nullptr;
+  int holds = 0;  // SyncGate::Hold objects alive
 };
 
 Shared& S() {
@@ -61,8 +62,24 @@ size_t SyncGate::PendingCalls() {
 
 bool SyncGate::event(QEvent* e) {
   if (e->type() != kSyncEvent) return QObject::event(e);
+  {
+    // The last Hold to go posts the event again.
+    std::lock_guard<std::mutex> hold(S().lock);
+    if (S().holds > 0) return true;
+  }
   CheckSynchronize();
   return true;
+}
+
+SyncGate::Hold::Hold() {
+  std::lock_guard<std::mutex> hold(S().lock);
+  ++S().holds;
+}
+
+SyncGate::Hold::~Hold() {
+  std::lock_guard<std::mutex> hold(S().lock);
+  if (--S().holds > 0 || S().waiting.empty() || !S().gate) return;
+  QCoreApplication::postEvent(S().gate, new QEvent(kSyncEvent));
 }
 
 void SyncGate::CheckSynchronize() {

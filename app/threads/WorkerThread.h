@@ -29,6 +29,18 @@ class SyncGate : public QObject {
   // How many calls of worker threads wait for the gate's thread.
   static size_t PendingCalls();
 
+  // While one exists, the event loop leaves the waiting calls waiting, for
+  // work that lets the loop run but must not meet them half-way; the last
+  // one to go lets the loop run them. WaitFor still runs them, so a wait for
+  // a thread cannot hang. The gate's thread only.
+  class Hold {
+   public:
+    Hold();
+    ~Hold();
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+  };
+
  protected:
   bool event(QEvent* e) override;
 };

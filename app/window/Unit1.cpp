@@ -83,6 +83,12 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // The rows are half-way through an update: its end closes the window.
+  if (indexUpdate_) {
+    closeAfterIndexUpdate_ = true;
+    event->ignore();
+    return;
+  }
   QMainWindow::closeEvent(event);
   if (event->isAccepted()) emit Closed();
 }

@@ -170,7 +170,9 @@ class TForm1 : public QMainWindow {
   // --- end of start-up, shutdown and the minute ticker ---
 
   // List.
-  void RebuildList(const QString& coin = QString());
+  // `beforeFill` runs once the rows to list are known, before the list is
+  // refilled.
+  void RebuildList(const QString& coin = QString(), const std::function<void()>& beforeFill = {});
   void ApplySortOptions();
   void SyncListOptionsMenu();
   void SelectCurrentItem(bool loadFields);
@@ -536,8 +538,15 @@ class TForm1 : public QMainWindow {
   void ForgetItemsForIndexChange();
   // Runs an index command that may replace the rows: the list is rebuilt
   // when it reports a change, and always when it fails, so that no entry
-  // keeps a freed row.
-  void RunIndexCommand(const std::function<bool()>& command);
+  // keeps a freed row. `beforeFill` as for RebuildList, after a change.
+  void RunIndexCommand(const std::function<bool()>& command,
+                       const std::function<void()>& beforeFill = {});
+  // While "Update Index" or "Update Index from file..." runs, the window
+  // only repaints between its steps (Unit1IndexCommands.cpp); a close asked
+  // for meanwhile comes once it has ended.
+  class IndexUpdatePauses;
+  IndexUpdatePauses* indexUpdate_ = nullptr;
+  bool closeAfterIndexUpdate_ = false;
   // Shows the save dialog with its file name; false when cancelled.
   bool ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, const char* firstName);
 

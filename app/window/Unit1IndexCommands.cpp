@@ -1,8 +1,10 @@
 // The index commands: the update from the server and from a file, the two
 // exports, clearing, and the first showing of the window.
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QProgressBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <algorithm>
 #include <climits>
@@ -13,6 +15,7 @@
 #include "app/core/list/FaucetList.h"
 #include "app/core/text/Messages.h"
 #include "app/platform/FileSystem.h"
+#include "app/threads/WorkerThread.h"
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"
@@ -61,12 +64,54 @@ class UserTemplateLists {
 
 }  // namespace
 
+// An update of 100,000 rows takes a good part of a second: between its steps
+// the window thread goes back to its event loop, so that the window repaints
+// what the closed dialog or another window uncovers. Nothing else may meet
+// the rows meanwhile: the list lets go of them and keeps its last frame, user
+// input, timers and socket notifiers (the session's end, a later start) wait,
+// and so do the worker threads' calls (the minute tick among them). What
+// still runs (posted calls, the browser engine's events) finds a whole index
+// and no row referenced; a close waits for the end.
+class TForm1::IndexUpdatePauses {
+ public:
+  explicit IndexUpdatePauses(TForm1& form) : form_(form) { form_.indexUpdate_ = this; }
+  ~IndexUpdatePauses() {
+    form_.indexUpdate_ = nullptr;
+    if (listLetGo_) form_.ListBox1->setUpdatesEnabled(true);
+    if (!form_.closeAfterIndexUpdate_) return;
+    form_.closeAfterIndexUpdate_ = false;
+    QMetaObject::invokeMethod(&form_, &TForm1::close, Qt::QueuedConnection);
+  }
+  IndexUpdatePauses(const IndexUpdatePauses&) = delete;
+  IndexUpdatePauses& operator=(const IndexUpdatePauses&) = delete;
+
+  // The first pause comes before the rows change, the last before the list
+  // is refilled.
+  void Pause() {
+    if (!listLetGo_) {
+      listLetGo_ = true;
+      form_.ListBox1->setUpdatesEnabled(false);
+      const QSignalBlocker quiet(form_.ListBox1);
+      form_.ListBox1->clear();
+    }
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                    QEventLoop::ExcludeSocketNotifiers |
+                                    QEventLoop::X11ExcludeTimers);
+  }
+
+ private:
+  TForm1& form_;
+  SyncGate::Hold calls_;
+  bool listLetGo_ = false;
+};
+
 void TForm1::ForgetItemsForIndexChange() {
   ResetEditor();
   Browsing->ForgetAllItems();
 }
 
-void TForm1::RunIndexCommand(const std::function<bool()>& command) {
+void TForm1::RunIndexCommand(const std::function<bool()>& command,
+                             const std::function<void()>& beforeFill) {
   bool changed = false;
   try {
     changed = command();
@@ -77,7 +122,7 @@ void TForm1::RunIndexCommand(const std::function<bool()>& command) {
   if (!changed) return;
   // The command wrote index.csv from memory, so the exit save may replace it.
   IndexLoaded = true;
-  RebuildList();
+  RebuildList(QString(), beforeFill);
 }
 
 bool TForm1::ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, const char* firstName) {
@@ -107,11 +152,15 @@ void TForm1::Updateindex1Click() {
   if (!OKBottomDlg) return;
   OKBottomDlg->exec();
   if (!OKBottomDlg || !OKBottomDlg->DownloadStored()) return;
-  RunIndexCommand([&] {
-    UserTemplateLists user(Settings);
-    return UpdateIndexFromDownload(Index, Index.files.tmp2, UpdatingOptionsOf(Settings),
-                                   ServerTemplates, user.lists) == IndexUpdate::merged;
-  });
+  IndexUpdatePauses pauses(*this);
+  const auto pause = [&] { pauses.Pause(); };
+  RunIndexCommand(
+      [&] {
+        UserTemplateLists user(Settings);
+        return UpdateIndexFromDownload(Index, Index.files.tmp2, UpdatingOptionsOf(Settings),
+                                       ServerTemplates, user.lists, pause) == IndexUpdate::merged;
+      },
+      pause);
 }
 
 void TForm1::IdHTTP1WorkBegin(int64_t expected) {
@@ -134,12 +183,18 @@ void TForm1::Load2Click() {
   if (StringGrid1.RowCount() > 1 && !Prompts.confirm(this, Question(msgConfirmUpdateIndex))) return;
   ForgetItemsForIndexChange();
   IndexUpdate update = IndexUpdate::missing;
-  RunIndexCommand([&] {
-    UserTemplateLists user(Settings);
-    update = UpdateIndexFromFile(Index, PathBytes(*chosen), UpdatingOptionsOf(Settings),
-                                 ServerTemplates, user.lists);
-    return update == IndexUpdate::merged;
-  });
+  {
+    IndexUpdatePauses pauses(*this);
+    const auto pause = [&] { pauses.Pause(); };
+    RunIndexCommand(
+        [&] {
+          UserTemplateLists user(Settings);
+          update = UpdateIndexFromFile(Index, PathBytes(*chosen), UpdatingOptionsOf(Settings),
+                                       ServerTemplates, user.lists, pause);
+          return update == IndexUpdate::merged;
+        },
+        pause);
+  }
   if (update == IndexUpdate::refused) Prompts.error(this, Sentence(msgFileNotAnIndex));
 }
 

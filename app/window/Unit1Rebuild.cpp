@@ -12,7 +12,7 @@
 
 namespace trelio {
 
-void TForm1::RebuildList(const QString& coin) {
+void TForm1::RebuildList(const QString& coin, const std::function<void()>& beforeFill) {
   const std::string coinKey = QStringToAnsi(coin);
   const std::string caption = QStringToAnsi(PageControl1->tabText(PageControl1->currentIndex()));
   FaucetListRequest request;
@@ -30,6 +30,7 @@ void TForm1::RebuildList(const QString& coin) {
   const FaucetList list = BuildFaucetList(StringGrid1, request);
   CurrentCoin = list.currentCoin;
   CurrentReferral = list.currentReferral;
+  if (beforeFill) beforeFill();
 
   {
     // Filling the list is no click on it.

@@ -1,10 +1,13 @@
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 
 #include "app/core/index/InOutError.h"
 #include "app/core/index/IndexExport.h"
+#include "app/threads/WorkerThread.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "tests/support/window/Widget.h"
 #include "tests/support/window/WindowFixture.h"
@@ -85,6 +88,78 @@ TEST_F(IndexCommandsWindowTest, UpdateFromAFileThatIsNoIndexSaysSoAndChangesNoth
   EXPECT_EQ(moon[fHidden], "");
   EXPECT_FALSE(std::filesystem::exists(form->IndexAndFiles().files.csv));
   EXPECT_FALSE(std::filesystem::exists(form->IndexAndFiles().files.bak));
+}
+
+// A worker's call to the window thread (the minute tick's way in), made
+// before the update starts.
+class WaitingCall : public WorkerThread {
+ public:
+  explicit WaitingCall(std::function<void()> call) : call_(std::move(call)) {
+    Start();
+    while (SyncGate::PendingCalls() == 0) QThread::yieldCurrentThread();
+  }
+  ~WaitingCall() override { WaitFor(); }
+
+ protected:
+  void Execute() override { Synchronize(call_); }
+
+ private:
+  std::function<void()> call_;
+};
+
+// The update lets the window repaint between its steps; what else waits
+// for the window thread must meet the rows before or after, never half-way.
+TEST_F(IndexCommandsWindowTest, ATickOrTimerDueDuringAnUpdateRunsAfterItOnTheMergedIndex) {
+  BrowseMoon();
+  const std::string file = data / "chosen.csv";
+  test::WriteBytes(file, kMergedFile);
+  chosenFile = QString::fromStdString(file);
+  int rowsSeen = 0;
+  std::vector<std::string> listSeen;
+  WaitingCall tick([&] {
+    rowsSeen = form->Rows().RowCount();
+    listSeen = ListedNames();
+  });
+  int rowsAtTimeout = 0;
+  QTimer due;
+  due.setSingleShot(true);
+  QObject::connect(&due, &QTimer::timeout, [&] { rowsAtTimeout = form->Rows().RowCount(); });
+  due.start(0);
+  form->Load2Click();
+  ASSERT_TRUE(test::WaitUntil([&] { return tick.Finished() && rowsAtTimeout > 0; }));
+  EXPECT_EQ(rowsSeen, 3);
+  EXPECT_EQ(listSeen, (std::vector<std::string>{"Sun", "Moon"}));
+  EXPECT_EQ(rowsAtTimeout, 3);
+}
+
+TEST_F(IndexCommandsWindowTest, ACloseDuringAnUpdateClosesOnceTheUpdateIsSaved) {
+  BrowseMoon();
+  const std::string file = data / "chosen.csv";
+  test::WriteBytes(file, kMergedFile);
+  chosenFile = QString::fromStdString(file);
+  std::string savedAtClose;
+  QObject::connect(form.get(), &TForm1::Closed,
+                   [&] { savedAtClose = test::ReadBytes(form->IndexAndFiles().files.csv); });
+  QMetaObject::invokeMethod(form.get(), &TForm1::close, Qt::QueuedConnection);
+  form->Load2Click();
+  EXPECT_TRUE(test::WaitUntil([&] { return !form->isVisible(); }));
+  EXPECT_NE(savedAtClose.find("Sun"), std::string::npos);
+}
+
+// The list lets go of its rows while the update works: a failure on the way
+// must still give it rows back.
+TEST_F(IndexCommandsWindowTest, AnUpdateFailingHalfWayStillRefillsTheList) {
+  FaucetItem& moon = BrowseMoon();
+  const std::string file = data / "chosen.csv";
+  test::WriteBytes(file, kMergedFile);
+  chosenFile = QString::fromStdString(file);
+  QMetaObject::invokeMethod(
+      form.get(), [&] { form->IndexAndFiles().files = IndexFilePaths::InFolder(data / "missing"); },
+      Qt::QueuedConnection);
+  EXPECT_THROW(form->Load2Click(), EInOutError);
+  EXPECT_EQ(ListedNames(), std::vector<std::string>{"Moon"});
+  EXPECT_EQ(test::Widget<FaucetListBox>(*form, "ListBox1")->Row(0), &moon);
+  EXPECT_TRUE(test::Widget<FaucetListBox>(*form, "ListBox1")->updatesEnabled());
 }
 
 TEST_F(IndexCommandsWindowTest, ClearAsksEvenWhenEmptyAndSavesTheEmptyIndex) {

@@ -63,6 +63,23 @@ TEST_F(WorkerThreadTest, SynchronizeCallsArriveThroughTheEventLoop) {
   EXPECT_EQ(calls, 3);
 }
 
+// Work that lets the event loop run keeps the calls out until it has ended.
+TEST_F(WorkerThreadTest, HeldCallsWaitForTheLastHoldThenRun) {
+  std::atomic<int> calls{0};
+  LambdaThread t([&](LambdaThread&) { LambdaThread::Synchronize([&] { ++calls; }); });
+  auto outer = std::make_unique<SyncGate::Hold>();
+  auto inner = std::make_unique<SyncGate::Hold>();
+  t.Start();
+  while (SyncGate::PendingCalls() == 0) QThread::yieldCurrentThread();
+  QCoreApplication::processEvents();
+  inner.reset();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(calls, 0);
+  outer.reset();
+  EXPECT_TRUE(test::WaitUntil([&] { return t.Finished(); }));
+  EXPECT_EQ(calls, 1);
+}
+
 TEST_F(WorkerThreadTest, TerminateIsSeenByExecuteAndWaitForReturns) {
   std::atomic<bool> running{false};
   LambdaThread t([&](LambdaThread& self) {

@@ -6,6 +6,7 @@
 
 #include "app/core/index/InOutError.h"
 #include "app/core/index/IndexExport.h"
+#include "app/core/index/UrlKey.h"
 #include "tests/support/IndexFolderTest.h"
 
 namespace trelio {
@@ -127,6 +128,40 @@ TEST_F(IndexCommandsTest, AnUpdateRotatesTheBackupsAroundTheMerge) {
   ASSERT_EQ(index.RowCount(), 3);  // the removed row went with the compaction
   EXPECT_EQ(index.Row(1)[fName], "Added since");
   EXPECT_EQ(index.Row(2)[fName], "Server");
+}
+
+// Whoever runs between the steps meets rows and URL keys that agree: none
+// dropped by the compaction is still named, none appended is yet unnamed.
+TEST_F(IndexCommandsTest, EveryPauseOfAnUpdateSeesAWholeIndex) {
+  StartWith("bitcoin;One;http://one.example/;;;;-\r\nbitcoin;Two;http://two.example/\r\n");
+  WriteBytes(state.files.tmp2, kHeaderLine + "dash;Server;http://server.example/\r\n");
+  std::vector<int> rowCounts;
+  const std::string keys[] = {"http://one.example/", "http://two.example/", "http://since.example/",
+                              "http://server.example/"};
+  const auto check = [&] {
+    rowCounts.push_back(index.RowCount());
+    for (const std::string& key : keys) {
+      const std::optional<int32_t> r = urlRowMap.Find(key);
+      if (!r) continue;
+      ASSERT_LT(*r, index.RowCount()) << key;
+      EXPECT_EQ(StripReferral(index.Row(*r)[fUrl]), key);
+    }
+    for (int r = 1; r < index.RowCount(); ++r)
+      if (index.Row(r)[fHidden] != "-")
+        EXPECT_EQ(urlRowMap.Find(StripReferral(index.Row(r)[fUrl])), r);
+  };
+  ASSERT_EQ(UpdateIndexFromDownload(state, state.files.tmp2, options, server, user, check),
+            IndexUpdate::merged);
+  // read, saved, compacted, merged, saved
+  EXPECT_EQ(rowCounts, (std::vector<int>{4, 4, 3, 4, 4}));
+
+  rowCounts.clear();
+  EXPECT_EQ(UpdateIndexFromDownload(state, state.files.tmp2, options, server, user, check),
+            IndexUpdate::missing);
+  WriteBytes(state.files.tmp2, "<html></html>");
+  EXPECT_EQ(UpdateIndexFromDownload(state, state.files.tmp2, options, server, user, check),
+            IndexUpdate::refused);
+  EXPECT_TRUE(rowCounts.empty());
 }
 
 TEST_F(IndexCommandsTest, AnUpdateFromAFileLeavesThatFileAlone) {

@@ -11,18 +11,27 @@ namespace {
 // a file that cannot be read nor one that is not an index rotates a backup.
 IndexUpdate MergeWithBackups(IndexState& state, const std::string& path,
                              const UpdatingOptions& options, TemplateLists& serverTemplates,
-                             TemplateLists& userLists, bool deleteAfterMerge) {
+                             TemplateLists& userLists, bool deleteAfterMerge,
+                             const BetweenSteps& betweenSteps) {
   if (!IsExistingFile(path)) return IndexUpdate::missing;
   const std::string bytes = ReadWholeFile(path);
   if (CheckIndexBody(bytes) != IndexBodyRefusal::none) {
     if (deleteAfterMerge) DeleteFileIfPresent(path);
     return IndexUpdate::refused;
   }
+  const auto pause = [&] {
+    if (betweenSteps) betweenSteps();
+  };
+  pause();
   SaveIndex(state, state.files.csv, true);
+  pause();
   CompactIndex(state);
+  pause();
   MergeIndexText(state, bytes, ';', options, serverTemplates, userLists);
   if (deleteAfterMerge) DeleteFileIfPresent(path);
+  pause();
   SaveIndex(state, state.files.csv, true);
+  pause();
   return IndexUpdate::merged;
 }
 
@@ -36,14 +45,16 @@ void CompactIndex(IndexState& state) {
 
 IndexUpdate UpdateIndexFromDownload(IndexState& state, const std::string& downloadedPath,
                                     const UpdatingOptions& options, TemplateLists& serverTemplates,
-                                    TemplateLists& userLists) {
-  return MergeWithBackups(state, downloadedPath, options, serverTemplates, userLists, true);
+                                    TemplateLists& userLists, const BetweenSteps& betweenSteps) {
+  return MergeWithBackups(state, downloadedPath, options, serverTemplates, userLists, true,
+                          betweenSteps);
 }
 
 IndexUpdate UpdateIndexFromFile(IndexState& state, const std::string& chosenPath,
                                 const UpdatingOptions& options, TemplateLists& serverTemplates,
-                                TemplateLists& userLists) {
-  return MergeWithBackups(state, chosenPath, options, serverTemplates, userLists, false);
+                                TemplateLists& userLists, const BetweenSteps& betweenSteps) {
+  return MergeWithBackups(state, chosenPath, options, serverTemplates, userLists, false,
+                          betweenSteps);
 }
 
 void ClearIndex(IndexState& state) {

@@ -16,6 +16,10 @@ namespace trelio {
 // an index.tmp left behind is removed.
 void CompactIndex(IndexState& state);
 
+// Called between the steps of an update, each of which leaves a whole index
+// (its rows and URL-key table agree), so that the caller may let others in.
+using BetweenSteps = std::function<void()>;
+
 // What an update from a file did.
 enum class IndexUpdate {
   missing,  // there was no file: the index is unchanged
@@ -27,16 +31,18 @@ enum class IndexUpdate {
 // wrote at `downloadedPath` (index.tmp2). Reads it, and unless it is missing
 // or refused, saves index.csv with backup, compacts, merges it, deletes it
 // and saves with backup again, so that index.bak holds the index just before
-// the merge and index.bak2 the index.csv of before the command.
+// the merge and index.bak2 the index.csv of before the command. Calls
+// `betweenSteps` only once the file is accepted.
 IndexUpdate UpdateIndexFromDownload(IndexState& state, const std::string& downloadedPath,
                                     const UpdatingOptions& options, TemplateLists& serverTemplates,
-                                    TemplateLists& userLists);
+                                    TemplateLists& userLists,
+                                    const BetweenSteps& betweenSteps = {});
 
 // "Update Index from file...": the same with the chosen file, which is left
 // as it is.
 IndexUpdate UpdateIndexFromFile(IndexState& state, const std::string& chosenPath,
                                 const UpdatingOptions& options, TemplateLists& serverTemplates,
-                                TemplateLists& userLists);
+                                TemplateLists& userLists, const BetweenSteps& betweenSteps = {});
 
 // "Clear Index": empties the index and the URL-key table and saves index.csv
 // with backup.
