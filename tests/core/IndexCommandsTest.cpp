@@ -146,9 +146,11 @@ TEST_F(IndexCommandsTest, EveryPauseOfAnUpdateSeesAWholeIndex) {
       ASSERT_LT(*r, index.RowCount()) << key;
       EXPECT_EQ(StripReferral(index.Row(*r)[fUrl]), key);
     }
-    for (int r = 1; r < index.RowCount(); ++r)
-      if (index.Row(r)[fHidden] != "-")
+    for (int r = 1; r < index.RowCount(); ++r) {
+      if (index.Row(r)[fHidden] != "-") {
         EXPECT_EQ(urlRowMap.Find(StripReferral(index.Row(r)[fUrl])), r);
+      }
+    }
   };
   ASSERT_EQ(UpdateIndexFromDownload(state, state.files.tmp2, options, server, user, check),
             IndexUpdate::merged);
