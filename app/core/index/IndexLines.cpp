@@ -29,35 +29,33 @@ bool IndexLineReader::Next(std::string_view& line) {
 }
 
 bool SplitIndexLine(std::string_view line, char separator, FaucetItem& item) {
-  std::array<std::string, kFaucetFieldCount>& fields = item.EditFields();
+  // The fields are the line less its separators and quotes: its length is
+  // room enough.
+  FaucetItem::FieldFiller fields(item, line.size());
   // Every field as it stands, and no more nor fewer of them than the line has.
   bool exact = true;
   const char* at = line.data();
   const char* const end = at + line.size();
   bool more = true;  // a field starts at `at`
-  for (int f = 0; f < kFaucetFieldCount; ++f) {
-    if (!more) {
-      fields[f].clear();
-      exact = false;
-      continue;
-    }
+  int f = 0;
+  for (; f < kFaucetFieldCount && more; ++f) {
     // Fields are short: a loop beats a memchr call per field.
     const char* stop = at;
     while (stop != end && *stop != separator) ++stop;
     const std::string_view piece(at, size_t(stop - at));
     const std::string_view text = StripQuotes(piece);
     exact = exact && text.size() == piece.size();
-    fields[f].assign(text);
+    fields.Append(text);
     more = stop != end;
     at = more ? stop + 1 : end;
   }
-  return exact && !more;
+  return exact && !more && f == kFaucetFieldCount;
 }
 
 bool LineIsWrittenAs(std::string_view line, const FaucetItem& item) {
   size_t at = 0;
   for (int f = 0; f < kFaucetFieldCount; ++f) {
-    const std::string& field = item[FaucetField(f)];
+    const std::string_view field = item[FaucetField(f)];
     // The writer gives such a field one more pair of quotes.
     if (field.size() >= 2 && field.front() == '"' && field.back() == '"') return false;
     if (f > 0) {

@@ -28,7 +28,7 @@ void NormalizePayoutDecimals(FaucetItem& item, char systemDecimalSeparator) {
   const FaucetItem& row = item;
   for (int f = fTotalPayout; f <= fAveragePayout; ++f)
     if (row[FaucetField(f)].find(systemDecimalSeparator) != std::string::npos)
-      NormalizeDecimalInPlace(item.Edit(FaucetField(f)), systemDecimalSeparator);
+      item.Edit(FaucetField(f)) = NormalizeDecimal(row[FaucetField(f)], systemDecimalSeparator);
 }
 
 }  // namespace trelio
