@@ -13,23 +13,6 @@ const std::array<std::string_view, kFaucetFieldCount> kFaucetHeader = {
     "Total Payout",   "Last Payout",   "Last Payout 2", "Last Payout 3", "Moving average payout",
     "Average payout", "Payouts count", "No pay",        "Favorite"};
 
-FaucetItem::FieldFiller::FieldFiller(FaucetItem& row, size_t bytes) : row_(row) {
-  row.Edited(fCurrency);
-  row.text_.clear();
-  row.text_.reserve(bytes);
-}
-
-FaucetItem::FieldFiller::~FieldFiller() {
-  for (int f = next_; f < kFaucetFieldCount; ++f)
-    row_.ends_[size_t(f)] = uint32_t(row_.text_.size());
-}
-
-void FaucetItem::FieldFiller::Append(std::string_view text) {
-  if (next_ == kFaucetFieldCount) return;
-  row_.text_.append(text);
-  row_.ends_[size_t(next_++)] = uint32_t(row_.text_.size());
-}
-
 std::array<std::string_view, kFaucetFieldCount> FaucetItem::Fields() const {
   std::array<std::string_view, kFaucetFieldCount> fields;
   for (int f = 0; f < kFaucetFieldCount; ++f) fields[size_t(f)] = (*this)[FaucetField(f)];

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -76,15 +77,29 @@ class FaucetItem {
   class FieldFiller {
    public:
     // Room for `bytes` of field text at once.
-    explicit FieldFiller(FaucetItem& row, size_t bytes = 0);
+    explicit FieldFiller(FaucetItem& row, size_t bytes = 0) : row_(row) {
+      row.Edited(fCurrency);
+      // Written in place: no capacity check nor library call per field.
+      row.text_.resize(bytes);
+    }
     FieldFiller(const FieldFiller&) = delete;
     FieldFiller& operator=(const FieldFiller&) = delete;
-    ~FieldFiller();
+    ~FieldFiller() {
+      row_.text_.resize(used_);
+      for (int f = next_; f < kFaucetFieldCount; ++f) row_.ends_[size_t(f)] = uint32_t(used_);
+    }
     // Beyond the last field, nothing.
-    void Append(std::string_view text);
+    void Append(std::string_view text) {
+      if (next_ == kFaucetFieldCount) return;
+      if (text.size() > row_.text_.size() - used_) row_.text_.resize(used_ + text.size());
+      if (!text.empty()) std::memcpy(row_.text_.data() + used_, text.data(), text.size());
+      used_ += text.size();
+      row_.ends_[size_t(next_++)] = uint32_t(used_);
+    }
 
    private:
     FaucetItem& row_;
+    size_t used_ = 0;
     int next_ = 0;
   };
 

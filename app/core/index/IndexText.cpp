@@ -4,13 +4,6 @@
 
 namespace trelio {
 
-std::string_view StripQuotes(std::string_view text, std::string_view quote) {
-  if (quote.empty() || text.size() < 2 || text.front() != quote.front() ||
-      text.back() != quote.front())
-    return text;
-  return text.substr(1, text.size() - 2);
-}
-
 void NormalizeDecimalInPlace(std::string& text, char systemDecimalSeparator) {
   if (systemDecimalSeparator != '.')
     std::replace(text.begin(), text.end(), systemDecimalSeparator, '.');
