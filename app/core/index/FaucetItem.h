@@ -157,6 +157,9 @@ class FaucetItem {
   IndexChanges* changes_ = nullptr;
 };
 
+// The text, the field ends and the index pointer: rows are many.
+static_assert(sizeof(FaucetItem) <= 128);
+
 // Row 0 is the header; rows 1.. are items. Rows never move while the index
 // lives: a FaucetItem* taken from it names that row until the rows are cleared,
 // so references compare by identity. Rows are kept in chunks, not one
