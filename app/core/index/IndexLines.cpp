@@ -1,5 +1,7 @@
 #include "app/core/index/IndexLines.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "app/core/index/IndexText.h"
@@ -28,6 +30,31 @@ bool IndexLineReader::Next(std::string_view& line) {
   return true;
 }
 
+namespace {
+
+// The first `separator` in [at, end), or end: eight bytes at a time, as fields
+// are short and a memchr call per field costs more than it saves.
+const char* FindSeparator(const char* at, const char* end, char separator) {
+  constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+  const uint64_t pattern = 0x0101010101010101ULL * static_cast<unsigned char>(separator);
+  for (; end - at >= 8; at += 8) {
+    uint64_t word;
+    std::memcpy(&word, at, 8);
+    const uint64_t x = word ^ pattern;
+    // The top bit of exactly each zero byte of x, with no carry between bytes.
+    const uint64_t zero = ~(((x & kLow7) + kLow7) | x | kLow7);
+    if (zero) {
+      const int byte = std::endian::native == std::endian::little ? std::countr_zero(zero) / 8
+                                                                  : std::countl_zero(zero) / 8;
+      return at + byte;
+    }
+  }
+  while (at != end && *at != separator) ++at;
+  return at;
+}
+
+}  // namespace
+
 bool SplitIndexLine(std::string_view line, char separator, FaucetItem& item) {
   // The fields are the line less its separators and quotes: its length is
   // room enough.
@@ -39,9 +66,7 @@ bool SplitIndexLine(std::string_view line, char separator, FaucetItem& item) {
   bool more = true;  // a field starts at `at`
   int f = 0;
   for (; f < kFaucetFieldCount && more; ++f) {
-    // Fields are short: a loop beats a memchr call per field.
-    const char* stop = at;
-    while (stop != end && *stop != separator) ++stop;
+    const char* const stop = FindSeparator(at, end, separator);
     const std::string_view piece(at, size_t(stop - at));
     const std::string_view text = StripQuotes(piece);
     exact = exact && text.size() == piece.size();
