@@ -42,7 +42,7 @@ struct Fixture {
       if (percent(rng) < 5) row.Edit(fHidden) = "1";
       if (percent(rng) < 5) row.Edit(fNoPay) = "1";
       if (percent(rng) < 10) row.Edit(fFavorite) = "1";
-      if (r % kCoins == 3) coinNames.push_back(row[fName]);
+      if (r % kCoins == 3) coinNames.emplace_back(row[fName]);
     }
   }
 };

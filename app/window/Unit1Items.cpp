@@ -146,9 +146,9 @@ void TForm1::Hide1Click() {
 void TForm1::Addtofavorites1Click() {
   FaucetItem* row = Browsing->CurrentItem();
   if (!row) return;
-  std::string& favorite = row->Edit(fFavorite);
-  favorite = favorite.empty() ? "1" : "";
-  SendItemAction(favorite.empty() ? ItemAction::FavoriteDelete : ItemAction::FavoriteAdd, *row);
+  const bool adding = (*row)[fFavorite].empty();
+  row->Edit(fFavorite) = adding ? "1" : "";
+  SendItemAction(adding ? ItemAction::FavoriteAdd : ItemAction::FavoriteDelete, *row);
   ListBox1->viewport()->update();
 }
 

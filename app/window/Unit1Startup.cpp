@@ -120,7 +120,7 @@ void TForm1::FormCreate() {
   RestoreWindowState();
 
   // The index, under its header row.
-  for (int f = 0; f < kFaucetFieldCount; ++f) StringGrid1.Row(0).EditFields()[f] = kFaucetHeader[f];
+  StringGrid1.Row(0).AssignFields(kFaucetHeader);
   LoadStartupIndex();
   if (!Files.folder.empty()) recoveryWriter_ = std::make_unique<RecoveryWriter>();
 

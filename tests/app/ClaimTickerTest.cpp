@@ -45,7 +45,7 @@ class ClaimTickerTest : public StartedWindowTest {
     for (int i = 0; i < list->count(); ++i)
       if (list->Row(i) == &row) position = i;
     if (position < 0) {
-      list->AddItem(QString::fromStdString(row[fName]), &row);
+      list->AddItem(QString::fromStdString(std::string(row[fName])), &row);
       position = list->count() - 1;
     }
     {

@@ -240,7 +240,8 @@ TEST_F(MainWindowTest, SingleLineViewFromEitherMenuTogglesHeightAndTwin) {
 TEST_F(MainWindowTest, ListDrawsItsRowsByTheirState) {
   FaucetItem& browsed = form->Rows().Append();
   FaucetItem& plain = form->Rows().Append();
-  browsed.Edit(fCompleted) = plain.Edit(fCompleted) = "1";
+  browsed.Edit(fCompleted) = "1";
+  plain.Edit(fCompleted) = "1";
   test::Widget<FaucetListBox>(*form, "ListBox1")->AddItem("first", &browsed);
   test::Widget<FaucetListBox>(*form, "ListBox1")->AddItem("second", &plain);
   test::Widget<FaucetListBox>(*form, "ListBox1")->SetItemIndex(0);

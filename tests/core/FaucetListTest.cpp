@@ -19,7 +19,8 @@ class FaucetListTest : public ::testing::Test {
     row.Edit(fName) = std::move(name);
     row.Edit(fPosition) = std::move(position);
     row.Edit(fHidden) = std::move(hidden);
-    row.Edit(fUrl) = url.empty() ? "http://" + row[fName] + ".example/" : std::move(url);
+    row.Edit(fUrl) =
+        url.empty() ? "http://" + std::string(row[fName]) + ".example/" : std::move(url);
     return row;
   }
 
@@ -41,7 +42,7 @@ class FaucetListTest : public ::testing::Test {
 
   static std::vector<std::string> Names(const FaucetList& list) {
     std::vector<std::string> names;
-    for (const FaucetItem* row : list.items) names.push_back((*row)[fName]);
+    for (const FaucetItem* row : list.items) names.emplace_back((*row)[fName]);
     return names;
   }
 

@@ -26,7 +26,7 @@ class IndexCommandsTest : public test::IndexFolderTest {
     Add({"bitcoin", "Added since", "http://since.example/"});
     urlRowMap.SetItem("http://since.example/", index.RowCount() - 1);
   }
-  std::string HiddenOf(int r) const { return index.Row(r)[fHidden]; }
+  std::string HiddenOf(int r) const { return std::string(index.Row(r)[fHidden]); }
   bool Exists(const std::string& path) const { return std::filesystem::exists(path); }
 
   std::string onDisk;
@@ -76,7 +76,10 @@ TEST_F(IndexCommandsTest, CompactionLeavesWhatASaveAndALoadWould) {
     urlRowMap.SetItem("http://stale.example/", 1);
     for (const auto& fields : rows) {
       FaucetItem& item = Add({});
-      for (size_t f = 0; f < fields.size(); ++f) item.EditFields()[f] = fields[f];
+      {
+        FaucetItem::FieldFiller filler(item);
+        for (const auto& text : fields) filler.Append(text);
+      }
       FaucetItem& copy = expected.Append();
       copy = item;
     }
@@ -92,7 +95,7 @@ TEST_F(IndexCommandsTest, CompactionLeavesWhatASaveAndALoadWould) {
     EXPECT_EQ(urlRowMap.ValueCount(), expectedKeys.ValueCount());
     EXPECT_FALSE(urlRowMap.Exists("http://stale.example/"));
     for (int r = 1; r < expected.RowCount(); ++r) {
-      const std::string key = expected.Row(r)[fUrl].substr(0, expected.Row(r)[fUrl].find('?'));
+      const std::string key(expected.Row(r)[fUrl].substr(0, expected.Row(r)[fUrl].find('?')));
       if (key.empty() || !expectedKeys.Exists(key)) continue;
       ASSERT_TRUE(urlRowMap.Exists(key)) << key;
       EXPECT_EQ(urlRowMap.GetItem(key), expectedKeys.GetItem(key)) << key;

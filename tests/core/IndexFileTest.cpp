@@ -100,7 +100,7 @@ TEST_F(IndexFileTest, MigratesRowsWithoutPayoutsCount) {
     const FaucetItem& item = index.Row(1);
     std::string got;
     for (int f = fTotalPayout; f <= fPayoutsCount; ++f)
-      got += (f > fTotalPayout ? ";" : "") + item.Fields()[f];
+      got += (f > fTotalPayout ? ";" : "") + std::string(item.Fields()[f]);
     EXPECT_EQ(got, c.loaded) << c.payouts;
   }
 }

@@ -28,7 +28,8 @@ class IndexMergeTest : public test::IndexFolderTest {
   }
   std::string HiddenStates() const {
     std::string text;
-    for (int r = 1; r < index.RowCount(); ++r) text += (r > 1 ? "," : "") + index.Row(r)[fHidden];
+    for (int r = 1; r < index.RowCount(); ++r)
+      text += (r > 1 ? "," : "") + std::string(index.Row(r)[fHidden]);
     return text;
   }
 

@@ -98,6 +98,11 @@ TEST(IndexTextTest, SplitsPositionallyAndStripsQuotesPerField) {
       {"\"a;b\";c", {"\"a", "b\"", "c"}},
       {"\";\"\";\"\"\";\"\"\"\"", {"\"", "", "\"", "\"\""}},
       {";;x", {"", "", "x"}},
+      // Separators before, at and after the ends of eight-byte words, beside
+      // bytes that differ from ";" in one bit.
+      {"0123456;", {"0123456", ""}},
+      {"01234567;x", {"01234567", "x"}},
+      {"0123456789abcdef;:\xBB\xBBz{;;\x3A\xBB", {"0123456789abcdef", ":\xBB\xBBz{", "", ":\xBB"}},
   };
   for (const auto& c : cases) {
     FaucetItem item;

@@ -45,7 +45,7 @@ std::vector<std::string> SortedNames(const std::vector<SortRow>& sortRows,
     return CompareListItems(a, b, options) < 0;
   });
   std::vector<std::string> names;
-  for (const ListSortKey& k : keys) names.push_back((*k.row)[fName]);
+  for (const ListSortKey& k : keys) names.emplace_back((*k.row)[fName]);
   return names;
 }
 

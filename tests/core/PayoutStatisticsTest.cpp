@@ -17,8 +17,9 @@ std::ostream& operator<<(std::ostream& os, const Stats& s) {
 }
 
 Stats Of(const FaucetItem& item) {
-  return {item[fTotalPayout],         item[fLastPayout],    item[fLastPayout2],  item[fLastPayout3],
-          item[fMovingAveragePayout], item[fAveragePayout], item[fPayoutsCount], item[fNoPay]};
+  const auto text = [&](FaucetField f) { return std::string(item[f]); };
+  return {text(fTotalPayout),         text(fLastPayout),    text(fLastPayout2),  text(fLastPayout3),
+          text(fMovingAveragePayout), text(fAveragePayout), text(fPayoutsCount), text(fNoPay)};
 }
 
 TEST(PayoutStatisticsTest, ThreePayoutsOnAFreshItem) {

@@ -93,7 +93,7 @@ class BrowsingFixture : public ::testing::Test {
     ADD_FAILURE() << "no row " << name;
     return nullptr;
   }
-  static std::string NameOf(const FaucetItem* row) { return row ? (*row)[fName] : ""; }
+  static std::string NameOf(const FaucetItem* row) { return std::string(row ? (*row)[fName] : ""); }
 
   // "1", "2", "12" or "": the browser windows shown.
   std::string Shown() const {
@@ -105,7 +105,8 @@ class BrowsingFixture : public ::testing::Test {
   std::string Completed() const {
     std::string s;
     for (int r = 1; r < index.RowCount(); ++r)
-      if (index.Row(r)[fCompleted] == "1") s += (s.empty() ? "" : ",") + index.Row(r)[fName];
+      if (index.Row(r)[fCompleted] == "1")
+        s += (s.empty() ? "" : ",") + std::string(index.Row(r)[fName]);
     return s;
   }
 };

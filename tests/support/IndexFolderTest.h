@@ -30,8 +30,8 @@ class IndexFolderTest : public ::testing::Test {
   // Appends an item with the given leading fields.
   FaucetItem& Add(std::initializer_list<std::string> fields) {
     FaucetItem& item = index.Append();
-    int f = 0;
-    for (const std::string& text : fields) item.EditFields()[f++] = text;
+    FaucetItem::FieldFiller filler(item);
+    for (const std::string& text : fields) filler.Append(text);
     return item;
   }
 

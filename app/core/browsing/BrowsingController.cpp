@@ -36,9 +36,9 @@ void BrowsingController::HideBoth() {
 
 void BrowsingController::LoadDetailEdits(const FaucetItem& row) {
   view_.SetEditText(DetailEdit::Url, StripReferral(row[fUrl]));
-  view_.SetEditText(DetailEdit::Name, row[fName]);
-  view_.SetEditText(DetailEdit::Interval, row[fInterval]);
-  view_.SetEditText(DetailEdit::Input, row[fInput]);
+  view_.SetEditText(DetailEdit::Name, std::string(row[fName]));
+  view_.SetEditText(DetailEdit::Interval, std::string(row[fInterval]));
+  view_.SetEditText(DetailEdit::Input, std::string(row[fInput]));
 }
 
 void BrowsingController::ListRebuilt(const FaucetList& list) {
@@ -91,7 +91,7 @@ void BrowsingController::SelectCurrentItem(bool loadFields) {
   // into the typing state.
   view_.SetAddSaveMode(AddSaveMode::Save);
   view_.SetItemLock(!(*row)[fLock].empty());
-  lastItemUrl_[(*row)[fCurrency]] = (*row)[fUrl];
+  lastItemUrl_[std::string((*row)[fCurrency])] = (*row)[fUrl];
   ShowKeptFieldReports();
 }
 
@@ -108,7 +108,7 @@ void BrowsingController::BrowseSelectedRow() {
     preloaded_ = nullptr;
   } else {
     ShowActiveOnly();
-    LoadPage(ActiveBrowser(), url, (*row)[fCurrency]);
+    LoadPage(ActiveBrowser(), url, std::string((*row)[fCurrency]));
     view_.SetNavButtonEnabled(NavButton::Refresh, true);
   }
   // Browsing the browsed row again keeps its preload.

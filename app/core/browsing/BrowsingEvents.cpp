@@ -28,7 +28,8 @@ void BrowsingController::LoadPage(BrowserWindow w, const std::string& url,
 // the one the window was loaded for, so the faucet whose URL key the page has
 // decides; the window's load only for a page of no faucet.
 std::string BrowsingController::PageCoin(BrowserWindow w, std::string_view pageUrl) const {
-  if (const FaucetItem* row = view_.RowOfUrlKey(StripReferral(pageUrl))) return (*row)[fCurrency];
+  if (const FaucetItem* row = view_.RowOfUrlKey(StripReferral(pageUrl)))
+    return std::string((*row)[fCurrency]);
   const std::string& loaded = pageCoin_[Index(w)];
   return loaded.empty() ? currentCoin_ : loaded;
 }
@@ -52,8 +53,9 @@ void BrowsingController::ChromiumDetectInterval(BrowserWindow w) {
 // browsed row's for its page hidden behind another selected row; the detail
 // edit's otherwise.
 std::string BrowsingController::InputFieldFor(BrowserWindow w) const {
-  if (preloaded_ && w != ActiveBrowser()) return (*preloaded_)[fInput];
-  if (browsed_ && w == ActiveBrowser() && !view_.BrowserVisible(w)) return (*browsed_)[fInput];
+  if (preloaded_ && w != ActiveBrowser()) return std::string((*preloaded_)[fInput]);
+  if (browsed_ && w == ActiveBrowser() && !view_.BrowserVisible(w))
+    return std::string((*browsed_)[fInput]);
   return view_.EditText(DetailEdit::Input);
 }
 

@@ -99,7 +99,7 @@ std::optional<BrowsingController::PageLoad> BrowsingController::Preload() {
   FaucetItem* row = view_.EntryRow(found);
   preloaded_ = row;
   return PageLoad{InactiveBrowser(), AddReferral((*row)[fUrl], currentReferral_),
-                  (*row)[fCurrency]};
+                  std::string((*row)[fCurrency])};
 }
 
 }  // namespace trelio

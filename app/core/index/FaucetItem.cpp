@@ -13,6 +13,39 @@ const std::array<std::string_view, kFaucetFieldCount> kFaucetHeader = {
     "Total Payout",   "Last Payout",   "Last Payout 2", "Last Payout 3", "Moving average payout",
     "Average payout", "Payouts count", "No pay",        "Favorite"};
 
+std::array<std::string_view, kFaucetFieldCount> FaucetItem::Fields() const {
+  std::array<std::string_view, kFaucetFieldCount> fields;
+  for (int f = 0; f < kFaucetFieldCount; ++f) fields[size_t(f)] = (*this)[FaucetField(f)];
+  return fields;
+}
+
+void FaucetItem::AssignFields(const std::array<std::string_view, kFaucetFieldCount>& texts) {
+  Edited(fCurrency);
+  SetFields(texts);
+}
+
+void FaucetItem::SetFields(const std::array<std::string_view, kFaucetFieldCount>& texts) {
+  size_t bytes = 0;
+  for (const std::string_view text : texts) bytes += text.size();
+  // The texts may lie in this row's own text.
+  std::string text;
+  text.reserve(bytes);
+  for (int f = 0; f < kFaucetFieldCount; ++f) {
+    text.append(texts[size_t(f)]);
+    ends_[size_t(f)] = uint32_t(text.size());
+  }
+  text_ = std::move(text);
+}
+
+void FaucetItem::Replace(FaucetField f, std::string_view text) {
+  const std::string_view old = (*this)[f];
+  // replace() copes with a text inside text_ (another field, or this one).
+  const size_t begin = size_t(old.data() - text_.data());
+  text_.replace(begin, old.size(), text);
+  const uint32_t grown = uint32_t(text.size()) - uint32_t(old.size());
+  for (int g = f; g < kFaucetFieldCount; ++g) ends_[size_t(g)] += grown;
+}
+
 FaucetIndex::FaucetIndex() : changes_(std::make_unique<IndexChanges>()) { Clear(); }
 
 FaucetIndex::FaucetIndex(FaucetIndex&& other)
@@ -62,7 +95,7 @@ void FaucetIndex::Clear() {
   chunks_.clear();
   size_ = 0;
   FaucetItem& header = Append();
-  for (int f = 0; f < kFaucetFieldCount; ++f) header.fields_[f] = kFaucetHeader[f];
+  header.SetFields(kFaucetHeader);
 }
 
 void FaucetIndex::DropRowsFrom(int rows) {
@@ -83,7 +116,7 @@ const std::vector<int>& FaucetIndex::RowsOfCoin(std::string_view coin) const {
   if (coinRowsAt_ != changes_->coinEdits) {
     coinRows_.clear();
     for (int r = 1; r < RowCount(); ++r) {
-      const std::string& currency = Row(r)[fCurrency];
+      const std::string_view currency = Row(r)[fCurrency];
       auto it = coinRows_.find(currency);
       if (it == coinRows_.end()) it = coinRows_.emplace(currency, std::vector<int>()).first;
       it->second.push_back(r);

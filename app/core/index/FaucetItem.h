@@ -3,10 +3,12 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace trelio {
@@ -45,40 +47,99 @@ struct IndexChanges {
 };
 
 // Every field is text in the system's ANSI code page; flags are "1" or empty.
-// Fields are written only through Edit (or EditFields, or assigning a row),
-// which tells a row's index that it has changed.
+// A row keeps its fields back to back in one text, with the end of each: one
+// heap block about its line's length. Fields are written only through Edit
+// (or a FieldFiller, or assigning a row), which tells a row's index that it
+// has changed.
 class FaucetItem {
  public:
+  // One field for writing: its bytes in the row's text are replaced.
+  class FieldEdit {
+   public:
+    FieldEdit(const FieldEdit&) = delete;
+    FieldEdit& operator=(const FieldEdit&) = delete;
+    FieldEdit& operator=(std::string_view text) {
+      row_.Replace(field_, text);
+      return *this;
+    }
+    void assign(size_t count, char c) { *this = std::string(count, c); }
+    void clear() { row_.Replace(field_, {}); }
+
+   private:
+    friend class FaucetItem;
+    FieldEdit(FaucetItem& row, FaucetField field) : row_(row), field_(field) {}
+    FaucetItem& row_;
+    FaucetField field_;
+  };
+
+  // Fills every field in field order, as one edit of every field; the fields
+  // not appended are empty. The row is read once the filler is gone.
+  class FieldFiller {
+   public:
+    // Room for `bytes` of field text at once.
+    explicit FieldFiller(FaucetItem& row, size_t bytes = 0) : row_(row) {
+      row.Edited(fCurrency);
+      // Written in place: no capacity check nor library call per field.
+      row.text_.resize(bytes);
+    }
+    FieldFiller(const FieldFiller&) = delete;
+    FieldFiller& operator=(const FieldFiller&) = delete;
+    ~FieldFiller() {
+      row_.text_.resize(used_);
+      for (int f = next_; f < kFaucetFieldCount; ++f) row_.ends_[size_t(f)] = uint32_t(used_);
+    }
+    // Beyond the last field, nothing.
+    void Append(std::string_view text) {
+      if (next_ == kFaucetFieldCount) return;
+      if (text.size() > row_.text_.size() - used_) row_.text_.resize(used_ + text.size());
+      if (!text.empty()) std::memcpy(row_.text_.data() + used_, text.data(), text.size());
+      used_ += text.size();
+      row_.ends_[size_t(next_++)] = uint32_t(used_);
+    }
+
+   private:
+    FaucetItem& row_;
+    size_t used_ = 0;
+    int next_ = 0;
+  };
+
   FaucetItem() = default;
   // A copy belongs to no index.
-  FaucetItem(const FaucetItem& other) : fields_(other.fields_) {}
-  FaucetItem(FaucetItem&& other) noexcept : fields_(std::move(other.fields_)) {}
+  FaucetItem(const FaucetItem& other) : text_(other.text_), ends_(other.ends_) {}
+  FaucetItem(FaucetItem&& other) noexcept
+      : text_(std::move(other.text_)), ends_(std::exchange(other.ends_, {})) {}
   // Assigning to a row keeps it in its index, as an edit of every field.
   FaucetItem& operator=(const FaucetItem& other) {
     Edited(fCurrency);
-    fields_ = other.fields_;
+    text_ = other.text_;
+    ends_ = other.ends_;
     return *this;
   }
   FaucetItem& operator=(FaucetItem&& other) noexcept {
     Edited(fCurrency);
-    fields_ = std::move(other.fields_);
+    text_ = std::move(other.text_);
+    ends_ = std::exchange(other.ends_, {});
     return *this;
   }
 
-  // Reading a field is no edit, whatever the row.
-  const std::string& operator[](FaucetField f) const { return fields_[f]; }
+  // Reading a field is no edit, whatever the row. The view lasts until the
+  // row is next written.
+  std::string_view operator[](FaucetField f) const {
+    const uint32_t begin = f == 0 ? 0 : ends_[size_t(f) - 1];
+    return {text_.data() + begin, ends_[size_t(f)] - begin};
+  }
   // A field for writing: an edit of the row.
-  std::string& Edit(FaucetField f) {
+  FieldEdit Edit(FaucetField f) {
     Edited(f);
-    return fields_[f];
+    return FieldEdit(*this, f);
   }
 
-  const std::array<std::string, kFaucetFieldCount>& Fields() const { return fields_; }
-  // Every field, for writing.
-  std::array<std::string, kFaucetFieldCount>& EditFields() {
-    Edited(fCurrency);
-    return fields_;
-  }
+  // Every field, in field order.
+  std::array<std::string_view, kFaucetFieldCount> Fields() const;
+  // Every field from `texts`, as one edit of every field.
+  void AssignFields(const std::array<std::string_view, kFaucetFieldCount>& texts);
+  // The bytes of all fields together.
+  size_t FieldBytes() const { return text_.size(); }
 
  private:
   friend class FaucetIndex;
@@ -87,10 +148,17 @@ class FaucetItem {
     ++changes_->edits;
     if (f == fCurrency) ++changes_->coinEdits;
   }
+  void Replace(FaucetField f, std::string_view text);
+  void SetFields(const std::array<std::string_view, kFaucetFieldCount>& texts);
 
-  std::array<std::string, kFaucetFieldCount> fields_;
+  std::string text_;
+  // Where each field ends in text_; a field begins where the one before ends.
+  std::array<uint32_t, kFaucetFieldCount> ends_{};
   IndexChanges* changes_ = nullptr;
 };
+
+// The text, the field ends and the index pointer: rows are many.
+static_assert(sizeof(FaucetItem) <= 128);
 
 // Row 0 is the header; rows 1.. are items. Rows never move while the index
 // lives: a FaucetItem* taken from it names that row until the rows are cleared,

@@ -17,7 +17,7 @@ IndexBodyRefusal CheckIndexBody(std::string_view body) {
     SplitIndexLine(first, ';', header);
     bool named = true;
     for (int f = fCurrency; f <= fInput; ++f)
-      named = named && header.Fields()[f] == kFaucetHeader[f];
+      named = named && header[FaucetField(f)] == kFaucetHeader[f];
     if (named) return IndexBodyRefusal::none;
   }
   const size_t text = body.find_first_not_of(" \t\r\n");

@@ -41,8 +41,8 @@ bool FinishLoadedRow(const FaucetIndex& rows, FaucetItem& item, int r, char syst
   if (std::as_const(item)[fPosition] != position) item.Edit(fPosition) = std::move(position);
   MigratePayoutsCount(item);
   NormalizePayoutDecimals(item, systemDecimalSeparator);
-  std::string key(StripReferralView(std::as_const(item)[fUrl]));
-  if (!key.empty()) keys.SetItem(std::move(key), r);
+  const std::string_view key = StripReferralView(std::as_const(item)[fUrl]);
+  if (!key.empty()) keys.SetItem(std::string(key), r);
   return rows.ChangeCount() == before;
 }
 
@@ -115,8 +115,7 @@ void CompactIndexRows(IndexState& state) {
 std::string IndexFileText(const FaucetIndex& index, char systemDecimalSeparator) {
   // Made in one allocation: the fields, their separators and each line's end.
   size_t size = 0;
-  for (int r = 0; r < index.RowCount(); ++r)
-    for (const std::string& field : index.Row(r).Fields()) size += field.size() + 1;
+  for (int r = 0; r < index.RowCount(); ++r) size += index.Row(r).FieldBytes() + kFaucetFieldCount;
   std::string text;
   text.reserve(size + size_t(index.RowCount()));
   for (int r = 0; r < index.RowCount(); ++r) {

@@ -58,12 +58,13 @@ std::string WithoutUnsafeBytes(FaucetField field, std::string_view text) {
 void TakeWrittenFields(FaucetItem& row, char systemDecimalSeparator) {
   for (int f = 0; f < kFaucetFieldCount; ++f) {
     const FaucetField field = static_cast<FaucetField>(f);
-    const std::string& text = std::as_const(row)[field];
+    const std::string_view text = std::as_const(row)[field];
     const bool decimal = field >= fTotalPayout && field <= fAveragePayout &&
                          systemDecimalSeparator != '.' &&
                          text.find(systemDecimalSeparator) != std::string::npos;
     if (!decimal && !HasUnsafeByte(text)) continue;
-    std::string written = decimal ? NormalizeDecimal(text, systemDecimalSeparator) : text;
+    std::string written =
+        decimal ? NormalizeDecimal(text, systemDecimalSeparator) : std::string(text);
     if (HasUnsafeByte(written)) written = WithoutUnsafeBytes(field, written);
     row.Edit(field) = std::move(written);
   }

@@ -23,7 +23,7 @@ void MarkBeforeMerge(FaucetIndex& index, const UpdatingOptions& options) {
   for (int r = 1; r < index.RowCount(); ++r) {
     FaucetItem& row = index.Row(r);
     if (row[fLock] == "1") continue;
-    const std::string& hidden = row[fHidden];
+    const std::string_view hidden = row[fHidden];
     if (options.hiding == 1) {
       if (hidden != kHidden) row.Edit(fHidden) = kHidden;
     } else if (options.clearing == 1) {
@@ -32,7 +32,7 @@ void MarkBeforeMerge(FaucetIndex& index, const UpdatingOptions& options) {
   }
 }
 
-std::string* TemplateOf(const std::string& currency, TemplateLists& templates) {
+std::string* TemplateOf(std::string_view currency, TemplateLists& templates) {
   if (currency == "*Right part of payout template") return &templates.rightPart;
   if (currency == "*Left part of payout template") return &templates.leftPart;
   if (currency == "*Ignore field names") return &templates.ignoreFieldNames;
@@ -42,7 +42,7 @@ std::string* TemplateOf(const std::string& currency, TemplateLists& templates) {
 
 // A template text may hold ";", which the file split into the next fields.
 std::string TemplateText(const FaucetItem& row) {
-  std::string text = row[fName];
+  std::string text(row[fName]);
   for (const FaucetField f : {fUrl, fInterval, fInput}) {
     if (row[f].empty()) break;
     text += ';';
@@ -51,18 +51,18 @@ std::string TemplateText(const FaucetItem& row) {
   return text;
 }
 
-void UpdateKnownRow(FaucetItem& known, FaucetItem& listed, const UpdatingOptions& options,
+void UpdateKnownRow(FaucetItem& known, const FaucetItem& listed, const UpdatingOptions& options,
                     char systemDecimalSeparator) {
-  // Swapped, not moved: the next line is split into the old texts' room.
   if (known[fLock].empty()) {
-    for (const FaucetField f : {fName, fUrl, fInterval, fInput}) known.Edit(f).swap(listed.Edit(f));
-    std::string& hidden = known.Edit(fHidden);
-    if (options.showingHidden == 1 || hidden == kRemoved)
+    for (const FaucetField f : {fName, fUrl, fInterval, fInput}) known.Edit(f) = listed[f];
+    const std::string_view was = known[fHidden];
+    auto hidden = known.Edit(fHidden);
+    if (options.showingHidden == 1 || was == kRemoved)
       hidden.clear();
-    else if (hidden == kHiddenUntilListed)
+    else if (was == kHiddenUntilListed)
       hidden = kHidden;
   } else {
-    known.Edit(fUrl).swap(listed.Edit(fUrl));
+    known.Edit(fUrl) = listed[fUrl];
   }
   NormalizePayoutDecimals(known, systemDecimalSeparator);
 }
@@ -156,7 +156,7 @@ void MergeIndexText(IndexState& state, std::string_view bytes, char separator,
     const int slot = index.RowCount();
     key.assign(StripReferralView(listed[fUrl]));
 
-    const std::string& currency = listed[fCurrency];
+    const std::string_view currency = listed[fCurrency];
     if (!currency.empty() && currency.front() == '*') {
       if (std::string* member = TemplateOf(currency, serverTemplates))
         *member = TemplateText(listed);

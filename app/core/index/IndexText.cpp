@@ -4,13 +4,6 @@
 
 namespace trelio {
 
-std::string_view StripQuotes(std::string_view text, std::string_view quote) {
-  if (quote.empty() || text.size() < 2 || text.front() != quote.front() ||
-      text.back() != quote.front())
-    return text;
-  return text.substr(1, text.size() - 2);
-}
-
 void NormalizeDecimalInPlace(std::string& text, char systemDecimalSeparator) {
   if (systemDecimalSeparator != '.')
     std::replace(text.begin(), text.end(), systemDecimalSeparator, '.');
@@ -28,7 +21,7 @@ void NormalizePayoutDecimals(FaucetItem& item, char systemDecimalSeparator) {
   const FaucetItem& row = item;
   for (int f = fTotalPayout; f <= fAveragePayout; ++f)
     if (row[FaucetField(f)].find(systemDecimalSeparator) != std::string::npos)
-      NormalizeDecimalInPlace(item.Edit(FaucetField(f)), systemDecimalSeparator);
+      item.Edit(FaucetField(f)) = NormalizeDecimal(row[FaucetField(f)], systemDecimalSeparator);
 }
 
 }  // namespace trelio

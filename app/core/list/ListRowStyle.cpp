@@ -25,8 +25,8 @@ uint32_t Background(const RowState& s) {
   return !s.singleLine && s.index % 2 == 1 ? 0xF0F0F0 : 0xFFFFFF;
 }
 
-bool Set(const std::string& field) { return !field.empty(); }
-bool Shown(const std::string& field) { return !field.empty() && field != "0"; }
+bool Set(std::string_view field) { return !field.empty(); }
+bool Shown(std::string_view field) { return !field.empty() && field != "0"; }
 
 }  // namespace
 
@@ -51,12 +51,13 @@ RowStyle ChooseRowStyle(const FaucetItem& row, const RowState& state) {
 RowExtraText ComposeRowExtraText(const FaucetItem& row, int sortKind, bool singleLine,
                                  const MinutesWord& minutesWord) {
   RowExtraText extra;
-  const std::string& interval = row[fInterval];
+  const std::string_view interval = row[fInterval];
   const std::optional<FaucetField> payoutField = PayoutSortField(sortKind);
-  const std::string* payout = payoutField ? &row[*payoutField] : nullptr;
+  const std::optional<std::string_view> payout =
+      payoutField ? std::optional(row[*payoutField]) : std::nullopt;
   if (singleLine) {
-    if (sortKind == 1 && Shown(interval)) extra.nameSuffix = " (" + interval + ")";
-    if (payout && Shown(*payout)) extra.nameSuffix = " +" + *payout;
+    if (sortKind == 1 && Shown(interval)) extra.nameSuffix = " (" + std::string(interval) + ")";
+    if (payout && Shown(*payout)) extra.nameSuffix = " +" + std::string(*payout);
     return extra;
   }
   // Index fields are text in the system code page; the minutes word is a
