@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QQuickWidget>
+#include <algorithm>
 
 #include "app/widgets/Fonts.h"
 
@@ -53,9 +54,18 @@ QRect DetailPanel::ViewArea() const {
   return QRect(0, top, width(), std::max(0, height() - top - bottom));
 }
 
+// The caption shows only between the bars and only while no view covers
+// them; hiding a view repaints what it covered. Repainting the whole panel
+// would repaint both bars and every control on them.
 void DetailPanel::SetCaption(const QString& caption) {
+  if (caption == caption_) return;
   caption_ = caption;
-  update();
+  if (!ViewShown()) update(ViewArea());
+}
+
+bool DetailPanel::ViewShown() const {
+  return std::any_of(views_.begin(), views_.end(),
+                     [](const QWidget* view) { return view && !view->isHidden(); });
 }
 
 void DetailPanel::PlaceViews() {
@@ -67,6 +77,7 @@ void DetailPanel::PlaceViews() {
 }
 
 void DetailPanel::paintEvent(QPaintEvent*) {
+  if (ViewShown()) return;
   QPainter painter(this);
   // Only the caption is this large; the bars keep the window's font.
   painter.setFont(SansSerifFont(24));

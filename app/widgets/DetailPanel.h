@@ -32,6 +32,8 @@ class DetailPanel : public QWidget {
 
  private:
   void PlaceViews();
+  // A view covers the whole area between the bars.
+  bool ViewShown() const;
 
   QWidget* top_ = nullptr;
   QWidget* bottom_ = nullptr;

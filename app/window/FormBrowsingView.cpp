@@ -43,6 +43,12 @@ FaucetItem* FormBrowsingView::EntryRow(int position) const { return form_.ListBo
 
 void FormBrowsingView::RepaintList() { form_.ListBox1->viewport()->update(); }
 
+void FormBrowsingView::RepaintEntries(const std::vector<int>& positions) {
+  for (const int p : positions)
+    if (QListWidgetItem* entry = form_.ListBox1->item(p))
+      form_.ListBox1->viewport()->update(form_.ListBox1->visualItemRect(entry));
+}
+
 void FormBrowsingView::LoadUrl(BrowserWindow w, const std::string& url) {
   Browser(w).LoadUrl(AnsiToQString(url));
 }

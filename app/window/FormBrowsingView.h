@@ -30,6 +30,7 @@ class FormBrowsingView : public BrowsingView {
   void SelectPosition(int position) override;
   FaucetItem* EntryRow(int position) const override;
   void RepaintList() override;
+  void RepaintEntries(const std::vector<int>& positions) override;
 
   void LoadUrl(BrowserWindow w, const std::string& url) override;
   void ShowBrowser(BrowserWindow w) override;

@@ -164,5 +164,31 @@ TEST_F(BrowsingSelectionTest, TheNextPreloadWaitsUntilTheSwapIsOnScreen) {
   EXPECT_EQ(loads(1), before);
 }
 
+// The list draws the browsed and the preloaded row in their own colours and
+// a completed one in its own: a swap redraws the rows it changed, and the
+// whole list when one of them is not where the command went.
+TEST_F(BrowsingSelectionTest, ASwapRedrawsTheRowsItChanged) {
+  AddRows({{"a"}, {"b"}, {"c"}, {"d"}, {"e"}});
+  Rebuild();
+  browsing.BrowseNextIncomplete();  // a browsed, b preloaded
+
+  const int repaints = view.repaints;
+  browsing.BrowseNextIncomplete();  // b swapped in, a completed, c preloaded
+  ASSERT_EQ(NameOf(browsing.BrowsedItem()), "b");
+  EXPECT_EQ(view.repaints, repaints);
+  ASSERT_FALSE(view.repaintedEntries.empty());
+  EXPECT_EQ(view.repaintedEntries.back(), (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(Completed(), "a");
+
+  // Nothing left to browse: the preloaded c loses its colour, away from the
+  // rows the command went through.
+  for (const char* name : {"c", "d", "e"}) Row(name)->Edit(fCompleted) = "1";
+  const std::size_t entryRepaints = view.repaintedEntries.size();
+  browsing.BrowseNextIncomplete();
+  EXPECT_EQ(browsing.PreloadedItem(), nullptr);
+  EXPECT_EQ(view.repaints, repaints + 1);
+  EXPECT_EQ(view.repaintedEntries.size(), entryRepaints);
+}
+
 }  // namespace
 }  // namespace trelio

@@ -28,6 +28,7 @@ class FakeBrowsingView : public BrowsingView {
   std::vector<FaucetItem*> entries;
   int selected = -1;
   int repaints = 0;
+  std::vector<std::vector<int>> repaintedEntries;
   RecordedBrowser browsers[2];
   std::map<DetailEdit, std::string> edits;
   // Every edit change, in order, as the change handling would see it.
@@ -56,6 +57,9 @@ class FakeBrowsingView : public BrowsingView {
   void SelectPosition(int position) override { selected = position; }
   FaucetItem* EntryRow(int position) const override { return entries.at(position); }
   void RepaintList() override { ++repaints; }
+  void RepaintEntries(const std::vector<int>& positions) override {
+    repaintedEntries.push_back(positions);
+  }
 
   void LoadUrl(BrowserWindow w, const std::string& url) override {
     Browser(w).loads.push_back(url);

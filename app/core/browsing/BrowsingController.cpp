@@ -1,5 +1,8 @@
 #include "app/core/browsing/BrowsingController.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "app/core/claim/ClaimState.h"
 #include "app/core/index/UrlKey.h"
 #include "app/core/page/ReferralUrl.h"
@@ -32,6 +35,23 @@ void BrowsingController::ShowActiveOnly() {
 void BrowsingController::HideBoth() {
   view_.HideBrowser(BrowserWindow::First);
   view_.HideBrowser(BrowserWindow::Second);
+}
+
+void BrowsingController::RepaintRows(std::initializer_list<int> positions,
+                                     std::initializer_list<const FaucetItem*> changed) {
+  std::vector<int> entries;
+  for (const int p : positions)
+    if (p >= 0 && p < view_.EntryCount() &&
+        std::find(entries.begin(), entries.end(), p) == entries.end())
+      entries.push_back(p);
+  for (const FaucetItem* row : changed) {
+    if (row && std::none_of(entries.begin(), entries.end(),
+                            [&](int p) { return view_.EntryRow(p) == row; })) {
+      view_.RepaintList();
+      return;
+    }
+  }
+  view_.RepaintEntries(entries);
 }
 
 void BrowsingController::LoadDetailEdits(const FaucetItem& row) {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -101,6 +102,7 @@ class BrowsingController {
     BrowserWindow window;
     std::string url;
     std::string coin;
+    int position = -1;  // the row's list entry
   };
   // The load of the row after the browsed one into the inactive window.
   std::optional<PageLoad> Preload();
@@ -124,6 +126,10 @@ class BrowsingController {
   void LoadDetailEdits(const FaucetItem& row);
   void ShowActiveOnly();
   void HideBoth();
+  // Redraws the rows a command changed: only the entries at positions when
+  // every changed row is one of theirs, else the whole list.
+  void RepaintRows(std::initializer_list<int> positions,
+                   std::initializer_list<const FaucetItem*> changed);
   void ShowNavState();
   FaucetItem* SelectedRow() const;
 

@@ -39,6 +39,12 @@ int BrowsingController::FindQualifying(Search search) {
 
 void BrowsingController::BrowseNextIncomplete() {
   StartPendingPreload();
+  // Whose colours the command may change: the row left (completed), and the
+  // browsed and preloaded rows before and after.
+  const int startPosition = view_.SelectedPosition();
+  const FaucetItem* const left = current_;
+  const FaucetItem* const wasBrowsed = browsed_;
+  const FaucetItem* const wasPreloaded = preloaded_;
   if (!current_ && view_.EntryCount() > 0) {
     view_.SelectPosition(0);
     SelectCurrentItem(true);
@@ -62,7 +68,10 @@ void BrowsingController::BrowseNextIncomplete() {
   }
   view_.SelectPosition(position);
   SelectCurrentItem(false);
-  view_.RepaintList();
+  // A swap changes three rows; redrawing the whole list would cost as much
+  // as the rest of it.
+  RepaintRows({startPosition, position, preload ? preload->position : -1},
+              {left, wasBrowsed, wasPreloaded, browsed_, preloaded_});
   if (!preload) return;
   // The swap shows a page that has loaded; the next one's loading waits until
   // that is on screen.
@@ -99,7 +108,7 @@ std::optional<BrowsingController::PageLoad> BrowsingController::Preload() {
   FaucetItem* row = view_.EntryRow(found);
   preloaded_ = row;
   return PageLoad{InactiveBrowser(), AddReferral((*row)[fUrl], currentReferral_),
-                  std::string((*row)[fCurrency])};
+                  std::string((*row)[fCurrency]), found};
 }
 
 }  // namespace trelio

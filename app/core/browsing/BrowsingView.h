@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/core/index/FaucetItem.h"
 
@@ -61,6 +62,8 @@ class BrowsingView {
   virtual FaucetItem* EntryRow(int position) const = 0;
   // Redraws the rows (browsed and preloaded rows have their own colours).
   virtual void RepaintList() = 0;
+  // Redraws only the rows at these positions.
+  virtual void RepaintEntries(const std::vector<int>& positions) = 0;
 
   // The browser windows. Loading, navigating and scripts are requests whose
   // effects come back as browser events; a window whose browser does not
