@@ -17,10 +17,14 @@ std::string MapBytes(std::string_view bytes, const std::array<uint8_t, 256>& map
 }  // namespace
 
 std::u16string AnsiToUtf16(std::string_view bytes, int codePage) {
-  const CodePageTables& t = TablesOf(codePage);
   std::u16string out(bytes.size(), u'\0');
-  for (size_t i = 0; i < bytes.size(); ++i) out[i] = t.toUtf16[uint8_t(bytes[i])];
+  AnsiToUtf16(bytes, codePage, out.data());
   return out;
+}
+
+void AnsiToUtf16(std::string_view bytes, int codePage, char16_t* out) {
+  const CodePageTables& t = TablesOf(codePage);
+  for (size_t i = 0; i < bytes.size(); ++i) out[i] = t.toUtf16[uint8_t(bytes[i])];
 }
 
 std::string Utf16ToAnsi(std::u16string_view text, int codePage) {

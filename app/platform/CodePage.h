@@ -15,6 +15,8 @@ namespace trelio {
 // page does not define maps to the C1 control character of its value (and
 // back); other undefined bytes (none in 1251 and 1252) map to U+FFFD.
 std::u16string AnsiToUtf16(std::string_view bytes, int codePage);
+// The same written to `out`, one unit per byte (bytes.size() units).
+void AnsiToUtf16(std::string_view bytes, int codePage, char16_t* out);
 // UTF-16 to the code page, one byte per character; characters it lacks
 // (a surrogate pair counts as one character, a lone surrogate too) become "?".
 std::string Utf16ToAnsi(std::u16string_view text, int codePage);

@@ -32,17 +32,33 @@ void FaucetListBox::SetItemHeight(int height) {
 
 int FaucetListBox::ItemHeight() const { return delegate_ ? delegate_->ItemHeight() : 0; }
 
+namespace {
+
+constexpr int kRowItemType = QListWidgetItem::UserType + 1;
+
+// An item that holds its row itself: as item data the row would cost a
+// QVariant and an allocation per item of every fill.
+class RowItem : public QListWidgetItem {
+ public:
+  RowItem(const QString& text, FaucetItem* row)
+      : QListWidgetItem(text, nullptr, kRowItemType), row_(row) {}
+  FaucetItem* Row() const { return row_; }
+
+ private:
+  FaucetItem* row_;
+};
+
+}  // namespace
+
 void FaucetListBox::AddItem(const QString& text, FaucetItem* row) {
   // Made alone and then added: an item made with its list is looked for in
   // the whole list on insertion, which makes a fill quadratic.
-  auto* item = new QListWidgetItem(text);
-  item->setData(kFaucetRowRole, QVariant::fromValue(reinterpret_cast<quintptr>(row)));
-  addItem(item);
+  addItem(new RowItem(text, row));
 }
 
 FaucetItem* FaucetListBox::Row(int i) const {
   const QListWidgetItem* it = item(i);
-  return it ? reinterpret_cast<FaucetItem*>(it->data(kFaucetRowRole).value<quintptr>()) : nullptr;
+  return it && it->type() == kRowItemType ? static_cast<const RowItem*>(it)->Row() : nullptr;
 }
 
 void FaucetListBox::mousePressEvent(QMouseEvent* event) {

@@ -34,9 +34,6 @@ void DrawFaucetRow(QPainter& painter, const QRect& rect, const FaucetItem& row, 
                    int index, bool selected, const ListDrawState& state,
                    const ListDrawResources& resources);
 
-// Item data role that holds the row (a FaucetItem*) of a list item.
-constexpr int kFaucetRowRole = Qt::UserRole + 1;
-
 // Lets the list view draw its rows through the window's draw handler; the
 // focus rectangle comes after, over the focused row.
 class FaucetListDelegate : public QStyledItemDelegate {

@@ -7,7 +7,14 @@
 
 namespace trelio {
 
-QString AnsiToQString(std::string_view bytes) { return Utf16ToQString(AnsiToUtf16(bytes, 0)); }
+QString AnsiToQString(std::string_view bytes) { return AnsiToQString(bytes, 0); }
+
+QString AnsiToQString(std::string_view bytes, int codePage) {
+  // Converted in place: no text in between.
+  QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+  AnsiToUtf16(bytes, codePage, reinterpret_cast<char16_t*>(text.data()));
+  return text;
+}
 
 QString Utf16ToQString(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));

@@ -12,6 +12,9 @@
 namespace trelio {
 
 QString AnsiToQString(std::string_view bytes);
+// The same in a code page found beforehand (SystemAnsiCodePage() for a
+// whole list at once, instead of once per text).
+QString AnsiToQString(std::string_view bytes, int codePage);
 std::string QStringToAnsi(const QString& text);
 
 QString Utf16ToQString(std::u16string_view text);

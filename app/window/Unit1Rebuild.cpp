@@ -5,6 +5,7 @@
 
 #include "app/core/coins/CoinTable.h"
 #include "app/core/list/FaucetList.h"
+#include "app/platform/CodePage.h"
 #include "app/widgets/FaucetListBox.h"
 #include "app/widgets/PanelStatusBar.h"
 #include "app/widgets/TextBridge.h"
@@ -38,7 +39,10 @@ void TForm1::RebuildList(const QString& coin, const std::function<void()>& befor
     ListBox1->clear();
     ApplySortOptions();
     SyncListOptionsMenu();
-    for (FaucetItem* row : list.items) ListBox1->AddItem(AnsiToQString((*row)[fName]), row);
+    // The code page once for the whole list: finding it reads the locale.
+    const int codePage = SystemAnsiCodePage();
+    for (FaucetItem* row : list.items)
+      ListBox1->AddItem(AnsiToQString((*row)[fName], codePage), row);
   }
   StatusBar2->SetPanelText(0, Utf16ToQString(list.countText));
   ListBox1->viewport()->update();

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <string>
 
+#include "app/platform/CodePage.h"
 #include "tests/support/ScopedEnv.h"
 
 namespace trelio {
@@ -23,10 +24,18 @@ TEST(TextBridgeTest, EveryByteRoundTripsThroughAWidget) {
     ScopedEnv env;
     env.Set("LC_ALL", locale);
     EXPECT_EQ(QStringToAnsi(AnsiToQString(all)), all);
+    // A list found its code page once, before its texts.
+    EXPECT_EQ(AnsiToQString(all, SystemAnsiCodePage()), AnsiToQString(all));
     QLineEdit edit;
     edit.setText(AnsiToQString(printable));
     EXPECT_EQ(QStringToAnsi(edit.text()), printable);
   }
+}
+
+TEST(TextBridgeTest, AnsiTextTakesTheLettersOfItsCodePage) {
+  EXPECT_EQ(AnsiToQString("\xC0\xFF", 1251), QString::fromUtf8("\xD0\x90\xD1\x8F"));
+  EXPECT_EQ(AnsiToQString("\xC0\xFF", 1252), QString::fromUtf8("\xC3\x80\xC3\xBF"));
+  EXPECT_EQ(AnsiToQString("", 1251), QString());
 }
 
 }  // namespace

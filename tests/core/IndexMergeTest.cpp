@@ -57,6 +57,37 @@ TEST_F(IndexMergeTest, AListedFaucetTakesTheFilesSettingsAndKeepsItsOwnState) {
   EXPECT_EQ(urlRowMap.GetItem("http://a.example"), 1);
 }
 
+// A file that lists a faucet as it stands leaves the index unedited, so that
+// nothing counts as changed; one field that differs is still taken.
+TEST_F(IndexMergeTest, OnlyWhatTheFileChangesCountsAsAnEdit) {
+  const std::string line = "bitcoin;Same;http://a.example/?r=1;5;2;;1;;1;\r\n";
+  const struct {
+    const char* listed;
+    bool edited;
+    const char* name;
+    const char* hidden;
+  } cases[] = {
+      {"bitcoin;Same;http://a.example/?r=1;5;2\r\n", false, "Same", "1"},
+      {"bitcoin;Other;http://a.example/?r=1;5;2\r\n", true, "Other", "1"},
+      {"bitcoin;Same;http://a.example/?r=1;5;\r\n", true, "Same", "1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.listed);
+    Start(line);
+    const uint64_t before = index.ChangeCount();
+    Merge(c.listed);
+    EXPECT_EQ(index.ChangeCount() != before, c.edited);
+    EXPECT_EQ(index.Row(1)[fName], c.name);
+    EXPECT_EQ(index.Row(1)[fHidden], c.hidden);
+  }
+  // Shown again: the Hidden field changes.
+  Start(line);
+  const uint64_t before = index.ChangeCount();
+  Merge("bitcoin;Same;http://a.example/?r=1;5;2\r\n", {1, 0, 0});
+  EXPECT_NE(index.ChangeCount(), before);
+  EXPECT_EQ(index.Row(1)[fHidden], "");
+}
+
 TEST_F(IndexMergeTest, ALockedFaucetTakesOnlyTheUrl) {
   for (const char* lock : {"1", "yes"}) {
     Start(std::string("bitcoin;Mine;http://a.example/?r=me;5;2;;1;;1;") + lock + "\r\n");

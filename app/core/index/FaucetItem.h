@@ -138,7 +138,8 @@ class FaucetItem {
   std::array<std::string_view, kFaucetFieldCount> Fields() const;
   // Every field from `texts`, as one edit of every field.
   void AssignFields(const std::array<std::string_view, kFaucetFieldCount>& texts);
-  // The bytes of all fields together.
+  // The bytes of all fields together, in field order with nothing between.
+  std::string_view FieldText() const { return text_; }
   size_t FieldBytes() const { return text_.size(); }
 
  private:

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/core/index/FileBytes.h"
@@ -51,18 +52,23 @@ std::string TemplateText(const FaucetItem& row) {
   return text;
 }
 
+// Only a field that changes is written: a file that lists a faucet as it
+// stands leaves its row unedited.
+void SetField(FaucetItem& row, FaucetField f, std::string_view text) {
+  if (std::as_const(row)[f] != text) row.Edit(f) = text;
+}
+
 void UpdateKnownRow(FaucetItem& known, const FaucetItem& listed, const UpdatingOptions& options,
                     char systemDecimalSeparator) {
   if (known[fLock].empty()) {
-    for (const FaucetField f : {fName, fUrl, fInterval, fInput}) known.Edit(f) = listed[f];
+    for (const FaucetField f : {fName, fUrl, fInterval, fInput}) SetField(known, f, listed[f]);
     const std::string_view was = known[fHidden];
-    auto hidden = known.Edit(fHidden);
     if (options.showingHidden == 1 || was == kRemoved)
-      hidden.clear();
+      SetField(known, fHidden, {});
     else if (was == kHiddenUntilListed)
-      hidden = kHidden;
+      SetField(known, fHidden, kHidden);
   } else {
-    known.Edit(fUrl) = listed[fUrl];
+    SetField(known, fUrl, listed[fUrl]);
   }
   NormalizePayoutDecimals(known, systemDecimalSeparator);
 }
