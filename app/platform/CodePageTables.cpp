@@ -97,7 +97,18 @@ const CodePageTables& TablesOf(int codePage) {
   // Each table is built on first use: one is 66 KB and most runs need two.
   static std::once_flag once[kSingleByteCount];
   static std::unique_ptr<CodePageTables> tables[kSingleByteCount];
+  // Texts come one after another in the same code page. Only a known code
+  // page is remembered: the fallbacks follow the system's, which can change.
+  thread_local int lastCodePage = -1;
+  thread_local const CodePageTables* last = nullptr;
+  if (last && codePage == lastCodePage) return *last;
   int slot = Slot(codePage);
+  if (slot >= 0) {
+    std::call_once(once[slot], [slot] { tables[slot] = Build(kSingleByte[slot]); });
+    lastCodePage = codePage;
+    last = tables[slot].get();
+    return *last;
+  }
   if (slot < 0) slot = Slot(SystemAnsiCodePage());
   if (slot < 0) slot = Slot(1252);
   std::call_once(once[slot], [slot] { tables[slot] = Build(kSingleByte[slot]); });
