@@ -198,13 +198,14 @@ const char* FailureText(HttpFailure failure) {
   }
 }
 
-}  // namespace
-
+// libcurl's global set-up is safe from any thread (7.84 on), but should run once.
 void HttpGlobalInit() {
   static std::once_flag once;
   // A failure here is not final: curl_easy_init tries again and reports it.
   std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
+
+}  // namespace
 
 HttpResult HttpGet(const std::string& url, const HttpBodyLimit& limit,
                    const HttpProgress& progress) {

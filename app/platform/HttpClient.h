@@ -58,11 +58,8 @@ struct [[nodiscard]] HttpResult : Outcome {
   std::string body;
 };
 
-// Initialises the HTTP library once for the process; call it on the window
-// thread before the first worker thread that makes a request.
-void HttpGlobalInit();
-
-// One GET with its own connection. Never throws.
+// One GET with its own connection, from any thread; the first one initialises
+// the HTTP library for the process. Never throws.
 HttpResult HttpGet(const std::string& url, const HttpBodyLimit& limit,
                    const HttpProgress& progress = {});
 

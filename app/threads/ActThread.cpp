@@ -5,7 +5,6 @@
 namespace trelio {
 
 void ActThread::Send(std::string url) {
-  HttpGlobalInit();
   auto* thread = new ActThread(std::move(url));
   thread->SetFreeOnTerminate(true);
   thread->Start();

@@ -46,9 +46,7 @@ struct UpdThread::Progress {
 UpdThread::UpdThread(std::string url, std::string savePath, QObject* receiver, Handlers handlers)
     : url_(std::move(url)),
       savePath_(std::move(savePath)),
-      progress_(std::make_shared<Progress>(receiver, std::move(handlers))) {
-  HttpGlobalInit();
-}
+      progress_(std::make_shared<Progress>(receiver, std::move(handlers))) {}
 
 // Waits here, while the object is still whole: a thread that has only just
 // started would otherwise run its body on an object already half taken down.

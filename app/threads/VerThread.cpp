@@ -9,9 +9,7 @@ VerThread::VerThread(std::string url, std::function<void(VerThread&)> showResult
                      std::function<void(VerThread&)> showFailure)
     : url_(std::move(url)),
       showResult_(std::move(showResult)),
-      showFailure_(std::move(showFailure)) {
-  HttpGlobalInit();
-}
+      showFailure_(std::move(showFailure)) {}
 
 VerThread::~VerThread() {
   Terminate();

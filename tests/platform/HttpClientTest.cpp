@@ -339,7 +339,6 @@ TEST_F(HttpClientTest, OnlyPlainHttpIsSpokenAndNoProxyIsUsed) {
 }
 
 TEST_F(HttpClientTest, ConcurrentGetsEachGetTheirOwnAnswer) {
-  HttpGlobalInit();
   constexpr int kThreads = 8;
   for (int i = 0; i < kThreads; ++i) {
     server.Serve("/p" + std::to_string(i), PatternBody(1000 + i) + std::to_string(i));
