@@ -1,9 +1,9 @@
 #include "app/threads/BackgroundWriter.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "app/core/text/ErrorText.h"
-#include <utility>
 
 namespace trelio {
 
