@@ -175,9 +175,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 // The engine needs its application before the first benchmark and must go
 // before the process ends; so must the demo server.
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QTemporaryDir folders;
-  trelio::UseFoldersOfTheRun(folders);
+  const trelio::RunFolders run;
   trelio::WebEngineRuntime::PrepareProcess();
   QApplication app(argc, argv);
   // Interleaved unless the command line says otherwise: it comes after.

@@ -204,9 +204,7 @@ BENCHMARK(BM_LoadIndexOfTheSameFile)->Unit(benchmark::kMillisecond);
 }  // namespace trelio
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QTemporaryDir folders;
-  trelio::UseFoldersOfTheRun(folders);
+  const trelio::RunFolders run;
   trelio::Application app(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
