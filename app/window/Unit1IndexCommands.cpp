@@ -145,7 +145,7 @@ void TForm1::Updateindex1Click() {
   // leaves index.tmp2 only after a success. A file an earlier update could
   // not merge goes first; only what this download stored is merged, and
   // after a failure the list is not rebuilt, so the error stays in front.
-  DeleteFileIfPresent(Index.files.tmp2);
+  DropUnmergedDownload(Index);
   if (!OKBottomDlg) return;
   OKBottomDlg->exec();
   if (!OKBottomDlg || !OKBottomDlg->DownloadStored()) return;

@@ -253,6 +253,15 @@ TEST_F(IndexCommandsTest, WithoutADataFolderTheCommandsChangeNothing) {
   EXPECT_EQ(ReadBytes(Path("index.csv")), onDisk);
 }
 
+TEST_F(IndexCommandsTest, ADownloadLeftUnmergedIsDropped) {
+  WriteBytes(state.files.tmp2, kHeaderLine + "bitcoin;One;http://one.example/\r\n");
+  DropUnmergedDownload(state);
+  EXPECT_FALSE(Exists(state.files.tmp2));
+  DropUnmergedDownload(state);  // none left: nothing to do
+  state.files = IndexFilePaths();
+  DropUnmergedDownload(state);  // no data folder: nothing to do
+}
+
 TEST_F(IndexCommandsTest, FirstShowFallsBackToTheExportInTheWorkingFolder) {
   const std::string fallback = Path(kIndexExportFileName);
   WriteBytes(fallback,

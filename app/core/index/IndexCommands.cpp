@@ -40,6 +40,10 @@ IndexUpdate MergeWithBackups(IndexState& state, const std::string& path,
 
 bool IndexHasDataFolder(const IndexState& state) { return !state.files.csv.empty(); }
 
+void DropUnmergedDownload(const IndexState& state) {
+  if (!state.files.tmp2.empty()) DeleteFileIfPresent(state.files.tmp2);
+}
+
 void CompactIndex(IndexState& state) {
   CompactIndexRows(state);
   // What an interrupted compaction of an older build left.

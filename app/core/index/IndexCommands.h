@@ -20,6 +20,10 @@ void CompactIndex(IndexState& state);
 // a data folder (its path is empty) they change nothing.
 bool IndexHasDataFolder(const IndexState& state);
 
+// A download that an earlier update or run could not merge (index.tmp2) is
+// never merged later: it goes before a start loads and before a download.
+void DropUnmergedDownload(const IndexState& state);
+
 // Called between the steps of an update, each of which leaves a whole index
 // (its rows and URL-key table agree), so that the caller may let others in.
 using BetweenSteps = std::function<void()>;
