@@ -80,8 +80,7 @@ std::vector<LcfEntry> ReadLcfClassTable(ResourceBytes table, int32_t column) {
     if (!keyOffset || !keyLength || !textOffset || !textLength) continue;
     const std::optional<ResourceBytes> key = RangeAt(table, entry + *keyOffset, *keyLength);
     if (!key) continue;
-    const std::optional<ResourceBytes> textBytes =
-        *textLength >= 0 ? RangeAt(table, entry + *textOffset, *textLength) : std::nullopt;
+    const std::optional<ResourceBytes> textBytes = RangeAt(table, entry + *textOffset, *textLength);
     budget -= int64_t(key->size()) + (textBytes ? int64_t(textBytes->size()) : 0);
     if (budget < 0) break;
     const std::string keyText(key->begin(), key->end());

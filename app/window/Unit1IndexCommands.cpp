@@ -29,9 +29,6 @@ namespace {
 QString Question(MessageId id) { return MessageQString(id) + QLatin1Char('?'); }
 QString Sentence(MessageId id) { return MessageQString(id) + QLatin1Char('.'); }
 
-// The index commands keep the index in the data folder's index.csv.
-bool HasDataFolder(const IndexState& state) { return !state.files.csv.empty(); }
-
 // A progress bar counts in int.
 int BarCount(int64_t count) { return int(std::clamp<int64_t>(count, 0, INT_MAX)); }
 
@@ -135,7 +132,7 @@ bool TForm1::ChooseSaveFile(FileDialogComponent* dialog, QString& fileName, cons
 }
 
 void TForm1::Updateindex1Click() {
-  if (!HasDataFolder(Index)) {
+  if (!IndexHasDataFolder(Index)) {
     Prompts.error(this, Sentence(msgNoDataFolderForIndex));
     return;
   }
@@ -148,7 +145,7 @@ void TForm1::Updateindex1Click() {
   // leaves index.tmp2 only after a success. A file an earlier update could
   // not merge goes first; only what this download stored is merged, and
   // after a failure the list is not rebuilt, so the error stays in front.
-  DeleteFileIfPresent(Index.files.tmp2);
+  DropUnmergedDownload(Index);
   if (!OKBottomDlg) return;
   OKBottomDlg->exec();
   if (!OKBottomDlg || !OKBottomDlg->DownloadStored()) return;
@@ -174,7 +171,7 @@ void TForm1::IdHTTP1Work(int64_t countSoFar) {
 }
 
 void TForm1::Load2Click() {
-  if (!HasDataFolder(Index)) {
+  if (!IndexHasDataFolder(Index)) {
     Prompts.error(this, Sentence(msgNoDataFolderForIndex));
     return;
   }
@@ -209,16 +206,13 @@ void TForm1::SaveFullIndextofile1Click() {
 }
 
 void TForm1::ClearIndex1Click() {
-  if (!HasDataFolder(Index)) {
+  if (!IndexHasDataFolder(Index)) {
     Prompts.error(this, Sentence(msgNoDataFolderToClearIndex));
     return;
   }
   if (!Prompts.confirm(this, Question(msgConfirmClearIndex))) return;
   ForgetItemsForIndexChange();
-  RunIndexCommand([&] {
-    ClearIndex(Index);
-    return true;
-  });
+  RunIndexCommand([&] { return ClearIndex(Index); });
 }
 
 void TForm1::FormShow() {

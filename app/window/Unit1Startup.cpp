@@ -17,6 +17,7 @@
 
 #include "app/core/index/FileBytes.h"
 #include "app/core/index/InOutError.h"
+#include "app/core/index/IndexCommands.h"
 #include "app/core/list/ListRowStyle.h"
 #include "app/core/settings/BrowserEmulation.h"
 #include "app/core/settings/LanguageSetting.h"
@@ -205,8 +206,7 @@ void TForm1::RestoreWindowState() {
 
 void TForm1::LoadStartupIndex() {
   if (Files.folder.empty()) return;  // no data folder: nothing to load or save
-  // A download that an earlier run could not merge is never merged later.
-  DeleteFileIfPresent(Index.files.tmp2);
+  DropUnmergedDownload(Index);
   const QString workingFolder = OrDefault(startup_.workingFolder, QDir::currentPath());
   const StartupIndex start = ChooseStartupIndex(Files, PathBytes(workingFolder));
   if (start.loadPath.empty()) {

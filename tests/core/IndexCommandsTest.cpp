@@ -232,6 +232,36 @@ TEST_F(IndexCommandsTest, ClearingEmptiesTheIndexAndStillRotatesTheBackups) {
   EXPECT_EQ(ReadBytes(state.files.bak), kHeaderLine);
 }
 
+// Without a data folder there is no index.csv to keep the result in: the
+// commands leave the rows and every file alone instead of saving to nowhere.
+TEST_F(IndexCommandsTest, WithoutADataFolderTheCommandsChangeNothing) {
+  StartWith("bitcoin;One;http://one.example/\r\n");
+  const std::string chosen = Path("chosen.csv");
+  WriteBytes(chosen, kHeaderLine + "bitcoin;Renamed;http://one.example/\r\n");
+  WriteBytes(state.files.tmp2, kHeaderLine + "bitcoin;Renamed;http://one.example/\r\n");
+  const std::string downloaded = state.files.tmp2;
+  const std::string inMemory = IndexFileText(index, '.');
+  state.files = IndexFilePaths();
+  EXPECT_FALSE(IndexHasDataFolder(state));
+  EXPECT_EQ(UpdateIndexFromFile(state, chosen, options, server, user), IndexUpdate::noDataFolder);
+  EXPECT_EQ(UpdateIndexFromDownload(state, downloaded, options, server, user),
+            IndexUpdate::noDataFolder);
+  EXPECT_FALSE(ClearIndex(state));
+  EXPECT_EQ(IndexFileText(index, '.'), inMemory);
+  EXPECT_TRUE(urlRowMap.Exists("http://one.example/"));
+  EXPECT_TRUE(Exists(downloaded));
+  EXPECT_EQ(ReadBytes(Path("index.csv")), onDisk);
+}
+
+TEST_F(IndexCommandsTest, ADownloadLeftUnmergedIsDropped) {
+  WriteBytes(state.files.tmp2, kHeaderLine + "bitcoin;One;http://one.example/\r\n");
+  DropUnmergedDownload(state);
+  EXPECT_FALSE(Exists(state.files.tmp2));
+  DropUnmergedDownload(state);  // none left: nothing to do
+  state.files = IndexFilePaths();
+  DropUnmergedDownload(state);  // no data folder: nothing to do
+}
+
 TEST_F(IndexCommandsTest, FirstShowFallsBackToTheExportInTheWorkingFolder) {
   const std::string fallback = Path(kIndexExportFileName);
   WriteBytes(fallback,

@@ -13,6 +13,7 @@ IndexUpdate MergeWithBackups(IndexState& state, const std::string& path,
                              const UpdatingOptions& options, TemplateLists& serverTemplates,
                              TemplateLists& userLists, bool deleteAfterMerge,
                              const BetweenSteps& betweenSteps) {
+  if (!IndexHasDataFolder(state)) return IndexUpdate::noDataFolder;
   if (!IsExistingFile(path)) return IndexUpdate::missing;
   const std::string bytes = ReadWholeFile(path);
   if (CheckIndexBody(bytes) != IndexBodyRefusal::none) {
@@ -37,6 +38,12 @@ IndexUpdate MergeWithBackups(IndexState& state, const std::string& path,
 
 }  // namespace
 
+bool IndexHasDataFolder(const IndexState& state) { return !state.files.csv.empty(); }
+
+void DropUnmergedDownload(const IndexState& state) {
+  if (!state.files.tmp2.empty()) DeleteFileIfPresent(state.files.tmp2);
+}
+
 void CompactIndex(IndexState& state) {
   CompactIndexRows(state);
   // What an interrupted compaction of an older build left.
@@ -57,10 +64,12 @@ IndexUpdate UpdateIndexFromFile(IndexState& state, const std::string& chosenPath
                           betweenSteps);
 }
 
-void ClearIndex(IndexState& state) {
+bool ClearIndex(IndexState& state) {
+  if (!IndexHasDataFolder(state)) return false;
   state.urlRowMap.Clear();
   state.index.Clear();
   SaveIndex(state, state.files.csv, true);
+  return true;
 }
 
 bool FirstShowIndex(IndexState& state, const std::function<void()>& updateIndex,
@@ -70,7 +79,7 @@ bool FirstShowIndex(IndexState& state, const std::function<void()>& updateIndex,
   if (state.index.RowCount() > 1) return false;
   // Without a data folder nothing fetched could be kept; the user has been
   // told that the folder could not be had.
-  if (state.files.csv.empty()) return false;
+  if (!IndexHasDataFolder(state)) return false;
   if (!IsExistingFile(state.files.csv)) updateIndex();
   if (IsExistingFile(state.files.csv) || !IsExistingFile(fallbackPath)) return false;
   LoadIndex(state, fallbackPath);

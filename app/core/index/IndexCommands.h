@@ -16,14 +16,23 @@ namespace trelio {
 // an index.tmp left behind is removed.
 void CompactIndex(IndexState& state);
 
+// The index commands keep the index in the data folder's index.csv; without
+// a data folder (its path is empty) they change nothing.
+bool IndexHasDataFolder(const IndexState& state);
+
+// A download that an earlier update or run could not merge (index.tmp2) is
+// never merged later: it goes before a start loads and before a download.
+void DropUnmergedDownload(const IndexState& state);
+
 // Called between the steps of an update, each of which leaves a whole index
 // (its rows and URL-key table agree), so that the caller may let others in.
 using BetweenSteps = std::function<void()>;
 
 // What an update from a file did.
 enum class IndexUpdate {
-  missing,  // there was no file: the index is unchanged
-  refused,  // the file is not an index (CheckIndexBody): nothing was written
+  noDataFolder,  // nowhere to keep the index: nothing was read or written
+  missing,       // there was no file: the index is unchanged
+  refused,       // the file is not an index (CheckIndexBody): nothing was written
   merged,
 };
 
@@ -45,8 +54,8 @@ IndexUpdate UpdateIndexFromFile(IndexState& state, const std::string& chosenPath
                                 TemplateLists& userLists, const BetweenSteps& betweenSteps = {});
 
 // "Clear Index": empties the index and the URL-key table and saves index.csv
-// with backup.
-void ClearIndex(IndexState& state);
+// with backup. False, with nothing changed, without a data folder.
+bool ClearIndex(IndexState& state);
 
 // The first show of the main window, when start-up found no index (rows
 // recovered after a crash count as one): with no index.csv, runs `updateIndex`
