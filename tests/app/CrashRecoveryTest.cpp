@@ -6,8 +6,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <filesystem>
-#include <map>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "tests/support/IndexFolderTest.h"
